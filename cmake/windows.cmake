@@ -1,0 +1,58 @@
+# Windows build: Hidewell.exe, hidewellctl.exe and the tests that run under Wine.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(hw_static_link -static -static-libgcc -static-libstdc++)
+set(hw_win_libs comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
+
+# The Win32 adapters and the program's windows; src/win32/app/WinMain.cpp is the entry point.
+file(GLOB_RECURSE win32_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/win32/*.cpp)
+list(FILTER win32_srcs EXCLUDE REGEX ".*/WinMain\\.cpp$")
+add_library(hw_win32 STATIC ${win32_srcs})
+target_include_directories(hw_win32 PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(hw_win32 PUBLIC hw_core ${hw_win_libs})
+
+add_executable(Hidewell WIN32 ${PROJECT_SOURCE_DIR}/src/win32/app/WinMain.cpp ${PROJECT_SOURCE_DIR}/resources/Hidewell.rc)
+target_link_libraries(Hidewell PRIVATE hw_win32 ${hw_static_link} -municode)
+set_target_properties(Hidewell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+file(GLOB ctl_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/hidewellctl/*.cpp)
+if(ctl_srcs)
+  add_executable(hidewellctl ${ctl_srcs})
+  target_include_directories(hidewellctl PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(hidewellctl PRIVATE hw_win32 ${hw_static_link})
+  set_target_properties(hidewellctl PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+# Tests under Wine: GoogleTest built with the cross compiler.
+option(HW_WINE_TESTS "Build the tests that run under Wine" ON)
+if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(t gtest gtest_main gmock)
+    target_compile_options(${t} PRIVATE -w)
+  endforeach()
+
+  # Programs the end-to-end tests drive: a probe of Wine's taskbar and a window to hide.
+  file(GLOB_RECURSE harness_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/harness/*.cpp)
+  add_library(hw_harness STATIC ${harness_srcs})
+  target_include_directories(hw_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win32 ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(hw_harness PUBLIC hw_win32 gtest gmock)
+
+  file(GLOB testwin_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/testwindow/*.cpp)
+  add_executable(testwindow WIN32 ${testwin_srcs})
+  target_link_libraries(testwindow PRIVATE ${hw_static_link} -municode user32 gdi32 shell32)
+  set_target_properties(testwindow PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+  # Adapter tests and end-to-end tests, one program each, run by ctest through Wine.
+  foreach(kind adapters e2e)
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/${kind}/*.cpp)
+    if(srcs)
+      add_executable(wine_${kind}_tests ${srcs})
+      target_link_libraries(wine_${kind}_tests PRIVATE hw_harness gtest_main ${hw_static_link})
+      set_target_properties(wine_${kind}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+      add_test(NAME wine_${kind} COMMAND wine_${kind}_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+      set_tests_properties(wine_${kind} PROPERTIES TIMEOUT 900 RUN_SERIAL ON)
+    endif()
+  endforeach()
+endif()

@@ -1,0 +1,55 @@
+# Shared by the scripts: a private X display and Wine prefix with a virtual desktop that
+# has a taskbar and notification area. Source it, then call hw_wine_start / hw_wine_stop.
+#   HW_PREFIX   the Wine prefix to use (created on first use)
+#   HW_DISPLAY  an X display to use instead of a private Xvfb (optional)
+
+hw_xvfb_pid=""
+
+hw_free_display() {
+    local n
+    for n in $(seq 90 200); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then echo "$n"; return 0; fi
+    done
+    return 1
+}
+
+# Starts Xvfb (unless HW_DISPLAY is set), prepares the prefix and starts the desktop.
+hw_wine_start() {
+    export WINEPREFIX="$HW_PREFIX" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -n "${HW_DISPLAY:-}" ]; then
+        export DISPLAY="$HW_DISPLAY"
+    else
+        local n; n=$(hw_free_display) || { echo "no free X display" >&2; return 1; }
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        hw_xvfb_pid=$!
+        export DISPLAY=":$n"
+        local i
+        for i in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    fi
+    mkdir -p "$WINEPREFIX"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wine wineboot --init >/dev/null 2>&1 || true
+        # Every program of the prefix opens on one virtual desktop with a taskbar.
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x700 /f >/dev/null 2>&1
+        wineserver -w
+    fi
+    # Keep the server, and with it the desktop, alive between programs.
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 || true
+    local i
+    for i in $(seq 1 100); do
+        if xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop'; then break; fi
+        sleep 0.2
+    done
+}
+
+# Ends every Wine process of the prefix and the private X server.
+hw_wine_stop() {
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; wineserver -w >/dev/null 2>&1 || true; fi
+    if [ -n "$hw_xvfb_pid" ]; then kill "$hw_xvfb_pid" 2>/dev/null || true; wait "$hw_xvfb_pid" 2>/dev/null || true; hw_xvfb_pid=""; fi
+}
+
+hw_screenshot() {
+    import -display "$DISPLAY" -window root "$1" 2>/dev/null
+}

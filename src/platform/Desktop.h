@@ -1,0 +1,49 @@
+#pragma once
+// The desktop's top-level windows, as the engine sees them.
+#include <cstdint>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+// ShowWindow commands used by Hidewell.
+enum ShowCommand : int {
+    kSwHide = 0,
+    kSwShow = 5,
+    kSwShowNa = 8,
+    kSwRestore = 9,
+};
+
+// Window messages Hidewell sends to other programs' windows.
+enum : std::uint32_t {
+    kWmClose = 0x0010,
+    kWmCommand = 0x0111,
+    kWmSysCommand = 0x0112,
+    kWmInitMenu = 0x0116,
+    kWmInitMenuPopup = 0x0117,
+};
+constexpr std::uint32_t kScRestore = 0xF120;
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // First top-level window in Z order (topmost first), then the next one; 0 ends the walk.
+    virtual WindowHandle FirstTopLevel() = 0;
+    virtual WindowHandle NextWindow(WindowHandle h) = 0;
+
+    virtual bool IsIconic(WindowHandle h) = 0;
+    virtual bool IsWindow(WindowHandle h) = 0;
+    // The caption, at most maxCount - 1 characters (the terminator takes the last place).
+    virtual Text GetText(WindowHandle h, int maxCount) = 0;
+    // Non-zero when the window has a parent or an owner.
+    virtual WindowHandle ParentOrOwner(WindowHandle h) = 0;
+    virtual std::uint32_t GetStyle(WindowHandle h) = 0;
+
+    virtual bool ShowWindow(WindowHandle h, int command) = 0;
+    virtual bool SetForeground(WindowHandle h) = 0;
+    // Sends with a time-out and gives up on a hung window; false when it was not delivered.
+    virtual bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) = 0;
+};
+
+}  // namespace hw

@@ -1,0 +1,28 @@
+#pragma once
+// The notification area (tray) of the taskbar.
+#include <cstdint>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+enum NotifyAction : int { kNimAdd = 0, kNimModify = 1, kNimDelete = 2 };
+enum NotifyFlags : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4 };
+
+// One icon's record as handed to the shell (the first shell version's fields).
+struct NotifyIconRecord {
+    WindowHandle hWnd = 0;
+    std::uint32_t uID = 1;
+    std::uint32_t uFlags = kNifMessage | kNifIcon | kNifTip;
+    std::uint32_t uCallbackMessage = 512;
+    IconHandle hIcon = 0;
+    Text szTip;  // up to 64 characters; the shell shows it up to the first NUL
+};
+
+class NotifyArea {
+public:
+    virtual ~NotifyArea() = default;
+    virtual bool Notify(NotifyAction action, const NotifyIconRecord& record) = 0;
+};
+
+}  // namespace hw

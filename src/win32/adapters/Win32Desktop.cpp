@@ -1,0 +1,60 @@
+#include "win32/adapters/Win32Desktop.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "win32/base/WinText.h"
+
+namespace hw {
+
+namespace {
+HWND H(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
+WindowHandle W(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
+}  // namespace
+
+WindowHandle Win32Desktop::FirstTopLevel() { return W(::GetWindow(::GetDesktopWindow(), GW_CHILD)); }
+
+WindowHandle Win32Desktop::NextWindow(WindowHandle h) { return W(::GetWindow(H(h), GW_HWNDNEXT)); }
+
+bool Win32Desktop::IsIconic(WindowHandle h) { return ::IsIconic(H(h)) != FALSE; }
+
+bool Win32Desktop::IsWindow(WindowHandle h) { return ::IsWindow(H(h)) != FALSE; }
+
+Text Win32Desktop::GetText(WindowHandle h, int maxCount) {
+    if (maxCount <= 0) return {};
+    // GetWindowTextW reads another process's caption without sending it a message.
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(maxCount) + 1, L'\0');
+    int n = ::GetWindowTextW(H(h), buffer.data(), maxCount);
+    return n > 0 ? FromWide(buffer.data(), static_cast<std::size_t>(n)) : Text{};
+}
+
+WindowHandle Win32Desktop::ParentOrOwner(WindowHandle h) {
+    HWND w = H(h);
+    if (HWND owner = ::GetWindow(w, GW_OWNER)) return W(owner);
+    HWND parent = ::GetAncestor(w, GA_PARENT);
+    return parent && parent != ::GetDesktopWindow() ? W(parent) : 0;
+}
+
+std::uint32_t Win32Desktop::GetStyle(WindowHandle h) {
+    return static_cast<std::uint32_t>(::GetWindowLongPtrW(H(h), GWL_STYLE));
+}
+
+bool Win32Desktop::ShowWindow(WindowHandle h, int command) {
+    if (!::IsWindow(H(h))) return false;
+    // Asynchronous for other threads' windows, so a hung program cannot block Hidewell.
+    if (::GetWindowThreadProcessId(H(h), nullptr) != ::GetCurrentThreadId())
+        return ::ShowWindowAsync(H(h), command) != FALSE;
+    ::ShowWindow(H(h), command);
+    return true;
+}
+
+bool Win32Desktop::SetForeground(WindowHandle h) { return ::SetForegroundWindow(H(h)) != FALSE; }
+
+bool Win32Desktop::SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(H(h), msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+                                 SMTO_ABORTIFHUNG | SMTO_NORMAL, kSendTimeoutMs, &result) != 0;
+}
+
+}  // namespace hw

@@ -1,0 +1,24 @@
+#pragma once
+// The desktop's top-level windows through user32.
+#include "platform/Desktop.h"
+
+namespace hw {
+
+class Win32Desktop : public Desktop {
+public:
+    // Time-out for messages sent to other programs' windows.
+    static constexpr unsigned kSendTimeoutMs = 1000;
+
+    WindowHandle FirstTopLevel() override;
+    WindowHandle NextWindow(WindowHandle h) override;
+    bool IsIconic(WindowHandle h) override;
+    bool IsWindow(WindowHandle h) override;
+    Text GetText(WindowHandle h, int maxCount) override;
+    WindowHandle ParentOrOwner(WindowHandle h) override;
+    std::uint32_t GetStyle(WindowHandle h) override;
+    bool ShowWindow(WindowHandle h, int command) override;
+    bool SetForeground(WindowHandle h) override;
+    bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
+};
+
+}  // namespace hw

@@ -1,0 +1,25 @@
+#include "win32/adapters/Win32NotifyArea.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace hw {
+
+bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(record.hWnd));
+    data.uID = record.uID;
+    data.uFlags = record.uFlags;
+    data.uCallbackMessage = record.uCallbackMessage;
+    data.hIcon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(record.hIcon));
+    // The field holds at most 63 characters and always ends with a NUL.
+    std::size_t n = std::min<std::size_t>(record.szTip.size(), std::size(data.szTip) - 1);
+    std::copy_n(record.szTip.data(), n, reinterpret_cast<char16_t*>(data.szTip));
+    DWORD message = action == kNimAdd ? NIM_ADD : action == kNimModify ? NIM_MODIFY : NIM_DELETE;
+    return Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+}  // namespace hw

@@ -1,0 +1,19 @@
+#pragma once
+// Message boxes owned by the main window, and the message pump.
+#include <windows.h>
+
+#include "platform/Ui.h"
+
+namespace hw {
+
+class Win32Ui : public Ui {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    int ShowMessage(const Text& text, const Text& caption, std::uint32_t style) override;
+    void DoEvents() override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+}  // namespace hw

@@ -1,0 +1,211 @@
+#include "win32/app/MainWindow.h"
+
+#include <commctrl.h>
+
+#include "../../../resources/resource.h"
+#include "win32/app/Twips.h"
+
+namespace hw {
+
+namespace {
+
+// Control and command identifiers of Hidewell's own windows stay below 100.
+enum : int {
+    kIdList = 10,
+    kIdUp,
+    kIdDown,
+    kIdNew,
+    kIdEdit,
+    kIdRemove,
+    kIdOkButton,
+    kIdFrame,
+    kIdIconFrame,
+    kIdSlaveImage,
+    kCmdConfigure = 40,
+    kCmdExit = 48,
+};
+constexpr UINT_PTR kTimer1 = 1;
+
+WindowHandle ToHandle(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
+
+}  // namespace
+
+MainWindow::MainWindow() = default;
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::Create(Hidewell& engine) {
+    engine_ = &engine;
+    dpi_ = ScreenDpi();
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int ids[] = {IDI_NOTGOT, IDI_GOT, IDI_HIDEWELL};
+    for (int i = 0; i < 3; ++i)
+        pictures_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(ids[i]), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                     LR_SHARED));
+    HICON big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON, 0, 0,
+                                              LR_DEFAULTSIZE | LR_SHARED));
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+    if (!Window::Create(kClassName, L"Hidewell", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                        TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
+        return false;
+    SetMainIcon(Picture::NotGot);
+    CreateControls();
+    CenterForm();
+
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // Let the message through when Hidewell runs elevated and Explorer does not.
+    ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    return picHook0_.Create([this](int message) { engine_->PicHook0_MouseMove(message); });
+}
+
+void MainWindow::CreateControls() {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+        font_.Reset(CreateFontIndirectW(&ncm.lfMessageFont));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(x, dpi_),
+                                 TwipsToPixels(y, dpi_), TwipsToPixels(w, dpi_), TwipsToPixels(h, dpi_), Hwnd(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        return c;
+    };
+    // Positions in twips, relative to the window's client area; the frame's children are offset by it.
+    make(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
+    list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
+                 90 + 120, 45 + 240, 3510, 2595);
+    buttons_[2] = make(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
+    buttons_[3] = make(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
+    make(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
+    make(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
+    make(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
+    buttons_[0] = make(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
+    buttons_[1] = make(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
+    make(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOkButton, 4275, 3120, 1120, 350);
+}
+
+void MainWindow::CenterForm() {
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::EnableTimer1(bool enabled) {
+    timerEnabled_ = enabled;
+    if (enabled)
+        SetTimer(Hwnd(), kTimer1, static_cast<UINT>(interval_), nullptr);
+    else
+        KillTimer(Hwnd(), kTimer1);
+}
+
+void MainWindow::SetTimer1Interval(int milliseconds) {
+    interval_ = milliseconds > 0 ? milliseconds : 1;
+    if (timerEnabled_) SetTimer(Hwnd(), kTimer1, static_cast<UINT>(interval_), nullptr);
+}
+
+WindowHandle MainWindow::OwnReceiver() { return ToHandle(picHook0_.Hwnd()); }
+
+WindowHandle MainWindow::LoadReceiver(int slot) {
+    auto& receiver = picHook1_[slot];
+    if (!receiver) {
+        receiver = std::make_unique<ReceiverWindow>();
+        receiver->Create([this, slot](int) {});
+    }
+    return ToHandle(receiver->Hwnd());
+}
+
+bool MainWindow::UnloadReceiver(int slot) { return picHook1_.erase(slot) != 0; }
+
+IconHandle MainWindow::PictureIcon(Picture picture) {
+    return static_cast<IconHandle>(reinterpret_cast<std::uintptr_t>(pictures_[static_cast<int>(picture)]));
+}
+
+void MainWindow::SetMainIcon(Picture picture) {
+    HICON icon = pictures_[static_cast<int>(picture)];
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+WindowHandle MainWindow::MainHandle() { return ToHandle(Hwnd()); }
+
+bool MainWindow::ConfigurationVisible() { return IsWindowVisible(Hwnd()) != FALSE; }
+
+void MainWindow::ShowConfiguration() {
+    if (IsWindowVisible(Hwnd())) return;
+    ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(Hwnd());
+}
+
+void MainWindow::EntriesChanged() {
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (const Text& title : engine_->ApplicationsList)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(title.begin(), title.end()).c_str()));
+    std::size_t rows = engine_->ApplicationsList.size();
+    EnableWindow(list_, rows > 0);
+    EnableWindow(buttons_[0], rows > 0);
+    EnableWindow(buttons_[1], rows > 0);
+    EnableWindow(buttons_[2], rows > 1);
+    EnableWindow(buttons_[3], rows > 1);
+    if (rows > 0) SendMessageW(list_, LB_SETCURSEL, 0, 0);
+}
+
+void MainWindow::ShowOwnMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, kCmdConfigure, L"&Configure");
+    AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.Get(), MF_STRING, kCmdExit, L"E&xit");
+    POINT pt{};
+    GetCursorPos(&pt);
+    // The menu closes properly only when Hidewell is in the foreground.
+    SetForegroundWindow(Hwnd());
+    TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, Hwnd(), nullptr);
+    PostMessageW(Hwnd(), WM_NULL, 0, 0);
+}
+
+void MainWindow::ShowTaskList() { ShowConfiguration(); }
+
+void MainWindow::Quit(bool restoreWindows) {
+    (void)restoreWindows;
+    engine_->OwnTray.RemoveIcon();
+    DestroyWindow(Hwnd());
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (taskbarCreated_ && msg == taskbarCreated_) {
+        engine_->TaskbarCreated();
+        return 0;
+    }
+    switch (msg) {
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case kCmdConfigure: ShowConfiguration(); return 0;
+        case kCmdExit: Quit(true); return 0;
+        case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); return 0;
+        default: break;
+        }
+        break;
+    case WM_TIMER:
+        if (wParam == kTimer1) return 0;
+        break;
+    case WM_SIZE:
+        // The window is never left minimised on the taskbar: it is put away instead.
+        if (wParam == SIZE_MINIMIZED) ShowWindow(Hwnd(), SW_HIDE);
+        return 0;
+    case WM_CLOSE:
+        Quit(true);
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) Quit(false);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace hw

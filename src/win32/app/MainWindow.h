@@ -1,0 +1,63 @@
+#pragma once
+// The main window `Hidewell`: the configuration window and host of the hidden controls
+// that the engine drives (tray receivers, the poll timer, the pictures).
+#include <map>
+#include <memory>
+
+#include "engine/Hidewell.h"
+#include "platform/Forms.h"
+#include "win32/app/ReceiverWindow.h"
+#include "win32/base/Window.h"
+
+namespace hw {
+
+class MainWindow : public Window, public Forms {
+public:
+    static constexpr const wchar_t* kClassName = L"HidewellMain";
+    static constexpr int kDefaultHeightTwips = 4230;
+    static constexpr int kWidthTwips = 5625;
+
+    MainWindow();
+    ~MainWindow() override;
+    // Creates the window (hidden) and its controls; events go to the engine from then on.
+    bool Create(Hidewell& engine);
+
+    // Forms
+    void EnableTimer1(bool enabled) override;
+    bool Timer1Enabled() override { return timerEnabled_; }
+    void SetTimer1Interval(int milliseconds) override;
+    WindowHandle OwnReceiver() override;
+    WindowHandle LoadReceiver(int slot) override;
+    bool UnloadReceiver(int slot) override;
+    IconHandle PictureIcon(Picture picture) override;
+    void SetMainIcon(Picture picture) override;
+    WindowHandle MainHandle() override;
+    bool ConfigurationVisible() override;
+    void ShowConfiguration() override;
+    void EntriesChanged() override;
+    void ShowOwnMenu() override;
+    void ShowTaskList() override;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void Layout();
+    void CenterForm();
+    void Quit(bool restoreWindows);
+
+    Hidewell* engine_ = nullptr;
+    UINT taskbarCreated_ = 0;
+    bool timerEnabled_ = false;
+    int interval_ = 2000;
+    int dpi_ = 96;
+    HICON pictures_[3] = {};  // shared resource icons, never destroyed
+    UniqueFont font_;
+    HWND list_ = nullptr;
+    HWND buttons_[4] = {};  // cmdEdit, cmdRemove, cmdUp, cmdDown
+    ReceiverWindow picHook0_;
+    std::map<int, std::unique_ptr<ReceiverWindow>> picHook1_;
+};
+
+}  // namespace hw

@@ -1,0 +1,59 @@
+#pragma once
+// A simulated desktop: top-level windows with captions, Z order, states and owners.
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace hw::test {
+
+struct FakeWindow {
+    Text caption;
+    bool iconic = false;
+    bool visible = true;
+    WindowHandle owner = 0;
+    std::uint32_t style = 0x10CF0000;  // overlapped window with both boxes, visible
+    bool hung = false;                 // does not answer sent messages
+    bool refusesClose = false;
+};
+
+struct SentMessage {
+    WindowHandle h;
+    std::uint32_t msg;
+    std::uint64_t wParam;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    // Adds a window on top of the Z order and returns its handle.
+    WindowHandle Add(const Text& caption, bool iconic = false, WindowHandle owner = 0);
+    WindowHandle AddWithHandle(WindowHandle h, const Text& caption, bool iconic = false);
+    void Close(WindowHandle h);
+    FakeWindow& operator[](WindowHandle h) { return windows_.at(h); }
+    bool Exists(WindowHandle h) const { return windows_.count(h) != 0; }
+
+    std::vector<SentMessage> sent;
+    std::vector<std::pair<WindowHandle, int>> shows;
+    WindowHandle foreground = 0;
+    // Called for every message a window receives (after the built-in handling).
+    std::function<void(WindowHandle, std::uint32_t, std::uint64_t)> onMessage;
+
+    WindowHandle FirstTopLevel() override;
+    WindowHandle NextWindow(WindowHandle h) override;
+    bool IsIconic(WindowHandle h) override;
+    bool IsWindow(WindowHandle h) override { return Exists(h); }
+    Text GetText(WindowHandle h, int maxCount) override;
+    WindowHandle ParentOrOwner(WindowHandle h) override;
+    std::uint32_t GetStyle(WindowHandle h) override;
+    bool ShowWindow(WindowHandle h, int command) override;
+    bool SetForeground(WindowHandle h) override;
+    bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
+
+private:
+    std::map<WindowHandle, FakeWindow> windows_;
+    std::vector<WindowHandle> zOrder_;  // topmost first
+    WindowHandle next_ = 0x10010;
+};
+
+}  // namespace hw::test

@@ -1,0 +1,99 @@
+#include "harness/HidewellApp.h"
+
+#include "harness/Harness.h"
+
+namespace hw::wine {
+
+namespace {
+void SetText(HKEY key, const std::wstring& name, const std::wstring& value) {
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() * sizeof(wchar_t)));
+}
+}  // namespace
+
+void DeleteSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pellworth"); }
+
+void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval, bool single) {
+    DeleteSettings();
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
+        return;
+    SetText(key, L"EOF", std::to_wstring(entries.size()));
+    SetText(key, L"RT", std::to_wstring(interval));
+    SetText(key, L"HIDE", L"0");
+    SetText(key, L"HIDEDATE", L"1");
+    SetText(key, L"SINGLE", single ? L"1" : L"0");
+    // Hidewell has been started before: no first-start question.
+    SetText(key, L"FirstStart", L"1");
+    for (size_t i = 0; i < entries.size(); ++i) {
+        SetText(key, L" " + std::to_wstring(i), entries[i].first);
+        SetText(key, L"I" + std::to_wstring(i), entries[i].second);
+    }
+    RegCloseKey(key);
+}
+
+std::wstring ReadSetting(const wchar_t* name, bool* exists) {
+    wchar_t buffer[4096] = {};
+    DWORD size = sizeof(buffer) - sizeof(wchar_t), type = 0;
+    LSTATUS s = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size);
+    if (exists) *exists = s == ERROR_SUCCESS;
+    return s == ERROR_SUCCESS ? std::wstring(buffer, size / sizeof(wchar_t)) : std::wstring();
+}
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p = path;
+    return p.substr(0, p.find_last_of(L"\\/") + 1);
+}
+
+bool HidewellApp::Start() {
+    if (!process_.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"")) return false;
+    return WaitFor([&] { return Main() != nullptr; }, std::chrono::seconds(20));
+}
+
+HWND HidewellApp::Main() const {
+    auto found = WindowsOf(process_.Id(), L"HidewellMain");
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND HidewellApp::Receiver() const {
+    for (HWND h = FindWindowExW(HWND_MESSAGE, nullptr, L"HidewellReceiver", nullptr); h;
+         h = FindWindowExW(HWND_MESSAGE, h, L"HidewellReceiver", nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid == process_.Id()) return h;
+    }
+    return nullptr;
+}
+
+std::vector<std::wstring> HidewellApp::Messages() const {
+    std::vector<std::wstring> texts;
+    for (HWND box : WindowsOf(process_.Id(), L"#32770")) {
+        if (!IsWindowVisible(box)) continue;
+        std::wstring text;
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t cls[32] = {}, t[1024] = {};
+            GetClassNameW(c, cls, 32);
+            GetWindowTextW(c, t, 1024);
+            if (_wcsicmp(cls, L"Static") == 0 && t[0]) text += t;
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+void HidewellApp::DismissMessages(int button) {
+    for (HWND box : WindowsOf(process_.Id(), L"#32770"))
+        if (IsWindowVisible(box)) PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
+
+bool HidewellApp::Stop() {
+    if (!process_.Running()) return true;
+    if (HWND main = Main()) PostMessageW(main, WM_CLOSE, 0, 0);
+    bool ended = process_.WaitExit(10000);
+    process_.Kill();
+    return ended;
+}
+
+}  // namespace hw::wine

@@ -1,0 +1,167 @@
+#include "harness/Taskbar.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "win32/base/Handles.h"
+
+namespace hw::wine {
+
+namespace {
+
+struct Remote {
+    HANDLE process;
+    void* p;
+    ~Remote() {
+        if (p) VirtualFreeEx(process, p, 0, MEM_RELEASE);
+    }
+};
+
+// Reads each tool of a tooltip window that lives in another process (explorer).
+std::vector<TrayIconInfo> ToolsOf(HWND tooltip, HWND tray) {
+    std::vector<TrayIconInfo> icons;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tooltip, &pid);
+    UniqueKernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process) return icons;
+    constexpr SIZE_T kText = 256 * sizeof(wchar_t);
+    Remote mem{process.Get(), VirtualAllocEx(process.Get(), nullptr, sizeof(TTTOOLINFOW) + kText,
+                                             MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)};
+    if (!mem.p) return icons;
+    auto* remoteInfo = static_cast<TTTOOLINFOW*>(mem.p);
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(mem.p) + sizeof(TTTOOLINFOW));
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.lpszText = remoteText;
+        wchar_t text[256] = {};
+        SIZE_T done = 0;
+        WriteProcessMemory(process.Get(), remoteText, text, kText, &done);
+        WriteProcessMemory(process.Get(), remoteInfo, &info, sizeof(info), &done);
+        DWORD_PTR ok = 0;
+        SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remoteInfo), SMTO_ABORTIFHUNG, 2000,
+                            &ok);
+        if (!ok) continue;
+        ReadProcessMemory(process.Get(), remoteInfo, &info, sizeof(info), &done);
+        ReadProcessMemory(process.Get(), remoteText, text, kText - sizeof(wchar_t), &done);
+        TrayIconInfo icon;
+        icon.tip = text;
+        icon.rect = info.rect;
+        MapWindowPoints(info.hwnd ? info.hwnd : tray, nullptr, reinterpret_cast<POINT*>(&icon.rect), 2);
+        if (!IsRectEmpty(&info.rect)) icons.push_back(icon);
+    }
+    return icons;
+}
+
+struct TooltipSearch {
+    HWND tray;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK FindTooltips(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<TooltipSearch*>(lp);
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    if (wcscmp(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(h, GW_OWNER) == s->tray) s->found.push_back(h);
+    return TRUE;
+}
+
+BOOL CALLBACK FindButtons(HWND h, LPARAM lp) {
+    auto* titles = reinterpret_cast<std::vector<std::wstring>*>(lp);
+    if (!IsWindowVisible(h) || GetWindow(h, GW_OWNER)) return TRUE;
+    if (GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    if (wcscmp(cls, L"Shell_TrayWnd") == 0) return TRUE;
+    wchar_t title[256] = {};
+    GetWindowTextW(h, title, 256);
+    titles->push_back(title);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<TrayIconInfo> TrayIcons() {
+    std::vector<TrayIconInfo> icons;
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray) return icons;
+    TooltipSearch search{tray, {}};
+    EnumWindows(FindTooltips, reinterpret_cast<LPARAM>(&search));
+    for (HWND tooltip : search.found)
+        for (auto& icon : ToolsOf(tooltip, tray)) icons.push_back(icon);
+    std::sort(icons.begin(), icons.end(), [](const auto& a, const auto& b) { return a.rect.left < b.rect.left; });
+    return icons;
+}
+
+std::vector<TrayIconInfo> TrayIconsWithTip(const std::wstring& tipStart) {
+    std::vector<TrayIconInfo> found;
+    for (auto& icon : TrayIcons())
+        if (icon.tip.compare(0, tipStart.size(), tipStart) == 0) found.push_back(icon);
+    return found;
+}
+
+void Click(POINT at, Button button, int clicks) {
+    SetCursorPos(at.x, at.y);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    DWORD down = button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+    DWORD up = button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    for (int i = 0; i < clicks; ++i) {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = down;
+        input[1].mi.dwFlags = up;
+        SendInput(2, input, sizeof(INPUT));
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    }
+}
+
+void ClickIcon(const TrayIconInfo& icon, Button button, int clicks) {
+    POINT centre{(icon.rect.left + icon.rect.right) / 2, (icon.rect.top + icon.rect.bottom) / 2};
+    Click(centre, button, clicks);
+}
+
+std::vector<std::wstring> TaskbarWindows() {
+    std::vector<std::wstring> titles;
+    EnumWindows(FindButtons, reinterpret_cast<LPARAM>(&titles));
+    return titles;
+}
+
+bool SaveScreenshot(const std::wstring& path) {
+    int w = GetSystemMetrics(SM_CXVIRTUALSCREEN), h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+    fh.bfSize = fh.bfOffBits + size;
+    bool ok = false;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f != INVALID_HANDLE_VALUE) {
+        DWORD n = 0;
+        ok = WriteFile(f, &fh, sizeof(fh), &n, nullptr) && WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &n, nullptr) &&
+             WriteFile(f, bits, size, &n, nullptr);
+        CloseHandle(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+}  // namespace hw::wine

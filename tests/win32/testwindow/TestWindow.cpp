@@ -1,0 +1,70 @@
+// A window for the end-to-end tests: its caption comes from the command line.
+//   testwindow.exe <caption> [minimized] [hang] [refuseclose] [nomaxbox]
+// "hang": stops answering messages 1 second after it starts (to test time-outs).
+// "refuseclose": ignores WM_CLOSE. "settitle": WM_APP+1 with lParam N sets caption + N.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+bool g_refuseClose = false;
+std::wstring g_caption;
+
+LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
+        if (g_refuseClose) return 0;
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_APP + 1:
+        SetWindowTextW(hwnd, (g_caption + L" " + std::to_wstring(lParam)).c_str());
+        return 0;
+    case WM_TIMER:
+        KillTimer(hwnd, wParam);
+        Sleep(INFINITE);  // hung from here on
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    g_caption = argc > 1 ? argv[1] : L"Test Window";
+    bool minimized = false, hang = false, noMaxBox = false;
+    for (int i = 2; i < argc; ++i) {
+        std::wstring a = argv[i];
+        minimized |= a == L"minimized";
+        hang |= a == L"hang";
+        g_refuseClose |= a == L"refuseclose";
+        noMaxBox |= a == L"nomaxbox";
+    }
+    LocalFree(argv);
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = L"HidewellTestWindow";
+    RegisterClassW(&wc);
+    DWORD style = WS_OVERLAPPEDWINDOW & ~(noMaxBox ? WS_MAXIMIZEBOX : 0);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, g_caption.c_str(), style, 100, 100, 320, 200, nullptr, nullptr,
+                                instance, nullptr);
+    ShowWindow(hwnd, minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+    if (hang) SetTimer(hwnd, 1, 1000, nullptr);
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
