@@ -1,38 +1,44 @@
-// Start-up of Hidewell and the own icon's mouse handler.
+// Start-up and ending of Hidewell.
 #include "engine/Hidewell.h"
 
 namespace hw {
 
-Hidewell::Hidewell(Platform& platform) : OwnTray(platform.tray), p_(platform) {
+Hidewell::Hidewell(Platform& platform)
+    : Store(platform.registry, platform.ui, Settings, platform.programPath), OwnTray(platform.tray), p_(platform) {
     Lineer[0] = LineerItem{u"-", u"0"};
 }
 
-void Hidewell::Form_Load() {
+int Hidewell::Form_Load() {
+    Store.LoadRegEdit();
+    SlotCounter.assign(1, u'0');
+
     OwnTray.ObjectToReceiveEvent(p_.forms.OwnReceiver());
     OwnTray.IconToShow(p_.forms.PictureIcon(Picture::NotGot));
     OwnTray.TrayToolTip(kOwnTip);
     OwnTray.ShowIcon();
 
-    if (ApplicationsList.empty()) {
+    if (Settings.ApplicationsList.empty()) {
         p_.forms.ShowConfiguration();
         p_.ui.ShowMessage(kNoEntriesMessage, kAppTitle, kMbIconInformation);
     }
+    // The first tick comes after the timer's initial interval; each tick then sets its own.
+    p_.forms.SetTimer1Interval(kFirstTickMs);
+    p_.forms.EnableTimer1(true);
     p_.forms.EntriesChanged();
+    return Store.ReadHeight();
 }
 
-void Hidewell::PicHook0_MouseMove(int message) {
-    OwnTray.Dispatch(message, [&](std::int16_t code) {
-        if (code == clsTrayIcon::tiLDblClk()) {
-            if (!MasterList.empty())
-                p_.forms.ShowTaskList();
-            else
-                p_.forms.ShowConfiguration();
-        } else if (code == clsTrayIcon::tiRButUp()) {
-            p_.forms.ShowOwnMenu();
-        }
-    });
+void Hidewell::TaskbarCreated() {
+    OwnTray.Readd();
+    for (auto& [k, icon] : trayIcons_) icon->Readd();
 }
 
-void Hidewell::TaskbarCreated() { OwnTray.Readd(); }
+void Hidewell::Quit(bool restoreWindows) {
+    p_.forms.EnableTimer1(false);
+    Store.SaveRegEdit();
+    if (restoreWindows) RestoreAll();
+    OwnTray.RemoveIcon();
+    for (auto& [k, icon] : trayIcons_) icon->RemoveIcon();
+}
 
 }  // namespace hw

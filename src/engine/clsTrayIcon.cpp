@@ -1,5 +1,7 @@
 #include "engine/clsTrayIcon.h"
 
+#include <algorithm>
+
 namespace hw {
 
 clsTrayIcon::clsTrayIcon(NotifyArea& shell) : shell_(shell) {
@@ -22,21 +24,18 @@ void clsTrayIcon::ObjectToReceiveEvent(WindowHandle receiver) { record_.hWnd = r
 
 void clsTrayIcon::TrayToolTip(const Text& message) {
     record_.uFlags = kNifTip;
-    Text field = message.substr(0, kTipLength);
-    field.resize(kTipLength, u' ');
-    record_.szTip = field;
+    Text field(kTipLength, u' ');
+    std::copy_n(message.begin(), std::min(message.size(), kTipLength), field.begin());
+    record_.szTip = std::move(field);
     if (shown_) ShowIcon();
 }
 
-void clsTrayIcon::ShowIcon() {
-    if (record_.hWnd == 0 || record_.hIcon == 0) return;
-    if (shown_) {
-        shell_.Notify(kNimModify, record_);
-        return;
-    }
+bool clsTrayIcon::ShowIcon() {
+    if (record_.hWnd == 0 || record_.hIcon == 0) return false;
+    if (shown_) return shell_.Notify(kNimModify, record_);
     record_.uFlags = kNifMessage | kNifIcon | kNifTip;
-    shell_.Notify(kNimAdd, record_);
     shown_ = true;
+    return shell_.Notify(kNimAdd, record_);
 }
 
 void clsTrayIcon::RemoveIcon() {

@@ -24,7 +24,9 @@ public:
     void TrayToolTip(const Text& message);
     const Text& TrayToolTip() const { return record_.szTip; }
 
-    void ShowIcon();
+    // False when there is nothing to show or the shell refused the call (the icon still
+    // counts as shown after a refused add, so that RemoveIcon and Readd see it).
+    bool ShowIcon();
     void RemoveIcon();
     // Adds the icon again after the taskbar was re-created, if it is shown.
     void Readd();

@@ -35,6 +35,8 @@ public:
 
     // Popups and other windows.
     virtual void ShowOwnMenu() = 0;
+    // The popup of a hidden window's icon (slot).
+    virtual void ShowIconMenu(int slot) = 0;
     virtual void ShowTaskList() = 0;
 };
 

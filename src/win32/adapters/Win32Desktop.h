@@ -7,7 +7,7 @@ namespace hw {
 class Win32Desktop : public Desktop {
 public:
     // Time-out for messages sent to other programs' windows.
-    static constexpr unsigned kSendTimeoutMs = 1000;
+    static constexpr unsigned kSendTimeoutMs = 500;
 
     WindowHandle FirstTopLevel() override;
     WindowHandle NextWindow(WindowHandle h) override;

@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/WinText.h"
 
 namespace hw {
 
@@ -21,8 +22,19 @@ enum : int {
     kIdFrame,
     kIdIconFrame,
     kIdSlaveImage,
+    // Hidewell's own tray menu (`mnuBar`) and the popup of a hidden window (`Operation`).
     kCmdConfigure = 40,
-    kCmdExit = 48,
+    kCmdTaskList,
+    kCmdSuspend,
+    kCmdRefresh,
+    kCmdAbout,
+    kCmdHelp,
+    kCmdExit,
+    kCmdAppTitle,
+    kCmdSystemMenu,
+    kCmdConfig,
+    kCmdTask,
+    kCmdFirstHiddenWindow = 50,  // one per hidden window, up to kFirstMirrorId
 };
 constexpr UINT_PTR kTimer1 = 1;
 
@@ -33,8 +45,11 @@ WindowHandle ToHandle(HWND h) { return static_cast<WindowHandle>(reinterpret_cas
 MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
-bool MainWindow::Create(Hidewell& engine) {
+bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
     engine_ = &engine;
+    ui_ = &ui;
+    CreateOperationMenu();
+    mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
     dpi_ = ScreenDpi();
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const int ids[] = {IDI_NOTGOT, IDI_GOT, IDI_HIDEWELL};
@@ -112,7 +127,7 @@ WindowHandle MainWindow::LoadReceiver(int slot) {
     auto& receiver = picHook1_[slot];
     if (!receiver) {
         receiver = std::make_unique<ReceiverWindow>();
-        receiver->Create([this, slot](int) {});
+        receiver->Create([this, slot](int message) { engine_->PicHook1_MouseMove(slot, message); });
     }
     return ToHandle(receiver->Hwnd());
 }
@@ -140,9 +155,9 @@ void MainWindow::ShowConfiguration() {
 
 void MainWindow::EntriesChanged() {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    for (const Text& title : engine_->ApplicationsList)
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(title.begin(), title.end()).c_str()));
-    std::size_t rows = engine_->ApplicationsList.size();
+    for (const Text& title : engine_->Settings.ApplicationsList)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(title).c_str()));
+    std::size_t rows = engine_->Settings.ApplicationsList.size();
     EnableWindow(list_, rows > 0);
     EnableWindow(buttons_[0], rows > 0);
     EnableWindow(buttons_[1], rows > 0);
@@ -151,25 +166,102 @@ void MainWindow::EntriesChanged() {
     if (rows > 0) SendMessageW(list_, LB_SETCURSEL, 0, 0);
 }
 
-void MainWindow::ShowOwnMenu() {
-    UniqueMenu menu(CreatePopupMenu());
-    AppendMenuW(menu.Get(), MF_STRING, kCmdConfigure, L"&Configure");
-    AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu.Get(), MF_STRING, kCmdExit, L"E&xit");
-    POINT pt{};
-    GetCursorPos(&pt);
+int MainWindow::TrackPopup(HMENU menu) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
-    TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, Hwnd(), nullptr);
+    ui_->DoEvents();
+    POINT pt{};
+    GetCursorPos(&pt);
+    int id = static_cast<int>(
+        TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);
+    return id;
+}
+
+void MainWindow::ShowOwnMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    HMENU m = menu.Get();
+    AppendMenuW(m, MF_STRING, kCmdConfigure, L"&Configure");
+    AppendMenuW(m, MF_STRING, kCmdTaskList, L"&Task List");
+    AppendMenuW(m, MF_STRING | (engine_->mnuSuspend ? MF_CHECKED : 0), kCmdSuspend, L"&Suspend");
+    AppendMenuW(m, MF_STRING, kCmdRefresh, L"&Refresh");
+    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdAbout, L"&About");
+    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdHelp, L"&Help");
+    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
+    SetMenuDefaultItem(m, kCmdTaskList, FALSE);
+    // The `Lineer` items: one per hidden window, below a separator.
+    ownMenuSlots_.clear();
+    for (auto& [k, item] : engine_->Lineer) {
+        if (k == 0) continue;
+        if (ownMenuSlots_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+        if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuSlots_.size()) >= kFirstMirrorId) break;
+        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuSlots_.size(), ToWide(item.Caption).c_str());
+        ownMenuSlots_.push_back(k);
+    }
+    if (int id = TrackPopup(m)) OnCommand(id);
+}
+
+void MainWindow::CreateOperationMenu() {
+    operation_.Reset(CreatePopupMenu());
+    HMENU m = operation_.Get();
+    AppendMenuW(m, MF_STRING, kCmdAppTitle, L"App Title");
+    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    // The mirrored system menu goes here, from position 2.
+    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdSystemMenu, L"System Menu");
+    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(m, MF_STRING, kCmdConfig, L"Confi&gure");
+    AppendMenuW(m, MF_STRING, kCmdTask, L"&Task List");
+    SetMenuDefaultItem(m, kCmdAppTitle, FALSE);
+}
+
+void MainWindow::ShowIconMenu(int slot) {
+    SetForegroundWindow(Hwnd());
+    ui_->DoEvents();
+    engine_->CurrentSlot = static_cast<std::int16_t>(slot);
+    HMENU m = operation_.Get();
+    mirror_->BuildSysMenu(static_cast<MenuHandle>(reinterpret_cast<std::uintptr_t>(m)), engine_->SlotWindow(slot));
+    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle, ToWide(engine_->AppTitle(slot)).c_str());
+    if (int id = TrackPopup(m)) OnCommand(id);
 }
 
 void MainWindow::ShowTaskList() { ShowConfiguration(); }
 
-void MainWindow::Quit(bool restoreWindows) {
-    (void)restoreWindows;
-    engine_->OwnTray.RemoveIcon();
+void MainWindow::SetHeightTwips(int twips) {
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, TwipsToPixels(twips, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::End(bool restoreWindows) {
+    engine_->Quit(restoreWindows);
     DestroyWindow(Hwnd());
+}
+
+void MainWindow::OnCommand(int id) {
+    std::uint32_t command = 0;
+    if (id >= kFirstMirrorId) {
+        if (mirror_->SysCommandFor(id, command)) engine_->MirroredCommand(command);
+        return;
+    }
+    if (id >= kCmdFirstHiddenWindow) {
+        std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
+        if (i < ownMenuSlots_.size()) engine_->Lineer_Click(ownMenuSlots_[i]);
+        return;
+    }
+    switch (id) {
+    case kCmdConfigure:
+    case kCmdConfig: ShowConfiguration(); break;
+    case kCmdTaskList:
+    case kCmdTask: ShowTaskList(); break;
+    case kCmdSuspend: engine_->mnuSuspend_Click(); break;
+    case kCmdRefresh: engine_->RefreshAll(); break;
+    case kCmdExit: End(true); break;
+    case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); break;
+    default: break;
+    }
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -179,25 +271,24 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     switch (msg) {
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case kCmdConfigure: ShowConfiguration(); return 0;
-        case kCmdExit: Quit(true); return 0;
-        case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); return 0;
-        default: break;
-        }
-        break;
+        OnCommand(LOWORD(wParam));
+        return 0;
     case WM_TIMER:
-        if (wParam == kTimer1) return 0;
+        if (wParam == kTimer1 && timerEnabled_) {
+            engine_->Timer1_Timer();
+            return 0;
+        }
         break;
     case WM_SIZE:
         // The window is never left minimised on the taskbar: it is put away instead.
         if (wParam == SIZE_MINIMIZED) ShowWindow(Hwnd(), SW_HIDE);
         return 0;
     case WM_CLOSE:
-        Quit(true);
+        End(true);
         return 0;
     case WM_ENDSESSION:
-        if (wParam) Quit(false);
+        // Windows is ending the session: the icons go, hidden windows stay as they are.
+        if (wParam) End(false);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -8,6 +8,8 @@
 #include "platform/Forms.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/base/Window.h"
+#include "win32/menus/Win32Menus.h"
+#include "windows/SysMenuMirror.h"
 
 namespace hw {
 
@@ -20,7 +22,7 @@ public:
     MainWindow();
     ~MainWindow() override;
     // Creates the window (hidden) and its controls; events go to the engine from then on.
-    bool Create(Hidewell& engine);
+    bool Create(Hidewell& engine, Desktop& desktop, Ui& ui);
 
     // Forms
     void EnableTimer1(bool enabled) override;
@@ -36,7 +38,10 @@ public:
     void ShowConfiguration() override;
     void EntriesChanged() override;
     void ShowOwnMenu() override;
+    void ShowIconMenu(int slot) override;
     void ShowTaskList() override;
+    // Sets the configuration window's height (twips).
+    void SetHeightTwips(int twips);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -45,9 +50,14 @@ private:
     void CreateControls();
     void Layout();
     void CenterForm();
-    void Quit(bool restoreWindows);
+    void End(bool restoreWindows);
+    void CreateOperationMenu();
+    void OnCommand(int id);
+    // Shows a popup at the mouse with Hidewell in the foreground; returns the chosen command.
+    int TrackPopup(HMENU menu);
 
     Hidewell* engine_ = nullptr;
+    Ui* ui_ = nullptr;
     UINT taskbarCreated_ = 0;
     bool timerEnabled_ = false;
     int interval_ = 2000;
@@ -58,6 +68,10 @@ private:
     HWND buttons_[4] = {};  // cmdEdit, cmdRemove, cmdUp, cmdDown
     ReceiverWindow picHook0_;
     std::map<int, std::unique_ptr<ReceiverWindow>> picHook1_;
+    std::vector<int> ownMenuSlots_;  // slot of each hidden-window item of the last own menu
+    Win32Menus menus_;
+    UniqueMenu operation_;  // the popup of a hidden window's icon
+    std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes
 };
 
 }  // namespace hw

@@ -3,11 +3,28 @@
 #include <commctrl.h>
 
 #include "engine/Hidewell.h"
+#include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
 #include "win32/app/MainWindow.h"
 #include "win32/base/Handles.h"
+#include "win32/base/WinText.h"
+#include "win32/icons/Win32Icons.h"
+#include "win32/registry/Win32Registry.h"
+
+namespace {
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) return path.substr(0, n);
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A second copy ends at once, silently, before it touches settings or the tray.
@@ -22,12 +39,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Desktop desktop;
     hw::Win32NotifyArea tray;
     hw::Win32Ui ui;
+    hw::Win32Registry registry;
+    hw::Win32Icons icons(GetModuleHandleW(nullptr));
+    hw::Win32Clock clock;
     hw::MainWindow main;
-    hw::Platform platform{desktop, tray, ui, main};
+    hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, hw::FromWide(ProgramPath())};
     hw::Hidewell engine(platform);
-    if (!main.Create(engine)) return 1;
+    if (!main.Create(engine, desktop, ui)) return 1;
     ui.SetOwner(main.Hwnd());
-    engine.Form_Load();
+    main.SetHeightTwips(engine.Form_Load());
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -29,9 +29,11 @@ void FakeDesktop::Close(WindowHandle h) {
 WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? 0 : zOrder_.front(); }
 
 WindowHandle FakeDesktop::NextWindow(WindowHandle h) {
-    auto it = std::find(zOrder_.begin(), zOrder_.end(), h);
-    if (it == zOrder_.end() || ++it == zOrder_.end()) return 0;
-    return *it;
+    // A walk asks for the window after the one it got last: look there first.
+    if (walkAt_ >= zOrder_.size() || zOrder_[walkAt_] != h)
+        walkAt_ = static_cast<std::size_t>(std::find(zOrder_.begin(), zOrder_.end(), h) - zOrder_.begin());
+    if (walkAt_ + 1 >= zOrder_.size()) return 0;
+    return zOrder_[++walkAt_];
 }
 
 bool FakeDesktop::IsIconic(WindowHandle h) {

@@ -53,6 +53,7 @@ public:
 private:
     std::map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // topmost first
+    std::size_t walkAt_ = 0;            // where NextWindow found the last window
     WindowHandle next_ = 0x10010;
 };
 

@@ -13,14 +13,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
-size_t OwnIcons() { return TrayIconsWithTip(L"Hidewell").size(); }
-
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteSettings({{L"*NO SUCH WINDOW*", L""}});
         ASSERT_TRUE(app.Start());
-        ASSERT_TRUE(WaitFor([] { return OwnIcons() == 1; }, 10s)) << "own icon did not appear";
+        ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s)) << "own icon did not appear";
     }
     void TearDown() override {
         app.Stop();
@@ -30,7 +28,7 @@ protected:
 };
 
 TEST_F(Startup, ShowsItsIconAndNoTaskbarButtonWhileTheWindowIsPutAway) {
-    auto icons = TrayIconsWithTip(L"Hidewell");
+    auto icons = OwnIcons();
     ASSERT_EQ(icons.size(), 1u);
     EXPECT_EQ(icons[0].tip, L"Hidewell");
     EXPECT_FALSE(IsWindowVisible(app.Main()));
@@ -43,13 +41,13 @@ TEST_F(Startup, SecondInstanceEndsAtOnceWithoutAnIcon) {
     DWORD code = 99;
     ASSERT_TRUE(second.WaitExit(10000, &code));
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(OwnIcons(), 1u);
+    EXPECT_EQ(OwnIcons().size(), 1u);
     EXPECT_TRUE(app.Proc().Running());
 }
 
 TEST_F(Startup, DoubleClickOnItsIconShowsTheConfigurationWindow) {
     ASSERT_FALSE(IsWindowVisible(app.Main()));
-    ClickIcon(TrayIconsWithTip(L"Hidewell").at(0), Button::Left, 2);
+    ClickIcon(OwnIcons().at(0), Button::Left, 2);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(app.Main()) != FALSE; }, 5s));
     // Minimising puts the window away again, without a taskbar button.
     ShowWindow(app.Main(), SW_MINIMIZE);
@@ -64,14 +62,14 @@ TEST_F(Startup, IconComesBackWhenTheTaskbarIsRecreated) {
     nid.uID = 1;
     ASSERT_NE(nid.hWnd, nullptr);
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &nid));
-    ASSERT_TRUE(WaitFor([] { return OwnIcons() == 0; }, 5s));
+    ASSERT_TRUE(WaitFor([] { return OwnIcons().empty(); }, 5s));
     PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitFor([] { return OwnIcons() == 1; }, 5s));
+    EXPECT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 5s));
 }
 
 TEST_F(Startup, EndingHidewellRemovesItsIcon) {
     ASSERT_TRUE(app.Stop());
-    EXPECT_TRUE(WaitFor([] { return OwnIcons() == 0; }, 5s));
+    EXPECT_TRUE(WaitFor([] { return OwnIcons().empty(); }, 5s));
 }
 
 }  // namespace

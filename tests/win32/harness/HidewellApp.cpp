@@ -24,7 +24,7 @@ void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& ent
     SetText(key, L"HIDEDATE", L"1");
     SetText(key, L"SINGLE", single ? L"1" : L"0");
     // Hidewell has been started before: no first-start question.
-    SetText(key, L"FirstStart", L"1");
+    SetText(key, L"ASKED", L"1");
     for (size_t i = 0; i < entries.size(); ++i) {
         SetText(key, L" " + std::to_wstring(i), entries[i].first);
         SetText(key, L"I" + std::to_wstring(i), entries[i].second);
@@ -94,6 +94,35 @@ bool HidewellApp::Stop() {
     bool ended = process_.WaitExit(10000);
     process_.Kill();
     return ended;
+}
+
+}  // namespace hw::wine
+
+namespace hw::wine {
+
+bool TestWindow::Start(const std::wstring& caption, const std::wstring& options) {
+    if (!process_.Start(L"\"" + ProgramFolder() + L"testwindow.exe\" \"" + caption + L"\" " + options)) return false;
+    return WaitFor(
+        [&] {
+            auto found = WindowsOf(process_.Id(), L"HidewellTestWindow");
+            hwnd_ = found.empty() ? nullptr : found.front();
+            return hwnd_ != nullptr;
+        },
+        std::chrono::seconds(10));
+}
+
+int PixelsLike(const RECT& rect, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    int n = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            COLORREF c = GetPixel(screen, x, y);
+            if (abs(GetRValue(c) - GetRValue(colour)) < 40 && abs(GetGValue(c) - GetGValue(colour)) < 40 &&
+                abs(GetBValue(c) - GetBValue(colour)) < 40)
+                ++n;
+        }
+    ReleaseDC(nullptr, screen);
+    return n;
 }
 
 }  // namespace hw::wine

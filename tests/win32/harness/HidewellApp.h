@@ -39,3 +39,25 @@ private:
 };
 
 }  // namespace hw::wine
+
+namespace hw::wine {
+
+// A test window (testwindow.exe) with the given caption and options.
+class TestWindow {
+public:
+    bool Start(const std::wstring& caption, const std::wstring& options = L"");
+    HWND Hwnd() const { return hwnd_; }
+    Process& Proc() { return process_; }
+    void Minimise() { ShowWindow(hwnd_, SW_MINIMIZE); }
+    // Hidden by Hidewell: still minimised, not visible, no taskbar button.
+    bool IsHidden() const { return IsWindow(hwnd_) && IsIconic(hwnd_) && !IsWindowVisible(hwnd_); }
+
+private:
+    Process process_;
+    HWND hwnd_ = nullptr;
+};
+
+// Counts pixels of the icon's place on screen that are close to the colour.
+int PixelsLike(const RECT& rect, COLORREF colour);
+
+}  // namespace hw::wine

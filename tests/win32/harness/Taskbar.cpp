@@ -104,6 +104,13 @@ std::vector<TrayIconInfo> TrayIconsWithTip(const std::wstring& tipStart) {
     return found;
 }
 
+std::vector<TrayIconInfo> OwnIcons() {
+    std::vector<TrayIconInfo> found;
+    for (auto& icon : TrayIcons())
+        if (icon.tip == L"Hidewell") found.push_back(icon);
+    return found;
+}
+
 void Click(POINT at, Button button, int clicks) {
     SetCursorPos(at.x, at.y);
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
@@ -162,6 +169,38 @@ bool SaveScreenshot(const std::wstring& path) {
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
     return ok;
+}
+
+}  // namespace hw::wine
+
+namespace hw::wine {
+
+HWND OpenPopupMenu() {
+    for (HWND h = FindWindowW(L"#32768", nullptr); h; h = FindWindowExW(nullptr, h, L"#32768", nullptr))
+        if (IsWindowVisible(h)) return h;
+    return nullptr;
+}
+
+std::vector<std::wstring> PopupMenuItems(HWND popup) {
+    std::vector<std::wstring> items;
+    DWORD_PTR menu = 0;
+    if (!SendMessageTimeoutW(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu) || !menu) return items;
+    HMENU m = reinterpret_cast<HMENU>(menu);
+    for (int i = 0, n = GetMenuItemCount(m); i < n; ++i) {
+        wchar_t text[256] = {};
+        GetMenuStringW(m, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+        items.push_back(text);
+    }
+    return items;
+}
+
+void PressKey(WORD vk) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = vk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
 }
 
 }  // namespace hw::wine

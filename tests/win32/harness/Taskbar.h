@@ -18,6 +18,8 @@ struct TrayIconInfo {
 std::vector<TrayIconInfo> TrayIcons();
 // The displayed icons whose tip starts with the text.
 std::vector<TrayIconInfo> TrayIconsWithTip(const std::wstring& tipStart);
+// Hidewell's own icons: the displayed icons whose tip is exactly "Hidewell".
+std::vector<TrayIconInfo> OwnIcons();
 
 enum class Button { Left, Right };
 // Moves the mouse to the point and clicks once or twice there.
@@ -29,5 +31,16 @@ std::vector<std::wstring> TaskbarWindows();
 
 // Saves the whole screen as a .bmp file.
 bool SaveScreenshot(const std::wstring& path);
+
+}  // namespace hw::wine
+
+namespace hw::wine {
+
+// The popup menu window that is open now, if any.
+HWND OpenPopupMenu();
+// Item texts of the open popup menu (empty when they cannot be read).
+std::vector<std::wstring> PopupMenuItems(HWND popup);
+// Presses and releases a key (a virtual-key code).
+void PressKey(WORD vk);
 
 }  // namespace hw::wine

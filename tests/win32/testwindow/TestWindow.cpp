@@ -1,7 +1,7 @@
 // A window for the end-to-end tests: its caption comes from the command line.
-//   testwindow.exe <caption> [minimized] [hang] [refuseclose] [nomaxbox]
-// "hang": stops answering messages 1 second after it starts (to test time-outs).
-// "refuseclose": ignores WM_CLOSE. "settitle": WM_APP+1 with lParam N sets caption + N.
+//   testwindow.exe <caption> [minimized] [refuseclose] [nomaxbox]
+// "refuseclose": ignores WM_CLOSE. WM_APP+1 with lParam N sets the caption to caption + " N";
+// WM_APP+2 makes it stop answering messages for good (to test time-outs).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -21,8 +21,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_APP + 1:
         SetWindowTextW(hwnd, (g_caption + L" " + std::to_wstring(lParam)).c_str());
         return 0;
-    case WM_TIMER:
-        KillTimer(hwnd, wParam);
+    case WM_APP + 2:
         Sleep(INFINITE);  // hung from here on
         return 0;
     case WM_DESTROY:
@@ -39,11 +38,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     g_caption = argc > 1 ? argv[1] : L"Test Window";
-    bool minimized = false, hang = false, noMaxBox = false;
+    bool minimized = false, noMaxBox = false;
     for (int i = 2; i < argc; ++i) {
         std::wstring a = argv[i];
         minimized |= a == L"minimized";
-        hang |= a == L"hang";
         g_refuseClose |= a == L"refuseclose";
         noMaxBox |= a == L"nomaxbox";
     }
@@ -60,7 +58,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, g_caption.c_str(), style, 100, 100, 320, 200, nullptr, nullptr,
                                 instance, nullptr);
     ShowWindow(hwnd, minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
-    if (hang) SetTimer(hwnd, 1, 1000, nullptr);
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -1,0 +1,101 @@
+// One poll tick over a busy simulated desktop: 1,000 top-level windows, 100 of them
+// minimised, and 100 entries of which five match 20 of the minimised windows.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "engine/Hidewell.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/FakeIcons.h"
+#include "fakes/FakeShell.h"
+#include "fakes/MemoryRegistry.h"
+#include "settings/SettingsLayout.h"
+
+namespace {
+
+using namespace hw;
+using namespace hw::test;
+
+constexpr int kWindows = 1000;
+constexpr int kMinimisedEvery = 10;  // every tenth window is minimised
+constexpr int kEntries = 100;
+constexpr int kMatchingEntries = 5;  // "*NOTES 0*" .. "*NOTES 4*"
+constexpr int kHiddenWindows = 20;   // the first 20 minimised windows are notes
+
+const char16_t* const kApps[] = {u"Word Processor", u"Spreadsheet", u"Mail", u"Browser", u"Terminal",
+                                 u"Image Viewer",   u"Calculator",  u"Chat", u"Music",   u"File Manager"};
+const char16_t* const kWords[] = {u"LEDGER", u"INVOICE", u"PROJECT", u"ARCHIVE", u"DRAFT",
+                                  u"BACKUP", u"MEETING", u"SCRIPT",  u"PHOTO",   u"REPORT"};
+
+Text Number(int n) { return DecimalText(n); }
+
+// Hidewell on simulated platforms, with the desktop and entries above.
+struct World {
+    World() {
+        icons.files[u"C:\\Apps\\app.exe"] = 1;
+        auto set = [&](const Text& name, const Text& text) { reg.PlantText(kHkeyCurrentUser, kSettingsKey, name, text); };
+        set(kFirstStartRecord, u"1");
+        set(u"RT", u"500");
+        set(u"HIDEDATE", u"1");
+        set(u"EOF", Number(kEntries));
+        // The matching entries are spread over the list, so a hidden window is checked
+        // against some non-matching entries before its own.
+        int notes = 0;
+        for (int j = 0; j < kEntries; ++j) {
+            bool matching = j % (kEntries / kMatchingEntries) == kEntries / kMatchingEntries / 2;
+            Text title = matching ? Text(u"*NOTES ").append(Number(notes++)).append(u"*")
+                                  : Text(u"*").append(kWords[j % 10]).append(u" ").append(Number(j)).append(u"*");
+            set(TitleValueName(j), title);
+            set(IconValueName(j), j % 2 == 0 || matching ? Text(u"000:C:\\Apps\\app.exe") : Text());
+        }
+        int minimised = 0;
+        for (int i = 0; i < kWindows; ++i) {
+            bool iconic = i % kMinimisedEvery == 0;
+            Text caption;
+            if (iconic && minimised++ < kHiddenWindows)
+                caption = Text(u"Notes ").append(Number(minimised % kMatchingEntries)).append(u" - page ").append(Number(i));
+            else
+                caption = Text(u"Document ").append(Number(i)).append(u" - ").append(kApps[i % 10]);
+            desktop.Add(caption, iconic);
+        }
+        engine.Form_Load();
+    }
+
+    FakeDesktop desktop;
+    FakeNotifyArea tray;
+    FakeUi ui;
+    FakeForms forms;
+    MemoryRegistry reg;
+    FakeIcons icons;
+    FakeClock clock;
+    Platform platform{desktop, tray, ui, forms, reg, icons, clock, u"C:\\Tools\\Hidewell.exe"};
+    Hidewell engine{platform};
+};
+
+// The tick that finds the 20 matching minimised windows and hides them.
+void BM_Tick_First(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto world = std::make_unique<World>();
+        state.ResumeTiming();
+        world->engine.Timer1_Timer();
+        state.PauseTiming();
+        if (world->engine.SlotCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+        world.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Tick_First)->Unit(benchmark::kMicrosecond);
+
+// Every later tick: the 20 windows are already hidden, nothing changes.
+void BM_Tick_Steady(benchmark::State& state) {
+    World world;
+    world.engine.Timer1_Timer();
+    if (world.engine.SlotCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+    for (auto _ : state) world.engine.Timer1_Timer();
+    if (world.engine.SlotCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
+    state.counters["hidden"] = world.engine.SlotCount();
+}
+BENCHMARK(BM_Tick_Steady)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,65 @@
+#pragma once
+// Matching window captions against the title patterns of application entries.
+//
+// Both sides are upper-cased, then the pattern must account for the whole caption:
+//   *        any run of zero or more characters
+//   ?        exactly one character
+//   #        exactly one digit 0-9
+//   [list]   one character in the list; [!list] one character not in it
+//   other    that same character
+// A list holds single characters and ascending ranges (A-Z); a hyphen first or last stands
+// for itself, and [ ? # * inside brackets are literal. An unclosed bracket or a descending
+// range makes the pattern malformed; a malformed pattern matches nothing.
+#include <cstdint>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+enum class MatchResult { Match, NoMatch, Malformed };
+
+// A title pattern compiled once, to be matched against many captions.
+// Matching takes at most caption length x pattern length steps.
+class TitlePattern {
+public:
+    explicit TitlePattern(const Text& pattern);
+
+    bool IsValid() const { return valid_; }
+    MatchResult Match(const Text& caption) const;
+    bool Matches(const Text& caption) const { return Match(caption) == MatchResult::Match; }
+
+private:
+    enum class Kind : std::uint8_t { Literal, AnyChar, Digit, Star, List };
+    struct Token {
+        Kind kind;
+        bool negated;
+        char16_t ch;           // Literal
+        std::uint32_t first;   // List: ranges_[first, first + count)
+        std::uint32_t count;
+    };
+    struct Range {
+        char16_t low;
+        char16_t high;
+    };
+
+    bool ParseList(const Text& p, std::size_t& i);
+    bool TokenMatches(const Token& t, char16_t c) const;
+
+    std::vector<Token> tokens_;
+    std::vector<Range> ranges_;
+    bool valid_ = true;
+};
+
+// One-off match of a caption against a title pattern.
+MatchResult MatchTitle(const Text& caption, const Text& pattern);
+
+// False for a pattern that can never match anything because it is malformed.
+bool IsValidTitlePattern(const Text& pattern);
+
+// Upper case of one UTF-16 code unit (Latin-1, Latin Extended-A, Greek, Cyrillic);
+// other code units are returned unchanged.
+char16_t UpperCase(char16_t c);
+Text UpperCase(const Text& text);
+
+}  // namespace hw

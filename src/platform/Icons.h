@@ -1,0 +1,20 @@
+#pragma once
+// Icons taken out of program, library and icon files.
+#include "platform/Types.h"
+
+namespace hw {
+
+class Icons {
+public:
+    virtual ~Icons() = default;
+
+    // Number of icons in the file; 0 when it is missing or holds none.
+    virtual int CountIcons(const Text& path) = 0;
+    // The icon at a zero-based index, 0 when there is none. The caller owns the handle.
+    virtual IconHandle ExtractIconAt(const Text& path, int index) = 0;
+    virtual void DestroyIcon(IconHandle icon) = 0;
+    // `GetWinDir`: the Windows directory without a trailing "\" (e.g. C:\WINDOWS).
+    virtual Text GetWinDir() = 0;
+};
+
+}  // namespace hw

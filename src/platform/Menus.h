@@ -1,0 +1,59 @@
+#pragma once
+// Popup menus and windows' system menus, close to the user32 menu functions.
+#include <cstdint>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+// Menu item flags and states (the platform's MF_* values).
+enum MenuFlags : std::uint32_t {
+    kMfByCommand = 0x0,
+    kMfGrayed = 0x1,
+    kMfDisabled = 0x2,
+    kMfBitmap = 0x4,
+    kMfChecked = 0x8,
+    kMfPopup = 0x10,
+    kMfMenuBarBreak = 0x20,
+    kMfMenuBreak = 0x40,
+    kMfByPosition = 0x400,
+    kMfSeparator = 0x800,
+};
+
+// What GetMenuItemID answers for an item that opens a submenu, and GetMenuState for no item.
+constexpr std::uint32_t kMenuNoId = 0xFFFFFFFF;
+constexpr std::uint32_t kMenuNoState = 0xFFFFFFFF;
+
+// InsertItem and GetItemText stand for InsertMenu and GetMenuString, whose names <windows.h>
+// turns into macros.
+class Menus {
+public:
+    virtual ~Menus() = default;
+
+    // The window's system menu; revert restores the default one and answers 0.
+    virtual MenuHandle GetSystemMenu(WindowHandle window, bool revert) = 0;
+    virtual MenuHandle CreatePopupMenu() = 0;
+    // Destroys the menu and the submenus its items open.
+    virtual bool DestroyMenu(MenuHandle menu) = 0;
+
+    // Inserts before the item at position (kMfByPosition; past the end appends) or before the
+    // item with that command. idOrSubmenu is the command, or the submenu's handle with kMfPopup.
+    virtual bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+                            const Text& text) = 0;
+    // Takes an item out; RemoveMenu leaves its submenu alive, DeleteMenu destroys it.
+    virtual bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) = 0;
+    virtual bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) = 0;
+
+    // -1 when the menu does not exist.
+    virtual int GetMenuItemCount(MenuHandle menu) = 0;
+    // The item's command; kMenuNoId for a submenu item or no item.
+    virtual std::uint32_t GetMenuItemID(MenuHandle menu, int position) = 0;
+    // The item's text by position, at most maxCount - 1 characters.
+    virtual Text GetItemText(MenuHandle menu, int position, int maxCount) = 0;
+    // The item's MF_* state by position (a submenu's item count in bits 8 to 15); kMenuNoState for no item.
+    virtual std::uint32_t GetMenuState(MenuHandle menu, int position) = 0;
+    // The submenu the item at position opens, or 0.
+    virtual MenuHandle GetSubMenu(MenuHandle menu, int position) = 0;
+};
+
+}  // namespace hw

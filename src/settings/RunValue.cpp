@@ -1,0 +1,31 @@
+#include "settings/RunValue.h"
+
+#include "settings/SettingsLayout.h"
+#include "settings/mdlRegistry.h"
+
+namespace hw {
+
+namespace {
+
+bool IsUsable(const Text& command) { return command.find_first_not_of(u'\0') != Text::npos; }
+
+}  // namespace
+
+bool StartsWithWindows(Registry& reg) {
+    for (RegKey root : {kHkeyCurrentUser, kHkeyLocalMachine}) {
+        if (IsUsable(ReadValue(reg, root, kRunKey, kRunValueName).ToText())) return true;
+    }
+    return false;
+}
+
+void WriteRunValue(Registry& reg, const Text& programPath) {
+    CreateKey(reg, kHkeyCurrentUser, kRunKey);
+    WriteValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName, u"\"" + programPath + u"\"", kRegSz);
+}
+
+void RemoveRunValue(Registry& reg) {
+    RemoveValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName);
+    RemoveValue(reg, kHkeyLocalMachine, kRunKey, kRunValueName);
+}
+
+}  // namespace hw

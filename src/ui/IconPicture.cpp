@@ -1,0 +1,23 @@
+#include "ui/IconPicture.h"
+
+#include <utility>
+
+namespace hw {
+
+IconPicture::IconPicture(IconPicture&& other) noexcept
+    : icons_(other.icons_), icon_(std::exchange(other.icon_, 0)) {}
+
+IconPicture& IconPicture::operator=(IconPicture&& other) noexcept {
+    if (this != &other) {
+        Reset(std::exchange(other.icon_, 0));
+        icons_ = other.icons_;
+    }
+    return *this;
+}
+
+void IconPicture::Reset(IconHandle icon) {
+    IconHandle old = std::exchange(icon_, icon);
+    if (old != 0 && old != icon) icons_->DestroyIcon(old);
+}
+
+}  // namespace hw

@@ -1,0 +1,39 @@
+#include "win32/icons/Win32Icons.h"
+
+#include <shellapi.h>
+
+#include "win32/base/WinText.h"
+
+namespace hw {
+
+namespace {
+
+// ExtractIconW hands back 1 for a file that is no program, library or icon file.
+bool IsIcon(HICON icon) { return reinterpret_cast<UINT_PTR>(icon) > 1; }
+
+}  // namespace
+
+int Win32Icons::CountIcons(const Text& path) {
+    HICON count = ExtractIconW(instance_, ToWide(path).c_str(), UINT(-1));
+    return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
+}
+
+IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
+    // Other negative indexes would name resource identifiers, and -1 the count.
+    if (index < 0) return 0;
+    HICON icon = ExtractIconW(instance_, ToWide(path).c_str(), UINT(index));
+    return IsIcon(icon) ? static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon)) : 0;
+}
+
+void Win32Icons::DestroyIcon(IconHandle icon) {
+    if (icon != 0) ::DestroyIcon(reinterpret_cast<HICON>(static_cast<UINT_PTR>(icon)));
+}
+
+Text Win32Icons::GetWinDir() {
+    wchar_t buffer[MAX_PATH + 1]{};
+    UINT n = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    if (n == 0 || n > MAX_PATH) return Text();
+    return FromWide(buffer, n);
+}
+
+}  // namespace hw

@@ -1,0 +1,70 @@
+#pragma once
+// A live copy of a hidden window's system menu inside Hidewell's `Operation` popup menu.
+//
+// Each build replaces the previous copy. Copied items take identifiers from 100 upward in
+// the order they are met, submenus included; the message hook turns a chosen identifier
+// back into the window's own system command with SysCommandFor.
+#include <cstdint>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "platform/Menus.h"
+
+namespace hw {
+
+// First identifier of a mirrored item; Hidewell's own menu identifiers stay below it.
+constexpr int kFirstMirrorId = 100;
+// Where the mirrored items start in the destination menu (after the title and a separator).
+constexpr std::uint32_t kMirrorPosition = 2;
+
+// `MenuStateText`: the words for a menu item state, each followed by a blank.
+Text MenuStateText(std::uint32_t state);
+
+// `WindowStyleText`: the WS_* names whose bits are set in a window style, one per line.
+Text WindowStyleText(std::uint32_t style);
+
+class SysMenuMirror {
+public:
+    SysMenuMirror(Menus& menus, Desktop& desktop) : menus_(menus), desktop_(desktop) {}
+    ~SysMenuMirror() { Clear(); }
+    SysMenuMirror(const SysMenuMirror&) = delete;
+    SysMenuMirror& operator=(const SysMenuMirror&) = delete;
+
+    // `BuildSysMenu`: removes the last copy and mirrors the window's current system menu
+    // into destination from kMirrorPosition on.
+    void BuildSysMenu(MenuHandle destination, WindowHandle window);
+
+    // Removes the mirrored items and destroys the copied submenus. Call it before the
+    // destination menu is destroyed.
+    void Clear();
+
+    // The window's own command behind a mirrored identifier; false for identifiers outside
+    // the last mirror and for separators (submenu items carry no identifier).
+    bool SysCommandFor(int id, std::uint32_t& cmd) const;
+
+    // `SysMenuWnd`: the window mirrored last.
+    WindowHandle SysMenuWnd() const { return window_; }
+    // `SysCmdMap`: element k is the own command of the item with identifier 100 + k, 0 for a separator.
+    const std::vector<std::uint32_t>& SysCmdMap() const { return sysCmdMap_; }
+    // Items met by the last build, every item of every level counted once.
+    int ItemCount() const { return itemCount_; }
+
+private:
+    // `CopyMenu`: copies source's items, submenus recursively, into destination from
+    // position on. initParam goes with WM_INITMENUPOPUP.
+    void CopyMenu(std::uint32_t position, MenuHandle destination, MenuHandle source, std::int64_t initParam);
+    std::uint32_t StateFlags(const Text& text, std::uint32_t state) const;
+    bool IsMirrored(std::uint32_t position);
+
+    Menus& menus_;
+    Desktop& desktop_;
+    MenuHandle destination_ = 0;
+    std::vector<MenuHandle> popups_;  // copied submenus inserted directly into destination_
+    WindowHandle window_ = 0;
+    std::vector<std::uint32_t> sysCmdMap_;
+    int itemCount_ = 0;
+    bool hasMaximizeBox_ = false;
+    bool responsive_ = false;  // the window answered the messages sent in this build
+};
+
+}  // namespace hw

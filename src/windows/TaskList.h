@@ -1,0 +1,43 @@
+#pragma once
+// The model of the task list window `frmTaskList`: one row per hidden window (its current
+// title), the row's window in `TaskHandles`, the selected row, and the two actions.
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace hw {
+
+class TaskList {
+public:
+    explicit TaskList(Desktop& desktop) : desktop_(desktop) {}
+
+    // Rebuilds rows and handles from the master list's live records, in record order; no selection.
+    void Load(const Text& masterList);
+
+    // The once-a-second refresh. Rebuilds (answering true) when the number of live records
+    // differs from the number of rows; otherwise updates handles and titles in place and keeps
+    // the selection, unless the selected row now stands for another window.
+    bool Refresh(const Text& masterList);
+
+    const std::vector<Text>& Rows() const { return rows_; }
+    const std::vector<WindowHandle>& TaskHandles() const { return handles_; }
+
+    // The selected row, -1 for none; selecting a row that does not exist selects none.
+    int Selection() const { return selection_; }
+    void Select(int row);
+
+    // `cmdActivate`: restores the selected row's window.
+    void SwitchTo();
+    // `cmdEndTask`: shows the selected row's window and asks it to close.
+    void EndTask();
+
+private:
+    Text Title(WindowHandle h);
+
+    Desktop& desktop_;
+    std::vector<Text> rows_;
+    std::vector<WindowHandle> handles_;
+    int selection_ = -1;
+};
+
+}  // namespace hw

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iterator>
+
+#include "engine/TitleMatch.h"
+
+namespace hw {
+namespace {
+
+constexpr auto M = MatchResult::Match;
+constexpr auto N = MatchResult::NoMatch;
+constexpr auto X = MatchResult::Malformed;
+
+struct MatchCase {
+    const char16_t* pattern;
+    const char16_t* caption;
+    MatchResult expected;
+} const kCases[] = {
+    {u"NOTEPAD", u"Untitled - Notepad", N}, {u"*notepad", u"Untitled - Notepad", M},
+    {u"WORD - *", u"Word - Letter.doc", M},  {u"", u"a", N},
+    {u"**", u"", M},                          {u"A?C", u"ac", N},
+    {u"REPORT#", u"Report7", M},             {u"REPORT#", u"Report", N},
+    {u"REPORT#", u"Report10", N},            {u"[A-C]*", u"beta", M},
+    {u"[A-C]*", u"delta", N},                {u"[a-c]*", u"BETA", M},
+    {u"[!A-C]*", u"delta", M},               {u"[!A-C]*", u"beta", N},
+    {u"[XA-CZ]", u"y", N},                   {u"[!]", u"q", M},
+    {u"A[*]", u"Ab", N},                     {u"[?][#]", u"?#", M},
+    {u"[#]", u"5", N},                       {u"[[]X]", u"[x]", M},
+    {u"[-A]", u"-", M},                      {u"[A-]", u"-", M},
+    {u"[!-]", u"-", N},                      {u"[ABC", u"[ABC", X},
+    {u"*[!", u"", X},                        {u"[C-A]", u"b", X},
+    {u"ÄRGER*", u"ärger", M},                {u"я[а-я]", u"ЯЖ", M},
+    {u"ΟΔΟΣ", u"οδος", M},                   {u"ŁÓDŹ", u"łódź", M},
+    {u"ÿ", u"Ÿ", M},                         {u"É", u"E", N},
+};
+
+TEST(TitleMatch, Table) {
+    for (std::size_t i = 0; i < std::size(kCases); ++i) {
+        const MatchCase& c = kCases[i];
+        EXPECT_EQ(MatchTitle(c.caption, c.pattern), c.expected) << "case " << i;
+        EXPECT_EQ(IsValidTitlePattern(c.pattern), c.expected != X) << "case " << i;
+    }
+}
+
+TEST(TitleMatch, PathologicalPatternsFinishQuickly) {
+    const Text as(254, u'A');
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_FALSE(TitlePattern(u"*A*A*A*A*A*A*A*A*B").Matches(as));
+        EXPECT_TRUE(TitlePattern(u"*A*A*A*A*A*A*A*A*A").Matches(as));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+}  // namespace
+}  // namespace hw

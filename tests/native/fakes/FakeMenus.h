@@ -1,0 +1,55 @@
+#pragma once
+// A simulated menu system: popup menus with items, and a system menu per window.
+#include <map>
+#include <set>
+#include <vector>
+
+#include "platform/Menus.h"
+
+namespace hw::test {
+
+struct FakeMenuItem {
+    Text text;
+    std::uint32_t id = 0;
+    std::uint32_t state = 0;  // MF_* state bits
+    MenuHandle submenu = 0;
+};
+
+class FakeMenus : public Menus {
+public:
+    // Gives the window an empty system menu (not counted as created) and returns it.
+    MenuHandle AddSystemMenu(WindowHandle window);
+    // Appends an item to a menu: a separator when text is empty, a submenu item when submenu is set.
+    void Append(MenuHandle menu, const Text& text, std::uint32_t id, std::uint32_t state = 0,
+                MenuHandle submenu = 0);
+    std::vector<FakeMenuItem>& Items(MenuHandle menu) { return menus_.at(menu); }
+    bool Exists(MenuHandle menu) const { return menus_.count(menu) != 0; }
+    // Menus made by CreatePopupMenu and not destroyed yet.
+    std::size_t LiveCreated() const { return created_.size(); }
+
+    MenuHandle GetSystemMenu(WindowHandle window, bool revert) override;
+    MenuHandle CreatePopupMenu() override;
+    bool DestroyMenu(MenuHandle menu) override;
+    bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+                    const Text& text) override;
+    bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
+    bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
+    int GetMenuItemCount(MenuHandle menu) override;
+    std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;
+    Text GetItemText(MenuHandle menu, int position, int maxCount) override;
+    std::uint32_t GetMenuState(MenuHandle menu, int position) override;
+    MenuHandle GetSubMenu(MenuHandle menu, int position) override;
+
+private:
+    MenuHandle NewMenu();
+    const FakeMenuItem* At(MenuHandle menu, int position) const;
+    // The menu and index of an item, found by position or (searching submenus) by command.
+    bool Find(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle& owner, std::size_t& index);
+
+    std::map<MenuHandle, std::vector<FakeMenuItem>> menus_;
+    std::map<WindowHandle, MenuHandle> systemMenus_;
+    std::set<MenuHandle> created_;
+    MenuHandle next_ = 0x70000;
+};
+
+}  // namespace hw::test

@@ -1,0 +1,41 @@
+#include "fakes/FakeShell.h"
+
+#include <algorithm>
+
+namespace hw::test {
+
+bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
+    calls.push_back({action, record});
+    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.hWnd == record.hWnd; });
+    switch (action) {
+    case kNimAdd:
+        if (refuseAdds || it != icons.end()) return false;
+        icons.push_back(record);
+        return true;
+    case kNimModify:
+        if (it == icons.end()) return false;
+        if (record.uFlags & kNifIcon) it->hIcon = record.hIcon;
+        if (record.uFlags & kNifTip) it->szTip = record.szTip;
+        return true;
+    case kNimDelete:
+        if (it == icons.end()) return false;
+        icons.erase(it);
+        return true;
+    }
+    return false;
+}
+
+Text FakeNotifyArea::ShownTip(const NotifyIconRecord& r) { return r.szTip.substr(0, r.szTip.find(u'\0')); }
+
+const NotifyIconRecord* FakeNotifyArea::Find(WindowHandle receiver) const {
+    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.hWnd == receiver; });
+    return it == icons.end() ? nullptr : &*it;
+}
+
+WindowHandle FakeForms::LoadReceiver(int slot) {
+    if (failReceivers) return 0;
+    receivers.insert(slot);
+    return ReceiverOf(slot);
+}
+
+}  // namespace hw::test

@@ -1,0 +1,89 @@
+#pragma once
+// Simulated notification area, message boxes, clock and Hidewell's own forms.
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Forms.h"
+#include "platform/NotifyArea.h"
+#include "platform/Ui.h"
+
+namespace hw::test {
+
+class FakeNotifyArea : public NotifyArea {
+public:
+    struct Call {
+        NotifyAction action;
+        NotifyIconRecord record;
+    };
+    bool Notify(NotifyAction action, const NotifyIconRecord& record) override;
+
+    // Icons shown now, by receiver window, in the order they were added.
+    std::vector<NotifyIconRecord> icons;
+    std::vector<Call> calls;
+    bool refuseAdds = false;
+    // The tip up to its first NUL, as the shell shows it.
+    static Text ShownTip(const NotifyIconRecord& r);
+    const NotifyIconRecord* Find(WindowHandle receiver) const;
+};
+
+class FakeUi : public Ui {
+public:
+    struct Message {
+        Text text;
+        Text caption;
+        std::uint32_t style;
+    };
+    int ShowMessage(const Text& text, const Text& caption, std::uint32_t style) override {
+        messages.push_back({text, caption, style});
+        return answer;
+    }
+    void DoEvents() override {
+        if (onDoEvents) onDoEvents();
+    }
+    std::vector<Message> messages;
+    int answer = kIdNo;
+    std::function<void()> onDoEvents;
+};
+
+class FakeClock : public Clock {
+public:
+    LocalTime now{2026, 12, 6, 14, 5, 0, 0};
+    LocalTime Now() override { return now; }
+    Text SystemDate(const LocalTime&) override { return u"06/12/2026"; }
+    Text SystemTime(const LocalTime&) override { return u"14:05:00"; }
+};
+
+class FakeForms : public Forms {
+public:
+    void EnableTimer1(bool enabled) override { timerEnabled = enabled; }
+    bool Timer1Enabled() override { return timerEnabled; }
+    void SetTimer1Interval(int ms) override { interval = ms; }
+    WindowHandle OwnReceiver() override { return kOwnReceiver; }
+    WindowHandle LoadReceiver(int slot) override;
+    bool UnloadReceiver(int slot) override { return receivers.erase(slot) != 0; }
+    IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p); }
+    void SetMainIcon(Picture p) override { mainIcon = p; }
+    WindowHandle MainHandle() override { return 0x900; }
+    bool ConfigurationVisible() override { return configurationVisible; }
+    void ShowConfiguration() override { configurationVisible = true; }
+    void EntriesChanged() override {}
+    void ShowOwnMenu() override { ++ownMenus; }
+    void ShowIconMenu(int slot) override { iconMenus.push_back(slot); }
+    void ShowTaskList() override { ++taskLists; }
+
+    static constexpr WindowHandle kOwnReceiver = 0x700;
+    static WindowHandle ReceiverOf(int slot) { return 0x800 + static_cast<WindowHandle>(slot); }
+    bool timerEnabled = false;
+    int interval = 0;
+    std::set<int> receivers;
+    bool failReceivers = false;
+    Picture mainIcon = Picture::NotGot;
+    bool configurationVisible = false;
+    int ownMenus = 0, taskLists = 0;
+    std::vector<int> iconMenus;
+};
+
+}  // namespace hw::test

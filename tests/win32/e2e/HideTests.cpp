@@ -1,0 +1,103 @@
+// The main job on Wine's desktop: minimised matching windows go into the tray and back.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+const COLORREF kGotBlue = RGB(40, 90, 200);  // the window inside the open folder
+
+std::wstring ProgramIcon() { return L"000:" + ProgramFolder() + L"Hidewell.exe"; }
+
+bool HasButton(const std::wstring& title) {
+    for (auto& t : TaskbarWindows())
+        if (t == title) return true;
+    return false;
+}
+
+class Hiding : public ::testing::Test {
+protected:
+    void StartWith(const std::vector<std::pair<std::wstring, std::wstring>>& entries) {
+        WriteSettings(entries, 500);
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
+    }
+    void TearDown() override {
+        app.Stop();
+        DeleteSettings();
+    }
+    HidewellApp app;
+};
+
+TEST_F(Hiding, MinimisedMatchingWindowGoesIntoTheTrayAndComesBackOnDoubleClick) {
+    StartWith({{L"HIDEWELL TEST*", ProgramIcon()}});
+    TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Test Alpha"));
+    ASSERT_TRUE(WaitFor([] { return HasButton(L"Hidewell Test Alpha"); }, 5s));
+    auto own = OwnIcons().at(0);
+    EXPECT_EQ(PixelsLike(own.rect, kGotBlue), 0);
+
+    w.Minimise();
+    ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 3s));
+    EXPECT_FALSE(HasButton(L"Hidewell Test Alpha"));
+    ASSERT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Alpha").size() == 1; }, 3s));
+    EXPECT_TRUE(WaitFor([] { return PixelsLike(OwnIcons().at(0).rect, kGotBlue) > 0; }, 3s))
+        << "the own icon should show the open folder";
+
+    ClickIcon(TrayIconsWithTip(L"Hidewell Test Alpha").at(0), Button::Left, 2);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) && !IsIconic(w.Hwnd()); }, 3s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Alpha").empty(); }, 3s));
+    EXPECT_TRUE(WaitFor([] { return PixelsLike(OwnIcons().at(0).rect, kGotBlue) == 0; }, 3s));
+}
+
+TEST_F(Hiding, WindowClosedWhileHiddenLosesItsIcon) {
+    StartWith({{L"HIDEWELL TEST*", ProgramIcon()}});
+    TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Test Beta", L"minimized"));
+    ASSERT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Beta").size() == 1; }, 5s));
+    PostMessageW(w.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Beta").empty(); }, 3s));
+}
+
+TEST_F(Hiding, EntryWithoutIconHidesWithoutIcon) {
+    StartWith({{L"HIDEWELL TEST*", L""}});
+    TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Test Gamma", L"minimized"));
+    ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
+    Pump();
+    EXPECT_EQ(TrayIconsWithTip(L"Hidewell Test").size(), 0u);
+}
+
+TEST_F(Hiding, ThirtyOneWindowsAllGetIconsAndComeBackWhenHidewellEnds) {
+    StartWith({{L"HIDEWELL ROLL #*", ProgramIcon()}});
+    std::vector<TestWindow> windows(31);
+    for (int i = 0; i < 31; ++i) ASSERT_TRUE(windows[i].Start(L"Hidewell Roll " + std::to_wstring(i), L"minimized"));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Roll").size() == 31; }, 15s))
+        << TrayIconsWithTip(L"Hidewell Roll").size() << " icons";
+    for (auto& w : windows) EXPECT_TRUE(w.IsHidden());
+
+    ASSERT_TRUE(app.Stop());
+    for (auto& w : windows) EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) != FALSE; }, 3s));
+    EXPECT_TRUE(WaitFor([] { return OwnIcons().empty(); }, 5s));
+}
+
+TEST_F(Hiding, HidesWinesNotepad) {
+    StartWith({{L"*NOTEPAD*", ProgramIcon()}});
+    Process notepad;
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND h = nullptr;
+    ASSERT_TRUE(WaitFor([&] { h = FindWindowW(L"Notepad", nullptr); return h != nullptr; }, 10s));
+    ShowWindow(h, SW_MINIMIZE);
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 3s));
+    EXPECT_FALSE(IsWindowVisible(h));
+    ASSERT_TRUE(app.Stop());
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(h) != FALSE; }, 3s));
+}
+
+}  // namespace
+}  // namespace hw::wine

@@ -1,0 +1,99 @@
+// The popups of the tray icons on Wine's desktop: a hidden window's own system menu,
+// and Hidewell's menu of hidden windows.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+class Menus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSettings({{L"HIDEWELL MENU*", L"000:" + ProgramFolder() + L"Hidewell.exe"}}, 300);
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
+    }
+    void TearDown() override {
+        if (OpenPopupMenu()) PressKey(VK_ESCAPE);
+        app.Stop();
+        DeleteSettings();
+    }
+    // Starts a minimised window and waits until Hidewell has hidden it behind an icon.
+    void Hide(TestWindow& w, const std::wstring& caption, const std::wstring& options = L"") {
+        ASSERT_TRUE(w.Start(caption, L"minimized " + options));
+        ASSERT_TRUE(WaitFor([&] { return TrayIconsWithTip(caption).size() == 1 && w.IsHidden(); }, 5s));
+    }
+    HWND RightClick(const std::wstring& tip) {
+        ClickIcon(tip == L"Hidewell" ? OwnIcons().at(0) : TrayIconsWithTip(tip).at(0), Button::Right, 1);
+        HWND popup = nullptr;
+        WaitFor([&] { return (popup = OpenPopupMenu()) != nullptr; }, 3s);
+        return popup;
+    }
+    HidewellApp app;
+};
+
+TEST_F(Menus, IconPopupShowsTheTitleAndTheMirroredSystemMenu) {
+    TestWindow w;
+    Hide(w, L"Hidewell Menu Window With A Rather Long Caption");
+    HWND popup = RightClick(L"Hidewell Menu Window");
+    ASSERT_NE(popup, nullptr);
+    auto items = PopupMenuItems(popup);
+    if (!items.empty()) {  // readable where menus can be read across processes
+        EXPECT_EQ(items[0], L"Hidewell Menu Window With A Ra");
+        EXPECT_EQ(items[2], L"&Restore");
+        EXPECT_EQ(items.back(), L"&Task List");
+    }
+    SaveScreenshot(ProgramFolder() + L"icon-popup.bmp");
+    PressKey('C');  // the mirrored "&Close"
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(w.Hwnd()); }, 3s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Menu Window").empty(); }, 3s));
+}
+
+TEST_F(Menus, MirroredRestoreBringsTheWindowToTheFront) {
+    TestWindow w;
+    Hide(w, L"Hidewell Menu Restore");
+    ASSERT_NE(RightClick(L"Hidewell Menu Restore"), nullptr);
+    PressKey('R');  // the mirrored "&Restore"
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) && !IsIconic(w.Hwnd()); }, 3s));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == w.Hwnd(); }, 3s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Menu Restore").empty(); }, 3s));
+}
+
+TEST_F(Menus, OwnMenuListsHiddenWindowsAndRestoresTheOneClicked) {
+    TestWindow w;
+    Hide(w, L"Hidewell Menu Listed");
+    HWND popup = RightClick(L"Hidewell");
+    ASSERT_NE(popup, nullptr);
+    auto items = PopupMenuItems(popup);
+    if (!items.empty()) {
+        EXPECT_EQ(items.back(), L"Hidewell Menu Listed");
+    }
+    PressKey(VK_UP);  // the last item: the hidden window
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) && !IsIconic(w.Hwnd()); }, 3s));
+}
+
+TEST_F(Menus, HungWindowDoesNotFreezeItsPopup) {
+    TestWindow w;
+    Hide(w, L"Hidewell Menu Hung");
+    PostMessageW(w.Hwnd(), WM_APP + 2, 0, 0);  // it stops answering
+    Sleep(300);
+    auto start = std::chrono::steady_clock::now();
+    HWND popup = RightClick(L"Hidewell Menu Hung");
+    auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_NE(popup, nullptr);
+    EXPECT_LT(took, 1500ms) << "the popup took too long to open";
+    PressKey(VK_ESCAPE);
+    // Hidewell still answers.
+    DWORD_PTR r = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(app.Main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r));
+    w.Proc().Kill();
+}
+
+}  // namespace
+}  // namespace hw::wine
