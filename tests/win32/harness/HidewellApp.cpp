@@ -33,11 +33,16 @@ void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& ent
 }
 
 std::wstring ReadSetting(const wchar_t* name, bool* exists) {
-    wchar_t buffer[4096] = {};
-    DWORD size = sizeof(buffer) - sizeof(wchar_t), type = 0;
-    LSTATUS s = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size);
+    DWORD size = 0;
+    LSTATUS s = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr, &size);
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+    if (s == ERROR_SUCCESS)
+        s = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, value.data(), &size);
     if (exists) *exists = s == ERROR_SUCCESS;
-    return s == ERROR_SUCCESS ? std::wstring(buffer, size / sizeof(wchar_t)) : std::wstring();
+    if (s != ERROR_SUCCESS) return {};
+    value.resize(size / sizeof(wchar_t));
+    while (!value.empty() && value.back() == L'\0') value.pop_back();
+    return value;
 }
 
 std::wstring ProgramFolder() {
