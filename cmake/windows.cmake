@@ -56,6 +56,11 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
     endif()
   endforeach()
 
+  # The demo that scripts/run shows on a private screen.
+  add_executable(hwdemo ${PROJECT_SOURCE_DIR}/tests/win32/demo/Demo.cpp)
+  target_link_libraries(hwdemo PRIVATE hw_harness ${hw_static_link} -municode)
+  set_target_properties(hwdemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
   # Hiding latency on Wine's desktop; run by scripts/bench, not by ctest.
   add_executable(latency_bench ${PROJECT_SOURCE_DIR}/bench/wine/LatencyBench.cpp)
   target_link_libraries(latency_bench PRIVATE hw_harness ${hw_static_link})

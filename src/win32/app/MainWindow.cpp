@@ -47,6 +47,7 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
     engine_ = &engine;
+    desktop_ = &desktop;
     ui_ = &ui;
     CreateOperationMenu();
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
@@ -226,7 +227,15 @@ void MainWindow::ShowIconMenu(int slot) {
     if (int id = TrackPopup(m)) OnCommand(id);
 }
 
-void MainWindow::ShowTaskList() { ShowConfiguration(); }
+void MainWindow::ShowTaskList() {
+    if (taskList_) {
+        taskList_->BringToFront();
+        return;
+    }
+    taskList_ = std::make_unique<TaskListWindow>(*desktop_, [this] { return engine_->MasterList; },
+                                                 [this] { taskList_.reset(); });
+    if (!taskList_->Create()) taskList_.reset();
+}
 
 void MainWindow::SetHeightTwips(int twips) {
     RECT r{};
@@ -272,6 +281,11 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_COPYDATA:
+        return inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case CopyDataInbox::kRunMessage:
+        inbox_.RunQueued(*engine_);
         return 0;
     case WM_TIMER:
         if (wParam == kTimer1 && timerEnabled_) {

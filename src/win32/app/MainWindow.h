@@ -6,7 +6,9 @@
 
 #include "engine/Hidewell.h"
 #include "platform/Forms.h"
+#include "win32/app/CopyDataInbox.h"
 #include "win32/app/ReceiverWindow.h"
+#include "win32/tasklist/TaskListWindow.h"
 #include "win32/base/Window.h"
 #include "win32/menus/Win32Menus.h"
 #include "windows/SysMenuMirror.h"
@@ -57,6 +59,7 @@ private:
     int TrackPopup(HMENU menu);
 
     Hidewell* engine_ = nullptr;
+    Desktop* desktop_ = nullptr;
     Ui* ui_ = nullptr;
     UINT taskbarCreated_ = 0;
     bool timerEnabled_ = false;
@@ -72,6 +75,8 @@ private:
     Win32Menus menus_;
     UniqueMenu operation_;  // the popup of a hidden window's icon
     std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes
+    CopyDataInbox inbox_;
+    std::unique_ptr<TaskListWindow> taskList_;
 };
 
 }  // namespace hw

@@ -23,6 +23,11 @@ public:
     bool WaitExit(DWORD milliseconds, DWORD* exitCode = nullptr);
     bool Running() const;
     void Kill();
+    // Lets the process run on after this owner goes away.
+    void Detach() {
+        process_.Reset();
+        id_ = 0;
+    }
     DWORD Id() const { return id_; }
     HANDLE Handle() const { return process_.Get(); }
 

@@ -1,0 +1,42 @@
+#pragma once
+// The command inbox: another program asks Hidewell to restore or close a hidden window named
+// by its caption, or asks for the captions of the hidden windows.
+//
+// A request is a WM_COPYDATA message sent to Hidewell's main window (class "HidewellMain"):
+//   dwData  the command: 1 restore, 2 close, 3 list
+//   lpData  restore and close: the caption in UTF-16 without terminator (not empty);
+//           list: nothing (cbData 0)
+//   cbData  the size of lpData in bytes: even, at most 2 x 1024
+//   wParam  list: the window that receives the answer
+// Hidewell answers FALSE to a request it rejects and TRUE to one it accepts. Restore and close
+// run after the sender's call has returned; an unknown caption is reported by Hidewell itself.
+// The answer to list is a WM_COPYDATA message sent to the wParam window before the request
+// returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3 };
+
+constexpr std::size_t kInboxMaxChars = 1024;
+
+struct InboxRequest {
+    InboxCommand command;
+    Text caption;
+};
+
+// The request in a message's command code and bytes; nothing when it breaks the format.
+std::optional<InboxRequest> DecodeRequest(std::uint64_t code, const void* bytes, std::size_t size);
+
+// The captions as the answer to list carries them.
+Text JoinCaptions(const std::vector<Text>& captions);
+
+// The captions in an answer to list; nothing when it breaks the format.
+std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* bytes, std::size_t size);
+
+}  // namespace hw

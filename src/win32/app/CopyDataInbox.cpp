@@ -1,0 +1,48 @@
+#include "win32/app/CopyDataInbox.h"
+
+namespace hw {
+
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 2000;
+
+LRESULT AnswerList(Hidewell& engine, HWND mainWindow, HWND asker) {
+    if (!asker || !IsWindow(asker)) return FALSE;
+    Text joined = JoinCaptions(engine.HiddenCaptions());
+    COPYDATASTRUCT answer{};
+    answer.dwData = static_cast<ULONG_PTR>(InboxCommand::List);
+    answer.cbData = static_cast<DWORD>(joined.size() * sizeof(char16_t));
+    answer.lpData = joined.empty() ? nullptr : joined.data();
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(mainWindow),
+                               reinterpret_cast<LPARAM>(&answer), SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)
+               ? TRUE
+               : FALSE;
+}
+
+}  // namespace
+
+LRESULT CopyDataInbox::Receive(Hidewell& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
+    if (!data) return FALSE;
+    auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
+    if (!request) return FALSE;
+    if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, reinterpret_cast<HWND>(wParam));
+    if (queue_.size() >= kMaxQueued) return FALSE;
+    queue_.push_back(std::move(*request));
+    PostMessageW(mainWindow, kRunMessage, 0, 0);
+    return TRUE;
+}
+
+void CopyDataInbox::RunQueued(Hidewell& engine) {
+    // The engine lets events run: a request that comes in meanwhile waits for the loop below.
+    if (running_) return;
+    running_ = true;
+    while (!queue_.empty()) {
+        InboxRequest request = std::move(queue_.front());
+        queue_.pop_front();
+        engine.txtAuto_Change(request.caption, request.command == InboxCommand::Close ? u"Close" : u"");
+    }
+    running_ = false;
+}
+
+}  // namespace hw

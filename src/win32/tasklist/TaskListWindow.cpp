@@ -1,0 +1,214 @@
+#include "win32/tasklist/TaskListWindow.h"
+
+#include <commctrl.h>
+
+#include "../../../resources/resource.h"
+#include "win32/app/Twips.h"
+#include "win32/base/WinText.h"
+
+namespace hw {
+
+namespace {
+
+// Control identifiers: Switch To and Cancel answer Enter and Esc as IDOK and IDCANCEL.
+enum : int {
+    kIdSwitchTo = IDOK,
+    kIdCancel = IDCANCEL,
+    kIdEndTask = 10,
+    kIdHelp,
+    kIdList,
+};
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kRefreshMs = 1000;
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
+// Layout of the client area in twips: the list above a row of four buttons.
+constexpr int kMargin = 120;
+constexpr int kButtonWidth = 1125;
+constexpr int kButtonHeight = 345;
+constexpr int kListWidth = 4 * kButtonWidth + 3 * kMargin;
+constexpr int kListHeight = 2310;
+constexpr int kButtonTop = kMargin + kListHeight + kMargin;
+constexpr int kClientWidth = kMargin + kListWidth + kMargin;
+constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
+
+bool IsPushButton(HWND h) {
+    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+}  // namespace
+
+TaskListWindow::TaskListWindow(Desktop& desktop, MasterSource master, ClosedHandler closed)
+    : model_(desktop), master_(std::move(master)), closed_(std::move(closed)) {}
+
+TaskListWindow::~TaskListWindow() {
+    // Destroy while this object is whole, so the last messages reach it.
+    if (Hwnd()) DestroyWindow(Hwnd());
+}
+
+int TaskListWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+bool TaskListWindow::Create() {
+    dpi_ = ScreenDpi();
+    RECT r{0, 0, Px(kClientWidth), Px(kClientHeight)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, x, y, w, h, nullptr, icon)) return false;
+    CreateControls();
+    model_.Load(master_());
+    ShowRows(true);
+    SetTimer(Hwnd(), kTimer1, kRefreshMs, nullptr);
+    BringToFront();
+    return true;
+}
+
+void TaskListWindow::CreateControls() {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+        font_.Reset(CreateFontIndirectW(&ncm.lfMessageFont));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, Px(x), Px(y), Px(w), Px(h),
+                                 Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        return c;
+    };
+    list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, kMargin,
+                 kMargin, kListWidth, kListHeight);
+    struct ButtonSpec {
+        const wchar_t* caption;
+        int id;
+        DWORD style;
+    };
+    const ButtonSpec buttons[] = {
+        {L"&Switch To", kIdSwitchTo, BS_DEFPUSHBUTTON},
+        {L"&End Task", kIdEndTask, BS_PUSHBUTTON},
+        {L"Cance&l", kIdCancel, BS_PUSHBUTTON},
+        {L"&Help", kIdHelp, BS_PUSHBUTTON | WS_DISABLED},  // no help file yet
+    };
+    int x = kMargin;
+    for (const ButtonSpec& b : buttons) {
+        make(WC_BUTTONW, b.caption, b.style, b.id, x, kButtonTop, kButtonWidth, kButtonHeight);
+        x += kButtonWidth + kMargin;
+    }
+}
+
+void TaskListWindow::BringToFront() {
+    ShowWindow(Hwnd(), IsIconic(Hwnd()) ? SW_RESTORE : SW_SHOW);
+    if (GetActiveWindow() == Hwnd()) {
+        Activate();
+    } else {
+        activatePending_ = true;
+        SetForegroundWindow(Hwnd());
+    }
+}
+
+void TaskListWindow::Activate() {
+    activatePending_ = false;
+    if (!shown_.empty()) {
+        SendMessageW(list_, LB_SETCURSEL, 0, 0);
+        model_.Select(0);
+    }
+    SetFocus(list_);
+}
+
+void TaskListWindow::TakeSelection() { model_.Select(static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0))); }
+
+void TaskListWindow::Refresh() {
+    TakeSelection();
+    ShowRows(model_.Refresh(master_()));
+}
+
+void TaskListWindow::ShowRows(bool rebuilt) {
+    const std::vector<Text>& rows = model_.Rows();
+    int selection = model_.Selection();
+    if (!rebuilt && rows == shown_ && SendMessageW(list_, LB_GETCURSEL, 0, 0) == selection) return;
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    if (rebuilt) {
+        SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+        for (const Text& row : rows)
+            SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(row).c_str()));
+    } else {
+        LRESULT top = SendMessageW(list_, LB_GETTOPINDEX, 0, 0);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            if (rows[k] == shown_[k]) continue;
+            SendMessageW(list_, LB_DELETESTRING, k, 0);
+            SendMessageW(list_, LB_INSERTSTRING, k, reinterpret_cast<LPARAM>(ToWide(rows[k]).c_str()));
+        }
+        SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    }
+    shown_ = rows;
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TaskListWindow::Close() {
+    // The handler may delete this object: nothing of it is used after the call.
+    ClosedHandler closed = closed_;
+    DestroyWindow(Hwnd());
+    if (closed) closed();
+}
+
+LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case kIdSwitchTo:
+            TakeSelection();
+            model_.SwitchTo();
+            return 0;
+        case kIdEndTask:
+            TakeSelection();
+            model_.EndTask();
+            return 0;
+        case kIdCancel:
+            Close();
+            return 0;
+        case kIdList:
+            if (HIWORD(wParam) == LBN_DBLCLK) {
+                TakeSelection();
+                model_.SwitchTo();
+            }
+            return 0;
+        default:
+            break;
+        }
+        break;
+    case DM_GETDEFID: {
+        // Enter presses the focused button, otherwise Switch To.
+        HWND focus = GetFocus();
+        int id = focus && GetParent(focus) == Hwnd() && IsPushButton(focus) ? GetDlgCtrlID(focus) : kIdSwitchTo;
+        return MAKELRESULT(id, DC_HASDEFID);
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam)) break;
+        // Coming from another of Hidewell's windows, or shown anew: first row, focus on the list.
+        if (activatePending_ || (lParam && GetWindowThreadProcessId(reinterpret_cast<HWND>(lParam), nullptr) ==
+                                               GetCurrentThreadId()))
+            Activate();
+        else
+            SetFocus(list_);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kTimer1) {
+            Refresh();
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace hw

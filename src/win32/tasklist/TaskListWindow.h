@@ -1,0 +1,52 @@
+#pragma once
+// The task list `frmTaskList`: one row per hidden window with Switch To, End Task, Cancel and
+// Help. Not modal; it follows the master list once a second and destroys itself on Cancel or
+// its close box, telling its owner afterwards.
+#include <functional>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "win32/base/Window.h"
+#include "windows/TaskList.h"
+
+namespace hw {
+
+class TaskListWindow : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"HidewellTaskList";
+    // The current master list of hidden windows.
+    using MasterSource = std::function<Text()>;
+    // Called once the window is gone after Cancel or the close box; it may delete this object.
+    using ClosedHandler = std::function<void()>;
+
+    TaskListWindow(Desktop& desktop, MasterSource master, ClosedHandler closed);
+    ~TaskListWindow() override;
+
+    // Creates the window, centred on the screen, lists the hidden windows and shows it.
+    bool Create();
+    // Shows the window again (restored if minimised) in front.
+    void BringToFront();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void Refresh();
+    void ShowRows(bool rebuilt);
+    void TakeSelection();
+    void Activate();
+    void Close();
+    int Px(int twips) const;
+
+    TaskList model_;
+    MasterSource master_;
+    ClosedHandler closed_;
+    std::vector<Text> shown_;  // the rows as the list box shows them
+    bool activatePending_ = true;
+    int dpi_ = 96;
+    UniqueFont font_;
+    HWND list_ = nullptr;
+};
+
+}  // namespace hw

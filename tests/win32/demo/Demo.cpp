@@ -1,0 +1,60 @@
+// Shows Hidewell's main job on Wine's desktop, for scripts/run:
+//   hwdemo seed          stores a "*NOTEPAD*" entry if Hidewell has no settings yet
+//   hwdemo show <bmp>    starts Hidewell and notepad, minimises notepad, opens the popup
+//                        of its tray icon and saves a screenshot
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+
+using namespace hw::wine;
+using namespace std::chrono_literals;
+
+namespace {
+
+int Seed() {
+    bool exists = false;
+    ReadSetting(L"EOF", &exists);
+    if (!exists) WriteSettings({{L"*NOTEPAD*", L"000:" + ProgramFolder() + L"Hidewell.exe"}}, 500);
+    return 0;
+}
+
+int Show(const std::wstring& screenshot) {
+    Seed();
+    Process hidewell;
+    hidewell.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+    if (!WaitFor([] { return OwnIcons().size() == 1; }, 20s)) return fputs("Hidewell's icon did not appear\n", stderr), 1;
+    Process notepad;
+    notepad.Start(L"notepad.exe");
+    HWND h = nullptr;
+    if (!WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s))
+        return fputs("notepad did not start\n", stderr), 1;
+    Sleep(1500);
+    ShowWindow(h, SW_MINIMIZE);
+    if (!WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 10s))
+        return fputs("notepad was not hidden\n", stderr), 1;
+    Sleep(500);
+    ClickIcon(TrayIconsWithTip(L"Untitled - Notepad").at(0), Button::Right, 1);
+    WaitFor([] { return OpenPopupMenu() != nullptr; }, 5s);
+    Sleep(500);
+    bool saved = SaveScreenshot(screenshot);
+    PressKey(VK_ESCAPE);
+    // Both stay running; the caller ends the Wine session.
+    hidewell.Detach();
+    notepad.Detach();
+    return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"seed") return Seed();
+    if (command == L"show" && argc > 2) return Show(argv[2]);
+    fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp>\n", stderr);
+    return 2;
+}

@@ -1,0 +1,106 @@
+// hidewellctl: asks a running Hidewell to restore or close one of its hidden windows, named
+// by its caption, or lists the captions of the hidden windows, one a line.
+// Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected or no answer.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/CommandInbox.h"
+#include "win32/base/WinText.h"
+#include "win32/base/Window.h"
+
+namespace {
+
+enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3 };
+
+constexpr UINT kSendTimeoutMs = 5000;
+constexpr const wchar_t* kUsage =
+    L"Usage: hidewellctl restore \"<caption>\"   restore the hidden window with this caption\r\n"
+    L"       hidewellctl close \"<caption>\"     close the hidden window with this caption\r\n"
+    L"       hidewellctl list                  list the captions of the hidden windows\r\n";
+
+// Text to a console as it is, anywhere else (file, pipe) as UTF-8.
+void Print(DWORD stream, const std::wstring& text) {
+    HANDLE out = GetStdHandle(stream);
+    DWORD mode = 0, written = 0;
+    if (text.empty() || !out || out == INVALID_HANDLE_VALUE) return;
+    if (GetConsoleMode(out, &mode)) {
+        WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    int length = static_cast<int>(text.size());
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// A message-only window that takes Hidewell's answer to list.
+class AnswerWindow : public hw::Window {
+public:
+    explicit AnswerWindow(HWND hidewell) : hidewell_(hidewell) {}
+    bool Create() { return Window::Create(L"HidewellCtlAnswer", L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE); }
+    const std::optional<std::vector<hw::Text>>& Captions() const { return captions_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != WM_COPYDATA) return Default(msg, wParam, lParam);
+        auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (reinterpret_cast<HWND>(wParam) != hidewell_ || !data) return FALSE;
+        captions_ = hw::DecodeAnswer(data->dwData, data->lpData, data->cbData);
+        return captions_ ? TRUE : FALSE;
+    }
+
+private:
+    HWND hidewell_;
+    std::optional<std::vector<hw::Text>> captions_;
+};
+
+std::optional<hw::InboxRequest> ParseArguments(int argc, wchar_t** argv) {
+    std::wstring verb = argc > 1 ? argv[1] : L"";
+    std::optional<hw::InboxRequest> request;
+    if (argc == 2 && verb == L"list")
+        request = hw::InboxRequest{hw::InboxCommand::List, {}};
+    else if (argc == 3 && (verb == L"restore" || verb == L"close"))
+        request = hw::InboxRequest{verb == L"close" ? hw::InboxCommand::Close : hw::InboxCommand::Restore,
+                                   hw::FromWide(argv[2], wcslen(argv[2]))};
+    // The request must pass Hidewell's own checks (caption of 1 to 1024 characters).
+    if (request && !hw::DecodeRequest(static_cast<std::uint64_t>(request->command), request->caption.data(),
+                                      request->caption.size() * sizeof(char16_t)))
+        request.reset();
+    return request;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::optional<hw::InboxRequest> request = ParseArguments(argc, argv);
+    if (!request) {
+        Print(STD_ERROR_HANDLE, kUsage);
+        return kUsageError;
+    }
+    HWND hidewell = FindWindowW(L"HidewellMain", nullptr);
+    if (!hidewell) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell is not running.\r\n");
+        return kNotRunning;
+    }
+    AnswerWindow answer(hidewell);
+    COPYDATASTRUCT data{};
+    data.dwData = static_cast<ULONG_PTR>(request->command);
+    data.cbData = static_cast<DWORD>(request->caption.size() * sizeof(char16_t));
+    data.lpData = request->caption.empty() ? nullptr : request->caption.data();
+    DWORD_PTR accepted = FALSE;
+    bool sent = answer.Create() && SendMessageTimeoutW(hidewell, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+                                                       reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                                                       kSendTimeoutMs, &accepted);
+    bool answered = request->command != hw::InboxCommand::List || answer.Captions();
+    if (!sent || !accepted || !answered) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
+        return kRejected;
+    }
+    if (request->command == hw::InboxCommand::List)
+        for (const hw::Text& caption : *answer.Captions()) Print(STD_OUTPUT_HANDLE, hw::ToWide(caption) + L"\r\n");
+    return kDone;
+}
