@@ -60,7 +60,7 @@ bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
                                                      LR_SHARED));
     HICON big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON, 0, 0,
                                               LR_DEFAULTSIZE | LR_SHARED));
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
     if (!Window::Create(kClassName, L"Hidewell", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                         TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
         return false;
@@ -81,24 +81,25 @@ void MainWindow::CreateControls() {
         font_.Reset(CreateFontIndirectW(&ncm.lfMessageFont));
     HINSTANCE instance = GetModuleHandleW(nullptr);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(x, dpi_),
+        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, TwipsToPixels(x, dpi_),
                                  TwipsToPixels(y, dpi_), TwipsToPixels(w, dpi_), TwipsToPixels(h, dpi_), Hwnd(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         return c;
     };
-    // Positions in twips, relative to the window's client area; the frame's children are offset by it.
-    make(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
+    // Positions in twips, relative to the window's client area; the frame's children are offset
+    // by it. The frames come last, below the controls they hold.
     list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
                  90 + 120, 45 + 240, 3510, 2595);
     buttons_[2] = make(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
     buttons_[3] = make(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
-    make(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
     make(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
     make(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
     buttons_[0] = make(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
     buttons_[1] = make(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
     make(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOkButton, 4275, 3120, 1120, 350);
+    make(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
+    make(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
 }
 
 void MainWindow::CenterForm() {
