@@ -1,7 +1,9 @@
 # Windows build: Hidewell.exe, hidewellctl.exe and the tests that run under Wine.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(hw_static_link -static -static-libgcc -static-libstdc++)
+# Self-contained programs: the C++ runtime linked in, symbols and unused code left out.
+add_compile_options(-ffunction-sections -fdata-sections)
+set(hw_static_link -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
 set(hw_win_libs comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
 # The Win32 adapters and the program's windows; src/win32/app/WinMain.cpp is the entry point.
