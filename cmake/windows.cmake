@@ -59,7 +59,7 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   endforeach()
 
   # The demo that scripts/run shows on a private screen.
-  add_executable(hwdemo ${PROJECT_SOURCE_DIR}/tests/win32/demo/Demo.cpp)
+  add_executable(hwdemo ${PROJECT_SOURCE_DIR}/tools/demo/Demo.cpp)
   target_link_libraries(hwdemo PRIVATE hw_harness ${hw_static_link} -municode)
   set_target_properties(hwdemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

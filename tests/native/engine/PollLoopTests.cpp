@@ -29,16 +29,6 @@ TEST_F(PollLoop, HidesAMinimisedMatchingWindowBehindAnIcon) {
     EXPECT_TRUE(forms.timerEnabled);
 }
 
-TEST_F(PollLoop, EntryWithoutIconHidesWithoutIcon) {
-    Start({{u"*NOTEPAD*", u""}});
-    WindowHandle h = Minimised(u"Notepad");
-    engine.Timer1_Timer();
-    EXPECT_TRUE(Hidden(h));
-    EXPECT_EQ(engine.SlotWindow(1), h);
-    EXPECT_EQ(SlotIcon(1), nullptr);
-    EXPECT_EQ(engine.IconCount, 0);
-}
-
 TEST_F(PollLoop, RestoredWindowsLoseTheirSlotsInAnyOrder) {
     Start({{u"DOC*", kAppIcon}});
     WindowHandle a = Minimised(u"Doc A"), b = Minimised(u"Doc B");
@@ -96,12 +86,17 @@ TEST_F(PollLoop, FirstMatchingEntryDecidesTheIcon) {
     EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
 }
 
-TEST_F(PollLoop, MissingIconFileShowsHidewellsOwnIcon) {
-    Start({{u"*", u"000:C:\\Gone\\missing.exe"}});
-    Minimised(u"Any");
+TEST_F(PollLoop, EntryWithoutIconHidesWithoutOneAndAMissingFileShowsHidewellsIcon) {
+    Start({{u"PLAIN*", u""}, {u"GONE*", u"000:C:\\Gone\\missing.exe"}});
+    WindowHandle plain = Minimised(u"Plain");
+    Minimised(u"Gone");  // on top of the Z order: slot 1
     engine.Timer1_Timer();
+    EXPECT_TRUE(Hidden(plain));
+    EXPECT_EQ(engine.SlotWindow(2), plain);
+    EXPECT_EQ(SlotIcon(2), nullptr);
     ASSERT_NE(SlotIcon(1), nullptr);
     EXPECT_EQ(SlotIcon(1)->hIcon, forms.PictureIcon(Picture::Program));
+    EXPECT_EQ(engine.IconCount, 1);
 }
 
 TEST_F(PollLoop, OwnIconLeavesWhileAppIconsShowWithHideOption) {

@@ -40,15 +40,7 @@ protected:
 TEST_F(Menus, IconPopupShowsTheTitleAndTheMirroredSystemMenu) {
     TestWindow w;
     Hide(w, L"Hidewell Menu Window With A Rather Long Caption");
-    HWND popup = RightClick(L"Hidewell Menu Window");
-    ASSERT_NE(popup, nullptr);
-    auto items = PopupMenuItems(popup);
-    if (!items.empty()) {  // readable where menus can be read across processes
-        EXPECT_EQ(items[0], L"Hidewell Menu Window With A Ra");
-        EXPECT_EQ(items[2], L"&Restore");
-        EXPECT_EQ(items.back(), L"&Task List");
-    }
-    SaveScreenshot(ProgramFolder() + L"icon-popup.bmp");
+    ASSERT_NE(RightClick(L"Hidewell Menu Window"), nullptr);
     PressKey('C');  // the mirrored "&Close"
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(w.Hwnd()); }, 3s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Menu Window").empty(); }, 3s));
@@ -67,12 +59,7 @@ TEST_F(Menus, MirroredRestoreBringsTheWindowToTheFront) {
 TEST_F(Menus, OwnMenuListsHiddenWindowsAndRestoresTheOneClicked) {
     TestWindow w;
     Hide(w, L"Hidewell Menu Listed");
-    HWND popup = RightClick(L"Hidewell");
-    ASSERT_NE(popup, nullptr);
-    auto items = PopupMenuItems(popup);
-    if (!items.empty()) {
-        EXPECT_EQ(items.back(), L"Hidewell Menu Listed");
-    }
+    ASSERT_NE(RightClick(L"Hidewell"), nullptr);
     PressKey(VK_UP);  // the last item: the hidden window
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) && !IsIconic(w.Hwnd()); }, 3s));

@@ -137,40 +137,6 @@ std::vector<std::wstring> TaskbarWindows() {
     return titles;
 }
 
-bool SaveScreenshot(const std::wstring& path) {
-    int w = GetSystemMetrics(SM_CXVIRTUALSCREEN), h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-    fh.bfSize = fh.bfOffBits + size;
-    bool ok = false;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (f != INVALID_HANDLE_VALUE) {
-        DWORD n = 0;
-        ok = WriteFile(f, &fh, sizeof(fh), &n, nullptr) && WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &n, nullptr) &&
-             WriteFile(f, bits, size, &n, nullptr);
-        CloseHandle(f);
-    }
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return ok;
-}
-
 }  // namespace hw::wine
 
 namespace hw::wine {
@@ -179,19 +145,6 @@ HWND OpenPopupMenu() {
     for (HWND h = FindWindowW(L"#32768", nullptr); h; h = FindWindowExW(nullptr, h, L"#32768", nullptr))
         if (IsWindowVisible(h)) return h;
     return nullptr;
-}
-
-std::vector<std::wstring> PopupMenuItems(HWND popup) {
-    std::vector<std::wstring> items;
-    DWORD_PTR menu = 0;
-    if (!SendMessageTimeoutW(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu) || !menu) return items;
-    HMENU m = reinterpret_cast<HMENU>(menu);
-    for (int i = 0, n = GetMenuItemCount(m); i < n; ++i) {
-        wchar_t text[256] = {};
-        GetMenuStringW(m, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-        items.push_back(text);
-    }
-    return items;
 }
 
 void PressKey(WORD vk) {

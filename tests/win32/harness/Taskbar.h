@@ -29,17 +29,12 @@ void ClickIcon(const TrayIconInfo& icon, Button button, int clicks);
 // Titles of the windows that have a button on the taskbar (visible, unowned, not tool windows).
 std::vector<std::wstring> TaskbarWindows();
 
-// Saves the whole screen as a .bmp file.
-bool SaveScreenshot(const std::wstring& path);
-
 }  // namespace hw::wine
 
 namespace hw::wine {
 
 // The popup menu window that is open now, if any.
 HWND OpenPopupMenu();
-// Item texts of the open popup menu (empty when they cannot be read).
-std::vector<std::wstring> PopupMenuItems(HWND popup);
 // Presses and releases a key (a virtual-key code).
 void PressKey(WORD vk);
 
