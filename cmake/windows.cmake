@@ -55,6 +55,11 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
       set_target_properties(wine_${kind}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
       add_test(NAME wine_${kind} COMMAND wine_${kind}_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
       set_tests_properties(wine_${kind} PROPERTIES TIMEOUT 900 RUN_SERIAL ON)
+      # The tests drive these programs from their own folder.
+      add_dependencies(wine_${kind}_tests Hidewell testwindow)
+      if(TARGET hidewellctl)
+        add_dependencies(wine_${kind}_tests hidewellctl)
+      endif()
     endif()
   endforeach()
 

@@ -40,8 +40,7 @@ public:
     // item with that command. idOrSubmenu is the command, or the submenu's handle with kMfPopup.
     virtual bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
                             const Text& text) = 0;
-    // Takes an item out; RemoveMenu leaves its submenu alive, DeleteMenu destroys it.
-    virtual bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) = 0;
+    // Takes an item out and destroys its submenu, if any.
     virtual bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) = 0;
 
     // -1 when the menu does not exist.

@@ -42,10 +42,6 @@ bool Win32Menus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32
     return ::InsertMenuW(Menu(menu), position, flags, static_cast<UINT_PTR>(idOrSubmenu), wide.c_str()) != FALSE;
 }
 
-bool Win32Menus::RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) {
-    return ::RemoveMenu(Menu(menu), position, flags) != FALSE;
-}
-
 bool Win32Menus::DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) {
     return ::DeleteMenu(Menu(menu), position, flags) != FALSE;
 }

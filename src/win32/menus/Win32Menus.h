@@ -14,7 +14,6 @@ public:
     bool DestroyMenu(MenuHandle menu) override;
     bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
                     const Text& text) override;
-    bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     int GetMenuItemCount(MenuHandle menu) override;
     std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;

@@ -2,11 +2,6 @@
 
 namespace hw::test {
 
-int FakeIcons::CountIcons(const Text& path) {
-    auto it = files.find(path);
-    return it == files.end() ? 0 : it->second;
-}
-
 IconHandle FakeIcons::ExtractIconAt(const Text& path, int index) {
     if (index < 0 || index >= CountIcons(path)) return 0;
     lastExtracted = path;

@@ -1,5 +1,5 @@
 #pragma once
-// Simulated icon files: each path holds a number of icons; handed-out handles are tracked
+// Simulated icon files: each path holds a number of icons; handles handed out are tracked
 // so tests can check that every icon is destroyed exactly once.
 #include <map>
 #include <set>
@@ -11,15 +11,14 @@ namespace hw::test {
 class FakeIcons : public Icons {
 public:
     std::map<Text, int> files;  // path -> number of icons
-    Text winDir = u"C:\\WINDOWS";
     std::set<IconHandle> live;
     int badDestroys = 0;  // destroys of handles that were not live
     Text lastExtracted;   // the file of the last icon handed out
 
-    int CountIcons(const Text& path) override;
+    int CountIcons(const Text& path) override { return files.count(path) ? files.at(path) : 0; }
     IconHandle ExtractIconAt(const Text& path, int index) override;
     void DestroyIcon(IconHandle icon) override;
-    Text GetWinDir() override { return winDir; }
+    Text GetWinDir() override { return u"C:\\WINDOWS"; }
 
 private:
     IconHandle next_ = 0x5000;

@@ -1,5 +1,6 @@
 #include "fakes/FakeMenus.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace hw::test {
@@ -10,11 +11,7 @@ MenuHandle FakeMenus::NewMenu() {
     return next_;
 }
 
-MenuHandle FakeMenus::AddSystemMenu(WindowHandle window) {
-    MenuHandle m = NewMenu();
-    systemMenus_[window] = m;
-    return m;
-}
+MenuHandle FakeMenus::AddSystemMenu(WindowHandle window) { return systemMenus_[window] = NewMenu(); }
 
 void FakeMenus::Append(MenuHandle menu, const Text& text, std::uint32_t id, std::uint32_t state, MenuHandle submenu) {
     FakeMenuItem item{text, submenu ? kMenuNoId : id, state, submenu};
@@ -22,32 +19,11 @@ void FakeMenus::Append(MenuHandle menu, const Text& text, std::uint32_t id, std:
     menus_.at(menu).push_back(item);
 }
 
-const FakeMenuItem* FakeMenus::At(MenuHandle menu, int position) const {
+const FakeMenuItem& FakeMenus::At(MenuHandle menu, std::int64_t position) const {
+    static const FakeMenuItem none{{}, kMenuNoId, kMenuNoState, 0};
     auto it = menus_.find(menu);
-    if (it == menus_.end() || position < 0 || static_cast<std::size_t>(position) >= it->second.size()) return nullptr;
-    return &it->second[static_cast<std::size_t>(position)];
-}
-
-bool FakeMenus::Find(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle& owner,
-                     std::size_t& index) {
-    auto it = menus_.find(menu);
-    if (it == menus_.end()) return false;
-    std::vector<FakeMenuItem>& items = it->second;
-    if (flags & kMfByPosition) {
-        if (position >= items.size()) return false;
-        owner = menu;
-        index = position;
-        return true;
-    }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!items[i].submenu && items[i].id == position) {
-            owner = menu;
-            index = i;
-            return true;
-        }
-        if (items[i].submenu && Find(items[i].submenu, position, flags, owner, index)) return true;
-    }
-    return false;
+    if (it == menus_.end() || position < 0 || static_cast<std::size_t>(position) >= it->second.size()) return none;
+    return it->second[static_cast<std::size_t>(position)];
 }
 
 MenuHandle FakeMenus::GetSystemMenu(WindowHandle window, bool revert) {
@@ -75,41 +51,27 @@ bool FakeMenus::DestroyMenu(MenuHandle menu) {
 bool FakeMenus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
                            const Text& text) {
     auto it = menus_.find(menu);
-    if (it == menus_.end()) return false;
-    FakeMenuItem item;
-    item.state = flags & ~(kMfByPosition | kMfPopup);
+    if (it == menus_.end() || !(flags & kMfByPosition)) return false;
+    FakeMenuItem item{text, static_cast<std::uint32_t>(idOrSubmenu), flags & ~(kMfByPosition | kMfPopup), 0};
     if (flags & kMfPopup) {
-        if (!Exists(idOrSubmenu) || idOrSubmenu == menu) return false;
-        item.submenu = idOrSubmenu;
-        item.id = kMenuNoId;
-    } else {
-        item.id = static_cast<std::uint32_t>(idOrSubmenu);
+        if (!menus_.count(idOrSubmenu) || idOrSubmenu == menu) return false;
+        item = {text, kMenuNoId, 0, idOrSubmenu};
     }
-    if (!(flags & kMfSeparator)) item.text = text;
-
-    MenuHandle owner = menu;
-    std::size_t index = it->second.size();
-    if (!Find(menu, position, flags, owner, index) && !(flags & kMfByPosition)) return false;
-    std::vector<FakeMenuItem>& items = menus_.at(owner);
-    items.insert(items.begin() + static_cast<std::ptrdiff_t>(index), item);
+    std::vector<FakeMenuItem>& items = it->second;
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(position, items.size())), item);
     return true;
 }
 
 bool FakeMenus::RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) {
-    MenuHandle owner = 0;
-    std::size_t index = 0;
-    if (!Find(menu, position, flags, owner, index)) return false;
-    std::vector<FakeMenuItem>& items = menus_.at(owner);
-    items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
+    if (!(flags & kMfByPosition) || std::int64_t{position} >= GetMenuItemCount(menu)) return false;
+    std::vector<FakeMenuItem>& items = menus_.at(menu);
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(position));
     return true;
 }
 
 bool FakeMenus::DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) {
-    MenuHandle owner = 0;
-    std::size_t index = 0;
-    if (!Find(menu, position, flags, owner, index)) return false;
-    MenuHandle submenu = menus_.at(owner)[index].submenu;
-    RemoveMenu(owner, static_cast<std::uint32_t>(index), kMfByPosition);
+    MenuHandle submenu = At(menu, position).submenu;
+    if (!RemoveMenu(menu, position, flags)) return false;
     if (submenu) DestroyMenu(submenu);
     return true;
 }
@@ -119,28 +81,8 @@ int FakeMenus::GetMenuItemCount(MenuHandle menu) {
     return it == menus_.end() ? -1 : static_cast<int>(it->second.size());
 }
 
-std::uint32_t FakeMenus::GetMenuItemID(MenuHandle menu, int position) {
-    const FakeMenuItem* item = At(menu, position);
-    return item ? item->id : kMenuNoId;
-}
-
 Text FakeMenus::GetItemText(MenuHandle menu, int position, int maxCount) {
-    const FakeMenuItem* item = At(menu, position);
-    if (!item || maxCount <= 0) return {};
-    return item->text.substr(0, static_cast<std::size_t>(maxCount - 1));
-}
-
-std::uint32_t FakeMenus::GetMenuState(MenuHandle menu, int position) {
-    const FakeMenuItem* item = At(menu, position);
-    if (!item) return kMenuNoState;
-    if (!item->submenu) return item->state;
-    std::uint32_t count = static_cast<std::uint32_t>(menus_.at(item->submenu).size());
-    return (count << 8) | (item->state & 0xFF) | kMfPopup;
-}
-
-MenuHandle FakeMenus::GetSubMenu(MenuHandle menu, int position) {
-    const FakeMenuItem* item = At(menu, position);
-    return item ? item->submenu : 0;
+    return maxCount > 0 ? At(menu, position).text.substr(0, static_cast<std::size_t>(maxCount - 1)) : Text();
 }
 
 }  // namespace hw::test

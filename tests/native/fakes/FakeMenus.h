@@ -1,5 +1,6 @@
 #pragma once
 // A simulated menu system: popup menus with items, and a system menu per window.
+// Items are addressed by position only; requests by command fail.
 #include <map>
 #include <set>
 #include <vector>
@@ -19,11 +20,10 @@ class FakeMenus : public Menus {
 public:
     // Gives the window an empty system menu (not counted as created) and returns it.
     MenuHandle AddSystemMenu(WindowHandle window);
-    // Appends an item to a menu: a separator when text is empty, a submenu item when submenu is set.
+    // Appends an item: a separator when text is empty, a submenu item when submenu is set.
     void Append(MenuHandle menu, const Text& text, std::uint32_t id, std::uint32_t state = 0,
                 MenuHandle submenu = 0);
     std::vector<FakeMenuItem>& Items(MenuHandle menu) { return menus_.at(menu); }
-    bool Exists(MenuHandle menu) const { return menus_.count(menu) != 0; }
     // Menus made by CreatePopupMenu and not destroyed yet.
     std::size_t LiveCreated() const { return created_.size(); }
 
@@ -32,19 +32,19 @@ public:
     bool DestroyMenu(MenuHandle menu) override;
     bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
                     const Text& text) override;
-    bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     int GetMenuItemCount(MenuHandle menu) override;
-    std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;
+    std::uint32_t GetMenuItemID(MenuHandle menu, int position) override { return At(menu, position).id; }
     Text GetItemText(MenuHandle menu, int position, int maxCount) override;
-    std::uint32_t GetMenuState(MenuHandle menu, int position) override;
-    MenuHandle GetSubMenu(MenuHandle menu, int position) override;
+    std::uint32_t GetMenuState(MenuHandle menu, int position) override { return At(menu, position).state; }
+    MenuHandle GetSubMenu(MenuHandle menu, int position) override { return At(menu, position).submenu; }
 
 private:
+    // Takes the item out, leaving its submenu alive.
+    bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags);
     MenuHandle NewMenu();
-    const FakeMenuItem* At(MenuHandle menu, int position) const;
-    // The menu and index of an item, found by position or (searching submenus) by command.
-    bool Find(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle& owner, std::size_t& index);
+    // The item, or one with no id, no state and no submenu.
+    const FakeMenuItem& At(MenuHandle menu, std::int64_t position) const;
 
     std::map<MenuHandle, std::vector<FakeMenuItem>> menus_;
     std::map<WindowHandle, MenuHandle> systemMenus_;

@@ -4,47 +4,14 @@
 
 namespace hw::test {
 
-namespace {
-
-Text Upper(const Text& t) {
-    Text u = t;
-    for (char16_t& c : u) {
+static Text Upper(Text t) {
+    for (char16_t& c : t) {
         if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
     }
-    return u;
+    return t;
 }
 
-bool IsRoot(RegKey key) { return key == kHkeyCurrentUser || key == kHkeyLocalMachine; }
-
-}  // namespace
-
-MemoryRegistry::KeyId MemoryRegistry::Id(RegKey root, const Text& path) {
-    // Empty parts (doubled or trailing backslashes) are dropped.
-    Text normal;
-    std::size_t at = 0;
-    while (at <= path.size()) {
-        std::size_t end = std::min(path.find(u'\\', at), path.size());
-        if (end > at) {
-            if (!normal.empty()) normal += u'\\';
-            normal += Upper(path.substr(at, end - at));
-        }
-        at = end + 1;
-    }
-    return {root, normal};
-}
-
-bool MemoryRegistry::Resolve(RegKey root, const Text& path, KeyId& id) const {
-    if (IsRoot(root)) {
-        id = Id(root, path);
-        return true;
-    }
-    auto h = handles_.find(root);
-    if (h == handles_.end()) return false;
-    id = Id(h->second.id.first, h->second.id.second + u"\\" + path);
-    return true;
-}
-
-void MemoryRegistry::PlantKey(RegKey root, const Text& path) { keys_[Id(root, path)]; }
+MemoryRegistry::KeyId MemoryRegistry::Id(RegKey root, const Text& path) { return {root, Upper(path)}; }
 
 void MemoryRegistry::Plant(RegKey root, const Text& path, const Text& name, std::uint32_t type,
                            std::vector<std::uint8_t> data) {
@@ -53,48 +20,35 @@ void MemoryRegistry::Plant(RegKey root, const Text& path, const Text& name, std:
 
 void MemoryRegistry::PlantText(RegKey root, const Text& path, const Text& name, const Text& text, bool terminator) {
     std::vector<std::uint8_t> data;
-    for (char16_t c : text) {
-        data.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        data.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
+    for (char16_t c : text) data.insert(data.end(), {std::uint8_t(c & 0xFF), std::uint8_t(c >> 8)});
     if (terminator) data.insert(data.end(), {0, 0});
     Plant(root, path, name, kRegSz, std::move(data));
 }
 
-bool MemoryRegistry::HasKey(RegKey root, const Text& path) const { return keys_.count(Id(root, path)) != 0; }
-
-const StoredValue* MemoryRegistry::Find(RegKey root, const Text& path, const Text& name) const {
-    auto key = keys_.find(Id(root, path));
-    if (key == keys_.end()) return nullptr;
-    auto value = key->second.find(Upper(name));
-    return value == key->second.end() ? nullptr : &value->second;
-}
-
 std::optional<Text> MemoryRegistry::TextOf(RegKey root, const Text& path, const Text& name) const {
-    const StoredValue* v = Find(root, path, name);
-    if (!v || v->type != kRegSz) return std::nullopt;
+    auto key = keys_.find(Id(root, path));
+    if (key == keys_.end()) return std::nullopt;
+    auto v = key->second.find(Upper(name));
+    if (v == key->second.end() || v->second.type != kRegSz) return std::nullopt;
+    const std::vector<std::uint8_t>& d = v->second.data;
     Text t;
-    for (std::size_t i = 0; i + 1 < v->data.size(); i += 2) t += static_cast<char16_t>(v->data[i] | v->data[i + 1] << 8);
+    for (std::size_t i = 0; i + 1 < d.size(); i += 2) t += char16_t(d[i] | d[i + 1] << 8);
     return t;
 }
 
-bool MemoryRegistry::SpendWrite() {
-    if (writesLeft == 0) return false;
-    if (writesLeft > 0) --writesLeft;
-    return true;
+MemoryRegistry::Values* MemoryRegistry::ValuesOf(RegKey key, bool write) {
+    auto h = handles_.find(key);
+    if (h == handles_.end() || (write && (!(h->second.access & 0x2) || !SpendWrite()))) return nullptr;
+    return &keys_[h->second.id];
 }
 
 std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t access, bool create, RegKey& key) {
-    ++opens;
-    KeyId id;
-    if (!Resolve(root, path, id)) return kErrorInvalidHandle;
-    if (readOnlyRoots.count(id.first) && (access & kKeyWriteRights)) return kErrorAccessDenied;
+    if (root != kHkeyCurrentUser && root != kHkeyLocalMachine) return kErrorInvalidHandle;
+    KeyId id = Id(root, path);
+    if (readOnlyRoots.count(root) && (access & kKeyWriteRights)) return kErrorAccessDenied;
     if (!keys_.count(id)) {
         if (!create) return kErrorFileNotFound;
         if (!SpendWrite()) return kErrorAccessDenied;
-        // Parents come into being with the key.
-        for (std::size_t at = id.second.find(u'\\'); at != Text::npos; at = id.second.find(u'\\', at + 1))
-            keys_[{id.first, id.second.substr(0, at)}];
         keys_[id];
     }
     key = next_++;
@@ -102,61 +56,42 @@ std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t a
     return kErrorSuccess;
 }
 
-std::int32_t MemoryRegistry::CreateKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) {
-    return Open(root, path, access, true, key);
-}
-
-std::int32_t MemoryRegistry::OpenKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) {
-    return Open(root, path, access, false, key);
-}
-
-std::int32_t MemoryRegistry::CloseKey(RegKey key) { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
-
 std::int32_t MemoryRegistry::QueryValueEx(RegKey key, const Text& name, std::uint32_t* type, std::uint8_t* data,
                                           std::uint32_t* size) {
     ++queries;
-    auto h = handles_.find(key);
-    if (h == handles_.end()) return kErrorInvalidHandle;
-    const StoredValue* v = Find(h->second.id.first, h->second.id.second, name);
-    if (!v) return kErrorFileNotFound;
-    if (type) *type = v->type;
-    std::uint32_t needed = static_cast<std::uint32_t>(v->data.size());
-    if (data) {
-        if (!size || *size < needed) {
-            if (size) *size = needed;
-            return kErrorMoreData;
-        }
-        std::copy(v->data.begin(), v->data.end(), data);
-    }
+    Values* values = ValuesOf(key, false);
+    if (!values) return kErrorInvalidHandle;
+    auto v = values->find(Upper(name));
+    if (v == values->end()) return kErrorFileNotFound;
+    if (type) *type = v->second.type;
+    const auto needed = static_cast<std::uint32_t>(v->second.data.size());
+    std::uint32_t room = size ? *size : 0;
     if (size) *size = needed;
+    if (!data) return kErrorSuccess;
+    if (room < needed) return kErrorMoreData;
+    std::copy(v->second.data.begin(), v->second.data.end(), data);
     return kErrorSuccess;
 }
 
 std::int32_t MemoryRegistry::SetValueEx(RegKey key, const Text& name, std::uint32_t type, const std::uint8_t* data,
                                         std::uint32_t size) {
-    auto h = handles_.find(key);
-    if (h == handles_.end()) return kErrorInvalidHandle;
-    if (!(h->second.access & 0x2)) return kErrorAccessDenied;
-    if (!SpendWrite()) return kErrorAccessDenied;
-    keys_[h->second.id][Upper(name)] = StoredValue{type, std::vector<std::uint8_t>(data, data + size)};
+    Values* values = ValuesOf(key, true);
+    if (!values) return kErrorAccessDenied;
+    (*values)[Upper(name)] = StoredValue{type, std::vector<std::uint8_t>(data, data + size)};
     return kErrorSuccess;
 }
 
 std::int32_t MemoryRegistry::DeleteValue(RegKey key, const Text& name) {
-    auto h = handles_.find(key);
-    if (h == handles_.end()) return kErrorInvalidHandle;
-    if (!(h->second.access & 0x2)) return kErrorAccessDenied;
-    if (!SpendWrite()) return kErrorAccessDenied;
-    return keys_[h->second.id].erase(Upper(name)) ? kErrorSuccess : kErrorFileNotFound;
+    Values* values = ValuesOf(key, true);
+    if (!values) return kErrorAccessDenied;
+    return values->erase(Upper(name)) ? kErrorSuccess : kErrorFileNotFound;
 }
 
 std::int32_t MemoryRegistry::EnumValue(RegKey key, std::uint32_t index, Text& name) {
-    auto h = handles_.find(key);
-    if (h == handles_.end()) return kErrorInvalidHandle;
-    if (listingFails) return kErrorAccessDenied;
-    const auto& values = keys_[h->second.id];
-    if (index >= values.size()) return kErrorNoMoreItems;
-    name = std::next(values.begin(), index)->first;
+    Values* values = ValuesOf(key, false);
+    if (!values || listingFails) return kErrorAccessDenied;
+    if (index >= values->size()) return kErrorNoMoreItems;
+    name = std::next(values->begin(), index)->first;
     return kErrorSuccess;
 }
 

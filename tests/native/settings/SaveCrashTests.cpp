@@ -1,56 +1,45 @@
-// A save cut off after any number of writes leaves, at every index, the old or the new entry.
+// A save cut off after any number of writes leaves the old or new title and icon at every index.
 #include "StoreFixture.h"
 
 namespace hw::test {
 namespace {
 
-struct CrashCase {
-    Entries before;
-    Entries after;
-};
-
-bool IsOneOf(const Text& t, const Entries& a, const Entries& b, std::size_t i, bool title) {
-    auto part = [&](const Entries& e) { return title ? e[i].first : e[i].second; };
-    return (i < a.size() && t == part(a)) || (i < b.size() && t == part(b));
+bool EitherHas(const Entries& a, const Entries& b, std::size_t i, const Text& t, bool icon) {
+    auto has = [&](const Entries& e) { return i < e.size() && t == (icon ? e[i].second : e[i].first); };
+    return has(a) || has(b);
 }
 
 TEST_F(StoreTest, SaveCutShortLeavesOldOrNewEntries) {
-    const CrashCase cases[] = {
+    const std::pair<Entries, Entries> cases[] = {  // stored, saved
         {{{u"*1*", u"a"}, {u"*2*", u"b"}, {u"*3*", u"c"}, {u"*4*", u"d"}, {u"*5*", u"e"}}, {{u"*2*", u"b"}, {u"*4*", u"x"}}},
         {{{u"*1*", u"a"}}, {{u"*1*", u"a"}, {u"*2*", u""}, {u"*3*", u"c"}}},
         {{{u"*1*", u"a"}, {u"*2*", u"b"}}, {{u"*2*", u"b"}, {u"*1*", u"a"}}},
-        {{}, {{u"*1*", u"a"}}},
         {{{u"*1*", u"a"}}, {}},
     };
-    for (const CrashCase& c : cases) {
+    for (const auto& [stored, saved] : cases) {
         ResetRegistry();
-        PlantCurrentSettings();
-        PlantEntries(c.before);
-        const MemoryRegistry before = reg;
-        model.ApplicationsList.clear();
-        model.EntryIcons.clear();
-        for (const auto& [title, icon] : c.after) {
+        PlantSettings(stored);
+        const MemoryRegistry planted = reg;
+        model = SettingsModel();
+        for (const auto& [title, icon] : saved) {
             model.ApplicationsList.push_back(title);
             model.EntryIcons.push_back(icon);
         }
         for (int writes = 0;; ++writes) {
-            reg = before;
+            reg = planted;
             reg.writesLeft = writes;
             store.SaveRegEdit();
             bool finished = reg.writesLeft > 0;
             reg.writesLeft = -1;
             SettingsModel loaded = Reload();
-            const auto& titles = loaded.ApplicationsList;
-            EXPECT_TRUE(titles.size() == c.before.size() || titles.size() == c.after.size()) << writes;
-            for (std::size_t i = 0; i < titles.size(); ++i) {
-                EXPECT_TRUE(IsOneOf(titles[i], c.before, c.after, i, true)) << writes;
-                EXPECT_TRUE(IsOneOf(loaded.EntryIcons[i], c.before, c.after, i, false)) << writes;
-            }
-            if (finished) {
-                EXPECT_EQ(titles, model.ApplicationsList);
-                EXPECT_EQ(loaded.EntryIcons, model.EntryIcons);
-                break;
-            }
+            const Texts& titles = loaded.ApplicationsList;
+            EXPECT_TRUE(titles.size() == stored.size() || titles.size() == saved.size()) << writes;
+            for (std::size_t i = 0; i < titles.size(); ++i)
+                EXPECT_TRUE(EitherHas(stored, saved, i, titles[i], false) &&
+                            EitherHas(stored, saved, i, loaded.EntryIcons[i], true)) << writes;
+            if (!finished) continue;
+            EXPECT_EQ(std::tie(titles, loaded.EntryIcons), std::tie(model.ApplicationsList, model.EntryIcons));
+            break;
         }
     }
 }
