@@ -50,7 +50,6 @@ protected:
 
 private:
     void CreateControls();
-    void Layout();
     void CenterForm();
     void End(bool restoreWindows);
     void CreateOperationMenu();
