@@ -112,8 +112,10 @@ bool Hidewell::Hide(int i, int j) {
     SlotCounter = HandleText(static_cast<WindowHandle>(s));
     Lineer[s] = LineerItem{caption, HandleText(h)};
     MasterList += BH(h) + u';';
+    // The window's own icon goes up first, so it appears as soon as the window is gone.
+    bool iconShown = IconInTray(j, caption, s);
     SetOwnPicture(Picture::Got);
-    if (!IconInTray(j, caption, s)) {
+    if (!iconShown) {
         // No way back without an icon: the window is shown again rather than lost.
         BringBack(s, h);
     }
