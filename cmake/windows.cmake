@@ -53,7 +53,7 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
       add_executable(wine_${kind}_tests ${srcs})
       target_link_libraries(wine_${kind}_tests PRIVATE hw_harness gtest_main ${hw_static_link})
       set_target_properties(wine_${kind}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-      add_test(NAME wine_${kind} COMMAND wine_${kind}_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results-${kind}.xml
+      add_test(NAME wine_${kind} COMMAND wine_${kind}_tests --gtest_output=xml:results-${kind}.xml
                WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
       set_tests_properties(wine_${kind} PROPERTIES TIMEOUT 900 RUN_SERIAL ON)
       # The tests drive these programs from their own folder.

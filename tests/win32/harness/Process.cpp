@@ -1,5 +1,6 @@
 #include "harness/Process.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace hw::wine {
@@ -11,7 +12,15 @@ bool Process::Start(const std::wstring& commandLine) {
     PROCESS_INFORMATION pi{};
     std::vector<wchar_t> cmd(commandLine.begin(), commandLine.end());
     cmd.push_back(L'\0');
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    // Wine now and then refuses a start while another process of the prefix is ending.
+    for (int attempt = 0; !CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+         ++attempt) {
+        if (attempt == 3) {
+            fwprintf(stderr, L"cannot start %ls: error %lu\n", commandLine.c_str(), GetLastError());
+            return false;
+        }
+        Sleep(500);
+    }
     CloseHandle(pi.hThread);
     process_.Reset(pi.hProcess);
     id_ = pi.dwProcessId;
