@@ -10,11 +10,16 @@ namespace {
 using namespace std::chrono_literals;
 using Lines = std::vector<std::wstring>;
 
+// The list's rows; a row that vanishes while it is read (the list is being rebuilt) ends the read.
 Lines Rows(HWND list) {
     Lines rows;
     for (LRESULT k = 0, n = SendMessageW(list, LB_GETCOUNT, 0, 0); k < n; ++k) {
-        std::wstring row(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, k, 0)) + 1, L'\0');
-        row.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, k, reinterpret_cast<LPARAM>(row.data()))));
+        LRESULT length = SendMessageW(list, LB_GETTEXTLEN, k, 0);
+        if (length == LB_ERR) break;
+        std::wstring row(static_cast<size_t>(length) + 1, L'\0');
+        LRESULT got = SendMessageW(list, LB_GETTEXT, k, reinterpret_cast<LPARAM>(row.data()));
+        if (got == LB_ERR) break;
+        row.resize(static_cast<size_t>(got));
         rows.push_back(row);
     }
     return rows;
