@@ -3,39 +3,15 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
+#include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
 
 namespace {
 
-// Control and command identifiers of Hidewell's own windows stay below 100.
-enum : int {
-    kIdList = 10,
-    kIdUp,
-    kIdDown,
-    kIdNew,
-    kIdEdit,
-    kIdRemove,
-    kIdOkButton,
-    kIdFrame,
-    kIdIconFrame,
-    kIdSlaveImage,
-    // Hidewell's own tray menu (`mnuBar`) and the popup of a hidden window (`Operation`).
-    kCmdConfigure = 40,
-    kCmdTaskList,
-    kCmdSuspend,
-    kCmdRefresh,
-    kCmdAbout,
-    kCmdHelp,
-    kCmdExit,
-    kCmdAppTitle,
-    kCmdSystemMenu,
-    kCmdConfig,
-    kCmdTask,
-    kCmdFirstHiddenWindow = 50,  // one per hidden window, up to kFirstMirrorId
-};
 constexpr UINT_PTR kTimer1 = 1;
 
 WindowHandle ToHandle(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
@@ -75,17 +51,9 @@ bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
 }
 
 void MainWindow::CreateControls() {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
-        font_.Reset(CreateFontIndirectW(&ncm.lfMessageFont));
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+    font_ = CreateMessageFont();
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, TwipsToPixels(x, dpi_),
-                                 TwipsToPixels(y, dpi_), TwipsToPixels(w, dpi_), TwipsToPixels(h, dpi_), Hwnd(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        return c;
+        return CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
     };
     // Positions in twips, relative to the window's client area; the frame's children are offset
     // by it. The frames come last, below the controls they hold.
@@ -168,66 +136,6 @@ void MainWindow::EntriesChanged() {
     if (rows > 0) SendMessageW(list_, LB_SETCURSEL, 0, 0);
 }
 
-int MainWindow::TrackPopup(HMENU menu) {
-    // The menu closes properly only when Hidewell is in the foreground.
-    SetForegroundWindow(Hwnd());
-    ui_->DoEvents();
-    POINT pt{};
-    GetCursorPos(&pt);
-    int id = static_cast<int>(
-        TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, Hwnd(), nullptr));
-    PostMessageW(Hwnd(), WM_NULL, 0, 0);
-    return id;
-}
-
-void MainWindow::ShowOwnMenu() {
-    UniqueMenu menu(CreatePopupMenu());
-    HMENU m = menu.Get();
-    AppendMenuW(m, MF_STRING, kCmdConfigure, L"&Configure");
-    AppendMenuW(m, MF_STRING, kCmdTaskList, L"&Task List");
-    AppendMenuW(m, MF_STRING | (engine_->mnuSuspend ? MF_CHECKED : 0), kCmdSuspend, L"&Suspend");
-    AppendMenuW(m, MF_STRING, kCmdRefresh, L"&Refresh");
-    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdAbout, L"&About");
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdHelp, L"&Help");
-    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
-    SetMenuDefaultItem(m, kCmdTaskList, FALSE);
-    // The `Lineer` items: one per hidden window, below a separator.
-    ownMenuSlots_.clear();
-    for (auto& [k, item] : engine_->Lineer) {
-        if (k == 0) continue;
-        if (ownMenuSlots_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-        if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuSlots_.size()) >= kFirstMirrorId) break;
-        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuSlots_.size(), ToWide(item.Caption).c_str());
-        ownMenuSlots_.push_back(k);
-    }
-    if (int id = TrackPopup(m)) OnCommand(id);
-}
-
-void MainWindow::CreateOperationMenu() {
-    operation_.Reset(CreatePopupMenu());
-    HMENU m = operation_.Get();
-    AppendMenuW(m, MF_STRING, kCmdAppTitle, L"App Title");
-    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    // The mirrored system menu goes here, from position 2.
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdSystemMenu, L"System Menu");
-    AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING, kCmdConfig, L"Confi&gure");
-    AppendMenuW(m, MF_STRING, kCmdTask, L"&Task List");
-    SetMenuDefaultItem(m, kCmdAppTitle, FALSE);
-}
-
-void MainWindow::ShowIconMenu(int slot) {
-    SetForegroundWindow(Hwnd());
-    ui_->DoEvents();
-    engine_->CurrentSlot = static_cast<std::int16_t>(slot);
-    HMENU m = operation_.Get();
-    mirror_->BuildSysMenu(static_cast<MenuHandle>(reinterpret_cast<std::uintptr_t>(m)), engine_->SlotWindow(slot));
-    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle, ToWide(engine_->AppTitle(slot)).c_str());
-    if (int id = TrackPopup(m)) OnCommand(id);
-}
-
 void MainWindow::ShowTaskList() {
     if (taskList_) {
         taskList_->BringToFront();
@@ -248,30 +156,6 @@ void MainWindow::SetHeightTwips(int twips) {
 void MainWindow::End(bool restoreWindows) {
     engine_->Quit(restoreWindows);
     DestroyWindow(Hwnd());
-}
-
-void MainWindow::OnCommand(int id) {
-    std::uint32_t command = 0;
-    if (id >= kFirstMirrorId) {
-        if (mirror_->SysCommandFor(id, command)) engine_->MirroredCommand(command);
-        return;
-    }
-    if (id >= kCmdFirstHiddenWindow) {
-        std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
-        if (i < ownMenuSlots_.size()) engine_->Lineer_Click(ownMenuSlots_[i]);
-        return;
-    }
-    switch (id) {
-    case kCmdConfigure:
-    case kCmdConfig: ShowConfiguration(); break;
-    case kCmdTaskList:
-    case kCmdTask: ShowTaskList(); break;
-    case kCmdSuspend: engine_->mnuSuspend_Click(); break;
-    case kCmdRefresh: engine_->RefreshAll(); break;
-    case kCmdExit: End(true); break;
-    case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); break;
-    default: break;
-    }
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

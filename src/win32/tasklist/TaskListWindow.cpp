@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -68,16 +69,9 @@ bool TaskListWindow::Create() {
 }
 
 void TaskListWindow::CreateControls() {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
-        font_.Reset(CreateFontIndirectW(&ncm.lfMessageFont));
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+    font_ = CreateMessageFont();
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, Px(x), Px(y), Px(w), Px(h),
-                                 Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        return c;
+        return CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, WS_TABSTOP | style, id, x, y, w, h);
     };
     list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, kMargin,
                  kMargin, kListWidth, kListHeight);

@@ -1,0 +1,32 @@
+#pragma once
+// Control and command identifiers of Hidewell's own windows. They stay below 100: command
+// identifiers from 100 up belong to a hidden window's mirrored system menu.
+namespace hw {
+
+enum CommandId : int {
+    kIdList = 10,
+    kIdUp,
+    kIdDown,
+    kIdNew,
+    kIdEdit,
+    kIdRemove,
+    kIdOkButton,
+    kIdFrame,
+    kIdIconFrame,
+    kIdSlaveImage,
+    // Hidewell's own tray menu (`mnuBar`) and the popup of a hidden window (`Operation`).
+    kCmdConfigure = 40,
+    kCmdTaskList,
+    kCmdSuspend,
+    kCmdRefresh,
+    kCmdAbout,
+    kCmdHelp,
+    kCmdExit,
+    kCmdAppTitle,
+    kCmdSystemMenu,
+    kCmdConfig,
+    kCmdTask,
+    kCmdFirstHiddenWindow = 50,  // one per hidden window, up to kFirstMirrorId
+};
+
+}  // namespace hw

@@ -1,0 +1,16 @@
+#pragma once
+// Child controls of Hidewell's windows, laid out in twips and drawn in the message font.
+#include <windows.h>
+
+#include "win32/base/Handles.h"
+
+namespace hw {
+
+// The font the system uses for message boxes; empty if it cannot be had.
+UniqueFont CreateMessageFont();
+
+// Creates a visible child control at a place given in twips, in the given font.
+HWND CreateControl(HWND parent, HFONT font, int dpi, const wchar_t* cls, const wchar_t* text, DWORD style, int id,
+                   int x, int y, int width, int height);
+
+}  // namespace hw
