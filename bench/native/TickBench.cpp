@@ -4,12 +4,7 @@
 
 #include <memory>
 
-#include "engine/Hidewell.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeIcons.h"
-#include "fakes/FakeShell.h"
-#include "fakes/MemoryRegistry.h"
-#include "settings/SettingsLayout.h"
+#include "fakes/SimulatedHidewell.h"
 
 namespace {
 
@@ -30,14 +25,10 @@ const char16_t* const kWords[] = {u"LEDGER", u"INVOICE", u"PROJECT", u"ARCHIVE",
 Text Number(int n) { return DecimalText(n); }
 
 // Hidewell on simulated platforms, with the desktop and entries above.
-struct World {
+struct World : SimulatedHidewell {
     World() {
         icons.files[u"C:\\Apps\\app.exe"] = 1;
-        auto set = [&](const Text& name, const Text& text) { reg.PlantText(kHkeyCurrentUser, kSettingsKey, name, text); };
-        set(kFirstStartRecord, u"1");
-        set(u"RT", u"500");
-        set(u"HIDEDATE", u"1");
-        set(u"EOF", Number(kEntries));
+        Entries entries;
         // The matching entries are spread over the list, so a hidden window is checked
         // against some non-matching entries before its own.
         int notes = 0;
@@ -45,8 +36,7 @@ struct World {
             bool matching = j % (kEntries / kMatchingEntries) == kEntries / kMatchingEntries / 2;
             Text title = matching ? Text(u"*NOTES ").append(Number(notes++)).append(u"*")
                                   : Text(u"*").append(kWords[j % 10]).append(u" ").append(Number(j)).append(u"*");
-            set(TitleValueName(j), title);
-            set(IconValueName(j), j % 2 == 0 || matching ? Text(u"000:C:\\Apps\\app.exe") : Text());
+            entries.emplace_back(title, j % 2 == 0 || matching ? Text(u"000:C:\\Apps\\app.exe") : Text());
         }
         int minimised = 0;
         for (int i = 0; i < kWindows; ++i) {
@@ -58,18 +48,8 @@ struct World {
                 caption = Text(u"Document ").append(Number(i)).append(u" - ").append(kApps[i % 10]);
             desktop.Add(caption, iconic);
         }
-        engine.Form_Load();
+        Start(entries);
     }
-
-    FakeDesktop desktop;
-    FakeNotifyArea tray;
-    FakeUi ui;
-    FakeForms forms;
-    MemoryRegistry reg;
-    FakeIcons icons;
-    FakeClock clock;
-    Platform platform{desktop, tray, ui, forms, reg, icons, clock, u"C:\\Tools\\Hidewell.exe"};
-    Hidewell engine{platform};
 };
 
 // The tick that finds the 20 matching minimised windows and hides them.

@@ -46,8 +46,6 @@ public:
     static constexpr std::int16_t tiRDblClk() { return 6; }
 
     bool Shown() const { return shown_; }
-    const NotifyIconRecord& Record() const { return record_; }
-    int LastMessage() const { return lastMessage_; }
 
 private:
     static std::int16_t Decode(int message);
@@ -56,12 +54,10 @@ private:
     NotifyIconRecord record_;
     bool shown_ = false;
     bool inEvent_ = false;
-    int lastMessage_ = 0;
 };
 
 template <typename Handler>
 std::int16_t clsTrayIcon::Dispatch(int message, Handler&& handler) {
-    lastMessage_ = message;
     if (inEvent_) return 0;
     std::int16_t code = Decode(message);
     inEvent_ = true;

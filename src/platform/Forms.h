@@ -13,7 +13,6 @@ public:
 
     // The poll timer `Timer1`.
     virtual void EnableTimer1(bool enabled) = 0;
-    virtual bool Timer1Enabled() = 0;
     virtual void SetTimer1Interval(int milliseconds) = 0;
 
     // Receiver windows of the tray icons: `PicHook0` for the own icon, element k of
@@ -27,8 +26,6 @@ public:
     virtual void SetMainIcon(Picture picture) = 0;
 
     // The configuration window.
-    virtual WindowHandle MainHandle() = 0;
-    virtual bool ConfigurationVisible() = 0;
     virtual void ShowConfiguration() = 0;
     // The list and its buttons after the entries changed (the activation refresh).
     virtual void EntriesChanged() = 0;

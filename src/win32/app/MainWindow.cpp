@@ -113,10 +113,6 @@ void MainWindow::SetMainIcon(Picture picture) {
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-WindowHandle MainWindow::MainHandle() { return ToHandle(Hwnd()); }
-
-bool MainWindow::ConfigurationVisible() { return IsWindowVisible(Hwnd()) != FALSE; }
-
 void MainWindow::ShowConfiguration() {
     if (IsWindowVisible(Hwnd())) return;
     ShowWindow(Hwnd(), SW_SHOWNORMAL);

@@ -28,15 +28,12 @@ public:
 
     // Forms
     void EnableTimer1(bool enabled) override;
-    bool Timer1Enabled() override { return timerEnabled_; }
     void SetTimer1Interval(int milliseconds) override;
     WindowHandle OwnReceiver() override;
     WindowHandle LoadReceiver(int slot) override;
     bool UnloadReceiver(int slot) override;
     IconHandle PictureIcon(Picture picture) override;
     void SetMainIcon(Picture picture) override;
-    WindowHandle MainHandle() override;
-    bool ConfigurationVisible() override;
     void ShowConfiguration() override;
     void EntriesChanged() override;
     void ShowOwnMenu() override;

@@ -59,15 +59,12 @@ public:
 class FakeForms : public Forms {
 public:
     void EnableTimer1(bool enabled) override { timerEnabled = enabled; }
-    bool Timer1Enabled() override { return timerEnabled; }
     void SetTimer1Interval(int ms) override { interval = ms; }
     WindowHandle OwnReceiver() override { return kOwnReceiver; }
     WindowHandle LoadReceiver(int slot) override;
     bool UnloadReceiver(int slot) override { return receivers.erase(slot) != 0; }
     IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p); }
     void SetMainIcon(Picture p) override { mainIcon = p; }
-    WindowHandle MainHandle() override { return 0x900; }
-    bool ConfigurationVisible() override { return configurationVisible; }
     void ShowConfiguration() override { configurationVisible = true; }
     void EntriesChanged() override {}
     void ShowOwnMenu() override { ++ownMenus; }

@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeShell.h"
-#include "fakes/MemoryRegistry.h"
-#include "settings/SettingsLayout.h"
+#include "fakes/PlantedSettings.h"
 #include "settings/SettingsStore.h"
 
 namespace hw::test {
 
-using Entries = std::vector<std::pair<Text, Text>>;
 using Texts = std::vector<Text>;
 
 class StoreTest : public ::testing::Test {
@@ -23,19 +21,8 @@ protected:
         reg.PlantKey(kHkeyLocalMachine, kRunKey);
         reg.readOnlyRoots.insert(kHkeyLocalMachine);
     }
-    void Set(const Text& name, const Text& text, bool terminator = false) {
-        reg.PlantText(kHkeyCurrentUser, kSettingsKey, name, text, terminator);
-    }
-    // Settings of an earlier run with these entries; old ones lack "SINGLE".
-    void PlantSettings(const Entries& entries, bool old = false) {
-        Set(kFirstStartRecord, u"1");
-        if (!old) Set(u"SINGLE", u"0");
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            Set(TitleValueName(static_cast<int>(i)), entries[i].first);
-            Set(IconValueName(static_cast<int>(i)), entries[i].second);
-        }
-        Set(u"EOF", DecimalText(static_cast<int>(entries.size())));
-    }
+    void Set(const Text& name, const Text& text, bool terminator = false) { PlantSetting(reg, name, text, terminator); }
+    void PlantSettings(const Entries& entries, bool old = false) { PlantEntries(reg, entries, old); }
     std::optional<Text> Stored(const Text& name) const { return reg.TextOf(kHkeyCurrentUser, kSettingsKey, name); }
     std::optional<Text> RunText(RegKey root) const { return reg.TextOf(root, kRunKey, kRunValueName); }
     // Message boxes as text|caption|style.
