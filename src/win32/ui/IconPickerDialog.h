@@ -1,0 +1,16 @@
+#pragma once
+// The icon picker "Applications Icon".
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/Types.h"
+
+namespace hw {
+
+// Lets the user choose an icon of a program, library or icon file, starting at the icon
+// reference given ("NNN:path"; empty starts in the current folder). Returns the chosen
+// reference, or nothing when the user cancelled.
+std::optional<Text> PickIcon(HWND owner, const Text& reference);
+
+}  // namespace hw
