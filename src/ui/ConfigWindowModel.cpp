@@ -1,0 +1,76 @@
+#include "ui/ConfigWindowModel.h"
+
+#include <utility>
+
+namespace hw {
+
+void ConfigWindowModel::Load(std::vector<EntryRow> rows) {
+    rows_ = std::move(rows);
+    selected_ = kNone;
+}
+
+Text ConfigWindowModel::SelectedIconReference() const {
+    return selected_ < rows_.size() ? rows_[selected_].iconReference : Text();
+}
+
+ListButtons ConfigWindowModel::Activate() {
+    if (rows_.empty()) {
+        selected_ = kNone;
+        return ListButtons{};
+    }
+    selected_ = 0;
+    bool several = rows_.size() >= 2;
+    return ListButtons{true, true, true, several, several};
+}
+
+bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
+    if (!result.ok) return false;
+    rows_.push_back(EntryRow{result.titlePattern, result.iconReference});
+    selected_ = rows_.size() - 1;
+    return true;
+}
+
+std::optional<EntryEditorArgs> ConfigWindowModel::EditArgs() const {
+    if (selected_ >= rows_.size()) return std::nullopt;
+    const EntryRow& row = rows_[selected_];
+    return EntryEditorArgs{EditorMode::Edit, row.titlePattern, row.iconReference};
+}
+
+bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {
+    if (!result.ok || selected_ >= rows_.size()) return false;
+    rows_[selected_] = EntryRow{result.titlePattern, result.iconReference};
+    return true;
+}
+
+bool ConfigWindowModel::Remove(bool confirmed) {
+    if (!confirmed || selected_ >= rows_.size()) return false;
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(selected_));
+    selected_ = kNone;
+    return true;
+}
+
+bool ConfigWindowModel::MoveUp() {
+    if (selected_ >= rows_.size() || selected_ == 0) return false;
+    std::swap(rows_[selected_ - 1], rows_[selected_]);
+    --selected_;
+    return true;
+}
+
+bool ConfigWindowModel::MoveDown() {
+    if (selected_ >= rows_.size() || selected_ + 1 == rows_.size()) return false;
+    std::swap(rows_[selected_], rows_[selected_ + 1]);
+    ++selected_;
+    return true;
+}
+
+QuitSteps StepsFor(QuitReason reason) {
+    switch (reason) {
+    case QuitReason::User:
+    case QuitReason::Program: return QuitSteps{true, true};
+    case QuitReason::SessionEnd:
+    case QuitReason::TaskManager: break;
+    }
+    return QuitSteps{false, false};
+}
+
+}  // namespace hw

@@ -1,0 +1,91 @@
+#pragma once
+// The configuration window's list of application entries as it is being edited: New, Edit,
+// Remove and the arrows keep each title with its icon reference; the activation refresh
+// decides which buttons make sense; Ok and quitting follow their rules.
+#include <optional>
+#include <vector>
+
+#include "platform/Types.h"
+#include "ui/EntryEditorModel.h"
+
+namespace hw {
+
+// One row of the list: a title pattern and its icon reference (empty: no tray icon).
+struct EntryRow {
+    Text titlePattern;
+    Text iconReference;
+    bool operator==(const EntryRow&) const = default;
+};
+
+inline const Text kNeedEntriesMessage =
+    u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
+inline const Text kRemoveQuestion = u"Are you sure Remove this Item ?";
+inline const Text kQuitQuestion = u"Are you sure wish to Quit?";
+
+// Which of the list and its buttons are enabled.
+struct ListButtons {
+    bool list = false;
+    bool edit = false;
+    bool remove = false;
+    bool up = false;
+    bool down = false;
+    bool operator==(const ListButtons&) const = default;
+};
+
+class ConfigWindowModel {
+public:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    // Replaces the rows (start-up and Undo); no row is selected.
+    void Load(std::vector<EntryRow> rows);
+    const std::vector<EntryRow>& Rows() const { return rows_; }
+
+    std::size_t Selected() const { return selected_; }
+    void Select(std::size_t row) { selected_ = row < rows_.size() ? row : kNone; }
+    // The icon reference of the selected row, empty when none is selected.
+    Text SelectedIconReference() const;
+
+    // The activation refresh: enables what fits the rows and selects the first one.
+    ListButtons Activate();
+
+    // New...: the editor's arguments, then its result (appended and selected when Ok).
+    static EntryEditorArgs NewArgs() { return EntryEditorArgs{}; }
+    bool AddEntry(const EntryEditorResult& result);
+    // Edit...: nothing when no row is selected; the result replaces the row when Ok.
+    std::optional<EntryEditorArgs> EditArgs() const;
+    bool ApplyEdit(const EntryEditorResult& result);
+
+    // Remove asks first, unless there is nothing to remove; on Yes the selected row goes
+    // with its icon reference and nothing stays selected.
+    bool RemoveAsks() const { return !rows_.empty(); }
+    bool Remove(bool confirmed);
+
+    // The arrows swap the selected row with its neighbour and keep it selected.
+    bool MoveUp();
+    bool MoveDown();
+
+    // Ok: an empty list is not saved and gets kNeedEntriesMessage; either way the window
+    // is put away afterwards.
+    bool OkSaves() const { return !rows_.empty(); }
+
+private:
+    std::vector<EntryRow> rows_;
+    std::size_t selected_ = kNone;
+};
+
+// Why Hidewell is being asked to end.
+enum class QuitReason {
+    User,         // the close box or system menu of the configuration window
+    Program,      // Exit in a menu
+    SessionEnd,   // Windows is shutting down or the user logs off
+    TaskManager,  // ended by the task manager
+};
+
+// What quitting does after the settings are saved (which always happens first).
+struct QuitSteps {
+    bool ask = false;             // "Are you sure wish to Quit?"; No keeps Hidewell running
+    bool restoreWindows = false;  // hidden windows come back; help and the picker close
+};
+QuitSteps StepsFor(QuitReason reason);
+
+}  // namespace hw

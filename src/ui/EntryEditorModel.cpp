@@ -1,0 +1,101 @@
+#include "ui/EntryEditorModel.h"
+
+#include "ui/IconTools.h"
+
+namespace hw {
+
+bool HasUnclosedBracket(const Text& pattern) {
+    // Inside a list "[" is an ordinary character, and the first "]" closes it.
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != u'[') continue;
+        i = pattern.find(u']', i + 1);
+        if (i == Text::npos) return true;
+    }
+    return false;
+}
+
+bool IsIconSourceName(const Text& fileName) {
+    Text lower = fileName;
+    for (char16_t& c : lower)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    for (const char16_t* ext : {u".ico", u".exe", u".dll"})
+        if (lower.find(ext) != Text::npos) return true;
+    return false;
+}
+
+void EntryEditorModel::Open(const EntryEditorArgs& args) {
+    mode_ = args.mode;
+    title_ = args.titlePattern;
+    reference_ = args.iconReference;
+    iconText_ = ParseIconReference(reference_).path;
+    // A new entry starts with an icon; an edited one keeps having none if it had none.
+    showIcon_ = !(iconText_.empty() && mode_ != EditorMode::New);
+    preview_ = reference_;
+    defaultPutIn_ = false;
+    finished_ = false;
+    result_ = EntryEditorResult{};
+}
+
+void EntryEditorModel::SetIconText(const Text& text) {
+    // Typing into an empty field takes the old icon off the preview.
+    if (iconText_.empty()) preview_.clear();
+    iconText_ = text;
+}
+
+void EntryEditorModel::RebuildReference() {
+    reference_ = FormatIconReference(0, iconText_);
+    preview_ = reference_;
+}
+
+Text EntryEditorModel::BeginBrowse(const Text& winDir) {
+    defaultPutIn_ = reference_.empty() || iconText_.empty();
+    if (defaultPutIn_) reference_ = DefaultIconReference(winDir);
+    return reference_;
+}
+
+void EntryEditorModel::EndBrowse(const std::optional<Text>& chosen) {
+    if (chosen) {
+        reference_ = *chosen;
+        iconText_ = ParseIconReference(reference_).path;
+        preview_ = reference_;
+    } else if (defaultPutIn_) {
+        reference_.clear();
+    }
+    defaultPutIn_ = false;
+}
+
+bool EntryEditorModel::OnDrop(const Text& fileName) {
+    if (!IsIconSourceName(fileName)) return false;
+    iconText_ = fileName;
+    showIcon_ = true;
+    OnIconLeave();
+    return true;
+}
+
+EditorFocus EntryEditorModel::FocusForKey(int virtualKey, bool altAlone) {
+    if (!altAlone) return EditorFocus::None;
+    if (virtualKey == 'T') return EditorFocus::Title;
+    if (virtualKey == 'A') return EditorFocus::Icon;
+    return EditorFocus::None;
+}
+
+Text EntryEditorModel::OnOk() {
+    if (!showIcon_) iconText_.clear();
+    if (iconText_.empty()) reference_.clear();
+    if (title_.empty()) return kNeedTitleMessage;
+    if (HasUnclosedBracket(title_)) return kUnclosedBracketMessage;
+    Finish(true);
+    return Text();
+}
+
+void EntryEditorModel::Finish(bool ok) {
+    if (finished_) return;
+    finished_ = true;
+    result_.ok = ok;
+    if (ok) {
+        result_.titlePattern = title_;
+        result_.iconReference = reference_;
+    }
+}
+
+}  // namespace hw

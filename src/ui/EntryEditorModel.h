@@ -1,0 +1,97 @@
+#pragma once
+// The entry editor "New" / "Edit": one application entry's title pattern and icon, with
+// the rules of its check box, icon field, Browse..., dropped files, Ok and Cancel.
+#include <optional>
+
+#include "common/HelpContext.h"
+#include "platform/Types.h"
+
+namespace hw {
+
+enum class EditorMode { New, Edit };
+
+struct EntryEditorArgs {
+    EditorMode mode = EditorMode::New;
+    Text titlePattern;
+    Text iconReference;  // empty: no tray icon
+};
+
+struct EntryEditorResult {
+    bool ok = false;  // only then are the fields meant to be stored
+    Text titlePattern;
+    Text iconReference;
+};
+
+inline const Text kNeedTitleMessage = u"You must enter a Title for Hidewell to work";
+inline const Text kUnclosedBracketMessage = u"This title has an unclosed [ and can never match a window.";
+
+// Where a key press puts the focus.
+enum class EditorFocus { None, Title, Icon };
+
+// True when the pattern opens a "[" list that no "]" closes: it can never match.
+bool HasUnclosedBracket(const Text& pattern);
+
+// The files that may be dropped as icon sources: names holding ".ico", ".exe" or ".dll".
+bool IsIconSourceName(const Text& fileName);
+
+class EntryEditorModel {
+public:
+    // Takes the entry to edit and sets the fields as the dialog shows them.
+    void Open(const EntryEditorArgs& args);
+
+    Text Caption() const { return mode_ == EditorMode::New ? u"New" : u"Edit"; }
+    HelpContext Help() const { return mode_ == EditorMode::New ? HelpContext::NewEntry : HelpContext::EditEntry; }
+
+    const Text& Title() const { return title_; }
+    void SetTitle(const Text& title) { title_ = title; }
+
+    // "Show Icon in Tray": the icon field and Browse... are enabled exactly while it is checked.
+    bool ShowIcon() const { return showIcon_; }
+    void SetShowIcon(bool on) { showIcon_ = on; }
+
+    // The icon field shows the reference's path; the reference is rebuilt from it with icon
+    // index 0 on Enter and when the field loses the focus.
+    const Text& IconText() const { return iconText_; }
+    void SetIconText(const Text& text);
+    void OnIconEnter() { RebuildReference(); }
+    void OnIconLeave() { RebuildReference(); }
+    const Text& IconReference() const { return reference_; }
+
+    // The reference the preview shows; empty clears it.
+    const Text& Preview() const { return preview_; }
+
+    // Browse...: the reference the icon picker starts at (the default one when there is
+    // none yet), then what the picker gave (nothing when cancelled).
+    Text BeginBrowse(const Text& winDir);
+    void EndBrowse(const std::optional<Text>& chosen);
+
+    // A file dropped onto the dialog; false when it is no icon source and was ignored.
+    bool OnDrop(const Text& fileName);
+
+    // Alt+T and Alt+A reach the fields whose frames carry those mnemonics.
+    static EditorFocus FocusForKey(int virtualKey, bool altAlone);
+
+    // Ok: an empty message means the dialog closes; otherwise it shows the message, stays
+    // open and puts the focus into the title.
+    Text OnOk();
+    void OnCancel() { Finish(false); }
+
+    bool Finished() const { return finished_; }
+    const EntryEditorResult& Result() const { return result_; }
+
+private:
+    void RebuildReference();
+    void Finish(bool ok);
+
+    EditorMode mode_ = EditorMode::New;
+    Text title_;
+    bool showIcon_ = true;
+    Text iconText_;
+    Text reference_;
+    Text preview_;
+    bool defaultPutIn_ = false;
+    bool finished_ = false;
+    EntryEditorResult result_;
+};
+
+}  // namespace hw

@@ -1,0 +1,253 @@
+#include "win32/ui/EntryEditor.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/Ui.h"
+#include "ui/IconTools.h"
+#include "win32/app/Twips.h"
+#include "win32/base/Controls.h"
+#include "win32/base/WinText.h"
+#include "win32/help/Help.h"
+#include "win32/ui/IconPickerDialog.h"
+
+namespace hw {
+
+namespace {
+
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
+constexpr int kClientWidth = 4635, kClientHeight = 3045;  // twips
+
+enum ControlId : int {
+    kIdTitle = 10,
+    kIdNote,
+    kIdShowIcon,
+    kIdPreview,
+    kIdIconLabel,
+    kIdIconText,
+    kIdBrowse,
+    kIdAccept,
+    kIdHelp,
+    kIdTitleFrame,
+    kIdIconFrame,
+};
+
+const wchar_t kNote[] =
+    L"NOTE : You now use Wild Cards for the titles e.g. *Microsoft Visual C++*. Placing * on either side of the "
+    L"Title will have the same effect as before.  SEE HELP FOR MORE DETAILS";
+
+Text WindowText(HWND h) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+    return FromWide(text);
+}
+
+// The message font at the given DPI.
+UniqueFont FontFor(int dpi) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
+    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
+}  // namespace
+
+EntryEditor::EntryEditor(Icons& icons) : icons_(icons), preview_(icons) {}
+
+EntryEditor::~EntryEditor() {
+    if (Hwnd()) DestroyWindow(Hwnd());
+}
+
+HWND EntryEditor::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+    HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
+    placed_.push_back({c, RECT{x, y, x + w, y + h}});
+    return c;
+}
+
+bool EntryEditor::CreateOnce() {
+    if (Hwnd()) return true;
+    dpi_ = ScreenDpi();
+    RECT r{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    if (!Window::Create(kClassName, L"New", kStyle, kExStyle, x, y, w, h, nullptr)) return false;
+    DragAcceptFiles(Hwnd(), TRUE);
+
+    font_ = FontFor(dpi_);
+    // Tab order is creation order; the frames come last so they do not cover what they hold.
+    title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 75 + 120, 105 + 255, 4260, 320);
+    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870, 4470, 585);
+    showIcon_ = Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, 1530, 1620, 195);
+    previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, 1530 + 270, 540, 540);
+    iconControls_[1] = Add(WC_STATICW, L"&Applications Icon", SS_LEFT, kIdIconLabel, 75 + 780, 1530 + 240, 1905, 195);
+    iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 75 + 765, 1530 + 495, 2760, 320);
+    iconControls_[2] = iconText_;
+    iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3675, 2025, 810, 320);
+    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, 2625, 1120, 345);
+    Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, 2625, 1125, 345);
+    Add(WC_BUTTONW, L"Cance&l", WS_TABSTOP, IDCANCEL, 3450, 2625, 1120, 350);
+    Add(WC_BUTTONW, L"&Title", BS_GROUPBOX, kIdTitleFrame, 75, 105, 4485, 690);
+    iconControls_[0] = Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 75, 1530, 4500, 945);
+    // Paths are not cut short: the field takes as much as the system allows.
+    SendMessageW(iconText_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(title_, EM_SETLIMITTEXT, 0, 0);
+    return true;
+}
+
+void EntryEditor::Layout() {
+    for (const Placed& p : placed_) {
+        MoveWindow(p.hwnd, TwipsToPixels(p.twips.left, dpi_), TwipsToPixels(p.twips.top, dpi_),
+                   TwipsToPixels(p.twips.right - p.twips.left, dpi_), TwipsToPixels(p.twips.bottom - p.twips.top, dpi_),
+                   TRUE);
+        SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    }
+}
+
+void EntryEditor::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi > 0 ? dpi : 96;
+    UniqueFont font = FontFor(dpi_);
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    std::swap(font_, font);
+    Layout();  // the old font goes only after every control has the new one
+}
+
+EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
+    if (!CreateOnce()) return EntryEditorResult{};
+    model_.Open(args);
+    SetWindowLongPtrW(Hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    ShowModel();
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(Hwnd(), SW_SHOW);
+    SetForegroundWindow(Hwnd());
+    SetFocus(title_);
+
+    MSG msg{};
+    bool quit = false;
+    while (!model_.Finished() && Hwnd()) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (GetAncestor(msg.hwnd, GA_ROOT) == Hwnd() && (PreviewKey(msg) || IsDialogMessageW(Hwnd(), &msg)))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (owner) EnableWindow(owner, TRUE);
+    if (Hwnd()) ShowWindow(Hwnd(), SW_HIDE);
+    if (owner) SetActiveWindow(owner);
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+    return model_.Finished() ? model_.Result() : EntryEditorResult{};
+}
+
+bool EntryEditor::PreviewKey(const MSG& msg) {
+    if (msg.message != WM_SYSKEYDOWN) return false;
+    bool altAlone = (GetKeyState(VK_SHIFT) & 0x8000) == 0 && (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+    switch (EntryEditorModel::FocusForKey(static_cast<int>(msg.wParam), altAlone)) {
+    case EditorFocus::Title: SetFocus(title_); return true;
+    case EditorFocus::Icon:
+        if (IsWindowEnabled(iconText_)) SetFocus(iconText_);
+        return true;
+    case EditorFocus::None: break;
+    }
+    return false;
+}
+
+void EntryEditor::ShowModel() {
+    syncing_ = true;
+    SetWindowTextW(Hwnd(), ToWide(model_.Caption()).c_str());
+    SetWindowTextW(title_, ToWide(model_.Title()).c_str());
+    SetWindowTextW(iconText_, ToWide(model_.IconText()).c_str());
+    syncing_ = false;
+    ShowIconControls();
+    ShowPreview();
+}
+
+void EntryEditor::ShowIconControls() {
+    SendMessageW(showIcon_, BM_SETCHECK, model_.ShowIcon() ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (HWND c : iconControls_) EnableWindow(c, model_.ShowIcon());
+}
+
+void EntryEditor::ShowPreview() {
+    if (model_.Preview() == shownPreview_ && (preview_ || shownPreview_.empty())) return;
+    shownPreview_ = model_.Preview();
+    IconHandle icon = ExtractReferencedIcon(icons_, shownPreview_);
+    SendMessageW(previewBox_, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<UINT_PTR>(icon)), 0);
+    preview_.Reset(icon);  // after the box lets go of the icon it showed
+}
+
+void EntryEditor::OnCommand(int id, int code) {
+    switch (id) {
+    case kIdTitle:
+        if (code == EN_CHANGE && !syncing_) model_.SetTitle(WindowText(title_));
+        break;
+    case kIdIconText:
+        if (code == EN_CHANGE && !syncing_) model_.SetIconText(WindowText(iconText_));
+        if (code == EN_KILLFOCUS) model_.OnIconLeave();
+        ShowPreview();
+        break;
+    case kIdShowIcon:
+        if (code == BN_CLICKED) {
+            model_.SetShowIcon(SendMessageW(showIcon_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            ShowIconControls();
+        }
+        break;
+    case IDOK:
+        // Enter: in the icon field it takes the typed file; the dialog stays open.
+        if (GetFocus() == iconText_) {
+            model_.OnIconEnter();
+            ShowPreview();
+        }
+        break;
+    case kIdAccept: OnOk(); break;
+    case IDCANCEL: model_.OnCancel(); break;
+    case kIdBrowse: OnBrowse(); break;
+    case kIdHelp: ShowHelp(Hwnd(), model_.Help()); break;
+    default: break;
+    }
+}
+
+void EntryEditor::OnOk() {
+    if (GetFocus() == iconText_) model_.OnIconLeave();
+    Text message = model_.OnOk();
+    if (message.empty()) return;
+    syncing_ = true;
+    SetWindowTextW(iconText_, ToWide(model_.IconText()).c_str());
+    syncing_ = false;
+    MessageBoxW(Hwnd(), ToWide(message).c_str(), ToWide(kAppTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+    SetFocus(title_);
+}
+
+void EntryEditor::OnBrowse() {
+    std::optional<Text> chosen = PickIcon(Hwnd(), model_.BeginBrowse(icons_.GetWinDir()));
+    model_.EndBrowse(chosen);
+    ShowModel();
+}
+
+void EntryEditor::OnDrop(HDROP drop) {
+    UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    if (length > 0) {
+        std::wstring name(length + 1, L'\0');
+        name.resize(DragQueryFileW(drop, 0, name.data(), length + 1));
+        if (model_.OnDrop(FromWide(name))) ShowModel();
+    }
+    DragFinish(drop);
+}
+
+LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_CLOSE: model_.OnCancel(); return 0;  // the close box acts as Cancel
+    case kDpiChanged: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    default: break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace hw

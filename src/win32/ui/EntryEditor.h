@@ -1,0 +1,64 @@
+#pragma once
+// The entry editor "New" / "Edit": a modal dialog made once and hidden between uses.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/Icons.h"
+#include "ui/EntryEditorModel.h"
+#include "ui/IconPicture.h"
+#include "win32/base/Handles.h"
+#include "win32/base/Window.h"
+
+namespace hw {
+
+class EntryEditor : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"HidewellEntryEditor";
+
+    explicit EntryEditor(Icons& icons);
+    ~EntryEditor() override;
+
+    // Runs the dialog modally over owner and returns what the user decided.
+    EntryEditorResult Run(HWND owner, const EntryEditorArgs& args);
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Placed {
+        HWND hwnd;
+        RECT twips;  // left, top, right, bottom in twips of the client area
+    };
+
+    bool CreateOnce();
+    HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
+    void Layout();
+    void ShowModel();
+    void ShowIconControls();
+    void ShowPreview();
+    void OnCommand(int id, int code);
+    void OnOk();
+    void OnBrowse();
+    void OnDrop(HDROP drop);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    // Keys the dialog takes before its controls; true when the key was used.
+    bool PreviewKey(const MSG& msg);
+
+    Icons& icons_;
+    EntryEditorModel model_;
+    IconPicture preview_;
+    Text shownPreview_;
+    int dpi_ = 96;
+    UniqueFont font_;
+    std::vector<Placed> placed_;
+    HWND title_ = nullptr;
+    HWND showIcon_ = nullptr;
+    HWND iconText_ = nullptr;
+    HWND previewBox_ = nullptr;
+    HWND iconControls_[4] = {};  // the frame, its label, the icon field and Browse...
+    bool syncing_ = false;       // fields are being set from the model
+};
+
+}  // namespace hw

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "ui/ConfigWindowModel.h"
+
+namespace hw {
+namespace {
+
+EntryEditorResult Ok(const Text& title, const Text& reference) { return {true, title, reference}; }
+
+TEST(ConfigWindow, ActivationEnablesWhatFitsTheRows) {
+    ConfigWindowModel m;
+    EXPECT_EQ(m.Activate(), (ListButtons{false, false, false, false, false}));
+    EXPECT_FALSE(m.OkSaves());
+    EXPECT_FALSE(m.RemoveAsks());
+    EXPECT_FALSE(m.EditArgs());
+
+    EXPECT_FALSE(m.AddEntry(EntryEditorResult{}));  // cancelled
+    EXPECT_TRUE(m.AddEntry(Ok(u"*PAD*", u"")));
+    EXPECT_EQ(m.Activate(), (ListButtons{true, true, true, false, false}));
+    EXPECT_TRUE(m.AddEntry(Ok(u"*MAIL*", u"000:M.EXE")));
+    EXPECT_EQ(m.Selected(), 1u);
+    EXPECT_EQ(m.Activate(), (ListButtons{true, true, true, true, true}));
+    EXPECT_EQ(m.Selected(), 0u);
+    EXPECT_TRUE(m.OkSaves());
+}
+
+TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
+    ConfigWindowModel m;
+    m.Load({{u"A", u"000:A.ICO"}, {u"B", u"001:B.DLL"}, {u"C", u"002:C.EXE"}});
+    m.Select(1);
+    auto args = m.EditArgs();
+    ASSERT_TRUE(args);
+    EXPECT_EQ(args->mode, EditorMode::Edit);
+    EXPECT_EQ(args->iconReference, u"001:B.DLL");
+    EXPECT_TRUE(m.ApplyEdit(Ok(u"B2", u"")));
+
+    EXPECT_TRUE(m.MoveDown());
+    EXPECT_FALSE(m.MoveDown());  // already last
+    EXPECT_EQ(m.Rows(), (std::vector<EntryRow>{{u"A", u"000:A.ICO"}, {u"C", u"002:C.EXE"}, {u"B2", u""}}));
+    m.Select(1);
+    EXPECT_TRUE(m.MoveUp());
+    EXPECT_FALSE(m.MoveUp());  // already first
+    EXPECT_EQ(m.SelectedIconReference(), u"002:C.EXE");
+
+    // Removing the middle one of three keeps the third title with its own icon.
+    m.Select(1);
+    EXPECT_FALSE(m.Remove(false));  // No to the question
+    EXPECT_EQ(m.Rows().size(), 3u);
+    EXPECT_TRUE(m.Remove(true));
+    EXPECT_EQ(m.Rows(), (std::vector<EntryRow>{{u"C", u"002:C.EXE"}, {u"B2", u""}}));
+    EXPECT_EQ(m.Selected(), ConfigWindowModel::kNone);
+    EXPECT_FALSE(m.MoveUp());
+    EXPECT_FALSE(m.MoveDown());
+    EXPECT_FALSE(m.Remove(true));
+}
+
+TEST(ConfigWindow, OnlyTheUserIsAskedAndOnlyThenDoWindowsComeBack) {
+    const std::pair<QuitReason, bool> reasons[] = {
+        {QuitReason::User, true},
+        {QuitReason::Program, true},
+        {QuitReason::SessionEnd, false},
+        {QuitReason::TaskManager, false},
+    };
+    for (auto [reason, asked] : reasons) {
+        QuitSteps steps = StepsFor(reason);
+        EXPECT_EQ(steps.ask, asked);
+        EXPECT_EQ(steps.restoreWindows, asked);
+    }
+}
+
+}  // namespace
+}  // namespace hw

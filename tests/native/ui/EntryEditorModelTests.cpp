@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "ui/EntryEditorModel.h"
+
+namespace hw {
+namespace {
+
+EntryEditorModel Opened(EditorMode mode, const Text& title, const Text& reference) {
+    EntryEditorModel m;
+    m.Open({mode, title, reference});
+    return m;
+}
+
+TEST(EntryEditor, OpensWithTheCheckBoxAndIconFieldOfTheEntry) {
+    EntryEditorModel created = Opened(EditorMode::New, u"", u"");
+    EXPECT_TRUE(created.ShowIcon());
+    EXPECT_EQ(created.Caption(), u"New");
+    EXPECT_EQ(created.Help(), HelpContext::NewEntry);
+
+    EntryEditorModel withIcon = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
+    EXPECT_TRUE(withIcon.ShowIcon());
+    EXPECT_EQ(withIcon.IconText(), u"C:\\X\\Y.DLL");
+    EXPECT_EQ(withIcon.Preview(), u"005:C:\\X\\Y.DLL");
+    EXPECT_EQ(withIcon.Help(), HelpContext::EditEntry);
+
+    EXPECT_FALSE(Opened(EditorMode::Edit, u"*PAD*", u"").ShowIcon());
+}
+
+TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZero) {
+    EntryEditorModel m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
+    m.OnIconLeave();
+    EXPECT_EQ(m.IconReference(), u"000:C:\\X\\Y.DLL");
+    m.SetIconText(u"");
+    EXPECT_EQ(m.Preview(), u"000:C:\\X\\Y.DLL");  // still there until a key goes into the empty field
+    m.SetIconText(u"D:\\A.ICO");
+    EXPECT_EQ(m.Preview(), u"");
+    m.OnIconEnter();
+    EXPECT_EQ(m.IconReference(), u"000:D:\\A.ICO");
+    EXPECT_EQ(m.Preview(), u"000:D:\\A.ICO");
+    EXPECT_FALSE(m.Finished());  // Enter does not close the dialog
+    // Paths are kept whole, however long.
+    Text longPath = u"C:\\" + Text(300, u'x') + u".ico";
+    m.SetIconText(longPath);
+    m.OnIconLeave();
+    EXPECT_EQ(m.IconReference(), u"000:" + longPath);
+}
+
+TEST(EntryEditor, BrowseStartsAtExplorerAndCancelTakesTheDefaultBack) {
+    EntryEditorModel m = Opened(EditorMode::New, u"", u"");
+    EXPECT_EQ(m.BeginBrowse(u"C:\\WINDOWS"), u"000:C:\\WINDOWS\\explorer.exe");
+    m.EndBrowse(std::nullopt);
+    EXPECT_EQ(m.IconReference(), u"");
+
+    EXPECT_EQ(m.BeginBrowse(u"C:\\WINDOWS"), u"000:C:\\WINDOWS\\explorer.exe");
+    m.EndBrowse(u"005:C:\\LIB\\SHELL.DLL");
+    EXPECT_EQ(m.IconReference(), u"005:C:\\LIB\\SHELL.DLL");
+    EXPECT_EQ(m.IconText(), u"C:\\LIB\\SHELL.DLL");
+    EXPECT_EQ(m.Preview(), u"005:C:\\LIB\\SHELL.DLL");
+
+    // With a reference in place, cancelling the picker keeps it.
+    EXPECT_EQ(m.BeginBrowse(u"C:\\WINDOWS"), u"005:C:\\LIB\\SHELL.DLL");
+    m.EndBrowse(std::nullopt);
+    EXPECT_EQ(m.IconReference(), u"005:C:\\LIB\\SHELL.DLL");
+}
+
+TEST(EntryEditor, DropTakesIconSourcesOnly) {
+    const std::pair<const char16_t*, bool> names[] = {
+        {u"C:\\A\\B.ICO", true},     {u"C:\\x.dll.old\\readme.txt", true}, {u"C:\\Prog.Exe", true},
+        {u"C:\\A\\notes.txt", false}, {u"C:\\exe\\dll", false},
+    };
+    for (auto [name, taken] : names) {
+        EntryEditorModel m = Opened(EditorMode::Edit, u"*PAD*", u"");
+        EXPECT_EQ(m.OnDrop(name), taken) << std::string(name, name + std::char_traits<char16_t>::length(name));
+        EXPECT_EQ(m.ShowIcon(), taken);
+        EXPECT_EQ(m.IconReference(), taken ? u"000:" + Text(name) : Text());
+    }
+}
+
+TEST(EntryEditor, OkRefusesEmptyAndUnclosedTitlesAndDropsTheIconWhenUnchecked) {
+    EntryEditorModel m = Opened(EditorMode::New, u"", u"");
+    EXPECT_EQ(m.OnOk(), kNeedTitleMessage);
+    m.SetTitle(u"*[A-C*");
+    EXPECT_EQ(m.OnOk(), kUnclosedBracketMessage);
+    EXPECT_FALSE(m.Finished());
+    m.SetTitle(u"*[[]*");  // "[" inside a list is an ordinary character
+    EXPECT_EQ(m.OnOk(), u"");
+    EXPECT_EQ(m.Result().iconReference, u"");  // Ok with an empty icon field: no icon
+    EXPECT_TRUE(m.Result().ok);
+
+    m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
+    m.SetShowIcon(false);
+    EXPECT_EQ(m.OnOk(), u"");
+    EXPECT_EQ(m.Result().titlePattern, u"*PAD*");
+    EXPECT_EQ(m.Result().iconReference, u"");
+
+    m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
+    m.SetTitle(u"*PAD");
+    m.OnCancel();
+    EXPECT_TRUE(m.Finished());
+    EXPECT_FALSE(m.Result().ok);
+    EXPECT_EQ(m.Result().titlePattern, u"");
+}
+
+TEST(EntryEditor, AltLettersMoveTheFocus) {
+    EXPECT_EQ(EntryEditorModel::FocusForKey('T', true), EditorFocus::Title);
+    EXPECT_EQ(EntryEditorModel::FocusForKey('A', true), EditorFocus::Icon);
+    EXPECT_EQ(EntryEditorModel::FocusForKey('B', true), EditorFocus::None);
+    EXPECT_EQ(EntryEditorModel::FocusForKey('T', false), EditorFocus::None);
+}
+
+}  // namespace
+}  // namespace hw
