@@ -1,0 +1,91 @@
+#include "addons/date/DateAddOn.h"
+
+#include "addons/date/DateFormat.h"
+#include "addons/date/TypingTarget.h"
+
+namespace hw {
+
+namespace {
+const Text kTipPattern = u"dddd dd mmmm yyyy - hh:nn am/pm";
+const Text kDayPattern = u"dddd dd mmmm yyyy";
+}  // namespace
+
+Text DateTipText(const LocalTime& t, DateNames& names) { return FormatOrdinalDate(t, kTipPattern, names); }
+
+DateAddOn::DateAddOn(const DateAddOnServices& services) : s_(services), icon_(services.tray) {}
+
+const DateSettings& DateAddOn::Settings() {
+    if (!settings_) settings_ = LoadDateSettings(s_.registry);
+    return *settings_;
+}
+
+void DateAddOn::Tick(bool& rebuildRequested) {
+    const LocalTime now = s_.clock.Now();
+    const Text tip = DateTipText(now, s_.names);
+    if (tip != lastMinute_) {
+        lastMinute_ = tip;
+        icon_.TrayToolTip(tip + u'\0');
+    }
+    const Text day = FormatOrdinalDate(now, kDayPattern, s_.names);
+    if (day != lastDay_) {
+        lastDay_ = day;
+        rebuildRequested = true;
+    }
+    if (!rebuildRequested) return;
+    Settings();  // the first showing reads the settings, writing the default format if none
+    icon_.RemoveIcon();
+    icon_.TrayToolTip(tip + u'\0');
+    icon_.ObjectToReceiveEvent(s_.host.Receiver());
+    icon_.IconToShow(s_.host.DayIcon(now.day));
+    icon_.ShowIcon();
+    rebuildRequested = false;
+}
+
+void DateAddOn::RemoveIcon() {
+    if (icon_.Shown()) icon_.RemoveIcon();
+}
+
+void DateAddOn::OnTaskbarCreated() { icon_.Readd(); }
+
+void DateAddOn::RedrawIcon() {
+    if (icon_.Shown()) icon_.IconToShow(s_.host.DayIcon(s_.clock.Now().day));
+}
+
+void DateAddOn::OnIconEvent(int message) {
+    icon_.Dispatch(message, [this](std::int16_t code) {
+        if (code == clsTrayIcon::tiLDblClk()) {
+            TypeDate(Settings().choice);
+        } else if (code == clsTrayIcon::tiRButUp()) {
+            const LocalTime now = s_.clock.Now();
+            std::array<Text, 3> dates{DateText(DateChoice::User, now), DateText(DateChoice::Medium, now),
+                                      DateText(DateChoice::Short, now)};
+            std::optional<DateMenuItem> item = s_.host.ShowMenu(dates, Settings().choice);
+            if (!item) return;
+            if (*item == DateMenuItem::Configuration) s_.host.ShowConfiguration();
+            else TypeDate(static_cast<DateChoice>(*item));
+        }
+    });
+}
+
+Text DateAddOn::DateText(DateChoice choice, const LocalTime& t) {
+    switch (choice) {
+    case DateChoice::Medium: return MediumDate(t, s_.names);
+    case DateChoice::Short: return s_.names.ShortDate(t);
+    case DateChoice::User: break;
+    }
+    return FormatOrdinalDate(t, Settings().format, s_.names);
+}
+
+void DateAddOn::TypeDate(DateChoice choice) {
+    WindowHandle target =
+        ChooseTypingTarget(s_.desktop, [this](WindowHandle h) { return s_.host.IsOwnOrShell(h); });
+    if (target == 0) return;
+    s_.host.TypeInto(target, DateText(choice, s_.clock.Now()));
+}
+
+void DateAddOn::ApplyConfiguration(const DateConfigModel::Result& result) {
+    settings_ = result.settings;
+    if (result.write) SaveDateSettings(s_.registry, result.settings);
+}
+
+}  // namespace hw

@@ -1,0 +1,174 @@
+#include "win32/date/DateConfigWindow.h"
+
+#include <commctrl.h>
+
+#include "../../../resources/resource.h"
+#include "win32/app/Twips.h"
+#include "win32/base/Controls.h"
+#include "win32/base/WinText.h"
+#include "win32/help/Help.h"
+
+namespace hw {
+
+namespace {
+
+// Ok and Cancel answer Enter and Esc as IDOK and IDCANCEL.
+enum : int {
+    kIdOk = IDOK,
+    kIdCancel = IDCANCEL,
+    kIdHelp = 10,
+    kIdFrame,
+    kIdUser,
+    kIdMedium,
+    kIdShort,
+    kIdFormat,
+};
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr int kClientWidth = 4470;
+constexpr int kClientHeight = 1770;
+
+struct ControlSpec {
+    int id;
+    const wchar_t* cls;
+    const wchar_t* text;
+    DWORD style;
+    int x, y, width, height;  // twips in the client area
+};
+
+// The option buttons and the pattern box sit in the frame (at 75, 30).
+const ControlSpec kControls[] = {
+    {kIdFrame, WC_BUTTONW, L"On Double Click", BS_GROUPBOX, 75, 30, 4335, 1230},
+    {kIdUser, WC_BUTTONW, L"User : ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 195, 315, 2620, 240},
+    {kIdFormat, WC_EDITW, L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 2850, 300, 1425, 285},
+    {kIdMedium, WC_BUTTONW, L"Medium Date", BS_AUTORADIOBUTTON, 195, 600, 2580, 240},
+    {kIdShort, WC_BUTTONW, L"Short Date", BS_AUTORADIOBUTTON, 195, 885, 2580, 240},
+    {kIdOk, WC_BUTTONW, L"&Ok", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 75, 1380, 1290, 345},
+    {kIdHelp, WC_BUTTONW, L"&Help", BS_PUSHBUTTON | WS_TABSTOP, 1440, 1380, 1290, 345},
+    {kIdCancel, WC_BUTTONW, L"Cance&l", BS_PUSHBUTTON | WS_TABSTOP, 3120, 1365, 1290, 345},
+};
+
+const int kOptionIds[] = {kIdUser, kIdMedium, kIdShort};
+
+}  // namespace
+
+DateConfigWindow::DateConfigWindow(DateConfigModel model, Clock& clock, DateNames& names, FinishedHandler finished)
+    : model_(std::move(model)), clock_(clock), names_(names), finished_(std::move(finished)) {}
+
+DateConfigWindow::~DateConfigWindow() {
+    if (Hwnd()) DestroyWindow(Hwnd());
+}
+
+bool DateConfigWindow::Create() {
+    dpi_ = ScreenDpi();
+    RECT r{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    if (!Window::Create(kClassName, ToWide(kDateConfigCaption).c_str(), kStyle, kExStyle, x, y, w, h, nullptr, icon))
+        return false;
+    CreateControls();
+    ShowModel();
+    BringToFront();
+    return true;
+}
+
+void DateConfigWindow::CreateControls() {
+    font_ = CreateMessageFont();
+    for (const ControlSpec& c : kControls)
+        CreateControl(Hwnd(), font_.Get(), dpi_, c.cls, c.text, c.style, c.id, c.x, c.y, c.width, c.height);
+}
+
+// Places the controls again for the current DPI, in a font made anew.
+void DateConfigWindow::Layout() {
+    font_ = CreateMessageFont();
+    for (const ControlSpec& c : kControls) {
+        HWND h = GetDlgItem(Hwnd(), c.id);
+        MoveWindow(h, TwipsToPixels(c.x, dpi_), TwipsToPixels(c.y, dpi_), TwipsToPixels(c.width, dpi_),
+                   TwipsToPixels(c.height, dpi_), TRUE);
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    }
+}
+
+void DateConfigWindow::ShowModel() {
+    const DateSettings& s = model_.Settings();
+    SetDlgItemTextW(Hwnd(), kIdFormat, ToWide(s.format).c_str());  // runs OnFormatChange with the same text
+    CheckRadioButton(Hwnd(), kIdUser, kIdShort, kOptionIds[static_cast<int>(s.choice)]);
+    ShowWindow(GetDlgItem(Hwnd(), kIdFormat), model_.FormatVisible() ? SW_SHOW : SW_HIDE);
+    ShowCaptions();
+}
+
+void DateConfigWindow::ShowCaptions() {
+    LocalTime now = clock_.Now();
+    SetDlgItemTextW(Hwnd(), kIdUser, ToWide(model_.UserCaption(now, names_)).c_str());
+    SetDlgItemTextW(Hwnd(), kIdMedium, ToWide(DateConfigModel::MediumCaption(now, names_)).c_str());
+    SetDlgItemTextW(Hwnd(), kIdShort, ToWide(DateConfigModel::ShortCaption(now, names_)).c_str());
+}
+
+void DateConfigWindow::BringToFront() {
+    ShowWindow(Hwnd(), SW_SHOW);
+    SetForegroundWindow(Hwnd());
+    ShowCaptions();
+}
+
+void DateConfigWindow::Finish(bool ok) {
+    if (finishing_) return;
+    finishing_ = true;
+    DateConfigModel::Result result = model_.Finish(ok);
+    // The handler may delete this object: nothing of it is used after the call.
+    FinishedHandler finished = finished_;
+    DestroyWindow(Hwnd());
+    if (finished) finished(result);
+}
+
+LRESULT DateConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        switch (id) {
+        case kIdOk: Finish(true); return 0;
+        case kIdCancel: Finish(false); return 0;
+        case kIdHelp: ShowHelp(Hwnd(), HelpContext::DateAddOn); return 0;
+        case kIdUser:
+        case kIdMedium:
+        case kIdShort:
+            if (code == BN_CLICKED) {
+                model_.OnChoose(static_cast<DateChoice>(id - kIdUser));
+                ShowWindow(GetDlgItem(Hwnd(), kIdFormat), model_.FormatVisible() ? SW_SHOW : SW_HIDE);
+            }
+            return 0;
+        case kIdFormat:
+            if (code == EN_CHANGE) {
+                int n = GetWindowTextLengthW(GetDlgItem(Hwnd(), kIdFormat));
+                std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+                n = GetDlgItemTextW(Hwnd(), kIdFormat, text.data(), n + 1);
+                model_.OnFormatChange(FromWide(text.data(), static_cast<std::size_t>(n)));
+                ShowCaptions();
+            }
+            return 0;
+        default: break;
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) ShowCaptions();  // today may have changed
+        break;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        const RECT* r = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Layout();
+        return 0;
+    }
+    case WM_CLOSE: Finish(false); return 0;
+    default: break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace hw

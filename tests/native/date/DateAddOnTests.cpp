@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "addons/date/DateAddOn.h"
+#include "fakes/EnglishDateNames.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/FakeShell.h"
+#include "fakes/MemoryRegistry.h"
+
+namespace hw {
+namespace {
+
+constexpr WindowHandle kReceiver = 0x900;
+
+struct FakeDateHost : DateAddOnHost {
+    WindowHandle Receiver() override { return kReceiver; }
+    IconHandle DayIcon(int day) override { return 0x1000 + static_cast<IconHandle>(day); }
+    std::optional<DateMenuItem> ShowMenu(const std::array<Text, 3>& dates, DateChoice defaultItem) override {
+        menuDates = dates;
+        menuDefault = defaultItem;
+        return menuAnswer;
+    }
+    void ShowConfiguration() override { ++configurations; }
+    bool IsOwnOrShell(WindowHandle h) override { return h == own; }
+    void TypeInto(WindowHandle target, const Text& text) override { typed.emplace_back(target, text); }
+
+    WindowHandle own = 0;
+    std::array<Text, 3> menuDates;
+    DateChoice menuDefault = DateChoice::User;
+    std::optional<DateMenuItem> menuAnswer;
+    int configurations = 0;
+    std::vector<std::pair<WindowHandle, Text>> typed;
+};
+
+class DateAddOnTest : public ::testing::Test {
+protected:
+    const NotifyIconRecord* Icon() const { return tray.Find(kReceiver); }
+    Text Tip() const { return test::FakeNotifyArea::ShownTip(*Icon()); }
+
+    test::FakeNotifyArea tray;
+    test::FakeDesktop desktop;
+    test::FakeClock clock;
+    test::MemoryRegistry reg;
+    test::EnglishDateNames names;
+    FakeDateHost host;
+    DateAddOn addOn{DateAddOnServices{tray, desktop, clock, reg, names, host}};
+    bool rebuild = false;
+};
+
+TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
+    clock.now = LocalTime{2026, 12, 31, 23, 58, 0, 4};
+    addOn.Tick(rebuild);
+    ASSERT_NE(Icon(), nullptr);
+    EXPECT_EQ(Tip(), u"Thursday 31 December 2026 - 11:58 pm");
+    EXPECT_EQ(Icon()->hIcon, 0x1000u + 31);
+    EXPECT_FALSE(rebuild);
+
+    std::size_t calls = tray.calls.size();
+    addOn.Tick(rebuild);  // same minute: nothing goes to the shell
+    EXPECT_EQ(tray.calls.size(), calls);
+
+    clock.now.minute = 59;
+    addOn.Tick(rebuild);  // new minute: the tip only
+    EXPECT_EQ(Tip(), u"Thursday 31 December 2026 - 11:59 pm");
+    ASSERT_EQ(tray.calls.size(), calls + 1);
+    EXPECT_EQ(tray.calls.back().action, kNimModify);
+
+    clock.now = LocalTime{2027, 1, 1, 0, 0, 0, 5};
+    addOn.Tick(rebuild);  // midnight: removed and added again with the new day
+    EXPECT_EQ(tray.calls[tray.calls.size() - 2].action, kNimDelete);
+    EXPECT_EQ(tray.calls.back().action, kNimAdd);
+    EXPECT_EQ(Icon()->hIcon, 0x1000u + 1);
+    EXPECT_EQ(Tip(), u"Friday 01 January 2027 - 12:00 am");
+
+    rebuild = true;  // another icon arrived: the date icon goes behind it
+    addOn.Tick(rebuild);
+    EXPECT_EQ(tray.calls.back().action, kNimAdd);
+    EXPECT_FALSE(rebuild);
+
+    addOn.RemoveIcon();
+    EXPECT_EQ(Icon(), nullptr);
+}
+
+TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
+    clock.now = LocalTime{2026, 12, 22, 9, 30, 0, 2};
+    WindowHandle editor = desktop.Add(u"Untitled - Notepad");
+    host.own = desktop.Add(u"Date Hidewell");
+    addOn.Tick(rebuild);
+
+    host.menuAnswer = DateMenuItem::Medium;
+    addOn.OnIconEvent(517);  // right button up
+    EXPECT_EQ(host.menuDates[0], u"22nd December 2026");
+    EXPECT_EQ(host.menuDates[1], u"22-Dec-26");
+    EXPECT_EQ(host.menuDates[2], u"22/12/2026");
+    EXPECT_EQ(host.menuDefault, DateChoice::User);
+    addOn.OnIconEvent(515);  // double click: the stored choice, the user's pattern
+    ASSERT_EQ(host.typed.size(), 2u);
+    EXPECT_EQ(host.typed[0], std::make_pair(editor, Text(u"22-Dec-26")));
+    EXPECT_EQ(host.typed[1], std::make_pair(editor, Text(u"22nd December 2026")));
+
+    // Cancel keeps the new choice for this run without writing it.
+    DateConfigModel model = addOn.ConfigModel();
+    model.OnChoose(DateChoice::Short);
+    addOn.ApplyConfiguration(model.Finish(false));
+    addOn.OnIconEvent(515);
+    EXPECT_EQ(host.typed.back().second, u"22/12/2026");
+    EXPECT_EQ(LoadDateSettings(reg).choice, DateChoice::User);
+
+    desktop.Close(editor);  // nothing but our own window: nothing typed
+    addOn.OnIconEvent(515);
+    EXPECT_EQ(host.typed.size(), 3u);
+}
+
+}  // namespace
+}  // namespace hw
