@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "fakes/SimulatedHidewell.h"
+#include "fakes/SimulatedEngine.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const char16_t* const kWords[] = {u"LEDGER", u"INVOICE", u"PROJECT", u"ARCHIVE",
 Text Number(int n) { return DecimalText(n); }
 
 // Hidewell on simulated platforms, with the desktop and entries above.
-struct World : SimulatedHidewell {
+struct World : SimulatedEngine {
     World() {
         icons.files[u"C:\\Apps\\app.exe"] = 1;
         Entries entries;
@@ -58,9 +58,9 @@ void BM_Tick_First(benchmark::State& state) {
         state.PauseTiming();
         auto world = std::make_unique<World>();
         state.ResumeTiming();
-        world->engine.Timer1_Timer();
+        world->engine.PollTick();
         state.PauseTiming();
-        if (world->engine.SlotCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+        if (world->engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
         world.reset();
         state.ResumeTiming();
     }
@@ -70,11 +70,11 @@ BENCHMARK(BM_Tick_First)->Unit(benchmark::kMicrosecond);
 // Every later tick: the 20 windows are already hidden, nothing changes.
 void BM_Tick_Steady(benchmark::State& state) {
     World world;
-    world.engine.Timer1_Timer();
-    if (world.engine.SlotCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
-    for (auto _ : state) world.engine.Timer1_Timer();
-    if (world.engine.SlotCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
-    state.counters["hidden"] = world.engine.SlotCount();
+    world.engine.PollTick();
+    if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+    for (auto _ : state) world.engine.PollTick();
+    if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
+    state.counters["hidden"] = world.engine.HiddenCount();
 }
 BENCHMARK(BM_Tick_Steady)->Unit(benchmark::kMicrosecond);
 

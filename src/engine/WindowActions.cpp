@@ -1,65 +1,72 @@
-// What can be done to one hidden window: restore it, close it, suspend polling.
-#include "common/WindowKey.h"
-#include "engine/Hidewell.h"
-
+// What can be done to one hidden window: restore it, close it, send it a system command.
 #include <algorithm>
+
+#include "engine/TrayEngine.h"
 
 namespace hw {
 
-void Hidewell::Lineer_Click(int Index) {
-    WindowHandle h = SlotWindow(Index);
+namespace {
+
+// Marks a window operation as running for as long as it lives.
+class OperationScope {
+public:
+    explicit OperationScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~OperationScope() { flag_ = was_; }
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+}  // namespace
+
+void TrayEngine::RestoreSlot(int slot) {
+    OperationScope busy(operationBusy_);
+    WindowHandle h = SlotWindow(slot);
     if (h == 0) return;
     p_.desktop.ShowWindow(h, kSwShow);
     p_.desktop.SetForeground(h);
-    p_.ui.DoEvents();
     p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
-    p_.ui.DoEvents();
 }
 
-void Hidewell::AppIconAction(int Mode) {
-    OperationBusy = true;
-    if (Mode == 0) {
-        Lineer_Click(CurrentSlot);
-    } else if (Mode == 3) {
-        int slot = CurrentSlot;
-        WindowHandle h = SlotWindow(slot);
-        TrayIconAt(slot).RemoveIcon();
-        if (p_.forms.UnloadReceiver(slot)) {
-            --IconCount;
-            DateRefresh = -1;
-        }
-        slotPictures_.erase(slot);
-        if (slot > 0) Lineer.erase(slot);
-        if (h != 0) {
-            p_.desktop.ShowWindow(h, kSwRestore);
-            CloseApp(h);
-            RemoveFromMaster(HandleText(h));
-        }
+void TrayEngine::CloseSlot(int slot) {
+    OperationScope busy(operationBusy_);
+    WindowHandle h = SlotWindow(slot);
+    ForgetSlot(slot);
+    if (h == 0) return;
+    // Shown first, so that a window that asks before closing can be answered.
+    p_.desktop.ShowWindow(h, kSwRestore);
+    p_.desktop.ShowWindow(h, kSwShow);
+    p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
+}
+
+bool TrayEngine::OnInboxRequest(const InboxRequest& request) {
+    std::optional<int> slot = FindSlot(request.caption);
+    if (!slot) {
+        p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
+        return false;
     }
-    OperationBusy = false;
+    if (request.command == InboxCommand::Close)
+        CloseSlot(*slot);
+    else
+        RestoreSlot(*slot);
+    return true;
 }
 
-void Hidewell::txtAuto_Change(const Text& txtAuto, const Text& tag) {
-    if (txtAuto.empty()) return;
-    p_.ui.DoEvents();
-    if (tag != u"Close") {
-        Lineer_Click(GetID(txtAuto));
-    } else {
-        CurrentSlot = GetID(txtAuto);
-        AppIconAction(3);
-    }
-}
-
-Text Hidewell::AppTitle(int slot) {
-    const Text& tip = TrayIconAt(slot).TrayToolTip();
+Text TrayEngine::PopupTitle(int slot) const {
+    auto it = hidden_.find(slot);
+    if (it == hidden_.end() || !it->second.icon) return {};
+    const Text& tip = it->second.icon->Tip();
     Text title = tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30));
     std::size_t first = title.find_first_not_of(u' ');
     if (first == Text::npos) return {};
     return title.substr(first, title.find_last_not_of(u' ') - first + 1);
 }
 
-void Hidewell::MirroredCommand(std::uint32_t command) {
-    WindowHandle h = SlotWindow(CurrentSlot);
+void TrayEngine::RunMirroredCommand(int slot, std::uint32_t command) {
+    WindowHandle h = SlotWindow(slot);
     if (h == 0) return;
     p_.desktop.ShowWindow(h, kSwShow);
     p_.desktop.SendTimeout(h, kWmSysCommand, command, 0);
@@ -67,18 +74,6 @@ void Hidewell::MirroredCommand(std::uint32_t command) {
         p_.desktop.ShowWindow(h, kSwHide);
     else
         p_.desktop.SetForeground(h);
-}
-
-std::vector<Text> Hidewell::HiddenCaptions() const {
-    std::vector<Text> captions;
-    for (auto& [k, item] : Lineer)
-        if (k > 0) captions.push_back(item.Caption);
-    return captions;
-}
-
-void Hidewell::CloseApp(WindowHandle h) {
-    p_.desktop.ShowWindow(h, kSwShow);
-    p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
 }
 
 }  // namespace hw

@@ -19,7 +19,7 @@ constexpr int kScanMaxCount = 32767;
 // Captions are read with this maximum count, so they are cut to 254 characters.
 constexpr int kScanCaptionMax = 255;
 
-// `ScanMinimisedWindows`: rebuilds both lists from scratch. Takes windows that are
+// Rebuilds both lists from scratch. Takes windows that are
 // minimised, have a caption and have neither parent nor owner; hidden windows count too.
 // Returns false when more windows qualified than a scan can hold: the lists then hold the
 // first kScanMaxCount of them.

@@ -13,7 +13,7 @@ public:
     // The icon at a zero-based index, 0 when there is none. The caller owns the handle.
     virtual IconHandle ExtractIconAt(const Text& path, int index) = 0;
     virtual void DestroyIcon(IconHandle icon) = 0;
-    // `GetWinDir`: the Windows directory without a trailing "\" (e.g. C:\WINDOWS).
+    // The Windows directory without a trailing "\" (e.g. C:\WINDOWS).
     virtual Text GetWinDir() = 0;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes and the message pump, as the portable code needs them.
+// Message boxes, as the portable code needs them.
 #include <cstdint>
 
 #include "platform/Types.h"
@@ -24,8 +24,6 @@ class Ui {
 public:
     virtual ~Ui() = default;
     virtual int ShowMessage(const Text& text, const Text& caption, std::uint32_t style) = 0;
-    // Lets pending events run (may re-enter the portable code).
-    virtual void DoEvents() = 0;
 };
 
 }  // namespace hw

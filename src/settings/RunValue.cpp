@@ -1,7 +1,7 @@
 #include "settings/RunValue.h"
 
 #include "settings/SettingsLayout.h"
-#include "settings/mdlRegistry.h"
+#include "settings/RegistryStore.h"
 
 namespace hw {
 
@@ -18,14 +18,16 @@ bool StartsWithWindows(Registry& reg) {
     return false;
 }
 
-void WriteRunValue(Registry& reg, const Text& programPath) {
+bool WriteRunValue(Registry& reg, const Text& programPath) {
     CreateKey(reg, kHkeyCurrentUser, kRunKey);
-    WriteValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName, u"\"" + programPath + u"\"", kRegSz);
+    return WriteValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName, u"\"" + programPath + u"\"", kRegSz) ==
+           kErrorSuccess;
 }
 
-void RemoveRunValue(Registry& reg) {
-    RemoveValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName);
+bool RemoveRunValue(Registry& reg) {
+    std::int32_t user = RemoveValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName);
     RemoveValue(reg, kHkeyLocalMachine, kRunKey, kRunValueName);
+    return (user == kErrorSuccess || user == kErrorFileNotFound) && !StartsWithWindows(reg);
 }
 
 }  // namespace hw

@@ -9,14 +9,12 @@
 #include "common/NumericParse.h"
 #include "settings/RunValue.h"
 #include "settings/SettingsLayout.h"
-#include "settings/mdlRegistry.h"
+#include "settings/RegistryStore.h"
 
 namespace hw {
 
 namespace {
 
-const Text kUpdateTag = u"Update";
-constexpr int kDefaultInterval = 3000;
 constexpr int kMaxEntries = 32767;  // entry indices are 16-bit
 
 bool IsOnlyNuls(const Text& t) { return !t.empty() && t.find_first_not_of(u'\0') == Text::npos; }
@@ -76,29 +74,34 @@ int StoredCount(RegistryKey& key, StoredNames& names) {
     return end;
 }
 
+// A stored option box: "1" is on; "0" and "2" (greyed) are off; anything else is unusable.
+std::optional<bool> StoredBox(const RegistryValue& value) {
+    std::optional<std::int16_t> v = ParseInt16(value.ToText());
+    if (!v || *v < 0 || *v > 2) return std::nullopt;
+    return *v == 1;
+}
+
 }  // namespace
 
-SettingsStore::SettingsStore(Registry& reg, Ui& ui, SettingsModel& model, Text programPath)
-    : reg_(reg), ui_(ui), m_(model), programPath_(std::move(programPath)) {}
+SettingsStore::SettingsStore(Registry& reg, Ui& ui, Settings& settings, Text programPath)
+    : reg_(reg), ui_(ui), s_(settings), programPath_(std::move(programPath)) {}
 
-void SettingsStore::LoadRegEdit() {
+void SettingsStore::Load() {
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
     AskFirstStart();
-
-    m_.chkAutoTag = kUpdateTag;
-    SetChkAuto(StartsWithWindows(reg_) ? 1 : 0);
-    m_.chkAutoTag.clear();
+    s_.startWithWindows = StartsWithWindows(reg_);
 
     LoadOptions();
     bool dropped = LoadEntries();
 
     bool migrate = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, u"SINGLE").ToText().empty();
     if (migrate) {
-        for (Text& title : m_.ApplicationsList) {
+        for (Entry& entry : s_.entries) {
+            Text& title = entry.titlePattern;
             if (title.empty() || title[0] != u'*') title = u"*" + title + u"*";
         }
     }
-    if (migrate || dropped) SaveRegEdit();
+    if (migrate || dropped) Save();
     if (dropped) ui_.ShowMessage(kOutOfDateMessage, kAppTitle, kMbIconInformation);
 }
 
@@ -114,17 +117,16 @@ void SettingsStore::AskFirstStart() {
 void SettingsStore::LoadOptions() {
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
     if (std::optional<std::int16_t> rt = ParseInt16(key.Read(u"RT").ToText()))
-        m_.SetTimeScroll(*rt == 0 ? kDefaultInterval : *rt);
-    const std::pair<const char16_t*, int*> boxes[] = {
-        {u"HIDE", &m_.chkHide}, {u"HIDEDATE", &m_.chkHideDate}, {u"SINGLE", &m_.chkSingleClick}};
+        s_.SetPollInterval(*rt == 0 ? kDefaultPollIntervalMs : *rt);
+    const std::pair<const char16_t*, bool*> boxes[] = {
+        {u"HIDE", &s_.hideOwnIcon}, {u"HIDEDATE", &s_.hideDateIcon}, {u"SINGLE", &s_.singleClickRestores}};
     for (const auto& [name, box] : boxes) {
-        if (std::optional<std::int16_t> v = ParseInt16(key.Read(name).ToText())) SettingsModel::SetCheck(*box, *v);
+        if (std::optional<bool> on = StoredBox(key.Read(name))) *box = *on;
     }
 }
 
 bool SettingsStore::LoadEntries() {
-    m_.ApplicationsList.clear();
-    m_.EntryIcons.clear();
+    s_.entries.clear();
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
     StoredNames names(key);
     int count = StoredCount(key, names);
@@ -137,29 +139,29 @@ bool SettingsStore::LoadEntries() {
             dropped = true;
             continue;
         }
-        m_.ApplicationsList.push_back(TitleFromStored(title.ToText()));
-        m_.EntryIcons.push_back(IconFromStored(key.Read(IconValueName(i)).ToText()));
+        s_.entries.push_back({TitleFromStored(title.ToText()), IconFromStored(key.Read(IconValueName(i)).ToText())});
     }
     return dropped;
 }
 
-void SettingsStore::SaveRegEdit() {
-    int count = static_cast<int>(m_.ApplicationsList.size());
+void SettingsStore::Save() {
+    int count = static_cast<int>(s_.entries.size());
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey);
     if (!key.IsOpen()) return;
     StoredNames names(key);
     int oldCount = StoredCount(key, names);
 
-    key.Write(u"RT", m_.TimeScroll, kRegSz);
-    key.Write(u"HIDE", m_.chkHide, kRegSz);
-    key.Write(u"HIDEDATE", m_.chkHideDate, kRegSz);
-    key.Write(u"SINGLE", m_.chkSingleClick, kRegSz);
+    key.Write(u"RT", s_.pollIntervalMs, kRegSz);
+    key.Write(u"HIDE", s_.hideOwnIcon ? 1 : 0, kRegSz);
+    key.Write(u"HIDEDATE", s_.hideDateIcon ? 1 : 0, kRegSz);
+    key.Write(u"SINGLE", s_.singleClickRestores ? 1 : 0, kRegSz);
     // Overwriting in place keeps every index readable; the count changes only afterwards,
     // and the values beyond it go from the top down.
     for (int i = 0; i < count; ++i) {
-        key.Write(TitleValueName(i), m_.ApplicationsList[i], kRegSz);
-        key.Write(IconValueName(i), i < static_cast<int>(m_.EntryIcons.size()) ? m_.EntryIcons[i] : Text(), kRegSz);
+        const Entry& entry = s_.entries[static_cast<std::size_t>(i)];
+        key.Write(TitleValueName(i), entry.titlePattern, kRegSz);
+        key.Write(IconValueName(i), entry.iconReference, kRegSz);
     }
     key.Write(u"EOF", count, kRegSz);
     for (int i = oldCount - 1; i >= count; --i) {
@@ -169,22 +171,15 @@ void SettingsStore::SaveRegEdit() {
     }
 }
 
-void SettingsStore::chkAuto_Click() {
-    if (m_.chkAutoTag == kUpdateTag) return;
-    if (m_.chkAuto == 0)
-        RemoveRunValue(reg_);
-    else
-        WriteRunValue(reg_, programPath_);
-}
-
-void SettingsStore::SetChkAuto(int value) {
-    if (value == m_.chkAuto || !SettingsModel::SetCheck(m_.chkAuto, value)) return;
-    chkAuto_Click();
+bool SettingsStore::SetStartWithWindows(bool on) {
+    bool ok = on ? WriteRunValue(reg_, programPath_) : RemoveRunValue(reg_);
+    s_.startWithWindows = StartsWithWindows(reg_);
+    return ok;
 }
 
 int SettingsStore::ReadHeight() {
     std::optional<std::int16_t> h = ParseInt16(ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, u"Height").ToText());
-    return h && *h > 0 ? *h : kDefaultHeight;
+    return h && *h > 0 ? *h : kDefaultHeightTwips;
 }
 
 void SettingsStore::SaveHeight(int twips) {

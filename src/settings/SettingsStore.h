@@ -1,41 +1,39 @@
 #pragma once
 // Loads and saves the settings (layout in SettingsLayout.h) between the registry and the
-// main window's SettingsModel, and applies a change of the start-with-Windows box.
+// program's Settings, and writes the start-with-Windows value.
 #include "platform/Registry.h"
 #include "platform/Ui.h"
-#include "settings/SettingsModel.h"
+#include "settings/Settings.h"
 
 namespace hw {
 
 inline const Text kAutoLoadQuestion = u"Do you wish to Auto Load Hidewell on Startup?";
 inline const Text kOutOfDateMessage = Text(u"Youre System has an out of Date Registry Setting") + u"\r" +
                                       u"And has been updated";
-constexpr int kDefaultHeight = 4230;
+// Height of the configuration window in twips when none is stored.
+constexpr int kDefaultHeightTwips = 4230;
 
 class SettingsStore {
 public:
     // programPath: the running program's full path, for the Run value.
-    SettingsStore(Registry& reg, Ui& ui, SettingsModel& model, Text programPath);
+    SettingsStore(Registry& reg, Ui& ui, Settings& settings, Text programPath);
 
-    // Fills the model from the registry. Asks the start-with-Windows question on the first
+    // Fills the settings from the registry. Asks the start-with-Windows question on the first
     // start, wraps titles in "*" for settings older than "SINGLE", drops entries whose title
-    // is a NUL character (telling the user once) and saves at once after either. Values it
-    // cannot use leave the holders as they were; an index without a readable title is no
-    // entry, and a damaged "EOF" is replaced by the stored titles themselves. The caller
-    // resets the slot counter to "0" and applies TimeScroll to the poll timer.
-    void LoadRegEdit();
+    // is only NUL characters (telling the user once) and saves at once after either. Values it
+    // cannot use leave the settings as they were; an index without a readable title is no
+    // entry, and a damaged "EOF" is replaced by the stored titles themselves.
+    void Load();
 
-    // Writes the model. The new entries go first, then "EOF", then the stale entries beyond
+    // Writes the settings. The new entries go first, then "EOF", then the stale entries beyond
     // the new count are removed, so a save cut short leaves the old or the new entries readable.
-    void SaveRegEdit();
+    void Save();
 
-    // Writes or removes the Run value for chkAuto, unless chkAutoTag is "Update".
-    void chkAuto_Click();
+    // Writes or removes the Run value and records the option. False when the registry refused:
+    // the option then keeps what is really stored.
+    bool SetStartWithWindows(bool on);
 
-    // Sets chkAuto (0, 1 or 2; others are ignored) and runs chkAuto_Click when it changes.
-    void SetChkAuto(int value);
-
-    // Height of the configuration window in twips; kDefaultHeight when none is stored.
+    // Height of the configuration window in twips; kDefaultHeightTwips when none is stored.
     int ReadHeight();
     void SaveHeight(int twips);
 
@@ -47,7 +45,7 @@ private:
 
     Registry& reg_;
     Ui& ui_;
-    SettingsModel& m_;
+    Settings& s_;
     Text programPath_;
 };
 

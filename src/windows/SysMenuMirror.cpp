@@ -13,70 +13,19 @@ constexpr int kItemTextMax = 255;
 // WM_INITMENUPOPUP's lParam for a window's system menu (high word TRUE).
 constexpr std::int64_t kSystemMenuParam = 0x10000;
 
-struct StateWord {
-    std::uint32_t bit;
-    const char16_t* set;
-    const char16_t* clear;
-};
-
-constexpr StateWord kStateWords[] = {
-    {kMfChecked, u"Checked ", u"Unchecked "},
-    {kMfDisabled, u"Disabled ", u"Enabled "},
-    {kMfGrayed, u"Grayed ", nullptr},
-    {kMfBitmap, u"Bitmap ", nullptr},
-    {kMfMenuBarBreak, u"Bar-break ", nullptr},
-    {kMfMenuBreak, u"Break ", nullptr},
-    {kMfSeparator, u"Seperator ", nullptr},
-};
-
-struct StyleName {
-    const char16_t* name;
-    std::uint32_t bits;
-};
-
-constexpr StyleName kStyleNames[] = {
-    {u"WS_BORDER", 0x00800000},      {u"WS_CAPTION", 0x00C00000},    {u"WS_CHILD", 0x40000000},
-    {u"WS_CLIPCHILDREN", 0x02000000}, {u"WS_CLIPSIBLINGS", 0x04000000}, {u"WS_DISABLED", 0x08000000},
-    {u"WS_DLGFRAME", 0x00400000},    {u"WS_GROUP", 0x00020000},      {u"WS_HSCROLL", 0x00100000},
-    {u"WS_MAXIMIZE", 0x01000000},    {u"WS_MAXIMIZEBOX", 0x00010000}, {u"WS_MINIMIZE", 0x20000000},
-    {u"WS_MINIMIZEBOX", 0x00020000}, {u"WS_POPUP", 0x80000000},      {u"WS_SYSMENU", 0x00080000},
-    {u"WS_TABSTOP", 0x00010000},     {u"WS_THICKFRAME", 0x00040000}, {u"WS_VISIBLE", 0x10000000},
-    {u"WS_VSCROLL", 0x00200000},
-};
-
-bool Contains(const Text& text, const char16_t* word) { return text.find(word) != Text::npos; }
+// The system commands whose state the mirror decides itself (the SC_* values).
+enum : std::uint32_t { kScSize = 0xF000, kScMove = 0xF010, kScMinimize = 0xF020, kScMaximize = 0xF030 };
+constexpr std::uint32_t kWsMaximizeBox = 0x00010000;
 
 }  // namespace
 
-Text MenuStateText(std::uint32_t state) {
-    Text words;
-    for (const StateWord& w : kStateWords) {
-        if (state & w.bit)
-            words += w.set;
-        else if (w.clear)
-            words += w.clear;
-    }
-    return words;
-}
-
-Text WindowStyleText(std::uint32_t style) {
-    Text names;
-    for (const StyleName& s : kStyleNames) {
-        if (style & s.bits) {
-            names += s.name;
-            names += u"\r\n";
-        }
-    }
-    return names;
-}
-
-void SysMenuMirror::BuildSysMenu(MenuHandle destination, WindowHandle window) {
+void SysMenuMirror::Build(MenuHandle destination, WindowHandle window) {
     Clear();
     destination_ = destination;
     window_ = window;
     MenuHandle source = menus_.GetSystemMenu(window, false);
     if (!source) return;
-    hasMaximizeBox_ = Contains(WindowStyleText(desktop_.GetStyle(window)), u"WS_MAXIMIZEBOX");
+    hasMaximizeBox_ = (desktop_.GetStyle(window) & kWsMaximizeBox) != 0;
     // The window brings its menu states up to date; once it fails to answer it is not asked again.
     responsive_ = desktop_.SendTimeout(window, kWmInitMenu, source, 0);
     int count = std::max(menus_.GetMenuItemCount(destination), 0);
@@ -107,7 +56,8 @@ void SysMenuMirror::CopyMenu(std::uint32_t position, MenuHandle destination, Men
         bool separator = text.empty();
         bool inserted = separator
             ? menus_.InsertItem(destination, at, kMfByPosition | kMfSeparator, id, {})
-            : menus_.InsertItem(destination, at, kMfByPosition | StateFlags(text, menus_.GetMenuState(source, i)),
+            : menus_.InsertItem(destination, at,
+                                kMfByPosition | StateFlags(menus_.GetMenuItemID(source, i), menus_.GetMenuState(source, i)),
                                 id, text);
         if (!inserted) continue;
         sysCmdMap_.push_back(separator ? 0 : menus_.GetMenuItemID(source, i));
@@ -115,16 +65,18 @@ void SysMenuMirror::CopyMenu(std::uint32_t position, MenuHandle destination, Men
     }
 }
 
-std::uint32_t SysMenuMirror::StateFlags(const Text& text, std::uint32_t state) const {
+std::uint32_t SysMenuMirror::StateFlags(std::uint32_t command, std::uint32_t state) const {
     // The hidden window is minimised: it can be restored (and maximised if it has the box),
-    // while moving, sizing and minimising mean nothing.
-    if (text == u"&Restore") return 0;
-    if (text == u"&Size" || text == u"&Move" || text == u"Mi&nimize") return kMfGrayed;
-    if (text == u"Ma&ximize") return hasMaximizeBox_ ? 0u : std::uint32_t{kMfGrayed};
-    Text words = MenuStateText(state);
-    std::uint32_t flags = Contains(words, u"Checked") ? std::uint32_t{kMfChecked} : 0u;
-    if (Contains(words, u"Grayed")) flags |= kMfGrayed;
-    return flags;
+    // while moving, sizing and minimising mean nothing. Decided by command, so that the
+    // menus of every language are mirrored alike.
+    switch (command & 0xFFF0) {
+    case kScRestore: return 0;
+    case kScSize:
+    case kScMove:
+    case kScMinimize: return kMfGrayed;
+    case kScMaximize: return hasMaximizeBox_ ? 0u : std::uint32_t{kMfGrayed};
+    default: return state & (kMfChecked | kMfGrayed);
+    }
 }
 
 bool SysMenuMirror::IsMirrored(std::uint32_t position) {

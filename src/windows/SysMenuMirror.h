@@ -1,5 +1,5 @@
 #pragma once
-// A live copy of a hidden window's system menu inside Hidewell's `Operation` popup menu.
+// A live copy of a hidden window's system menu inside the popup menu of its tray icon.
 //
 // Each build replaces the previous copy. Copied items take identifiers from 100 upward in
 // the order they are met, submenus included; the message hook turns a chosen identifier
@@ -17,12 +17,6 @@ constexpr int kFirstMirrorId = 100;
 // Where the mirrored items start in the destination menu (after the title and a separator).
 constexpr std::uint32_t kMirrorPosition = 2;
 
-// `MenuStateText`: the words for a menu item state, each followed by a blank.
-Text MenuStateText(std::uint32_t state);
-
-// `WindowStyleText`: the WS_* names whose bits are set in a window style, one per line.
-Text WindowStyleText(std::uint32_t style);
-
 class SysMenuMirror {
 public:
     SysMenuMirror(Menus& menus, Desktop& desktop) : menus_(menus), desktop_(desktop) {}
@@ -30,9 +24,9 @@ public:
     SysMenuMirror(const SysMenuMirror&) = delete;
     SysMenuMirror& operator=(const SysMenuMirror&) = delete;
 
-    // `BuildSysMenu`: removes the last copy and mirrors the window's current system menu
+    // Removes the last copy and mirrors the window's current system menu
     // into destination from kMirrorPosition on.
-    void BuildSysMenu(MenuHandle destination, WindowHandle window);
+    void Build(MenuHandle destination, WindowHandle window);
 
     // Removes the mirrored items and destroys the copied submenus. Call it before the
     // destination menu is destroyed.
@@ -42,18 +36,18 @@ public:
     // the last mirror and for separators (submenu items carry no identifier).
     bool SysCommandFor(int id, std::uint32_t& cmd) const;
 
-    // `SysMenuWnd`: the window mirrored last.
-    WindowHandle SysMenuWnd() const { return window_; }
-    // `SysCmdMap`: element k is the own command of the item with identifier 100 + k, 0 for a separator.
-    const std::vector<std::uint32_t>& SysCmdMap() const { return sysCmdMap_; }
+    // The window mirrored last.
+    WindowHandle MirroredWindow() const { return window_; }
+    // Element k is the own command of the item with identifier 100 + k, 0 for a separator.
+    const std::vector<std::uint32_t>& CommandMap() const { return sysCmdMap_; }
     // Items met by the last build, every item of every level counted once.
     int ItemCount() const { return itemCount_; }
 
 private:
-    // `CopyMenu`: copies source's items, submenus recursively, into destination from
+    // Copies source's items, submenus recursively, into destination from
     // position on. initParam goes with WM_INITMENUPOPUP.
     void CopyMenu(std::uint32_t position, MenuHandle destination, MenuHandle source, std::int64_t initParam);
-    std::uint32_t StateFlags(const Text& text, std::uint32_t state) const;
+    std::uint32_t StateFlags(std::uint32_t command, std::uint32_t state) const;
     bool IsMirrored(std::uint32_t position);
 
     Menus& menus_;

@@ -1,7 +1,5 @@
 #include "windows/TaskList.h"
 
-#include "common/WindowKey.h"
-
 namespace hw {
 
 namespace {
@@ -9,28 +7,21 @@ namespace {
 // Buffer of a window title, terminator included.
 constexpr int kTitleMax = 255;
 
-std::vector<WindowHandle> LiveHandles(const Text& masterList) {
-    std::vector<WindowHandle> live;
-    for (WindowHandle h : MasterRecords(masterList))
-        if (h != 0) live.push_back(h);
-    return live;
-}
-
 }  // namespace
 
 Text TaskList::Title(WindowHandle h) { return desktop_.GetText(h, kTitleMax); }
 
-void TaskList::Load(const Text& masterList) {
-    handles_ = LiveHandles(masterList);
+void TaskList::Load(const std::vector<WindowHandle>& hidden) {
+    handles_ = hidden;
     rows_.clear();
     for (WindowHandle h : handles_) rows_.push_back(Title(h));
     selection_ = -1;
 }
 
-bool TaskList::Refresh(const Text& masterList) {
-    std::vector<WindowHandle> live = LiveHandles(masterList);
+bool TaskList::Refresh(const std::vector<WindowHandle>& hidden) {
+    const std::vector<WindowHandle>& live = hidden;
     if (live.size() != rows_.size()) {
-        Load(masterList);
+        Load(hidden);
         return true;
     }
     // A selection must not silently move to another window that End Task would then close.

@@ -1,6 +1,6 @@
 #pragma once
-// The model of the task list window `frmTaskList`: one row per hidden window (its current
-// title), the row's window in `TaskHandles`, the selected row, and the two actions.
+// The model of the task list window: one row per hidden window (its current title), the
+// row's window, the selected row, and the two actions.
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -11,13 +11,13 @@ class TaskList {
 public:
     explicit TaskList(Desktop& desktop) : desktop_(desktop) {}
 
-    // Rebuilds rows and handles from the master list's live records, in record order; no selection.
-    void Load(const Text& masterList);
+    // Rebuilds rows and handles from the hidden windows, in slot order; no selection.
+    void Load(const std::vector<WindowHandle>& hidden);
 
-    // The once-a-second refresh. Rebuilds (answering true) when the number of live records
+    // The once-a-second refresh. Rebuilds (answering true) when the number of hidden windows
     // differs from the number of rows; otherwise updates handles and titles in place and keeps
     // the selection, unless the selected row now stands for another window.
-    bool Refresh(const Text& masterList);
+    bool Refresh(const std::vector<WindowHandle>& hidden);
 
     const std::vector<Text>& Rows() const { return rows_; }
     const std::vector<WindowHandle>& TaskHandles() const { return handles_; }
@@ -26,9 +26,9 @@ public:
     int Selection() const { return selection_; }
     void Select(int row);
 
-    // `cmdActivate`: restores the selected row's window.
+    // Switch To: restores the selected row's window.
     void SwitchTo();
-    // `cmdEndTask`: shows the selected row's window and asks it to close.
+    // End Task: shows the selected row's window and asks it to close.
     void EndTask();
 
 private:

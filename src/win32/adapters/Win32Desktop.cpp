@@ -1,5 +1,7 @@
 #include "win32/adapters/Win32Desktop.h"
 
+#include "win32/base/HandleCast.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -9,8 +11,8 @@
 namespace hw {
 
 namespace {
-HWND H(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
-WindowHandle W(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
+HWND H(WindowHandle h) { return ToWin32<HWND>(h); }
+WindowHandle W(HWND h) { return FromWin32(h); }
 }  // namespace
 
 WindowHandle Win32Desktop::FirstTopLevel() { return W(::GetWindow(::GetDesktopWindow(), GW_CHILD)); }

@@ -1,5 +1,7 @@
 #include "win32/adapters/Win32NotifyArea.h"
 
+#include "win32/base/HandleCast.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,11 +12,11 @@ namespace hw {
 bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(record.hWnd));
+    data.hWnd = ToWin32<HWND>(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;
     data.uCallbackMessage = record.uCallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(record.hIcon));
+    data.hIcon = ToWin32<HICON>(record.hIcon);
     // The field holds at most 63 characters and always ends with a NUL.
     std::size_t n = std::min<std::size_t>(record.szTip.size(), std::size(data.szTip) - 1);
     std::copy_n(record.szTip.data(), n, reinterpret_cast<char16_t*>(data.szTip));

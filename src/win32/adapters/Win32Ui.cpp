@@ -11,16 +11,4 @@ int Win32Ui::ShowMessage(const Text& text, const Text& caption, std::uint32_t st
     return MessageBoxW(owner, ToWide(text).c_str(), ToWide(caption).c_str(), flags);
 }
 
-void Win32Ui::DoEvents() {
-    MSG msg{};
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace hw

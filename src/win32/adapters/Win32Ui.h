@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes owned by the main window, and the message pump.
+// Message boxes owned by the main window.
 #include <windows.h>
 
 #include "platform/Ui.h"
@@ -10,7 +10,6 @@ class Win32Ui : public Ui {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     int ShowMessage(const Text& text, const Text& caption, std::uint32_t style) override;
-    void DoEvents() override;
 
 private:
     HWND owner_ = nullptr;

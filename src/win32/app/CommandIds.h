@@ -14,7 +14,7 @@ enum CommandId : int {
     kIdFrame,
     kIdIconFrame,
     kIdSlaveImage,
-    // Hidewell's own tray menu (`mnuBar`) and the popup of a hidden window (`Operation`).
+    // Hidewell's own tray menu and the popup of a hidden window.
     kCmdConfigure = 40,
     kCmdTaskList,
     kCmdSuspend,

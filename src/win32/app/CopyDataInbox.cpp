@@ -1,14 +1,18 @@
 #include "win32/app/CopyDataInbox.h"
 
+#include "win32/base/HandleCast.h"
+
 namespace hw {
 
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 2000;
 
-LRESULT AnswerList(Hidewell& engine, HWND mainWindow, HWND asker) {
+LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker) {
     if (!asker || !IsWindow(asker)) return FALSE;
-    Text joined = JoinCaptions(engine.HiddenCaptions());
+    std::vector<Text> captions;
+    for (const HiddenWindowView& w : engine.HiddenWindows()) captions.push_back(w.caption);
+    Text joined = JoinCaptions(captions);
     COPYDATASTRUCT answer{};
     answer.dwData = static_cast<ULONG_PTR>(InboxCommand::List);
     answer.cbData = static_cast<DWORD>(joined.size() * sizeof(char16_t));
@@ -22,25 +26,25 @@ LRESULT AnswerList(Hidewell& engine, HWND mainWindow, HWND asker) {
 
 }  // namespace
 
-LRESULT CopyDataInbox::Receive(Hidewell& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
+LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
     if (!data) return FALSE;
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return FALSE;
-    if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, reinterpret_cast<HWND>(wParam));
+    if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam));
     if (queue_.size() >= kMaxQueued) return FALSE;
     queue_.push_back(std::move(*request));
     PostMessageW(mainWindow, kRunMessage, 0, 0);
     return TRUE;
 }
 
-void CopyDataInbox::RunQueued(Hidewell& engine) {
-    // The engine lets events run: a request that comes in meanwhile waits for the loop below.
+void CopyDataInbox::RunQueued(TrayEngine& engine) {
+    // A request may show a message box: one that comes in meanwhile waits for the loop below.
     if (running_) return;
     running_ = true;
     while (!queue_.empty()) {
         InboxRequest request = std::move(queue_.front());
         queue_.pop_front();
-        engine.txtAuto_Change(request.caption, request.command == InboxCommand::Close ? u"Close" : u"");
+        engine.OnInboxRequest(request);
     }
     running_ = false;
 }

@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "common/CommandInbox.h"
-#include "engine/Hidewell.h"
+#include "engine/TrayEngine.h"
 
 namespace hw {
 
@@ -19,9 +19,9 @@ public:
     static constexpr std::size_t kMaxQueued = 64;
 
     // WM_COPYDATA of the main window: TRUE when the request was accepted.
-    LRESULT Receive(Hidewell& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data);
+    LRESULT Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data);
     // kRunMessage: carries out the queued requests, one at a time.
-    void RunQueued(Hidewell& engine);
+    void RunQueued(TrayEngine& engine);
 
 private:
     std::deque<InboxRequest> queue_;

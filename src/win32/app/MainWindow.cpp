@@ -6,25 +6,23 @@
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
 #include "win32/base/Controls.h"
+#include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
 
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
-
-WindowHandle ToHandle(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(h)); }
+constexpr UINT_PTR kPollTimer = 1;
 
 }  // namespace
 
 MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
-bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
+bool MainWindow::Create(TrayEngine& engine, Desktop& desktop) {
     engine_ = &engine;
     desktop_ = &desktop;
-    ui_ = &ui;
     CreateOperationMenu();
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
     dpi_ = ScreenDpi();
@@ -47,7 +45,7 @@ bool MainWindow::Create(Hidewell& engine, Desktop& desktop, Ui& ui) {
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // Let the message through when Hidewell runs elevated and Explorer does not.
     ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
-    return picHook0_.Create([this](int message) { engine_->PicHook0_MouseMove(message); });
+    return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
 }
 
 void MainWindow::CreateControls() {
@@ -78,35 +76,36 @@ void MainWindow::CenterForm() {
     SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::EnableTimer1(bool enabled) {
-    timerEnabled_ = enabled;
+void MainWindow::SetPollTimer(bool enabled) {
+    pollTimerOn_ = enabled;
     if (enabled)
-        SetTimer(Hwnd(), kTimer1, static_cast<UINT>(interval_), nullptr);
+        SetTimer(Hwnd(), kPollTimer, static_cast<UINT>(interval_), nullptr);
     else
-        KillTimer(Hwnd(), kTimer1);
+        KillTimer(Hwnd(), kPollTimer);
 }
 
-void MainWindow::SetTimer1Interval(int milliseconds) {
+void MainWindow::SetPollInterval(int milliseconds) {
     interval_ = milliseconds > 0 ? milliseconds : 1;
-    if (timerEnabled_) SetTimer(Hwnd(), kTimer1, static_cast<UINT>(interval_), nullptr);
+    if (pollTimerOn_) SetTimer(Hwnd(), kPollTimer, static_cast<UINT>(interval_), nullptr);
 }
 
-WindowHandle MainWindow::OwnReceiver() { return ToHandle(picHook0_.Hwnd()); }
+WindowHandle MainWindow::OwnReceiver() { return FromWin32(ownReceiver_.Hwnd()); }
 
-WindowHandle MainWindow::LoadReceiver(int slot) {
-    auto& receiver = picHook1_[slot];
+WindowHandle MainWindow::CreateReceiver(int slot) {
+    auto& receiver = slotReceivers_[slot];
     if (!receiver) {
         receiver = std::make_unique<ReceiverWindow>();
-        receiver->Create([this, slot](int message) { engine_->PicHook1_MouseMove(slot, message); });
+        if (!receiver->Create([this, slot](int message) { engine_->OnWindowIconEvent(slot, message); })) {
+            slotReceivers_.erase(slot);
+            return 0;
+        }
     }
-    return ToHandle(receiver->Hwnd());
+    return FromWin32(receiver->Hwnd());
 }
 
-bool MainWindow::UnloadReceiver(int slot) { return picHook1_.erase(slot) != 0; }
+void MainWindow::DestroyReceiver(int slot) { slotReceivers_.erase(slot); }
 
-IconHandle MainWindow::PictureIcon(Picture picture) {
-    return static_cast<IconHandle>(reinterpret_cast<std::uintptr_t>(pictures_[static_cast<int>(picture)]));
-}
+IconHandle MainWindow::PictureIcon(Picture picture) { return FromWin32(pictures_[static_cast<int>(picture)]); }
 
 void MainWindow::SetMainIcon(Picture picture) {
     HICON icon = pictures_[static_cast<int>(picture)];
@@ -121,9 +120,9 @@ void MainWindow::ShowConfiguration() {
 
 void MainWindow::EntriesChanged() {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    for (const Text& title : engine_->Settings.ApplicationsList)
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(title).c_str()));
-    std::size_t rows = engine_->Settings.ApplicationsList.size();
+    for (const Entry& entry : engine_->settings.entries)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(entry.titlePattern).c_str()));
+    std::size_t rows = engine_->settings.entries.size();
     EnableWindow(list_, rows > 0);
     EnableWindow(buttons_[0], rows > 0);
     EnableWindow(buttons_[1], rows > 0);
@@ -137,8 +136,12 @@ void MainWindow::ShowTaskList() {
         taskList_->BringToFront();
         return;
     }
-    taskList_ = std::make_unique<TaskListWindow>(*desktop_, [this] { return engine_->MasterList; },
-                                                 [this] { taskList_.reset(); });
+    auto hidden = [this] {
+        std::vector<WindowHandle> windows;
+        for (const HiddenWindowView& w : engine_->HiddenWindows()) windows.push_back(w.window);
+        return windows;
+    };
+    taskList_ = std::make_unique<TaskListWindow>(*desktop_, hidden, [this] { taskList_.reset(); });
     if (!taskList_->Create()) taskList_.reset();
 }
 
@@ -149,14 +152,14 @@ void MainWindow::SetHeightTwips(int twips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::End(bool restoreWindows) {
-    engine_->Quit(restoreWindows);
+void MainWindow::End(QuitReason reason) {
+    engine_->Quit(reason);
     DestroyWindow(Hwnd());
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (taskbarCreated_ && msg == taskbarCreated_) {
-        engine_->TaskbarCreated();
+        engine_->OnTaskbarCreated();
         return 0;
     }
     switch (msg) {
@@ -169,8 +172,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         inbox_.RunQueued(*engine_);
         return 0;
     case WM_TIMER:
-        if (wParam == kTimer1 && timerEnabled_) {
-            engine_->Timer1_Timer();
+        if (wParam == kPollTimer && pollTimerOn_) {
+            engine_->PollTick();
             return 0;
         }
         break;
@@ -179,11 +182,11 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == SIZE_MINIMIZED) ShowWindow(Hwnd(), SW_HIDE);
         return 0;
     case WM_CLOSE:
-        End(true);
+        End(QuitReason::User);
         return 0;
     case WM_ENDSESSION:
         // Windows is ending the session: the icons go, hidden windows stay as they are.
-        if (wParam) End(false);
+        if (wParam) End(QuitReason::SessionEnd);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

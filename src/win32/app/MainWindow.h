@@ -1,11 +1,11 @@
 #pragma once
-// The main window `Hidewell`: the configuration window and host of the hidden controls
-// that the engine drives (tray receivers, the poll timer, the pictures).
+// The main window: the configuration window, and the host of what the engine drives (the
+// tray icons' receivers, the poll timer, the pictures, the popups).
 #include <map>
 #include <memory>
 
-#include "engine/Hidewell.h"
-#include "platform/Forms.h"
+#include "engine/TrayEngine.h"
+#include "platform/EngineHost.h"
 #include "win32/app/CopyDataInbox.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/tasklist/TaskListWindow.h"
@@ -15,23 +15,22 @@
 
 namespace hw {
 
-class MainWindow : public Window, public Forms {
+class MainWindow : public Window, public EngineHost {
 public:
     static constexpr const wchar_t* kClassName = L"HidewellMain";
-    static constexpr int kDefaultHeightTwips = 4230;
     static constexpr int kWidthTwips = 5625;
 
     MainWindow();
     ~MainWindow() override;
     // Creates the window (hidden) and its controls; events go to the engine from then on.
-    bool Create(Hidewell& engine, Desktop& desktop, Ui& ui);
+    bool Create(TrayEngine& engine, Desktop& desktop);
 
-    // Forms
-    void EnableTimer1(bool enabled) override;
-    void SetTimer1Interval(int milliseconds) override;
+    // EngineHost
+    void SetPollTimer(bool enabled) override;
+    void SetPollInterval(int milliseconds) override;
     WindowHandle OwnReceiver() override;
-    WindowHandle LoadReceiver(int slot) override;
-    bool UnloadReceiver(int slot) override;
+    WindowHandle CreateReceiver(int slot) override;
+    void DestroyReceiver(int slot) override;
     IconHandle PictureIcon(Picture picture) override;
     void SetMainIcon(Picture picture) override;
     void ShowConfiguration() override;
@@ -48,26 +47,26 @@ protected:
 private:
     void CreateControls();
     void CenterForm();
-    void End(bool restoreWindows);
+    void End(QuitReason reason);
     void CreateOperationMenu();
     void OnCommand(int id);
     // Shows a popup at the mouse with Hidewell in the foreground; returns the chosen command.
     int TrackPopup(HMENU menu);
 
-    Hidewell* engine_ = nullptr;
+    TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;
-    Ui* ui_ = nullptr;
     UINT taskbarCreated_ = 0;
-    bool timerEnabled_ = false;
+    bool pollTimerOn_ = false;
     int interval_ = 2000;
     int dpi_ = 96;
     HICON pictures_[3] = {};  // shared resource icons, never destroyed
     UniqueFont font_;
     HWND list_ = nullptr;
-    HWND buttons_[4] = {};  // cmdEdit, cmdRemove, cmdUp, cmdDown
-    ReceiverWindow picHook0_;
-    std::map<int, std::unique_ptr<ReceiverWindow>> picHook1_;
+    HWND buttons_[4] = {};  // Edit, Remove, Up, Down
+    ReceiverWindow ownReceiver_;
+    std::map<int, std::unique_ptr<ReceiverWindow>> slotReceivers_;
     std::vector<int> ownMenuSlots_;  // slot of each hidden-window item of the last own menu
+    int popupSlot_ = 0;              // the slot whose popup was opened last
     Win32Menus menus_;
     UniqueMenu operation_;  // the popup of a hidden window's icon
     std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "engine/Hidewell.h"
+#include "engine/TrayEngine.h"
 #include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
 #include "win32/adapters/Win32NotifyArea.h"
@@ -44,10 +44,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Clock clock;
     hw::MainWindow main;
     hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, hw::FromWide(ProgramPath())};
-    hw::Hidewell engine(platform);
-    if (!main.Create(engine, desktop, ui)) return 1;
+    hw::TrayEngine engine(platform);
+    if (!main.Create(engine, desktop)) return 1;
     ui.SetOwner(main.Hwnd());
-    main.SetHeightTwips(engine.Form_Load());
+    engine.Start();
+    main.SetHeightTwips(engine.store.ReadHeight());
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -1,5 +1,7 @@
 #include "win32/icons/Win32Icons.h"
 
+#include "win32/base/HandleCast.h"
+
 #include <shellapi.h>
 
 #include "win32/base/WinText.h"
@@ -26,7 +28,7 @@ IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
 }
 
 void Win32Icons::DestroyIcon(IconHandle icon) {
-    if (icon != 0) ::DestroyIcon(reinterpret_cast<HICON>(static_cast<UINT_PTR>(icon)));
+    if (icon != 0) ::DestroyIcon(ToWin32<HICON>(icon));
 }
 
 Text Win32Icons::GetWinDir() {

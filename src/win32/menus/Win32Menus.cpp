@@ -1,5 +1,7 @@
 #include "win32/menus/Win32Menus.h"
 
+#include "win32/base/HandleCast.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -9,9 +11,9 @@
 namespace hw {
 
 namespace {
-HMENU Menu(MenuHandle m) { return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(m)); }
-MenuHandle Handle(HMENU m) { return static_cast<MenuHandle>(reinterpret_cast<std::uintptr_t>(m)); }
-HWND H(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
+HMENU Menu(MenuHandle m) { return ToWin32<HMENU>(m); }
+MenuHandle Handle(HMENU m) { return FromWin32(m); }
+HWND H(WindowHandle h) { return ToWin32<HWND>(h); }
 }  // namespace
 
 MenuHandle Win32Menus::GetSystemMenu(WindowHandle window, bool revert) {

@@ -19,7 +19,7 @@ enum : int {
     kIdHelp,
     kIdList,
 };
-constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 1000;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -41,8 +41,8 @@ bool IsPushButton(HWND h) {
 
 }  // namespace
 
-TaskListWindow::TaskListWindow(Desktop& desktop, MasterSource master, ClosedHandler closed)
-    : model_(desktop), master_(std::move(master)), closed_(std::move(closed)) {}
+TaskListWindow::TaskListWindow(Desktop& desktop, HiddenSource hidden, ClosedHandler closed)
+    : model_(desktop), hidden_(std::move(hidden)), closed_(std::move(closed)) {}
 
 TaskListWindow::~TaskListWindow() {
     // Destroy while this object is whole, so the last messages reach it.
@@ -61,9 +61,9 @@ bool TaskListWindow::Create() {
                                                0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, x, y, w, h, nullptr, icon)) return false;
     CreateControls();
-    model_.Load(master_());
+    model_.Load(hidden_());
     ShowRows(true);
-    SetTimer(Hwnd(), kTimer1, kRefreshMs, nullptr);
+    SetTimer(Hwnd(), kRefreshTimer, kRefreshMs, nullptr);
     BringToFront();
     return true;
 }
@@ -116,7 +116,7 @@ void TaskListWindow::TakeSelection() { model_.Select(static_cast<int>(SendMessag
 
 void TaskListWindow::Refresh() {
     TakeSelection();
-    ShowRows(model_.Refresh(master_()));
+    ShowRows(model_.Refresh(hidden_()));
 }
 
 void TaskListWindow::ShowRows(bool rebuilt) {
@@ -191,7 +191,7 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             SetFocus(list_);
         return 0;
     case WM_TIMER:
-        if (wParam == kTimer1) {
+        if (wParam == kRefreshTimer) {
             Refresh();
             return 0;
         }

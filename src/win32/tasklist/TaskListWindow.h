@@ -1,6 +1,6 @@
 #pragma once
-// The task list `frmTaskList`: one row per hidden window with Switch To, End Task, Cancel and
-// Help. Not modal; it follows the master list once a second and destroys itself on Cancel or
+// The task list: one row per hidden window with Switch To, End Task, Cancel and Help. Not
+// modal; it follows the hidden windows once a second and destroys itself on Cancel or
 // its close box, telling its owner afterwards.
 #include <functional>
 #include <vector>
@@ -14,12 +14,12 @@ namespace hw {
 class TaskListWindow : public Window {
 public:
     static constexpr const wchar_t* kClassName = L"HidewellTaskList";
-    // The current master list of hidden windows.
-    using MasterSource = std::function<Text()>;
+    // The windows hidden now, in slot order.
+    using HiddenSource = std::function<std::vector<WindowHandle>()>;
     // Called once the window is gone after Cancel or the close box; it may delete this object.
     using ClosedHandler = std::function<void()>;
 
-    TaskListWindow(Desktop& desktop, MasterSource master, ClosedHandler closed);
+    TaskListWindow(Desktop& desktop, HiddenSource hidden, ClosedHandler closed);
     ~TaskListWindow() override;
 
     // Creates the window, centred on the screen, lists the hidden windows and shows it.
@@ -40,7 +40,7 @@ private:
     int Px(int twips) const;
 
     TaskList model_;
-    MasterSource master_;
+    HiddenSource hidden_;
     ClosedHandler closed_;
     std::vector<Text> shown_;  // the rows as the list box shows them
     bool activatePending_ = true;

@@ -1,15 +1,15 @@
 #pragma once
-// Hidewell's engine on a simulated desktop, notification area, registry and forms.
+// Hidewell's engine on a simulated desktop, notification area, registry and host.
 #include <gtest/gtest.h>
 
-#include "fakes/SimulatedHidewell.h"
+#include "fakes/SimulatedEngine.h"
 
 namespace hw::test {
 
 inline const Text kAppIcon = u"000:C:\\Apps\\app.exe";
 inline const Text kOtherIcon = u"001:C:\\Apps\\other.dll";
 
-class EngineTest : public ::testing::Test, public SimulatedHidewell {
+class EngineTest : public ::testing::Test, public SimulatedEngine {
 protected:
     EngineTest() {
         icons.files[u"C:\\Apps\\app.exe"] = 1;
@@ -17,7 +17,7 @@ protected:
     }
 
     WindowHandle Minimised(const Text& caption) { return desktop.Add(caption, true); }
-    const NotifyIconRecord* SlotIcon(int slot) const { return tray.Find(FakeForms::ReceiverOf(slot)); }
+    const NotifyIconRecord* SlotIcon(int slot) const { return tray.Find(FakeHost::ReceiverOf(slot)); }
     Text SlotTip(int slot) const { return SlotIcon(slot) ? FakeNotifyArea::ShownTip(*SlotIcon(slot)) : Text(u"<none>"); }
     bool Hidden(WindowHandle h) { return desktop.Exists(h) && !desktop[h].visible; }
 };

@@ -10,22 +10,21 @@ TEST_F(EntryEdits, TakeEffectOnTheNextTickForCaptionsSeenBefore) {
     Start({{u"*NOTEPAD*", kAppIcon}});
     WindowHandle pad = Minimised(u"Untitled - Notepad");
     WindowHandle mail = Minimised(u"Inbox - Mail");
-    engine.Timer1_Timer();
+    engine.PollTick();
     ASSERT_TRUE(Hidden(pad));
     ASSERT_FALSE(Hidden(mail));
 
-    engine.Settings.ApplicationsList[0] = u"*MAIL*";
-    engine.Timer1_Timer();
+    engine.settings.entries[0].titlePattern = u"*MAIL*";
+    engine.PollTick();
     EXPECT_FALSE(Hidden(pad));
     EXPECT_TRUE(Hidden(mail));
     EXPECT_EQ(SlotTip(1), u"Inbox - Mail");
 
-    engine.Settings.ApplicationsList.insert(engine.Settings.ApplicationsList.begin(), u"*NOTE*");
-    engine.Settings.EntryIcons.insert(engine.Settings.EntryIcons.begin(), u"");
-    engine.Timer1_Timer();
+    engine.settings.entries.insert(engine.settings.entries.begin(), {u"*NOTE*", u""});
+    engine.PollTick();
     EXPECT_TRUE(Hidden(pad));
     EXPECT_TRUE(Hidden(mail));
-    EXPECT_EQ(engine.IconCount, 1);  // the new first entry has no icon
+    EXPECT_EQ(engine.IconCount(), 1);  // the new first entry has no icon
 }
 
 }  // namespace

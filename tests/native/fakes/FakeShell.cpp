@@ -32,7 +32,7 @@ const NotifyIconRecord* FakeNotifyArea::Find(WindowHandle receiver) const {
     return it == icons.end() ? nullptr : &*it;
 }
 
-WindowHandle FakeForms::LoadReceiver(int slot) {
+WindowHandle FakeHost::CreateReceiver(int slot) {
     if (failReceivers) return 0;
     receivers.insert(slot);
     return ReceiverOf(slot);

@@ -1,12 +1,12 @@
 #pragma once
-// Simulated notification area, message boxes, clock and Hidewell's own forms.
+// Simulated notification area, message boxes, clock and Hidewell's own host.
 #include <functional>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "platform/Clock.h"
-#include "platform/Forms.h"
+#include "platform/EngineHost.h"
 #include "platform/NotifyArea.h"
 #include "platform/Ui.h"
 
@@ -40,12 +40,8 @@ public:
         messages.push_back({text, caption, style});
         return answer;
     }
-    void DoEvents() override {
-        if (onDoEvents) onDoEvents();
-    }
     std::vector<Message> messages;
     int answer = kIdNo;
-    std::function<void()> onDoEvents;
 };
 
 class FakeClock : public Clock {
@@ -56,13 +52,13 @@ public:
     Text SystemTime(const LocalTime&) override { return u"14:05:00"; }
 };
 
-class FakeForms : public Forms {
+class FakeHost : public EngineHost {
 public:
-    void EnableTimer1(bool enabled) override { timerEnabled = enabled; }
-    void SetTimer1Interval(int ms) override { interval = ms; }
+    void SetPollTimer(bool enabled) override { timerEnabled = enabled; }
+    void SetPollInterval(int ms) override { interval = ms; }
     WindowHandle OwnReceiver() override { return kOwnReceiver; }
-    WindowHandle LoadReceiver(int slot) override;
-    bool UnloadReceiver(int slot) override { return receivers.erase(slot) != 0; }
+    WindowHandle CreateReceiver(int slot) override;
+    void DestroyReceiver(int slot) override { receivers.erase(slot); }
     IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p); }
     void SetMainIcon(Picture p) override { mainIcon = p; }
     void ShowConfiguration() override { configurationVisible = true; }

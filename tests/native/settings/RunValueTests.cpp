@@ -9,29 +9,31 @@ TEST_F(StoreTest, CheckingWritesTheUsersRunValueAndUncheckingRemovesBoth) {
         reg = MemoryRegistry();  // no user Run key yet
         reg.PlantText(kHkeyLocalMachine, kRunKey, kRunValueName, u"C:\\Old\\Hidewell");
         if (!machineWritable) reg.readOnlyRoots.insert(kHkeyLocalMachine);
-        store.SetChkAuto(1);
+        EXPECT_TRUE(store.SetStartWithWindows(true));
         EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
-        store.SetChkAuto(0);
+        // A value the user may not remove is reported, and the option shows what is stored.
+        EXPECT_EQ(store.SetStartWithWindows(false), machineWritable);
         EXPECT_EQ(RunText(kHkeyCurrentUser), std::nullopt);
         EXPECT_EQ(StartsWithWindows(reg), !machineWritable);
+        EXPECT_EQ(model.startWithWindows, !machineWritable);
     }
 }
 
-// Either key's value counts unless empty or NULs; the "Update" tag keeps loading from writing.
+// Either key's value counts unless empty or NULs; loading writes nothing.
 TEST_F(StoreTest, LoadCountsAUsableValueInEitherKey) {
     const Text nul(1, u'\0');
-    const std::tuple<std::optional<Text>, std::optional<Text>, int> cases[] = {
-        {std::nullopt, std::nullopt, 0}, {u"", std::nullopt, 0},            {nul, nul, 0},
-        {std::nullopt, u"C:\\A\\H", 1},  {u"\"C:\\H\"" + nul, std::nullopt, 1}, {nul, u"x", 1},
+    const std::tuple<std::optional<Text>, std::optional<Text>, bool> cases[] = {
+        {std::nullopt, std::nullopt, false}, {u"", std::nullopt, false},            {nul, nul, false},
+        {std::nullopt, u"C:\\A\\H", true},   {u"\"C:\\H\"" + nul, std::nullopt, true}, {nul, u"x", true},
     };
     for (const auto& [user, machine, checked] : cases) {
         ResetRegistry();
         PlantSettings({});
         if (user) reg.PlantText(kHkeyCurrentUser, kRunKey, kRunValueName, *user);
         if (machine) reg.PlantText(kHkeyLocalMachine, kRunKey, kRunValueName, *machine);
-        model.chkAuto = 1 - checked;
-        store.LoadRegEdit();
-        EXPECT_EQ(model.chkAuto, checked);
+        model.startWithWindows = !checked;
+        store.Load();
+        EXPECT_EQ(model.startWithWindows, checked);
         EXPECT_EQ(RunText(kHkeyCurrentUser), user);
     }
 }

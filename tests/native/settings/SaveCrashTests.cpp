@@ -20,25 +20,22 @@ TEST_F(StoreTest, SaveCutShortLeavesOldOrNewEntries) {
         ResetRegistry();
         PlantSettings(stored);
         const MemoryRegistry planted = reg;
-        model = SettingsModel();
-        for (const auto& [title, icon] : saved) {
-            model.ApplicationsList.push_back(title);
-            model.EntryIcons.push_back(icon);
-        }
+        model = Settings();
+        for (const auto& [title, icon] : saved) model.entries.push_back({title, icon});
         for (int writes = 0;; ++writes) {
             reg = planted;
             reg.writesLeft = writes;
-            store.SaveRegEdit();
+            store.Save();
             bool finished = reg.writesLeft > 0;
             reg.writesLeft = -1;
-            SettingsModel loaded = Reload();
-            const Texts& titles = loaded.ApplicationsList;
+            Settings loaded = Reload();
+            const Texts titles = Titles(loaded), icons = Icons(loaded);
             EXPECT_TRUE(titles.size() == stored.size() || titles.size() == saved.size()) << writes;
             for (std::size_t i = 0; i < titles.size(); ++i)
                 EXPECT_TRUE(EitherHas(stored, saved, i, titles[i], false) &&
-                            EitherHas(stored, saved, i, loaded.EntryIcons[i], true)) << writes;
+                            EitherHas(stored, saved, i, icons[i], true)) << writes;
             if (!finished) continue;
-            EXPECT_EQ(std::tie(titles, loaded.EntryIcons), std::tie(model.ApplicationsList, model.EntryIcons));
+            EXPECT_EQ(loaded.entries, model.entries);
             break;
         }
     }

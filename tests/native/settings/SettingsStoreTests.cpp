@@ -5,16 +5,16 @@ namespace {
 
 TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
     ui.answer = kIdYes;
-    store.LoadRegEdit();
-    store.LoadRegEdit();
+    store.Load();
+    store.Load();
     EXPECT_EQ(Shown(), Texts{u"Do you wish to Auto Load Hidewell on Startup?|Hidewell+|36"});
     EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
-    EXPECT_EQ(std::make_tuple(model.chkAuto, Stored(u"EOF"), Stored(u"SINGLE")), std::make_tuple(1, u"0", u"0"));
+    EXPECT_EQ(std::make_tuple(model.startWithWindows, Stored(u"EOF"), Stored(u"SINGLE")), std::make_tuple(true, u"0", u"0"));
     EXPECT_EQ(reg.OpenHandles(), 0);
 
     ResetRegistry();  // settings saved before the first-start record existed
     Set(u"EOF", u"0");
-    store.LoadRegEdit();
+    store.Load();
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -22,17 +22,16 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
 TEST_F(StoreTest, SaveAndLoadRoundTrip) {
     PlantSettings(Entries(15, {u"*old*", u"i"}));
     for (int i = 0; i < 12; ++i) {
-        model.ApplicationsList.push_back(u"*App " + DecimalText(i) + u"*");
-        model.EntryIcons.push_back(i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL");
+        model.entries.push_back({u"*App " + DecimalText(i) + u"*", i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL"});
     }
-    model.ApplicationsList[1] = u"*" + Text(32768, u'\x3a9') + u"*";
-    std::tie(model.TimeScroll, model.chkHideDate, model.chkSingleClick) = std::make_tuple(500, 2, 1);
-    store.SaveRegEdit();
+    model.entries[1].titlePattern = u"*" + Text(32768, u'\x3a9') + u"*";
+    std::tie(model.pollIntervalMs, model.hideDateIcon, model.singleClickRestores) = std::make_tuple(500, true, true);
+    store.Save();
     EXPECT_EQ(std::make_tuple(Stored(u" 10"), Stored(u"I10")), std::make_tuple(u"*App 10*", u"000:C:\\X.DLL"));
     for (int i = 12; i < 15; ++i) EXPECT_FALSE(Stored(TitleValueName(i)) || Stored(IconValueName(i))) << i;
-    SettingsModel loaded = Reload();
-    EXPECT_EQ(std::tie(loaded.ApplicationsList, loaded.EntryIcons), std::tie(model.ApplicationsList, model.EntryIcons));
-    EXPECT_EQ(std::tie(loaded.TimeScroll, loaded.chkHideDate, loaded.chkSingleClick), std::make_tuple(500, 2, 1));
+    Settings loaded = Reload();
+    EXPECT_EQ(loaded.entries, model.entries);
+    EXPECT_EQ(std::tie(loaded.pollIntervalMs, loaded.hideDateIcon, loaded.singleClickRestores), std::make_tuple(500, true, true));
 }
 
 // NUL titles go (saved at once, one message); icon references lose blanks; terminators are cut.
@@ -42,25 +41,27 @@ TEST_F(StoreTest, LoadCleansStoredEntries) {
                    {nul, u""}, {}, {u"*D*", Text(32768, u' ')}});
     Set(u" 5", u"*C*", true);
     Set(u"I5", u"000:C:\\ok.ico", true);
-    store.LoadRegEdit();
-    EXPECT_EQ(model.ApplicationsList, (Texts{u"*A*", u"*B*", u"*C*", u"*D*"}));
-    EXPECT_EQ(model.EntryIcons, (Texts{u"001:A.DLL", u"", u"000:C:\\ok.ico", u""}));
+    store.Load();
+    EXPECT_EQ(Titles(model), (Texts{u"*A*", u"*B*", u"*C*", u"*D*"}));
+    EXPECT_EQ(Icons(model), (Texts{u"001:A.DLL", u"", u"000:C:\\ok.ico", u""}));
     EXPECT_EQ(Stored(u"EOF"), u"4");
     EXPECT_EQ(Shown(), Texts{u"Youre System has an out of Date Registry Setting\rAnd has been updated|Hidewell+|64"});
 }
 
 TEST_F(StoreTest, OptionsOutsideTheirRangeKeepThePreviousValue) {
     PlantSettings({});
-    const std::tuple<Text, Text, int, int> cases[] = {
-        {u"0", u"1", 3000, 1},  {u"", u"2", 3000, 2},         {u"abc", u"", 3000, 0},       {u"20000", u"3", 777, 1},
-        {u"-5", u"-1", 777, 1}, {u"99999", u"70000", 777, 1}, {u" 1500.5", u" 1", 1500, 1},
+    // An option box reads "1" as on, "0" and "2" (greyed) as off.
+    const std::tuple<Text, Text, int, bool> cases[] = {
+        {u"0", u"1", 3000, true},  {u"", u"2", 3000, false},         {u"abc", u"", 3000, false},
+        {u"20000", u"3", 777, true}, {u"-5", u"-1", 777, true}, {u"99999", u"70000", 777, true},
+        {u" 1500.5", u" 1", 1500, true},
     };
     for (const auto& [rt, box, timeScroll, check] : cases) {
-        std::tie(model.TimeScroll, model.chkHide) = std::make_tuple(777, 1);
+        std::tie(model.pollIntervalMs, model.hideOwnIcon) = std::make_tuple(777, true);
         Set(u"RT", rt);
         Set(u"HIDE", box);
-        store.LoadRegEdit();
-        EXPECT_EQ(std::tie(model.TimeScroll, model.chkHide), std::make_tuple(timeScroll, check));
+        store.Load();
+        EXPECT_EQ(std::tie(model.pollIntervalMs, model.hideOwnIcon), std::make_tuple(timeScroll, check));
     }
     for (const char16_t* height : {u"", u" 0", u"abc", u"-5", u"70000"}) {
         Set(u"Height", height);
@@ -79,9 +80,9 @@ TEST_F(StoreTest, DamagedCountKeepsStoredEntries) {
             reg.listingFails = listingFails;
             PlantSettings({{u"*A*", u"i"}, {u"*B*", u""}});
             Set(u"EOF", eof);
-            SettingsModel loaded = Reload();
+            Settings loaded = Reload();
             EXPECT_TRUE(listingFails || reg.queries < 30);
-            EXPECT_EQ(loaded.ApplicationsList, (Texts{u"*A*", u"*B*"})) << listingFails;
+            EXPECT_EQ(Titles(loaded), (Texts{u"*A*", u"*B*"})) << listingFails;
         }
     }
 }
@@ -94,11 +95,11 @@ TEST_F(StoreTest, OldSettingsAreMigratedAtOnce) {
     reg.Plant(kHkeyCurrentUser, kSettingsKey, u" 5", kRegDword, {7, 0, 0, 0});
     reg.Plant(kHkeyCurrentUser, kSettingsKey, u"EOF", kRegBinary, {5});
     Set(u" 7", u"F");
-    store.LoadRegEdit();
-    EXPECT_EQ(model.ApplicationsList, (Texts{u"*Notepad*", u"*Calc*", u"*Start", u"**", u"*7*", u"*F*"}));
-    EXPECT_EQ(model.EntryIcons, (Texts{u"ia", u"ib", u"ic", u"", u"if", u""}));
+    store.Load();
+    EXPECT_EQ(Titles(model), (Texts{u"*Notepad*", u"*Calc*", u"*Start", u"**", u"*7*", u"*F*"}));
+    EXPECT_EQ(Icons(model), (Texts{u"ia", u"ib", u"ic", u"", u"if", u""}));
     EXPECT_EQ(Stored(u"SINGLE"), u"0");
-    EXPECT_EQ(Reload().ApplicationsList, model.ApplicationsList);
+    EXPECT_EQ(Reload().entries, model.entries);
     EXPECT_TRUE(ui.messages.empty());
 }
 

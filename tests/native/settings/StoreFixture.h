@@ -31,16 +31,26 @@ protected:
         for (const auto& m : ui.messages) shown.push_back(m.text + u"|" + m.caption + u"|" + DecimalText(m.style));
         return shown;
     }
-    // A model loaded afresh, as the next start sees the settings.
-    SettingsModel Reload() {
-        SettingsModel fresh;
-        SettingsStore(reg, ui, fresh, u"C:\\Tools\\Hidewell.exe").LoadRegEdit();
+    // Settings loaded afresh, as the next start sees them.
+    Settings Reload() {
+        Settings fresh;
+        SettingsStore(reg, ui, fresh, u"C:\\Tools\\Hidewell.exe").Load();
         return fresh;
+    }
+    static Texts Titles(const Settings& s) {
+        Texts t;
+        for (const Entry& e : s.entries) t.push_back(e.titlePattern);
+        return t;
+    }
+    static Texts Icons(const Settings& s) {
+        Texts t;
+        for (const Entry& e : s.entries) t.push_back(e.iconReference);
+        return t;
     }
 
     MemoryRegistry reg;
     FakeUi ui;
-    SettingsModel model;
+    Settings model;
     SettingsStore store{reg, ui, model, u"C:\\Tools\\Hidewell.exe"};
 };
 

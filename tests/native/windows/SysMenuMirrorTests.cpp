@@ -48,18 +48,18 @@ TEST_F(SysMenuMirrorTest, PlainSystemMenuWithAndWithoutMaximizeBox) {
     // The second build must replace the first.
     for (auto [style, maximize] : {std::pair{0x10CF0000u, 0u}, {0x10CE0000u, std::uint32_t{kMfGrayed}}}) {
         desktop[window].style = style;
-        mirror->BuildSysMenu(operation, window);
+        mirror->Build(operation, window);
         EXPECT_EQ(IdsAndStates(Mirrored()), (IdStates{{100, 0}, {101, kMfGrayed}, {102, kMfGrayed}, {103, kMfGrayed},
                                                       {104, maximize}, {105, kMfSeparator}, {106, 0}}));
     }
-    EXPECT_EQ(mirror->SysCmdMap(),
+    EXPECT_EQ(mirror->CommandMap(),
               (std::vector<std::uint32_t>{kScRestore, kScMove, 0xF000, 0xF020, 0xF030, 0, kScClose}));
     EXPECT_EQ(mirror->ItemCount(), 7);
     std::uint32_t cmd = 0;
     EXPECT_TRUE(mirror->SysCommandFor(106, cmd) && cmd == kScClose);
     for (int id : {99, 105, 107}) EXPECT_FALSE(mirror->SysCommandFor(id, cmd)) << id;
 
-    mirror->BuildSysMenu(operation, desktop.Add(u"No system menu"));
+    mirror->Build(operation, desktop.Add(u"No system menu"));
     EXPECT_EQ(menus.Items(operation).size(), 6u);
 }
 
@@ -72,15 +72,15 @@ TEST_F(SysMenuMirrorTest, SubmenuInTheMiddle) {
     menus.Append(sys, u"&Options", 0, 0, options);
     menus.Append(sys, u"&Close\tAlt+F4", kScClose);
 
-    for (int build = 0; build < 2; ++build) mirror->BuildSysMenu(operation, window);
+    for (int build = 0; build < 2; ++build) mirror->Build(operation, window);
     std::vector<FakeMenuItem> items = Mirrored();
     ASSERT_EQ(IdsAndStates(items), (IdStates{{100, 0}, {kMenuNoId, 0}, {103, 0}}));
     EXPECT_EQ(IdsAndStates(menus.Items(items[1].submenu)), (IdStates{{101, kMfGrayed}, {102, kMfChecked}}));
-    EXPECT_EQ(mirror->SysCmdMap(), (std::vector<std::uint32_t>{kScRestore, 0x5001, 0x5002, kScClose}));
+    EXPECT_EQ(mirror->CommandMap(), (std::vector<std::uint32_t>{kScRestore, 0x5001, 0x5002, kScClose}));
     EXPECT_EQ(menus.LiveCreated(), 2u);
 
     menus.Append(sys, u"&Again", 0, 0, sys);
-    mirror->BuildSysMenu(operation, window);
+    mirror->Build(operation, window);
     EXPECT_LE(mirror->ItemCount(), 1000);
     mirror.reset();
     EXPECT_EQ(menus.Items(operation).size(), 6u);
@@ -93,20 +93,25 @@ TEST_F(SysMenuMirrorTest, StatesAskedOfTheWindowButNotOfAHungOne) {
         if (msg == kWmInitMenuPopup && wParam == sys) menus.Items(sys)[0].state = kMfGrayed;
     };
     desktop[window].hung = true;
-    mirror->BuildSysMenu(operation, window);
+    mirror->Build(operation, window);
     EXPECT_EQ(desktop.sent.size(), 1u);  // each further message would wait out another time-out
 
     desktop[window].hung = false;
-    mirror->BuildSysMenu(operation, window);
+    mirror->Build(operation, window);
     EXPECT_EQ(Mirrored()[0].state, kMfGrayed);
 }
 
-TEST(SysMenuTexts, StateWordsAndStyleNames) {
-    EXPECT_EQ(MenuStateText(kMfGrayed | kMfDisabled), u"Unchecked Disabled Grayed ");
-    EXPECT_EQ(MenuStateText(kMfChecked | kMfBitmap | kMfMenuBarBreak | kMfMenuBreak | kMfSeparator),
-              u"Checked Enabled Bitmap Bar-break Break Seperator ");
-    EXPECT_EQ(WindowStyleText(0x90C30000), u"WS_BORDER\r\nWS_CAPTION\r\nWS_DLGFRAME\r\nWS_GROUP\r\nWS_MAXIMIZEBOX\r\n"
-                                           u"WS_MINIMIZEBOX\r\nWS_POPUP\r\nWS_TABSTOP\r\nWS_VISIBLE\r\n");
+// States follow the commands, not the words: a German menu is mirrored like an English one.
+TEST_F(SysMenuMirrorTest, LocalisedMenuGetsTheSameStates) {
+    const std::tuple<const char16_t*, std::uint32_t> german[] = {
+        {u"&Wiederherstellen", kScRestore}, {u"&Verschieben", kScMove}, {u"&Gr\u00f6\u00dfe \u00e4ndern", 0xF000},
+        {u"Mi&nimieren", 0xF020},          {u"Ma&ximieren", 0xF030},   {u"&Schlie\u00dfen\tAlt+F4", kScClose}};
+    for (auto [text, id] : german) menus.Append(sys, text, id, kMfGrayed * (id == kScRestore));
+    desktop[window].style = 0x10CF0000u;
+    mirror->Build(operation, window);
+    EXPECT_EQ(IdsAndStates(Mirrored()), (IdStates{{100, 0}, {101, kMfGrayed}, {102, kMfGrayed}, {103, kMfGrayed},
+                                                  {104, 0}, {105, 0}}));
+    EXPECT_EQ(Mirrored()[2].text, u"&Gr\u00f6\u00dfe \u00e4ndern");
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "common/WindowKey.h"
 #include "fakes/FakeDesktop.h"
 #include "windows/TaskList.h"
 
 namespace hw::test {
 namespace {
 
-Text Master(std::initializer_list<WindowHandle> handles) {
-    Text list;
-    for (WindowHandle h : handles) list += BH(h) + u";";
-    return list;
+std::vector<WindowHandle> Master(std::initializer_list<WindowHandle> handles) {
+    std::vector<WindowHandle> live;
+    for (WindowHandle h : handles)
+        if (h != 0) live.push_back(h);
+    return live;
 }
 
 class TaskListTest : public ::testing::Test {

@@ -25,7 +25,7 @@ TEST(Win32Menus, MirrorsARealSystemMenuOnce) {
     Win32Desktop desktop;
     SysMenuMirror mirror(menus, desktop);
     auto handle = [](auto h) { return reinterpret_cast<std::uintptr_t>(h); };
-    for (int build = 0; build < 2; ++build) mirror.BuildSysMenu(handle(operation.Get()), handle(window.Get()));
+    for (int build = 0; build < 2; ++build) mirror.Build(handle(operation.Get()), handle(window.Get()));
 
     ASSERT_EQ(GetMenuItemCount(operation.Get()), count + 3);
     const wchar_t* texts[] = {L"&Restore", L"&Move", L"&Size", L"Mi&nimize", L"Ma&ximize"};
@@ -39,7 +39,7 @@ TEST(Win32Menus, MirrorsARealSystemMenuOnce) {
         EXPECT_EQ(GetMenuState(operation.Get(), 2 + i, MF_BYPOSITION) & MF_GRAYED, grayed[i]) << i;
     }
     const std::uint32_t commands[] = {SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, 0, SC_CLOSE};
-    EXPECT_EQ(std::vector<std::uint32_t>(mirror.SysCmdMap().begin(), mirror.SysCmdMap().begin() + 7),
+    EXPECT_EQ(std::vector<std::uint32_t>(mirror.CommandMap().begin(), mirror.CommandMap().begin() + 7),
               std::vector<std::uint32_t>(std::begin(commands), std::end(commands)));
 }
 

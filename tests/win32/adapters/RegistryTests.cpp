@@ -3,7 +3,7 @@
 #include <string>
 
 #include "harness/Harness.h"
-#include "settings/mdlRegistry.h"
+#include "settings/RegistryStore.h"
 #include "win32/registry/Win32Registry.h"
 
 namespace hw {

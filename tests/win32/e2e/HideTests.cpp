@@ -55,24 +55,6 @@ TEST_F(Hiding, MinimisedMatchingWindowGoesIntoTheTrayAndComesBackOnDoubleClick) 
     EXPECT_TRUE(WaitFor([] { return PixelsLike(OwnIcons().at(0).rect, kGotBlue) == 0; }, 3s));
 }
 
-TEST_F(Hiding, WindowClosedWhileHiddenLosesItsIcon) {
-    StartWith({{L"HIDEWELL TEST*", ProgramIcon()}});
-    TestWindow w;
-    ASSERT_TRUE(w.Start(L"Hidewell Test Beta", L"minimized"));
-    ASSERT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Beta").size() == 1; }, 5s));
-    PostMessageW(w.Hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Beta").empty(); }, 3s));
-}
-
-TEST_F(Hiding, EntryWithoutIconHidesWithoutIcon) {
-    StartWith({{L"HIDEWELL TEST*", L""}});
-    TestWindow w;
-    ASSERT_TRUE(w.Start(L"Hidewell Test Gamma", L"minimized"));
-    ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
-    Pump();
-    EXPECT_EQ(TrayIconsWithTip(L"Hidewell Test").size(), 0u);
-}
-
 TEST_F(Hiding, ThirtyOneWindowsAllGetIconsAndComeBackWhenHidewellEnds) {
     StartWith({{L"HIDEWELL ROLL #*", ProgramIcon()}});
     std::vector<TestWindow> windows(31);

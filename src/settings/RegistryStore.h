@@ -1,6 +1,7 @@
 #pragma once
 // The registry layer: the only code that touches the registry. Whole operations open a
-// key by root and path, do one thing and close it again; they report no failure.
+// key by root and path, do one thing and close it again; writes and removals return the
+// registry status (0 for success).
 // Text is stored as UTF-16 without a terminator, and read back keeping exactly as many
 // characters as the registry reports (bytes / 2), so a terminator another writer stored
 // comes back as a last NUL character. Only REG_SZ and REG_DWORD are understood.
@@ -24,8 +25,8 @@ public:
     bool IsOpen() const { return key_ != 0; }
     // Each does nothing, or reads empty, when the key is not open.
     RegistryValue Read(const Text& name);
-    void Write(const Text& name, const RegistryValue& value, std::uint32_t type);
-    void Remove(const Text& name);
+    std::int32_t Write(const Text& name, const RegistryValue& value, std::uint32_t type);
+    std::int32_t Remove(const Text& name);
     // The names of all values, so that absent ones need no query; nullopt when the
     // listing fails.
     std::optional<std::vector<Text>> ValueNames();
@@ -37,12 +38,12 @@ private:
 
 void CreateKey(Registry& reg, RegKey root, const Text& path);
 // The key must exist: WriteValue never creates it.
-void WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,
-                std::uint32_t type);
+std::int32_t WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,
+                        std::uint32_t type);
 // Empty for a missing key or value, a value of another type, or any failure. Opens the
 // key for querying only, so values under HKLM can be read without administrator rights.
 RegistryValue ReadValue(Registry& reg, RegKey root, const Text& path, const Text& name);
-void RemoveValue(Registry& reg, RegKey root, const Text& path, const Text& name);
+std::int32_t RemoveValue(Registry& reg, RegKey root, const Text& path, const Text& name);
 
 // Writes REG_SZ or REG_DWORD and returns the registry status; any other type writes
 // nothing and returns 0. A text that is no 32-bit number is not written as REG_DWORD.

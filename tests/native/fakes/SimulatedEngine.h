@@ -1,6 +1,6 @@
 #pragma once
-// Hidewell's engine on a simulated desktop, notification area, registry and forms.
-#include "engine/Hidewell.h"
+// Hidewell's engine on a simulated desktop, notification area, registry and host.
+#include "engine/TrayEngine.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeIcons.h"
 #include "fakes/FakeShell.h"
@@ -8,23 +8,23 @@
 
 namespace hw::test {
 
-struct SimulatedHidewell {
+struct SimulatedEngine {
     // Stores the entries as settings and starts Hidewell on them.
     void Start(const Entries& entries, int interval = 500) {
         PlantEntries(reg, entries);
         PlantSetting(reg, u"RT", DecimalText(interval));
-        engine.Form_Load();
+        engine.Start();
     }
 
     FakeDesktop desktop;
     FakeNotifyArea tray;
     FakeUi ui;
-    FakeForms forms;
+    FakeHost host;
     MemoryRegistry reg;
     FakeIcons icons;
     FakeClock clock;
-    Platform platform{desktop, tray, ui, forms, reg, icons, clock, u"C:\\Tools\\Hidewell.exe"};
-    Hidewell engine{platform};
+    Platform platform{desktop, tray, ui, host, reg, icons, clock, u"C:\\Tools\\Hidewell.exe"};
+    TrayEngine engine{platform};
 };
 
 }  // namespace hw::test

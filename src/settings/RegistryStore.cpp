@@ -1,4 +1,4 @@
-#include "settings/mdlRegistry.h"
+#include "settings/RegistryStore.h"
 
 #include "common/NumericParse.h"
 
@@ -39,12 +39,12 @@ RegistryValue RegistryKey::Read(const Text& name) {
     return value;
 }
 
-void RegistryKey::Write(const Text& name, const RegistryValue& value, std::uint32_t type) {
-    if (key_ != 0) WriteValueToOpenKey(reg_, key_, name, type, value);
+std::int32_t RegistryKey::Write(const Text& name, const RegistryValue& value, std::uint32_t type) {
+    return key_ != 0 ? WriteValueToOpenKey(reg_, key_, name, type, value) : kErrorInvalidHandle;
 }
 
-void RegistryKey::Remove(const Text& name) {
-    if (key_ != 0) reg_.DeleteValue(key_, name);
+std::int32_t RegistryKey::Remove(const Text& name) {
+    return key_ != 0 ? reg_.DeleteValue(key_, name) : kErrorInvalidHandle;
 }
 
 std::optional<std::vector<Text>> RegistryKey::ValueNames() {
@@ -64,17 +64,17 @@ void CreateKey(Registry& reg, RegKey root, const Text& path) {
     if (reg.CreateKeyEx(root, path, kKeyAccess, key) == kErrorSuccess) reg.CloseKey(key);
 }
 
-void WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,
-                std::uint32_t type) {
-    RegistryKey(reg, root, path).Write(name, value, type);
+std::int32_t WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,
+                        std::uint32_t type) {
+    return RegistryKey(reg, root, path).Write(name, value, type);
 }
 
 RegistryValue ReadValue(Registry& reg, RegKey root, const Text& path, const Text& name) {
     return RegistryKey(reg, root, path, kKeyQueryValue).Read(name);
 }
 
-void RemoveValue(Registry& reg, RegKey root, const Text& path, const Text& name) {
-    RegistryKey(reg, root, path).Remove(name);
+std::int32_t RemoveValue(Registry& reg, RegKey root, const Text& path, const Text& name) {
+    return RegistryKey(reg, root, path).Remove(name);
 }
 
 std::int32_t WriteValueToOpenKey(Registry& reg, RegKey key, const Text& name, std::uint32_t type,

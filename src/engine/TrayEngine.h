@@ -1,0 +1,147 @@
+#pragma once
+// The tray engine: the entries and options, the hidden windows by slot, Hidewell's own icon,
+// and the handlers of the poll timer, the tray icons and the command inbox.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "common/CommandInbox.h"
+#include "engine/HiddenWindow.h"
+#include "engine/TitleMatch.h"
+#include "engine/TrayIcon.h"
+#include "engine/WindowScan.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/EngineHost.h"
+#include "platform/Icons.h"
+#include "platform/NotifyArea.h"
+#include "platform/Registry.h"
+#include "platform/Ui.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+
+namespace hw {
+
+// What the engine needs of the platform.
+struct Platform {
+    Desktop& desktop;
+    NotifyArea& tray;
+    Ui& ui;
+    EngineHost& host;
+    Registry& registry;
+    Icons& icons;
+    Clock& clock;
+    Text programPath;
+};
+
+inline const Text kOwnTip = Text(u"Hidewell") + u'\0';
+inline const Text kNoEntriesMessage =
+    u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
+inline const Text kUnknownCaptionMessage = u"Error 909745";
+// Slot numbers run from 1; past this many they are renumbered once some are free.
+constexpr int kMaxSlots = 30;
+constexpr int kFirstTickMs = 2000;
+
+// Why Hidewell ends.
+enum class QuitReason {
+    User,        // Exit or the close box, confirmed: hidden windows come back
+    Program,     // asked by another program (hidewellctl): hidden windows come back
+    SessionEnd,  // Windows is ending the session: hidden windows stay as they are
+    TaskManager, // ended from outside without a session end: hidden windows come back
+};
+
+class TrayEngine {
+public:
+    explicit TrayEngine(Platform& platform);
+    TrayEngine(const TrayEngine&) = delete;
+    TrayEngine& operator=(const TrayEngine&) = delete;
+
+    // Loads the settings, puts the own icon up and starts polling.
+    void Start();
+    // The poll timer's tick: checks hidden windows, hides newly minimised matching ones.
+    void PollTick();
+    // Mouse messages (the low word of the callback's lParam) of the own icon and of a slot's icon.
+    void OnOwnIconEvent(int message);
+    void OnWindowIconEvent(int slot, int message);
+    // The taskbar was re-created: every icon that was shown is added again.
+    void OnTaskbarCreated();
+    // A request of the command inbox; false when no hidden window has the caption.
+    bool OnInboxRequest(const InboxRequest& request);
+
+    // What can be done to hidden windows.
+    void RestoreSlot(int slot);
+    void CloseSlot(int slot);
+    // A mirrored system-menu item of the slot's popup: the window gets its own command and is
+    // hidden again if it stays minimised.
+    void RunMirroredCommand(int slot, std::uint32_t command);
+    // Drops every icon and slot and polls again at once; the windows stay hidden and the next
+    // tick takes them back.
+    void RefreshAll();
+    void RestoreAll();
+    void ToggleSuspend();
+    bool Suspended() const { return suspended_; }
+
+    // The slot of the hidden window with this caption (when hidden or now), lowest slot first.
+    std::optional<int> FindSlot(const Text& caption) const;
+    // The title of a slot's popup: its tip up to the NUL, cut to 30 characters, trimmed.
+    Text PopupTitle(int slot) const;
+    WindowHandle SlotWindow(int slot) const;
+    std::vector<HiddenWindowView> HiddenWindows() const;
+    int HiddenCount() const { return static_cast<int>(hidden_.size()); }
+    // Hidden windows that have a tray icon.
+    int IconCount() const;
+
+    // The entries changed (edited in the configuration window).
+    void EntriesChanged();
+    // Ends Hidewell's work: saves, brings hidden windows back unless the session ends, and
+    // removes every icon.
+    void Quit(QuitReason reason);
+
+    Settings settings;
+    SettingsStore store;
+
+    // The date icon's step of the tick (runs while the date icon is not hidden), and the
+    // request to add it again behind new application icons.
+    std::function<void()> dateStep;
+    bool dateRebuildRequested = false;
+
+private:
+    void HideWindow(WindowHandle h, const Text& caption, const Entry& entry);
+    bool AddWindowIcon(int slot, HiddenWindow& record, const Entry& entry);
+    // Shows the slot's window again and forgets the slot.
+    void BringBack(int slot);
+    // Forgets the slot: its icon and receiver go; with no hidden window left, the own icon
+    // shows the empty folder and slots count from 1 again.
+    void ForgetSlot(int slot);
+    void ShowOwnIconStep();
+    void FailurePath(int errorNumber);
+    void SetOwnPicture(Picture picture);
+    void CompilePatterns();
+    static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
+    std::size_t FirstMatch(const Text& caption);
+    bool IsHidden(WindowHandle h) const;
+
+    Platform& p_;
+    TrayIcon ownIcon_;
+    std::map<int, HiddenWindow> hidden_;
+    int lastSlot_ = 0;
+    int lastIconCount_ = 0;  // the icon count the own icon last followed
+    bool suspended_ = false;
+    // Set while a window operation runs; a tick then leaves the hidden windows alone.
+    bool operationBusy_ = false;
+    // Set while a tray icon's event is handled; a nested event does nothing.
+    bool handlingIconEvent_ = false;
+    ScanLists scan_;
+
+    // The entries' title patterns, compiled when the entries change, and the first matching
+    // entry of each caption met in this tick and in the one before.
+    std::vector<Text> patternSources_;
+    std::vector<TitlePattern> patterns_;
+    std::unordered_map<Text, std::size_t> firstMatchNow_;
+    std::unordered_map<Text, std::size_t> firstMatchBefore_;
+};
+
+}  // namespace hw

@@ -1,0 +1,60 @@
+#include "engine/TrayIcon.h"
+
+#include <algorithm>
+
+namespace hw {
+
+std::optional<TrayEvent> DecodeTrayMessage(int message) {
+    switch (message) {
+    case 0x201: return TrayEvent::LeftDown;
+    case 0x202: return TrayEvent::LeftUp;
+    case 0x203: return TrayEvent::LeftDoubleClick;
+    case 0x204: return TrayEvent::RightDown;
+    case 0x205: return TrayEvent::RightUp;
+    case 0x206: return TrayEvent::RightDoubleClick;
+    default: return std::nullopt;
+    }
+}
+
+TrayIcon::TrayIcon(NotifyArea& shell) : shell_(shell) { record_.szTip.assign(kTipLength, u' '); }
+
+TrayIcon::~TrayIcon() {
+    if (shown_) Remove();
+}
+
+void TrayIcon::SetIcon(IconHandle icon) {
+    record_.hIcon = icon;
+    record_.uFlags = kNifIcon;
+    if (shown_) Show();
+}
+
+void TrayIcon::SetReceiver(WindowHandle receiver) { record_.hWnd = receiver; }
+
+void TrayIcon::SetTip(const Text& tip) {
+    record_.uFlags = kNifTip;
+    Text field(kTipLength, u' ');
+    std::copy_n(tip.begin(), std::min(tip.size(), kTipLength), field.begin());
+    record_.szTip = std::move(field);
+    if (shown_) Show();
+}
+
+bool TrayIcon::Show() {
+    if (record_.hWnd == 0 || record_.hIcon == 0) return false;
+    if (shown_) return shell_.Notify(kNimModify, record_);
+    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    shown_ = true;
+    return shell_.Notify(kNimAdd, record_);
+}
+
+void TrayIcon::Remove() {
+    shown_ = false;
+    shell_.Notify(kNimDelete, record_);
+}
+
+void TrayIcon::Readd() {
+    if (!shown_) return;
+    shown_ = false;
+    Show();
+}
+
+}  // namespace hw

@@ -1,0 +1,38 @@
+#pragma once
+// What the engine asks of the program's own windows: the poll timer, the receivers of the
+// tray icons' mouse messages, Hidewell's pictures, and the windows and popups it opens.
+#include "platform/Types.h"
+
+namespace hw {
+
+// The pictures Hidewell shows for itself: no window hidden, some hidden, the program icon.
+enum class Picture { NotGot, Got, Program };
+
+class EngineHost {
+public:
+    virtual ~EngineHost() = default;
+
+    virtual void SetPollTimer(bool enabled) = 0;
+    virtual void SetPollInterval(int milliseconds) = 0;
+
+    // Receiver windows of the tray icons' mouse messages: one for the own icon, one per slot.
+    // CreateReceiver answers 0 when the window could not be made.
+    virtual WindowHandle OwnReceiver() = 0;
+    virtual WindowHandle CreateReceiver(int slot) = 0;
+    virtual void DestroyReceiver(int slot) = 0;
+
+    // Icon handle of one of Hidewell's pictures (owned by the host) and the main window's icon.
+    virtual IconHandle PictureIcon(Picture picture) = 0;
+    virtual void SetMainIcon(Picture picture) = 0;
+
+    // The configuration window, and its list after the entries changed.
+    virtual void ShowConfiguration() = 0;
+    virtual void EntriesChanged() = 0;
+
+    // The own icon's menu, the popup of a hidden window's icon, the task list.
+    virtual void ShowOwnMenu() = 0;
+    virtual void ShowIconMenu(int slot) = 0;
+    virtual void ShowTaskList() = 0;
+};
+
+}  // namespace hw
