@@ -24,7 +24,7 @@ void DateAddOn::Tick(bool& rebuildRequested) {
     const Text tip = DateTipText(now, s_.names);
     if (tip != lastMinute_) {
         lastMinute_ = tip;
-        icon_.TrayToolTip(tip + u'\0');
+        icon_.SetTip(tip + u'\0');
     }
     const Text day = FormatOrdinalDate(now, kDayPattern, s_.names);
     if (day != lastDay_) {
@@ -33,29 +33,36 @@ void DateAddOn::Tick(bool& rebuildRequested) {
     }
     if (!rebuildRequested) return;
     Settings();  // the first showing reads the settings, writing the default format if none
-    icon_.RemoveIcon();
-    icon_.TrayToolTip(tip + u'\0');
-    icon_.ObjectToReceiveEvent(s_.host.Receiver());
-    icon_.IconToShow(s_.host.DayIcon(now.day));
-    icon_.ShowIcon();
+    icon_.Remove();
+    icon_.SetTip(tip + u'\0');
+    icon_.SetReceiver(s_.host.Receiver());
+    icon_.SetIcon(s_.host.DayIcon(now.day));
+    icon_.Show();
     rebuildRequested = false;
 }
 
 void DateAddOn::RemoveIcon() {
-    if (icon_.Shown()) icon_.RemoveIcon();
+    if (icon_.Shown()) icon_.Remove();
 }
 
 void DateAddOn::OnTaskbarCreated() { icon_.Readd(); }
 
 void DateAddOn::RedrawIcon() {
-    if (icon_.Shown()) icon_.IconToShow(s_.host.DayIcon(s_.clock.Now().day));
+    if (icon_.Shown()) icon_.SetIcon(s_.host.DayIcon(s_.clock.Now().day));
 }
 
 void DateAddOn::OnIconEvent(int message) {
-    icon_.Dispatch(message, [this](std::int16_t code) {
-        if (code == clsTrayIcon::tiLDblClk()) {
+    std::optional<TrayEvent> event = DecodeTrayMessage(message);
+    if (!event || handlingEvent_) return;
+    handlingEvent_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{handlingEvent_};
+    [&] {
+        if (*event == TrayEvent::LeftDoubleClick) {
             TypeDate(Settings().choice);
-        } else if (code == clsTrayIcon::tiRButUp()) {
+        } else if (*event == TrayEvent::RightUp) {
             const LocalTime now = s_.clock.Now();
             std::array<Text, 3> dates{DateText(DateChoice::User, now), DateText(DateChoice::Medium, now),
                                       DateText(DateChoice::Short, now)};
@@ -64,7 +71,7 @@ void DateAddOn::OnIconEvent(int message) {
             if (*item == DateMenuItem::Configuration) s_.host.ShowConfiguration();
             else TypeDate(static_cast<DateChoice>(*item));
         }
-    });
+    }();
 }
 
 Text DateAddOn::DateText(DateChoice choice, const LocalTime& t) {

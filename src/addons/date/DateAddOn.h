@@ -7,7 +7,7 @@
 
 #include "addons/date/DateConfigModel.h"
 #include "addons/date/DateSettings.h"
-#include "engine/clsTrayIcon.h"
+#include "engine/TrayIcon.h"
 #include "platform/Clock.h"
 #include "platform/DateNames.h"
 #include "platform/Desktop.h"
@@ -80,7 +80,8 @@ public:
 
 private:
     DateAddOnServices s_;
-    clsTrayIcon icon_;
+    TrayIcon icon_;
+    bool handlingEvent_ = false;  // a nested event (a click while the menu is open) does nothing
     std::optional<DateSettings> settings_;
     Text lastMinute_;
     Text lastDay_;

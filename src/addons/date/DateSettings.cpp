@@ -2,7 +2,7 @@
 
 #include "common/NumericParse.h"
 #include "settings/SettingsLayout.h"
-#include "settings/mdlRegistry.h"
+#include "settings/RegistryStore.h"
 
 namespace hw {
 
