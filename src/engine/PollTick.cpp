@@ -77,12 +77,11 @@ void TrayEngine::PollTick() {
         FailurePath(kErrOverflow);
         return;
     }
-    for (std::size_t i = 1; i < scan_.Titles.size() && !scan_.Titles[i].empty(); ++i) {
-        WindowHandle h = scan_.Handles[i];
-        if (IsHidden(h)) continue;
-        std::size_t j = FirstMatch(scan_.Titles[i]);
+    for (const ScannedWindow& w : scan_) {
+        if (IsHidden(w.window)) continue;
+        std::size_t j = FirstMatch(w.caption);
         if (j == kNoEntry) continue;
-        HideWindow(h, scan_.Titles[i], settings.entries[j]);
+        HideWindow(w.window, w.caption, settings.entries[j]);
         // Slots run out at kMaxSlots: renumber them from 1, but only when some have been freed;
         // with every slot still taken a renumbering would hide the same windows again, for ever.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) {

@@ -134,7 +134,7 @@ private:
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.
     bool handlingIconEvent_ = false;
-    ScanLists scan_;
+    std::vector<ScannedWindow> scan_;  // kept between ticks to reuse its storage
 
     // The entries' title patterns, compiled when the entries change, and the first matching
     // entry of each caption met in this tick and in the one before.
