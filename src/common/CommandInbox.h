@@ -2,7 +2,7 @@
 // The command inbox: another program asks Hidewell to restore or close a hidden window named
 // by its caption, or asks for the captions of the hidden windows.
 //
-// A request is a WM_COPYDATA message sent to Hidewell's main window (class "HidewellMain"):
+// A request is a WM_COPYDATA message sent to Hidewell's main window (class kMainWindowClass, "HidewellMain"):
 //   dwData  the command: 1 restore, 2 close, 3 list
 //   lpData  restore and close: the caption in UTF-16 without terminator (not empty);
 //           list: nothing (cbData 0)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/CommandInbox.h"
+#include "win32/app/MainWindowClass.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 
@@ -81,7 +82,7 @@ int wmain(int argc, wchar_t** argv) {
         Print(STD_ERROR_HANDLE, kUsage);
         return kUsageError;
     }
-    HWND hidewell = FindWindowW(L"HidewellMain", nullptr);
+    HWND hidewell = FindWindowW(hw::kMainWindowClass, nullptr);
     if (!hidewell) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell is not running.\r\n");
         return kNotRunning;

@@ -7,6 +7,7 @@
 #include "engine/TrayEngine.h"
 #include "platform/EngineHost.h"
 #include "win32/app/CopyDataInbox.h"
+#include "win32/app/MainWindowClass.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/tasklist/TaskListWindow.h"
 #include "win32/base/Window.h"
@@ -17,7 +18,7 @@ namespace hw {
 
 class MainWindow : public Window, public EngineHost {
 public:
-    static constexpr const wchar_t* kClassName = L"HidewellMain";
+    static constexpr const wchar_t* kClassName = kMainWindowClass;
     static constexpr int kWidthTwips = 5625;
 
     MainWindow();

@@ -1,6 +1,7 @@
 #include "harness/HidewellApp.h"
 
 #include "harness/Harness.h"
+#include "win32/app/MainWindowClass.h"
 
 namespace hw::wine {
 
@@ -58,7 +59,7 @@ bool HidewellApp::Start() {
 }
 
 HWND HidewellApp::Main() const {
-    auto found = WindowsOf(process_.Id(), L"HidewellMain");
+    auto found = WindowsOf(process_.Id(), kMainWindowClass);
     return found.empty() ? nullptr : found.front();
 }
 
