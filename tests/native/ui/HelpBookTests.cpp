@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "ui/HelpBook.h"
+
+namespace hw {
+namespace {
+
+TEST(HelpMarkdown, RendersBlocksAsPlainText) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        // Paragraph lines are joined; paragraphs keep one blank line between them.
+        {u"One\ntwo\n\n\nThree", u"One two\n\nThree"},
+        // List items on their own lines with bullets, continuation lines joined, nested indented.
+        {u"Intro:\n\n- a\n  more\n- b\n  - c\n1. d", u"Intro:\n\n\u2022 a more\n\u2022 b\n      \u2022 c\n1. d"},
+        // Headings in capitals; code blocks kept line by line, "#" in them no heading.
+        {u"## Two words\nText\n```\n# not `a` heading\n```\nEnd",
+         u"TWO WORDS\n\nText\n\n    # not `a` heading\n\nEnd"},
+        // Backticks and bold dropped, escapes resolved; wild cards in code stay as written.
+        {u"**Use** `*A**B*` and \\* or \\d", u"Use *A**B* and * or \\d"},
+    };
+    for (auto [markdown, text] : cases) EXPECT_EQ(RenderMarkdown(markdown), text) << std::u16string_view(markdown).size();
+}
+
+TEST(HelpMarkdown, SplitsTopicsAtTopHeadingsAndDecodesUtf8) {
+    auto topics = ParseHelp("preamble\n# First {#one}\nA\n```\n# code\n```\n# Second \xC3\xA9 \xF0\x9F\x98\x80\n"
+                            "bad \xC3 byte\r\n");
+    ASSERT_EQ(topics.size(), 2u);
+    EXPECT_EQ(topics[0].key, "one");
+    EXPECT_EQ(topics[0].title, u"First");
+    EXPECT_EQ(topics[0].text, u"A\n\n    # code");
+    EXPECT_EQ(topics[1].key, "");
+    EXPECT_EQ(topics[1].title, u"Second \u00E9 \U0001F600");
+    EXPECT_EQ(topics[1].text, u"bad \uFFFD byte");
+}
+
+TEST(HelpBook, OpensAtTheContextsTopicOrTheFirst) {
+    HelpBook book({{"contents", u"C", u"c"}, {"options", u"O", u"o"}, {"entries", u"E", u"e"}});
+    book.Open(HelpContext::EditEntry);
+    EXPECT_EQ(book.Selection(), 2);
+    book.Select(7);
+    book.Select(-1);
+    EXPECT_EQ(book.CurrentText(), u"e");
+    book.Open(HelpContext::DateAddOn);  // no such topic
+    EXPECT_EQ(book.Selection(), 0);
+    EXPECT_EQ(HelpBook({}).CurrentText(), u"");
+}
+
+// The help that ships: every context has its topic, keys are unique, no topic is empty.
+TEST(HelpBook, ShippedHelpCoversEveryContext) {
+    std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path() / "../../../docs/help";
+    std::set<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".md") files.insert(entry.path());
+    std::ostringstream all;
+    for (const auto& file : files) all << std::ifstream(file, std::ios::binary).rdbuf();
+    std::vector<HelpTopic> topics = ParseHelp(all.str());
+    std::set<std::string> keys;
+    for (const HelpTopic& t : topics) {
+        EXPECT_TRUE(keys.insert(t.key).second) << t.key;
+        EXPECT_GT(t.text.size(), 200u) << t.key;
+        EXPECT_EQ(t.text.find(u'`'), Text::npos) << t.key;
+    }
+    ASSERT_FALSE(topics.empty());
+    EXPECT_EQ(topics[0].key, "contents");
+    for (HelpContext c : {HelpContext::Contents, HelpContext::NewEntry, HelpContext::EditEntry, HelpContext::Options,
+                          HelpContext::IconPicker, HelpContext::TaskList, HelpContext::DateAddOn})
+        EXPECT_TRUE(keys.count(std::string(TopicKeyFor(c)))) << static_cast<int>(c);
+    EXPECT_TRUE(keys.count("wildcards"));
+}
+
+}  // namespace
+}  // namespace hw
