@@ -13,7 +13,19 @@ add_library(hw_win32 STATIC ${win32_srcs})
 target_include_directories(hw_win32 PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(hw_win32 PUBLIC hw_core ${hw_win_libs})
 
-add_executable(Hidewell WIN32 ${PROJECT_SOURCE_DIR}/src/win32/app/WinMain.cpp ${PROJECT_SOURCE_DIR}/resources/Hidewell.rc)
+# The help text: the topics in docs/help, in the order of their file names, joined into one
+# file that resources/Help.rc embeds.
+file(GLOB help_topics CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/help/*.md)
+set(help_text ${CMAKE_BINARY_DIR}/generated/Help.md)
+add_custom_command(OUTPUT ${help_text}
+                   COMMAND ${CMAKE_COMMAND} "-DIN=${help_topics}" -DOUT=${help_text}
+                           -P ${PROJECT_SOURCE_DIR}/cmake/join-files.cmake
+                   DEPENDS ${help_topics} ${PROJECT_SOURCE_DIR}/cmake/join-files.cmake VERBATIM)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/Help.rc PROPERTIES OBJECT_DEPENDS ${help_text})
+
+add_executable(Hidewell WIN32 ${PROJECT_SOURCE_DIR}/src/win32/app/WinMain.cpp ${PROJECT_SOURCE_DIR}/resources/Hidewell.rc
+               ${PROJECT_SOURCE_DIR}/resources/Help.rc)
+target_include_directories(Hidewell PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(Hidewell PRIVATE hw_win32 ${hw_static_link} -municode)
 set_target_properties(Hidewell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -60,7 +60,8 @@ std::size_t Indent(const Text& line) {
 
 bool IsFence(const Text& line) { return StartsWith(line.substr(Indent(line)), u"```"); }
 
-// Backticks and "**" dropped, backslash escapes resolved; text between backticks stays as written.
+// Code between backticks stays as written, between single quotation marks; "**" is dropped and
+// backslash escapes are resolved.
 Text Inline(const Text& s) {
     Text out;
     bool code = false;
@@ -68,6 +69,7 @@ Text Inline(const Text& s) {
         char16_t c = s[i];
         if (c == u'`') {
             code = !code;
+            out.push_back(code ? u'\u2018' : u'\u2019');
         } else if (code) {
             out.push_back(c);
         } else if (c == u'*' && i + 1 < s.size() && s[i + 1] == u'*') {

@@ -41,6 +41,7 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         LRESULT r = self->HandleMessage(msg, wParam, lParam);
         self->hwnd_.Release();
+        self->OnFinalMessage();
         return r;
     }
     return self->HandleMessage(msg, wParam, lParam);

@@ -21,6 +21,9 @@ protected:
     bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                 int width, int height, HWND parent, HICON icon = nullptr, UINT classStyle = 0);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone (WM_NCDESTROY), as the last use of this object: a window
+    // that owns itself deletes itself here.
+    virtual void OnFinalMessage() {}
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(Hwnd(), msg, wParam, lParam);
     }

@@ -19,8 +19,8 @@ TEST(HelpMarkdown, RendersBlocksAsPlainText) {
         // Headings in capitals; code blocks kept line by line, "#" in them no heading.
         {u"## Two words\nText\n```\n# not `a` heading\n```\nEnd",
          u"TWO WORDS\n\nText\n\n    # not `a` heading\n\nEnd"},
-        // Backticks and bold dropped, escapes resolved; wild cards in code stay as written.
-        {u"**Use** `*A**B*` and \\* or \\d", u"Use *A**B* and * or \\d"},
+        // Inline code quoted as written, bold dropped, escapes resolved.
+        {u"**Use** `*A**B*` and \\* or \\d", u"Use \u2018*A**B*\u2019 and * or \\d"},
     };
     for (auto [markdown, text] : cases) EXPECT_EQ(RenderMarkdown(markdown), text) << std::u16string_view(markdown).size();
 }

@@ -1,0 +1,167 @@
+#include "win32/help/HelpWindow.h"
+
+#include <commctrl.h>
+
+#include "../../../resources/resource.h"
+#include "win32/app/Twips.h"
+#include "win32/base/WinText.h"
+
+namespace hw {
+
+namespace {
+
+enum : int { kIdTopics = 10, kIdText };
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
+// Layout in twips: a margin round the topic list and the text beside it.
+constexpr int kMargin = 120;
+constexpr int kListWidth = 2700;
+constexpr int kClientWidth = 10200;
+constexpr int kClientHeight = 7200;
+
+// The message font at the window's DPI.
+UniqueFont CreateFontForDpi(int dpi) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
+    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
+// The edit control breaks lines at "\r\n" only.
+std::wstring WithCrLf(const Text& text) {
+    std::wstring out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char16_t c : text) {
+        if (c == u'\n') out.push_back(L'\r');
+        out.push_back(static_cast<wchar_t>(c));
+    }
+    return out;
+}
+
+}  // namespace
+
+HWND HelpWindow::Find() {
+    for (HWND h = FindWindowExW(nullptr, nullptr, kClassName, nullptr); h;
+         h = FindWindowExW(nullptr, h, kClassName, nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid == GetCurrentProcessId()) return h;
+    }
+    return nullptr;
+}
+
+HelpWindow* HelpWindow::Open(std::vector<HelpTopic> topics, HelpContext context) {
+    auto* window = new HelpWindow(std::move(topics));
+    if (!window->Create()) {
+        // A window that was made deletes its object when it goes; otherwise it is ours to delete.
+        if (window->Hwnd())
+            DestroyWindow(window->Hwnd());
+        else
+            delete window;
+        return nullptr;
+    }
+    SendMessageW(window->Hwnd(), kOpenMessage, static_cast<WPARAM>(context), 0);
+    return window;
+}
+
+int HelpWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+bool HelpWindow::Create() {
+    dpi_ = ScreenDpi();
+    RECT r{0, 0, Px(kClientWidth), Px(kClientHeight)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    if (!Window::Create(kClassName, L"Hidewell Help", kStyle, kExStyle, x, y, w, h, nullptr, icon)) return false;
+    CreateControls();
+    return list_ && text_;
+}
+
+void HelpWindow::CreateControls() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto make = [&](const wchar_t* cls, DWORD style, int id) {
+        return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | style, 0,
+                               0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    };
+    list_ = make(WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdTopics);
+    text_ = make(WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kIdText);
+    for (const HelpTopic& topic : book_.Topics())
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(topic.title).c_str()));
+    ApplyFont();
+    Layout();
+}
+
+void HelpWindow::ApplyFont() {
+    // The controls take the new font before the old one goes.
+    UniqueFont font = CreateFontForDpi(dpi_);
+    for (HWND control : {list_, text_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    font_ = std::move(font);
+}
+
+void HelpWindow::Layout() {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    int margin = Px(kMargin), listWidth = Px(kListWidth);
+    int height = client.bottom - 2 * margin;
+    MoveWindow(list_, margin, margin, listWidth, height, TRUE);
+    int textLeft = 2 * margin + listWidth;
+    MoveWindow(text_, textLeft, margin, client.right - textLeft - margin, height, TRUE);
+}
+
+void HelpWindow::ShowTopic() {
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(book_.Selection()), 0);
+    Text text = book_.Topics().empty() ? Text(u"The help text is missing from this copy of Hidewell.")
+                                       : book_.CurrentText();
+    SetWindowTextW(text_, WithCrLf(text).c_str());
+}
+
+void HelpWindow::BringToFront() {
+    ShowWindow(Hwnd(), IsIconic(Hwnd()) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(Hwnd());
+    SetFocus(list_);
+}
+
+LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case kOpenMessage:
+        book_.Open(static_cast<HelpContext>(wParam));
+        ShowTopic();
+        BringToFront();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kIdTopics && HIWORD(wParam) == LBN_SELCHANGE) {
+            book_.Select(static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0)));
+            ShowTopic();
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            DestroyWindow(Hwnd());  // Esc
+        }
+        return 0;
+    case WM_SIZE:
+        Layout();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = {Px(kListWidth * 2), Px(kListWidth)};
+        return 0;
+    }
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        ApplyFont();
+        Layout();
+        return 0;
+    }
+    default:
+        break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace hw
