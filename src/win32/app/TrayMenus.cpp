@@ -4,6 +4,7 @@
 #include "win32/app/MainWindow.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
+#include "win32/help/Help.h"
 
 namespace hw {
 
@@ -27,7 +28,7 @@ void MainWindow::ShowOwnMenu() {
     AppendMenuW(m, MF_STRING, kCmdRefresh, L"&Refresh");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdAbout, L"&About");
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdHelp, L"&Help");
+    AppendMenuW(m, MF_STRING, kCmdHelp, L"&Help");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
     SetMenuDefaultItem(m, kCmdTaskList, FALSE);
@@ -81,6 +82,7 @@ void MainWindow::OnCommand(int id) {
     case kCmdTask: ShowTaskList(); break;
     case kCmdSuspend: engine_->ToggleSuspend(); break;
     case kCmdRefresh: engine_->RefreshAll(); break;
+    case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
     case kCmdExit: End(QuitReason::User); break;
     case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); break;
     default: break;

@@ -6,6 +6,7 @@
 #include "win32/app/Twips.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
+#include "win32/help/Help.h"
 
 namespace hw {
 
@@ -84,7 +85,7 @@ void TaskListWindow::CreateControls() {
         {L"&Switch To", kIdSwitchTo, BS_DEFPUSHBUTTON},
         {L"&End Task", kIdEndTask, BS_PUSHBUTTON},
         {L"Cance&l", kIdCancel, BS_PUSHBUTTON},
-        {L"&Help", kIdHelp, BS_PUSHBUTTON | WS_DISABLED},  // no help file yet
+        {L"&Help", kIdHelp, BS_PUSHBUTTON},
     };
     int x = kMargin;
     for (const ButtonSpec& b : buttons) {
@@ -164,6 +165,9 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kIdCancel:
             Close();
+            return 0;
+        case kIdHelp:
+            ShowHelp(Hwnd(), HelpContext::TaskList);
             return 0;
         case kIdList:
             if (HIWORD(wParam) == LBN_DBLCLK) {
