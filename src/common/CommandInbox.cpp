@@ -15,13 +15,14 @@ Text TextFromBytes(const void* bytes, std::size_t size) {
 }  // namespace
 
 std::optional<InboxRequest> DecodeRequest(std::uint64_t code, const void* bytes, std::size_t size) {
-    if (code < 1 || code > 3) return std::nullopt;
+    if (code < 1 || code > 4) return std::nullopt;
     if (size % sizeof(char16_t) != 0 || size > kInboxMaxChars * sizeof(char16_t)) return std::nullopt;
     if (size > 0 && bytes == nullptr) return std::nullopt;
     InboxRequest request{static_cast<InboxCommand>(code), TextFromBytes(bytes, size)};
     if (request.caption.find(u'\0') != Text::npos) return std::nullopt;
-    // Restore and close name a window; list names none.
-    if (request.caption.empty() != (request.command == InboxCommand::List)) return std::nullopt;
+    // Restore and close name a window; list and exit name none.
+    bool namesNone = request.command == InboxCommand::List || request.command == InboxCommand::Exit;
+    if (request.caption.empty() != namesNone) return std::nullopt;
     return request;
 }
 

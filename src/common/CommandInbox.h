@@ -1,15 +1,17 @@
 #pragma once
 // The command inbox: another program asks Hidewell to restore or close a hidden window named
-// by its caption, or asks for the captions of the hidden windows.
+// by its caption, asks for the captions of the hidden windows, or asks Hidewell to end.
 //
 // A request is a WM_COPYDATA message sent to Hidewell's main window (class kMainWindowClass, "HidewellMain"):
-//   dwData  the command: 1 restore, 2 close, 3 list
+//   dwData  the command: 1 restore, 2 close, 3 list, 4 exit
 //   lpData  restore and close: the caption in UTF-16 without terminator (not empty);
-//           list: nothing (cbData 0)
+//           list and exit: nothing (cbData 0)
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
 //   wParam  list: the window that receives the answer
-// Hidewell answers FALSE to a request it rejects and TRUE to one it accepts. Restore and close
-// run after the sender's call has returned; an unknown caption is reported by Hidewell itself.
+// Hidewell answers FALSE to a request it rejects and TRUE to one it accepts. Restore, close and
+// exit run after the sender's call has returned; an unknown caption is reported by Hidewell
+// itself. Exit ends Hidewell as its Exit command does, without asking: every hidden window
+// comes back, the icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
 // returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator.
 #include <cstddef>
@@ -21,7 +23,7 @@
 
 namespace hw {
 
-enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3 };
+enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3, Exit = 4 };
 
 constexpr std::size_t kInboxMaxChars = 1024;
 

@@ -1,6 +1,8 @@
 // hidewellctl: asks a running Hidewell to restore or close one of its hidden windows, named
-// by its caption, or lists the captions of the hidden windows, one a line.
-// Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected or no answer.
+// by its caption, lists the captions of the hidden windows, one a line, or ends Hidewell and
+// waits until it has ended.
+// Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
+// (exit) Hidewell did not end in time.
 #include <windows.h>
 
 #include <optional>
@@ -17,10 +19,13 @@ namespace {
 enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3 };
 
 constexpr UINT kSendTimeoutMs = 5000;
+// Hidewell shows every hidden window again before it ends; that may take a while.
+constexpr DWORD kExitTimeoutMs = 60000;
 constexpr const wchar_t* kUsage =
     L"Usage: hidewellctl restore \"<caption>\"   restore the hidden window with this caption\r\n"
     L"       hidewellctl close \"<caption>\"     close the hidden window with this caption\r\n"
-    L"       hidewellctl list                  list the captions of the hidden windows\r\n";
+    L"       hidewellctl list                  list the captions of the hidden windows\r\n"
+    L"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n";
 
 // Text to a console as it is, anywhere else (file, pipe) as UTF-8.
 void Print(DWORD stream, const std::wstring& text) {
@@ -64,6 +69,8 @@ std::optional<hw::InboxRequest> ParseArguments(int argc, wchar_t** argv) {
     std::optional<hw::InboxRequest> request;
     if (argc == 2 && verb == L"list")
         request = hw::InboxRequest{hw::InboxCommand::List, {}};
+    else if (argc == 2 && verb == L"exit")
+        request = hw::InboxRequest{hw::InboxCommand::Exit, {}};
     else if (argc == 3 && (verb == L"restore" || verb == L"close"))
         request = hw::InboxRequest{verb == L"close" ? hw::InboxCommand::Close : hw::InboxCommand::Restore,
                                    hw::FromWide(argv[2], wcslen(argv[2]))};
@@ -87,6 +94,12 @@ int wmain(int argc, wchar_t** argv) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell is not running.\r\n");
         return kNotRunning;
     }
+    // Opened before the request, so the wait for the end cannot miss the process.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hidewell, &processId);
+    hw::UniqueKernelHandle process(request->command == hw::InboxCommand::Exit && processId
+                                       ? OpenProcess(SYNCHRONIZE, FALSE, processId)
+                                       : nullptr);
     AnswerWindow answer(hidewell);
     COPYDATASTRUCT data{};
     data.dwData = static_cast<ULONG_PTR>(request->command);
@@ -99,6 +112,11 @@ int wmain(int argc, wchar_t** argv) {
     bool answered = request->command != hw::InboxCommand::List || answer.Captions();
     if (!sent || !accepted || !answered) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
+        return kRejected;
+    }
+    if (request->command == hw::InboxCommand::Exit && process &&
+        WaitForSingleObject(process.Get(), kExitTimeoutMs) != WAIT_OBJECT_0) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell did not end.\r\n");
         return kRejected;
     }
     if (request->command == hw::InboxCommand::List)

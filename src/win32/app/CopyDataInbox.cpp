@@ -31,6 +31,7 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wPara
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return FALSE;
     if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam));
+    if (request->command == InboxCommand::Exit) return PostMessageW(mainWindow, kExitMessage, 0, 0) ? TRUE : FALSE;
     if (queue_.size() >= kMaxQueued) return FALSE;
     queue_.push_back(std::move(*request));
     PostMessageW(mainWindow, kRunMessage, 0, 0);

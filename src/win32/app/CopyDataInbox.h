@@ -15,6 +15,8 @@ namespace hw {
 class CopyDataInbox {
 public:
     static constexpr UINT kRunMessage = WM_APP + 40;
+    // Posted to the main window for exit: Hidewell ends as its Exit command does, unasked.
+    static constexpr UINT kExitMessage = WM_APP + 41;
     // More waiting requests than this are rejected.
     static constexpr std::size_t kMaxQueued = 64;
 

@@ -8,6 +8,7 @@
 #include "win32/base/Controls.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
+#include "win32/help/Help.h"
 
 namespace hw {
 
@@ -153,6 +154,7 @@ void MainWindow::SetHeightTwips(int twips) {
 }
 
 void MainWindow::End(QuitReason reason) {
+    CloseHelp();
     engine_->Quit(reason);
     DestroyWindow(Hwnd());
 }
@@ -170,6 +172,9 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case CopyDataInbox::kRunMessage:
         inbox_.RunQueued(*engine_);
+        return 0;
+    case CopyDataInbox::kExitMessage:
+        End(QuitReason::Program);
         return 0;
     case WM_TIMER:
         if (wParam == kPollTimer && pollTimerOn_) {

@@ -10,6 +10,7 @@ TEST(CommandInbox, AcceptsOnlyWellFormedRequests) {
         {1, u"Untitled - Notepad", true}, {2, u"T\u00EBst \u03A9mega \u0414\u043E\u043C", true}, {3, u"", true},
         {1, Text(kInboxMaxChars, u'x'), true}, {2, Text(kInboxMaxChars + 1, u'x'), false}, {4, u"A", false},
         {(1ull << 32) | 1, u"A", false}, {1, u"", false}, {3, u"A", false}, {1, Text(u"A\0", 2), false},
+        {4, u"", true}, {5, u"", false},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         auto request = DecodeRequest(cases[i].code, cases[i].caption.data(), cases[i].caption.size() * 2);
