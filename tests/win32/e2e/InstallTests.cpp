@@ -81,9 +81,10 @@ TEST_F(Install, SilentInstallRunsAndSilentUninstallEndsHidewellAndBringsWindowsB
     ASSERT_TRUE(uninstaller.Start(L"\"" + dir + L"Uninstall.exe\" /S"));
     EXPECT_TRUE(hidewell.WaitExit(30000));
     EXPECT_TRUE(IsWindowVisible(w.Hwnd()));
-    EXPECT_TRUE(WaitFor([&] { return !Exists(dir); }, 30s));
+    // The uninstall entry goes last.
+    EXPECT_TRUE(WaitFor([&] { return !HasValue(kUninstallKey, L"UninstallString"); }, 30s));
+    EXPECT_FALSE(Exists(dir));
     EXPECT_FALSE(Exists(shortcut));
-    EXPECT_FALSE(HasValue(kUninstallKey, L"UninstallString"));
     EXPECT_FALSE(HasValue(kRunKey, L"Hidewell"));
     EXPECT_TRUE(HasValue(kSettingsKey, L"EOF")) << "settings stay unless asked";
 }
