@@ -8,6 +8,7 @@ void LastOneToSee::SetAll(bool visible, bool marked) {
 
 void LastOneToSee::StartTurn() {
     SetAll(false, false);
+    flashes_ = 0;
     flashing_ = true;
     flash_.Start(interval_);
     turn_.Start(kTurnMs);
@@ -27,7 +28,8 @@ void LastOneToSee::Go() {
 }
 
 void LastOneToSee::OnFlash() {
-    if (!flashing_) return;
+    if (!flashing_ || static_cast<long>(flashes_ + 1) * interval_ >= kTurnMs) return;
+    ++flashes_;
     // Draw among the hidden shapes only, so the shape shown now never comes again at once.
     std::array<int, kShapes> hidden{};
     int count = 0;

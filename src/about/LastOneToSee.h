@@ -23,7 +23,8 @@ public:
 
     // "Go": level 1, shapes hidden, a turn starts. The last answer is kept.
     void Go();
-    // The flash timer: another shape than the one shown now takes its place.
+    // The flash timer: another shape than the one shown now takes its place. A flash that
+    // would fall due as the turn ends is left out, so the answer has been on view.
     void OnFlash();
     // The end of a turn: the shape shown last is the answer; all four show, none marked.
     void OnTurnEnd();
@@ -58,6 +59,7 @@ private:
     std::optional<int> answer_;
     int level_ = 1;
     int interval_ = kStartIntervalMs;
+    int flashes_ = 0;  // in this turn
     bool flashing_ = false;
     GameOutcome outcome_ = GameOutcome::None;
 };
