@@ -1,5 +1,6 @@
 // The popups of the tray icons and the commands chosen in them: Hidewell's own menu with the
 // hidden windows, and a hidden window's popup with its mirrored system menu.
+#include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/MainWindow.h"
 #include "win32/base/HandleCast.h"
@@ -27,7 +28,7 @@ void MainWindow::ShowOwnMenu() {
     AppendMenuW(m, MF_STRING | (engine_->Suspended() ? MF_CHECKED : 0), kCmdSuspend, L"&Suspend");
     AppendMenuW(m, MF_STRING, kCmdRefresh, L"&Refresh");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdAbout, L"&About");
+    AppendMenuW(m, MF_STRING, kCmdAbout, L"&About");
     AppendMenuW(m, MF_STRING, kCmdHelp, L"&Help");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
@@ -82,6 +83,7 @@ void MainWindow::OnCommand(int id) {
     case kCmdTask: ShowTaskList(); break;
     case kCmdSuspend: engine_->ToggleSuspend(); break;
     case kCmdRefresh: engine_->RefreshAll(); break;
+    case kCmdAbout: ShowAboutBox(Hwnd(), false); break;
     case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
     case kCmdExit: End(QuitReason::User); break;
     case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); break;
