@@ -133,12 +133,12 @@ const ControlSpec kControls[] = {
      kSkillLeft + 90, kSkillTop + 660, 1815, 390},
     {kIdSkillOutcome, Kind::Static, L"Winner", SS_CENTER, AboutWindow::kOutcome, kSkillLeft + 90, kSkillTop + 630,
      kOutcomeWidth, 420},
-    {kIdSkillGo, Kind::Button, L"Go", WS_TABSTOP, AboutWindow::kNormal, kSkillLeft + 630, kSkillTop + 1035, 735, 330},
+    {kIdSkillGo, Kind::Button, L"Go", WS_TABSTOP | WS_DISABLED, AboutWindow::kNormal, kSkillLeft + 630, kSkillTop + 1035, 735, 330},
     // Last One to See, in its frame.
     {kIdSeeHint, Kind::Static, L"Click on the Last one you see", SS_CENTER, AboutWindow::kSmall, kSeeLeft + 90,
      kSeeTop + 690, 1965, 390},
     {kIdSeeOutcome, Kind::Static, L"Winner", SS_CENTER, AboutWindow::kOutcome, kSeeLeft + 90, kSeeTop + 660, 1965, 420},
-    {kIdSeeGo, Kind::Button, L"Go", WS_TABSTOP, AboutWindow::kNormal, kSeeLeft + 705, kSeeTop + 1065, 735, 330},
+    {kIdSeeGo, Kind::Button, L"Go", WS_TABSTOP | WS_DISABLED, AboutWindow::kNormal, kSeeLeft + 705, kSeeTop + 1065, 735, 330},
     // The frames last, below the controls they hold.
     {kIdSkillFrame, Kind::Group, nullptr, BS_GROUPBOX, AboutWindow::kFrame, kSkillLeft, kSkillTop, 1995, 1425},
     {kIdSeeFrame, Kind::Group, nullptr, BS_GROUPBOX, AboutWindow::kFrame, kSeeLeft, kSeeTop, 2145, 1440},
@@ -348,7 +348,12 @@ void AboutWindow::OnCommand(int id) {
         bool shown = model_->GamesShown();
         model_->OnPictureClick();
         ShowVersion();
-        if (model_->GamesShown() && !shown) SizeWindow(true);
+        if (model_->GamesShown() && !shown) {
+            // Below the normal height until now, and out of the tab order.
+            EnableWindow(GetDlgItem(Hwnd(), kIdSkillGo), TRUE);
+            EnableWindow(GetDlgItem(Hwnd(), kIdSeeGo), TRUE);
+            SizeWindow(true);
+        }
         return;
     }
     case kIdSkillGo: skill_.Go(); break;
