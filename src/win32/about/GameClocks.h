@@ -32,7 +32,8 @@ public:
     }
 
 private:
-    std::mt19937 engine_{std::random_device{}()};
+    // Seeded from the system's entropy and the clock, in case a runtime's entropy is fixed.
+    std::mt19937 engine_{std::random_device{}() ^ static_cast<unsigned>(GetTickCount64())};
 };
 
 }  // namespace hw
