@@ -9,8 +9,8 @@
 namespace hw {
 
 // Lets the user choose an icon of a program, library or icon file, starting at the icon
-// reference given ("NNN:path"; empty starts in the current folder). Returns the chosen
-// reference, or nothing when the user cancelled.
+// reference given ("NNN:path"; empty starts at the first icon of explorer.exe). Returns the
+// chosen reference, or nothing when the user cancelled.
 std::optional<Text> PickIcon(HWND owner, const Text& reference);
 
 }  // namespace hw

@@ -1,8 +1,193 @@
-// Placeholder until the options dialog exists: it is always cancelled.
+// The options dialog's window: four check boxes and the response-time scroll bar in a frame,
+// with OK, Help and Cancel. It edits a copy; only OK hands it back.
 #include "win32/ui/OptionsDialog.h"
+
+#include <commctrl.h>
+
+#include "ui/OptionsModel.h"
+#include "win32/app/Twips.h"
+#include "win32/base/WinText.h"
+#include "win32/base/Window.h"
+#include "win32/help/Help.h"
+#include "win32/ui/DialogLayout.h"
+#include "win32/ui/ModalLoop.h"
 
 namespace hw {
 
-bool ShowOptionsDialog(HWND, OptionsTarget&) { return false; }
+namespace {
+
+enum : int {
+    kIdCancel = IDCANCEL,
+    kIdOk = 10,
+    kIdHelp,
+    kIdSingleClick,
+    kIdHideDate,
+    kIdHideOwn,
+    kIdStartWithWindows,
+    kIdTimeScroll,
+    kIdTimeLabel,
+    kIdFrame,
+};
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr int kClientWidth = 3975;
+constexpr int kClientHeight = 2685;
+
+bool IsPushButton(HWND h) {
+    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+class OptionsWindow : public Window {
+public:
+    explicit OptionsWindow(OptionsModel& model) : model_(model) {}
+    ~OptionsWindow() override {
+        if (Hwnd()) DestroyWindow(Hwnd());
+    }
+
+    bool Create(HWND owner) {
+        layout_.SetDpi(ScreenDpi());
+        SIZE size = layout_.WindowSize(kStyle, kExStyle, kClientWidth, kClientHeight);
+        if (!Window::Create(L"HidewellOptions", L"Options", kStyle, kExStyle, 0, 0, size.cx, size.cy, owner))
+            return false;
+        CreateControls();
+        CentreOnScreen(Hwnd());
+        Show();
+        return true;
+    }
+
+    // Alt+T reaches the response-time scroll bar from anywhere in the dialog.
+    bool OnKey(const MSG& msg) {
+        if (msg.message != WM_SYSKEYDOWN || msg.wParam != 'T' || GetKeyState(VK_SHIFT) < 0 ||
+            GetKeyState(VK_CONTROL) < 0)
+            return false;
+        SetFocus(scroll_);
+        return true;
+    }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_HSCROLL:
+            if (reinterpret_cast<HWND>(lParam) == scroll_) OnScroll(LOWORD(wParam));
+            return 0;
+        case DM_GETDEFID: {
+            // No default button: Enter presses only a focused button.
+            HWND focus = GetFocus();
+            if (focus && GetParent(focus) == Hwnd() && IsPushButton(focus))
+                return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+            return 0;
+        }
+        case WM_NEXTDLGCTL:
+            SetFocus(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0));
+            return 0;
+        case WM_DPICHANGED: {
+            layout_.Rescale(HIWORD(wParam));
+            const RECT* r = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            model_.Finish(false);
+            return 0;
+        default:
+            break;
+        }
+        return Default(msg, wParam, lParam);
+    }
+
+private:
+    void CreateControls() {
+        HWND h = Hwnd();
+        auto add = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int ht) {
+            return layout_.Add(h, cls, text, WS_CLIPSIBLINGS | style, id, x, y, w, ht);
+        };
+        // In tab order; the frame's controls are placed relative to the frame at (90, 120).
+        add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, 2775, 2235, 1120, 350);
+        add(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_PUSHBUTTON, kIdOk, 45, 2235, 1120, 345);
+        add(WC_BUTTONW, L"&Help", WS_TABSTOP | BS_PUSHBUTTON, kIdHelp, 1245, 2235, 1120, 350);
+        const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
+        single_ = add(WC_BUTTONW, L"Single Click on Application Icon", check, kIdSingleClick, 240, 1200, 3045, 240);
+        hideDate_ = add(WC_BUTTONW, L"Hide Hidewell Date", check, kIdHideDate, 240, 915, 3045, 240);
+        hideOwn_ = add(WC_BUTTONW, L"Hide Hidewell Icon", check, kIdHideOwn, 240, 630, 3045, 240);
+        auto_ = add(WC_BUTTONW, L"&Auto Load Hidewell on Startup", check, kIdStartWithWindows, 240, 345, 3045, 240);
+        scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, 1785, 3015, 195);
+        label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, 1515, 1725, 255);
+        add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, 3795, 1995);
+    }
+
+    void Show() {
+        const OptionValues& v = model_.Values();
+        SendMessageW(auto_, BM_SETCHECK, v.startWithWindows ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(hideOwn_, BM_SETCHECK, v.hideOwnIcon ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(hideDate_, BM_SETCHECK, v.hideDateIcon ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(single_, BM_SETCHECK, v.singleClickRestores ? BST_CHECKED : BST_UNCHECKED, 0);
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+        si.nMin = kOptionsMinIntervalMs;
+        si.nMax = kMaxPollIntervalMs;
+        si.nPos = v.pollIntervalMs;
+        SetScrollInfo(scroll_, SB_CTL, &si, TRUE);
+        SetWindowTextW(label_, ToWide(model_.ResponseTimeLabel()).c_str());
+    }
+
+    void OnCommand(int id) {
+        auto checked = [](HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+        OptionValues& v = model_.Values();
+        switch (id) {
+        case kIdOk: model_.Finish(true); break;
+        case kIdCancel: model_.Finish(false); break;
+        case kIdHelp: ShowHelp(Hwnd(), HelpContext::Options); break;
+        case kIdStartWithWindows: v.startWithWindows = checked(auto_); break;
+        case kIdHideOwn: v.hideOwnIcon = checked(hideOwn_); break;
+        case kIdHideDate: v.hideDateIcon = checked(hideDate_); break;
+        case kIdSingleClick: v.singleClickRestores = checked(single_); break;
+        default: break;  // Enter outside a button does nothing
+        }
+    }
+
+    void OnScroll(int code) {
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_TRACKPOS;
+        GetScrollInfo(scroll_, SB_CTL, &si);
+        switch (code) {
+        case SB_LINELEFT: model_.Step(ScrollStep::LineUp); break;
+        case SB_LINERIGHT: model_.Step(ScrollStep::LineDown); break;
+        case SB_PAGELEFT: model_.Step(ScrollStep::PageUp); break;
+        case SB_PAGERIGHT: model_.Step(ScrollStep::PageDown); break;
+        case SB_LEFT: model_.Step(ScrollStep::ToStart); break;
+        case SB_RIGHT: model_.Step(ScrollStep::ToEnd); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: model_.SetInterval(si.nTrackPos); break;
+        default: return;
+        }
+        Show();
+    }
+
+    OptionsModel& model_;
+    DialogLayout layout_;
+    HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
+    HWND scroll_ = nullptr, label_ = nullptr;
+};
+
+}  // namespace
+
+bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
+    OptionsModel model(target.CurrentOptions());
+    OptionsWindow window(model);
+    if (!window.Create(owner)) return false;
+    RunModal(window.Hwnd(), owner, [&] { return model.Finished(); }, [&](const MSG& msg) { return window.OnKey(msg); });
+    if (!model.Accepted()) return false;
+    if (!model.ApplyTo(target))
+        MessageBoxW(owner, L"The start-with-Windows setting could not be changed in the registry.", L"Hidewell",
+                    MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
 
 }  // namespace hw

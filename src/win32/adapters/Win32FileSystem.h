@@ -1,0 +1,24 @@
+#pragma once
+// Drives, folders and files through the wide file APIs; long paths are passed with the
+// "\\?\" prefix.
+#include <windows.h>
+
+#include "platform/FileSystem.h"
+
+namespace hw {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::vector<Text> Drives() override;
+    std::optional<FolderListing> List(const Text& folder) override;
+    bool FileExists(const Text& path) override;
+    Text LastError() override;
+
+private:
+    DWORD lastError_ = ERROR_SUCCESS;
+};
+
+// The system's description of an error code, without the closing line break.
+Text ErrorDescription(DWORD error);
+
+}  // namespace hw
