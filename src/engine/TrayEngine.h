@@ -96,6 +96,10 @@ public:
 
     // The entries changed (edited in the configuration window).
     void EntriesChanged();
+    // The options changed: the poll timer takes the interval at once, and the next tick
+    // decides again whether the own icon is shown.
+    void ApplyPollInterval() { p_.host.SetPollInterval(settings.pollIntervalMs); }
+    void ReconsiderOwnIcon() { lastIconCount_ = 0; }
     // Ends Hidewell's work: saves, brings hidden windows back unless the session ends, and
     // removes every icon.
     void Quit(QuitReason reason);

@@ -17,7 +17,7 @@ Text ResponseTimeText(int ms) {
 OptionsModel::OptionsModel(const OptionValues& live) : values_(live) { SetInterval(live.pollIntervalMs); }
 
 void OptionsModel::SetInterval(int ms) {
-    values_.pollIntervalMs = std::clamp(ms, kOptionsMinIntervalMs, kMaxPollIntervalMs);
+    values_.pollIntervalMs = std::clamp(ms, kOptionsMinIntervalMs, kOptionsMaxIntervalMs);
 }
 
 void OptionsModel::Step(ScrollStep step) {
@@ -28,7 +28,7 @@ void OptionsModel::Step(ScrollStep step) {
     case ScrollStep::PageDown: ms += kOptionsLargeStepMs; break;
     case ScrollStep::PageUp: ms -= kOptionsLargeStepMs; break;
     case ScrollStep::ToStart: ms = kOptionsMinIntervalMs; break;
-    case ScrollStep::ToEnd: ms = kMaxPollIntervalMs; break;
+    case ScrollStep::ToEnd: ms = kOptionsMaxIntervalMs; break;
     }
     SetInterval(ms);
 }

@@ -8,6 +8,7 @@
 namespace hw {
 
 constexpr int kOptionsMinIntervalMs = 500;
+constexpr int kOptionsMaxIntervalMs = 10000;
 constexpr int kOptionsSmallStepMs = 500;
 constexpr int kOptionsLargeStepMs = 1000;
 

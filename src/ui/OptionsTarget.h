@@ -4,9 +4,6 @@
 
 namespace hw {
 
-constexpr int kMinPollIntervalMs = 1;
-constexpr int kMaxPollIntervalMs = 10000;
-
 struct OptionValues {
     bool startWithWindows = false;
     bool hideOwnIcon = false;

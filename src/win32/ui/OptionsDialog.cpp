@@ -130,7 +130,7 @@ private:
         si.cbSize = sizeof(si);
         si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
         si.nMin = kOptionsMinIntervalMs;
-        si.nMax = kMaxPollIntervalMs;
+        si.nMax = kOptionsMaxIntervalMs;
         si.nPos = v.pollIntervalMs;
         SetScrollInfo(scroll_, SB_CTL, &si, TRUE);
         SetWindowTextW(label_, ToWide(model_.ResponseTimeLabel()).c_str());

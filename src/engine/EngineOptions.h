@@ -1,0 +1,33 @@
+#pragma once
+// The five options as the running engine holds them, for the options dialog.
+#include <functional>
+
+#include "engine/TrayEngine.h"
+#include "ui/OptionsTarget.h"
+
+namespace hw {
+
+class EngineOptions : public OptionsTarget {
+public:
+    // removeDateIcon takes the date icon out of the notification area (none without the add-on).
+    explicit EngineOptions(TrayEngine& engine, std::function<void()> removeDateIcon = {})
+        : engine_(engine), removeDateIcon_(std::move(removeDateIcon)) {}
+
+    OptionValues CurrentOptions() override;
+    bool SetStartWithWindows(bool on) override { return engine_.store.SetStartWithWindows(on); }
+    void SetHideOwnIcon(bool on) override { engine_.settings.hideOwnIcon = on; }
+    void SetSingleClickRestores(bool on) override { engine_.settings.singleClickRestores = on; }
+    void SetPollInterval(int ms) override;
+    void SetHideDateIcon(bool on) override { engine_.settings.hideDateIcon = on; }
+    void RemoveDateIcon() override {
+        if (removeDateIcon_) removeDateIcon_();
+    }
+    void RefreshDateIcon() override { engine_.dateRebuildRequested = true; }
+    void RefreshOwnIcon() override { engine_.ReconsiderOwnIcon(); }
+
+private:
+    TrayEngine& engine_;
+    std::function<void()> removeDateIcon_;
+};
+
+}  // namespace hw
