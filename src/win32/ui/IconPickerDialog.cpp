@@ -35,6 +35,8 @@ enum : int {
     kIdIconFrame,
     kIdScroll,
     kIdPreview,
+    kIdLookInLabel,
+    kIdNameLabel,
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -153,6 +155,15 @@ protected:
                 return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
             return 0;
         }
+        case WM_ACTIVATE:
+            // The focused control is kept while another window is active.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Hwnd(), focus)) lastFocus_ = focus;
+            } else if (lastFocus_ && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+            }
+            return 0;
         case WM_NEXTDLGCTL:
             SetFocus(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0));
             return 0;
@@ -162,6 +173,15 @@ protected:
             SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             ShowPreview(true);
+            return 0;
+        }
+        case WM_LBUTTONDOWN: {
+            // A click on the icon frame (it lets clicks through) goes to the scroll bar.
+            RECT frame{};
+            GetWindowRect(iconFrame_, &frame);
+            MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&frame), 2);
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (PtInRect(&frame, at)) SetFocus(scroll_);
             return 0;
         }
         case WM_CLOSE:
@@ -178,12 +198,12 @@ private:
         HWND h = Hwnd();
         auto add = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int ht,
                        DWORD ex = 0) { return layout_.Add(h, cls, text, WS_CLIPSIBLINGS | style, id, x, y, w, ht, ex); };
-        add(WC_STATICW, L"&Look In :", 0, -1, 3120, 120, 2760, 240);
+        add(WC_STATICW, L"&Look In :", SS_NOTIFY, kIdLookInLabel, 3120, 120, 2760, 240);
         drivesBox_ = add(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kIdDrives, 3120, 390, 2280, 2400);
         add(WC_BUTTONW, L"...", WS_TABSTOP | BS_PUSHBUTTON, kIdParent, 5460, 390, 420, 315);
         folders_ = add(WC_LISTBOXW, L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdFolders, 3120,
                        810, 2760, 2160, WS_EX_CLIENTEDGE);
-        add(WC_STATICW, L"File &name :", 0, -1, 120, 120, 2760, 240);
+        add(WC_STATICW, L"File &name :", SS_NOTIFY, kIdNameLabel, 120, 120, 2760, 240);
         name_ = add(WC_EDITW, L"", WS_TABSTOP | ES_AUTOHSCROLL, kIdName, 120, 390, 2760, 315, WS_EX_CLIENTEDGE);
         files_ = add(WC_LISTBOXW, L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdFiles, 120, 810,
                      2760, 2160, WS_EX_CLIENTEDGE);
@@ -231,6 +251,10 @@ private:
             break;
         case kIdName:
             if (code == EN_CHANGE && !updatingName_) model_.SetName(WindowText(name_));
+            return;
+        case kIdLookInLabel:
+        case kIdNameLabel:
+            if (code == STN_CLICKED) SetFocus(id == kIdNameLabel ? name_ : drivesBox_);
             return;
         case kIdPreview:
             if (code == STN_DBLCLK && large_) SaveIconAs(Hwnd(), large_.Get(), ExportName());
@@ -315,6 +339,7 @@ private:
 
     IconPickerModel& model_;
     DialogLayout layout_;
+    HWND lastFocus_ = nullptr;
     HWND drivesBox_ = nullptr, folders_ = nullptr, name_ = nullptr, files_ = nullptr;
     HWND iconFrame_ = nullptr, scroll_ = nullptr, preview_ = nullptr;
     std::vector<Text> drives_, shownFolders_, shownFiles_;

@@ -81,6 +81,15 @@ protected:
                 return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
             return 0;
         }
+        case WM_ACTIVATE:
+            // The focused control is kept while another window is active.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Hwnd(), focus)) lastFocus_ = focus;
+            } else if (lastFocus_ && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+            }
+            return 0;
         case WM_NEXTDLGCTL:
             SetFocus(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0));
             return 0;
@@ -172,6 +181,7 @@ private:
 
     OptionsModel& model_;
     DialogLayout layout_;
+    HWND lastFocus_ = nullptr;
     HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
     HWND scroll_ = nullptr, label_ = nullptr;
 };
