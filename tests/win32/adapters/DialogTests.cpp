@@ -7,6 +7,7 @@
 
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
+#include "win32/adapters/Win32FileSystem.h"
 #include "win32/ui/IconExport.h"
 #include "win32/ui/IconPickerDialog.h"
 #include "win32/ui/OptionsDialog.h"
@@ -98,6 +99,15 @@ TEST(IconPicker, TypedPathInANonLatinFolderSteppedToTheLastIcon) {
     DeleteObject(info.hbmMask);
     EXPECT_EQ(bm.bmWidth, 32);
     EXPECT_NE(WriteIconFile(icon.Get(), wine::T(folder + L"\\missing\\x.ico")), DWORD(ERROR_SUCCESS));
+
+    // A file another program holds open without sharing still exists; a folder is no file.
+    Win32FileSystem fs;
+    HANDLE held = CreateFileW(saved.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(fs.FileExists(wine::T(saved)));
+    CloseHandle(held);
+    EXPECT_FALSE(fs.FileExists(wine::T(folder)));
+    EXPECT_FALSE(fs.List(wine::T(folder + L"\\missing")));
+    EXPECT_FALSE(fs.LastError().empty());
     DeleteFileW(saved.c_str());
     DeleteFileW(program.c_str());
     RemoveDirectoryW(folder.c_str());
