@@ -1,6 +1,7 @@
 #include "ui/IconPickerModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/Paths.h"
 #include "ui/IconTools.h"
@@ -37,6 +38,13 @@ std::size_t RootLength(const Text& path) {
         return share == Text::npos ? path.size() : share + 1;
     }
     return 0;
+}
+
+// Folder part (empty when there is none: the name is in the current folder) and name.
+std::pair<Text, Text> SplitTyped(const Text& typed) {
+    std::size_t separator = typed.find_last_of(u":\\");
+    if (separator == Text::npos) return {Text(), typed};
+    return {typed.substr(0, separator + 1), typed.substr(separator + 1)};
 }
 
 void SortNames(std::vector<Text>& names) {
@@ -101,9 +109,10 @@ void IconPickerModel::Open(const Text& reference) {
     if (folder_.empty() && !drives_.empty()) ChangeFolder(drives_.front(), false);
 
     IconReference r = ParseIconReference(reference);
-    Text folderText = GetPath(r.path);
-    name_ = GetFileName(r.path);
-    if (!r.path.empty() && !ChangeFolder(ResolvePath(folder_, folderText), false)) {
+    auto [folderText, name] = SplitTyped(r.path);
+    name_ = name;
+    if (!folderText.empty() && !ChangeFolder(ResolvePath(folder_, folderText), false)) {
+        message_.reset();
         LoadTypedPath(r.path);  // reports why the folder cannot be opened
         return;
     }
@@ -187,9 +196,7 @@ void IconPickerModel::ShowFile(const Text& path, int value) {
 
 void IconPickerModel::LoadTypedPath(const Text& typed) {
     typedPathLoaded_ = true;
-    std::size_t separator = typed.find_last_of(u":\\");
-    Text folderText = separator == Text::npos ? Text() : typed.substr(0, separator + 1);
-    Text name = separator == Text::npos ? typed : typed.substr(separator + 1);
+    auto [folderText, name] = SplitTyped(typed);
     if (!ChangeFolder(ResolvePath(folder_, folderText), false)) return;
     name_ = name;
     preview_.reset();
@@ -226,7 +233,7 @@ void IconPickerModel::PickFile(int index) {
 }
 
 void IconPickerModel::DoubleClickFile(int index) {
-    if (index != fileSelection_) PickFile(index);
+    if (index != fileSelection_ || typedPathLoaded_) PickFile(index);
     bool blocked = blockDoubleClick_;
     blockDoubleClick_ = false;
     if (!blocked && fileSelection_ >= 0) Select();

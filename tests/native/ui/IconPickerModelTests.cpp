@@ -83,6 +83,9 @@ TEST_F(IconPickerTest, TypedPathMovesThereAndUnreadablePlacesAreReported) {
     EXPECT_EQ(picker.IconCaption(), u"&Icon: 3:12");  // the scroll position is kept
     EXPECT_EQ(picker.FileSelection(), -1);
 
+    picker.Open(u"000:Пуск.dll");  // no folder: the current one
+    EXPECT_EQ(picker.TakeMessage(), std::nullopt);
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 1:12");
     picker.SetName(u"E:\\Gone\\x.exe");
     picker.EnterInName();
     EXPECT_EQ(picker.TakeMessage(), Text(u"The device is not ready."));
