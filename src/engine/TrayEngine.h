@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/CommandInbox.h"
+#include "common/QuitReason.h"
 #include "engine/HiddenWindow.h"
 #include "engine/TitleMatch.h"
 #include "engine/TrayIcon.h"
@@ -44,14 +45,6 @@ inline const Text kUnknownCaptionMessage = u"Error 909745";
 // Slot numbers run from 1; past this many they are renumbered once some are free.
 constexpr int kMaxSlots = 30;
 constexpr int kFirstTickMs = 2000;
-
-// Why Hidewell ends.
-enum class QuitReason {
-    User,        // Exit or the close box, confirmed: hidden windows come back
-    Program,     // asked by another program (hidewellctl): hidden windows come back
-    SessionEnd,  // Windows is ending the session: hidden windows stay as they are
-    TaskManager, // ended from outside without a session end: hidden windows come back
-};
 
 class TrayEngine {
 public:

@@ -4,11 +4,6 @@
 
 namespace hw {
 
-void ConfigWindowModel::Load(std::vector<EntryRow> rows) {
-    rows_ = std::move(rows);
-    selected_ = kNone;
-}
-
 Text ConfigWindowModel::SelectedIconReference() const {
     return selected_ < rows_.size() ? rows_[selected_].iconReference : Text();
 }
@@ -25,20 +20,20 @@ ListButtons ConfigWindowModel::Activate() {
 
 bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
     if (!result.ok) return false;
-    rows_.push_back(EntryRow{result.titlePattern, result.iconReference});
+    rows_.push_back(Entry{result.titlePattern, result.iconReference});
     selected_ = rows_.size() - 1;
     return true;
 }
 
 std::optional<EntryEditorArgs> ConfigWindowModel::EditArgs() const {
     if (selected_ >= rows_.size()) return std::nullopt;
-    const EntryRow& row = rows_[selected_];
+    const Entry& row = rows_[selected_];
     return EntryEditorArgs{EditorMode::Edit, row.titlePattern, row.iconReference};
 }
 
 bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {
     if (!result.ok || selected_ >= rows_.size()) return false;
-    rows_[selected_] = EntryRow{result.titlePattern, result.iconReference};
+    rows_[selected_] = Entry{result.titlePattern, result.iconReference};
     return true;
 }
 
@@ -67,10 +62,11 @@ QuitSteps StepsFor(QuitReason reason) {
     switch (reason) {
     case QuitReason::User:
     case QuitReason::Program: return QuitSteps{true, true};
-    case QuitReason::SessionEnd:
+    case QuitReason::SessionEnd: return QuitSteps{false, false};
     case QuitReason::TaskManager: break;
     }
-    return QuitSteps{false, false};
+    // Nobody is there to answer; windows are not left hidden without their icons.
+    return QuitSteps{false, true};
 }
 
 }  // namespace hw

@@ -5,17 +5,12 @@
 #include <optional>
 #include <vector>
 
+#include "common/QuitReason.h"
 #include "platform/Types.h"
+#include "settings/Settings.h"
 #include "ui/EntryEditorModel.h"
 
 namespace hw {
-
-// One row of the list: a title pattern and its icon reference (empty: no tray icon).
-struct EntryRow {
-    Text titlePattern;
-    Text iconReference;
-    bool operator==(const EntryRow&) const = default;
-};
 
 inline const Text kNeedEntriesMessage =
     u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
@@ -36,9 +31,11 @@ class ConfigWindowModel {
 public:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-    // Replaces the rows (start-up and Undo); no row is selected.
-    void Load(std::vector<EntryRow> rows);
-    const std::vector<EntryRow>& Rows() const { return rows_; }
+    // Edits the entries in place: the poll tick reads them as they are now.
+    explicit ConfigWindowModel(std::vector<Entry>& entries) : rows_(entries) {}
+    const std::vector<Entry>& Rows() const { return rows_; }
+    // The entries were replaced (start-up, Undo): no row is selected.
+    void Reloaded() { selected_ = kNone; }
 
     std::size_t Selected() const { return selected_; }
     void Select(std::size_t row) { selected_ = row < rows_.size() ? row : kNone; }
@@ -69,22 +66,14 @@ public:
     bool OkSaves() const { return !rows_.empty(); }
 
 private:
-    std::vector<EntryRow> rows_;
+    std::vector<Entry>& rows_;
     std::size_t selected_ = kNone;
-};
-
-// Why Hidewell is being asked to end.
-enum class QuitReason {
-    User,         // the close box or system menu of the configuration window
-    Program,      // Exit in a menu
-    SessionEnd,   // Windows is shutting down or the user logs off
-    TaskManager,  // ended by the task manager
 };
 
 // What quitting does after the settings are saved (which always happens first).
 struct QuitSteps {
     bool ask = false;             // "Are you sure wish to Quit?"; No keeps Hidewell running
-    bool restoreWindows = false;  // hidden windows come back; help and the picker close
+    bool restoreWindows = false;  // hidden windows come back
 };
 QuitSteps StepsFor(QuitReason reason);
 

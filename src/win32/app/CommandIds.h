@@ -14,6 +14,14 @@ enum CommandId : int {
     kIdFrame,
     kIdIconFrame,
     kIdSlaveImage,
+    // The configuration window's menu bar.
+    kCmdSave = 20,
+    kCmdUndo,
+    kCmdRefreshAll,
+    kCmdOptions,
+    kCmdFileExit,
+    kCmdHelpContents,
+    kCmdHelpAbout,
     // Hidewell's own tray menu and the popup of a hidden window.
     kCmdConfigure = 40,
     kCmdTaskList,

@@ -15,15 +15,20 @@ namespace hw {
 namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 }  // namespace
 
 MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
-bool MainWindow::Create(TrayEngine& engine, Desktop& desktop) {
+bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons) {
     engine_ = &engine;
     desktop_ = &desktop;
+    ui_ = &ui;
+    icons_ = &icons;
+    config_ = std::make_unique<ConfigWindowModel>(engine.settings.entries);
+    previewIcon_ = std::make_unique<IconPicture>(icons);
     CreateOperationMenu();
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
     dpi_ = ScreenDpi();
@@ -40,6 +45,7 @@ bool MainWindow::Create(TrayEngine& engine, Desktop& desktop) {
                         TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
         return false;
     SetMainIcon(Picture::NotGot);
+    CreateMenuBar();
     CreateControls();
     CenterForm();
 
@@ -47,26 +53,6 @@ bool MainWindow::Create(TrayEngine& engine, Desktop& desktop) {
     // Let the message through when Hidewell runs elevated and Explorer does not.
     ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
-}
-
-void MainWindow::CreateControls() {
-    font_ = CreateMessageFont();
-    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        return CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
-    };
-    // Positions in twips, relative to the window's client area; the frame's children are offset
-    // by it. The frames come last, below the controls they hold.
-    list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
-                 90 + 120, 45 + 240, 3510, 2595);
-    buttons_[2] = make(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
-    buttons_[3] = make(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
-    make(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
-    make(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
-    buttons_[0] = make(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
-    buttons_[1] = make(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
-    make(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOkButton, 4275, 3120, 1120, 350);
-    make(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
-    make(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
 }
 
 void MainWindow::CenterForm() {
@@ -117,19 +103,12 @@ void MainWindow::ShowConfiguration() {
     if (IsWindowVisible(Hwnd())) return;
     ShowWindow(Hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(Hwnd());
+    OnActivate();
 }
 
 void MainWindow::EntriesChanged() {
-    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    for (const Entry& entry : engine_->settings.entries)
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(entry.titlePattern).c_str()));
-    std::size_t rows = engine_->settings.entries.size();
-    EnableWindow(list_, rows > 0);
-    EnableWindow(buttons_[0], rows > 0);
-    EnableWindow(buttons_[1], rows > 0);
-    EnableWindow(buttons_[2], rows > 1);
-    EnableWindow(buttons_[3], rows > 1);
-    if (rows > 0) SendMessageW(list_, LB_SETCURSEL, 0, 0);
+    config_->Reloaded();
+    OnActivate();
 }
 
 void MainWindow::ShowTaskList() {
@@ -153,12 +132,6 @@ void MainWindow::SetHeightTwips(int twips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::End(QuitReason reason) {
-    CloseHelp();
-    engine_->Quit(reason);
-    DestroyWindow(Hwnd());
-}
-
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (taskbarCreated_ && msg == taskbarCreated_) {
         engine_->OnTaskbarCreated();
@@ -166,7 +139,15 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     switch (msg) {
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        if (LOWORD(wParam) == kIdList) {
+            if (HIWORD(wParam) == LBN_SELCHANGE) OnSelect();
+            if (HIWORD(wParam) == LBN_DBLCLK) {
+                OnSelect();
+                OnEdit();
+            }
+        } else {
+            OnCommand(LOWORD(wParam));
+        }
         return 0;
     case WM_COPYDATA:
         return inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
@@ -174,7 +155,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         inbox_.RunQueued(*engine_);
         return 0;
     case CopyDataInbox::kExitMessage:
-        End(QuitReason::Program);
+        Quit(QuitReason::Program);
         return 0;
     case WM_TIMER:
         if (wParam == kPollTimer && pollTimerOn_) {
@@ -184,14 +165,27 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SIZE:
         // The window is never left minimised on the taskbar: it is put away instead.
-        if (wParam == SIZE_MINIMIZED) ShowWindow(Hwnd(), SW_HIDE);
+        if (wParam == SIZE_MINIMIZED)
+            ShowWindow(Hwnd(), SW_HIDE);
+        else
+            Layout();
+        return 0;
+    case WM_GETMINMAXINFO:
+        HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case kDpiChanged:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
-        End(QuitReason::User);
+        Quit(QuitReason::User);
         return 0;
+    case WM_QUERYENDSESSION:
+        // Nothing is asked when Windows ends the session; the settings are kept now.
+        SaveHeightAndSettings();
+        return TRUE;
     case WM_ENDSESSION:
-        // Windows is ending the session: the icons go, hidden windows stay as they are.
-        if (wParam) End(QuitReason::SessionEnd);
+        // The icons go; windows that Hidewell hid stay hidden.
+        if (wParam) Quit(QuitReason::SessionEnd);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -6,12 +6,15 @@
 
 #include "engine/TrayEngine.h"
 #include "platform/EngineHost.h"
+#include "ui/ConfigWindowModel.h"
+#include "ui/IconPicture.h"
 #include "win32/app/CopyDataInbox.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/tasklist/TaskListWindow.h"
 #include "win32/base/Window.h"
 #include "win32/menus/Win32Menus.h"
+#include "win32/ui/EntryEditor.h"
 #include "windows/SysMenuMirror.h"
 
 namespace hw {
@@ -24,7 +27,9 @@ public:
     MainWindow();
     ~MainWindow() override;
     // Creates the window (hidden) and its controls; events go to the engine from then on.
-    bool Create(TrayEngine& engine, Desktop& desktop);
+    bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons);
+    // Keys of the menu bar (F1); true when the message was one of them.
+    bool HandleKeys(MSG& msg);
 
     // EngineHost
     void SetPollTimer(bool enabled) override;
@@ -46,9 +51,38 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    struct Placed {
+        HWND hwnd;
+        RECT twips;  // left, top, right, bottom in twips of the client area
+    };
+
     void CreateControls();
+    HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
+    void CreateMenuBar();
     void CenterForm();
-    void End(QuitReason reason);
+    // Places the controls for the window's width: the list's frame stretches, the icon frame
+    // and Ok keep to the right edge.
+    void Layout();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void HoldWidth(MINMAXINFO& limits) const;
+    int WidthPixels() const;
+
+    // The configuration window's list and its buttons.
+    void ShowRows();
+    void ShowPreview();
+    void OnActivate();
+    void OnSelect();
+    EntryEditorResult RunEditor(const EntryEditorArgs& args);
+    void OnNew();
+    void OnEdit();
+    void OnRemove();
+    void OnMove(bool up);
+    void OnOk();
+    void OnUndo();
+    void SaveHeightAndSettings();
+    // Ends Hidewell for the reason, after the quit question where it is asked; false when
+    // the user chose to keep Hidewell running.
+    bool Quit(QuitReason reason);
     void CreateOperationMenu();
     void OnCommand(int id);
     // Shows a popup at the mouse with Hidewell in the foreground; returns the chosen command.
@@ -56,14 +90,22 @@ private:
 
     TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;
+    Ui* ui_ = nullptr;
+    Icons* icons_ = nullptr;
     UINT taskbarCreated_ = 0;
     bool pollTimerOn_ = false;
     int interval_ = 2000;
     int dpi_ = 96;
     HICON pictures_[3] = {};  // shared resource icons, never destroyed
     UniqueFont font_;
+    std::vector<Placed> placed_;
     HWND list_ = nullptr;
+    HWND preview_ = nullptr;
     HWND buttons_[4] = {};  // Edit, Remove, Up, Down
+    UniqueHandle<HACCEL, &DestroyAcceleratorTable> accelerators_;
+    std::unique_ptr<ConfigWindowModel> config_;
+    std::unique_ptr<IconPicture> previewIcon_;
+    std::unique_ptr<EntryEditor> editor_;  // made on first use, kept between uses
     ReceiverWindow ownReceiver_;
     std::map<int, std::unique_ptr<ReceiverWindow>> slotReceivers_;
     std::vector<int> ownMenuSlots_;  // slot of each hidden-window item of the last own menu

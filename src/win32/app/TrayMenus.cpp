@@ -85,8 +85,19 @@ void MainWindow::OnCommand(int id) {
     case kCmdRefresh: engine_->RefreshAll(); break;
     case kCmdAbout: ShowAboutBox(Hwnd(), false); break;
     case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
-    case kCmdExit: End(QuitReason::User); break;
-    case kIdOkButton: ShowWindow(Hwnd(), SW_MINIMIZE); break;
+    case kCmdExit:
+    case kCmdFileExit: Quit(QuitReason::User); break;
+    case kIdNew: OnNew(); break;
+    case kIdEdit: OnEdit(); break;
+    case kIdRemove: OnRemove(); break;
+    case kIdUp: OnMove(true); break;
+    case kIdDown: OnMove(false); break;
+    case kIdOkButton: OnOk(); break;
+    case kCmdSave: engine_->store.Save(); break;
+    case kCmdUndo: OnUndo(); break;
+    case kCmdRefreshAll: engine_->RefreshAll(); break;
+    case kCmdHelpContents: ShowHelp(Hwnd(), HelpContext::Contents); break;
+    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
     default: break;
     }
 }

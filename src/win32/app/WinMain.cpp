@@ -8,6 +8,7 @@
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
 #include "win32/app/MainWindow.h"
+#include "win32/app/RunningInstance.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 #include "win32/icons/Win32Icons.h"
@@ -27,9 +28,13 @@ std::wstring ProgramPath() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // A second copy ends at once, silently, before it touches settings or the tray.
+    // A second copy shows the running one's configuration window and ends, before it
+    // touches settings or the tray.
     hw::UniqueKernelHandle instance(CreateMutexW(nullptr, FALSE, L"Local\\Hidewell.SingleInstance"));
-    if (!instance || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+    if (!instance || GetLastError() == ERROR_ALREADY_EXISTS) {
+        hw::ShowRunningInstance();
+        return 0;
+    }
 
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof(icc);
@@ -45,7 +50,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::MainWindow main;
     hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, hw::FromWide(ProgramPath())};
     hw::TrayEngine engine(platform);
-    if (!main.Create(engine, desktop)) return 1;
+    if (!main.Create(engine, desktop, ui, icons)) return 1;
     ui.SetOwner(main.Hwnd());
     engine.Start();
     main.SetHeightTwips(engine.store.ReadHeight());
@@ -53,6 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // Tab, Enter and Esc work in every Hidewell window.
+        if (main.HandleKeys(msg)) continue;
         HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         if (root && IsDialogMessageW(root, &msg)) continue;
         TranslateMessage(&msg);

@@ -18,7 +18,9 @@ namespace {
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
-constexpr int kClientWidth = 4635, kClientHeight = 3045;  // twips
+// Twips. The note takes four lines in the message font, so what is below it sits one line lower.
+constexpr int kClientWidth = 4635, kClientHeight = 3045 + 195;
+constexpr int kLow = 195;
 
 enum ControlId : int {
     kIdTitle = 10,
@@ -80,18 +82,21 @@ bool EntryEditor::CreateOnce() {
     font_ = FontFor(dpi_);
     // Tab order is creation order; the frames come last so they do not cover what they hold.
     title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 75 + 120, 105 + 255, 4260, 320);
-    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870, 4470, 585);
-    showIcon_ = Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, 1530, 1620, 195);
-    previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, 1530 + 270, 540, 540);
-    iconControls_[1] = Add(WC_STATICW, L"&Applications Icon", SS_LEFT, kIdIconLabel, 75 + 780, 1530 + 240, 1905, 195);
-    iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 75 + 765, 1530 + 495, 2760, 320);
+    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870, 4470, 585 + kLow);
+    showIcon_ =
+        Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, kLow + 1530, 1800, 195);
+    previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, kLow + 1530 + 270, 540, 540);
+    iconControls_[1] =
+        Add(WC_STATICW, L"&Applications Icon", SS_LEFT, kIdIconLabel, 75 + 780, kLow + 1530 + 240, 1905, 195);
+    iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 75 + 765, kLow + 1530 + 495,
+                    2760, 320);
     iconControls_[2] = iconText_;
-    iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3675, 2025, 810, 320);
-    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, 2625, 1120, 345);
-    Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, 2625, 1125, 345);
-    Add(WC_BUTTONW, L"Cance&l", WS_TABSTOP, IDCANCEL, 3450, 2625, 1120, 350);
+    iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3615, kLow + 2025, 870, 320);
+    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, kLow + 2625, 1120, 345);
+    Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, kLow + 2625, 1125, 345);
+    Add(WC_BUTTONW, L"Cance&l", WS_TABSTOP, IDCANCEL, 3450, kLow + 2625, 1120, 350);
     Add(WC_BUTTONW, L"&Title", BS_GROUPBOX, kIdTitleFrame, 75, 105, 4485, 690);
-    iconControls_[0] = Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 75, 1530, 4500, 945);
+    iconControls_[0] = Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 75, kLow + 1530, 4500, 945);
     // Paths are not cut short: the field takes as much as the system allows.
     SendMessageW(iconText_, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(title_, EM_SETLIMITTEXT, 0, 0);

@@ -8,7 +8,8 @@ namespace {
 EntryEditorResult Ok(const Text& title, const Text& reference) { return {true, title, reference}; }
 
 TEST(ConfigWindow, ActivationEnablesWhatFitsTheRows) {
-    ConfigWindowModel m;
+    std::vector<Entry> entries;
+    ConfigWindowModel m(entries);
     EXPECT_EQ(m.Activate(), (ListButtons{false, false, false, false, false}));
     EXPECT_FALSE(m.OkSaves());
     EXPECT_FALSE(m.RemoveAsks());
@@ -25,8 +26,8 @@ TEST(ConfigWindow, ActivationEnablesWhatFitsTheRows) {
 }
 
 TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
-    ConfigWindowModel m;
-    m.Load({{u"A", u"000:A.ICO"}, {u"B", u"001:B.DLL"}, {u"C", u"002:C.EXE"}});
+    std::vector<Entry> entries{{u"A", u"000:A.ICO"}, {u"B", u"001:B.DLL"}, {u"C", u"002:C.EXE"}};
+    ConfigWindowModel m(entries);
     m.Select(1);
     auto args = m.EditArgs();
     ASSERT_TRUE(args);
@@ -36,7 +37,7 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
 
     EXPECT_TRUE(m.MoveDown());
     EXPECT_FALSE(m.MoveDown());  // already last
-    EXPECT_EQ(m.Rows(), (std::vector<EntryRow>{{u"A", u"000:A.ICO"}, {u"C", u"002:C.EXE"}, {u"B2", u""}}));
+    EXPECT_EQ(m.Rows(), (std::vector<Entry>{{u"A", u"000:A.ICO"}, {u"C", u"002:C.EXE"}, {u"B2", u""}}));
     m.Select(1);
     EXPECT_TRUE(m.MoveUp());
     EXPECT_FALSE(m.MoveUp());  // already first
@@ -47,24 +48,24 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     EXPECT_FALSE(m.Remove(false));  // No to the question
     EXPECT_EQ(m.Rows().size(), 3u);
     EXPECT_TRUE(m.Remove(true));
-    EXPECT_EQ(m.Rows(), (std::vector<EntryRow>{{u"C", u"002:C.EXE"}, {u"B2", u""}}));
+    EXPECT_EQ(m.Rows(), (std::vector<Entry>{{u"C", u"002:C.EXE"}, {u"B2", u""}}));
     EXPECT_EQ(m.Selected(), ConfigWindowModel::kNone);
     EXPECT_FALSE(m.MoveUp());
     EXPECT_FALSE(m.MoveDown());
     EXPECT_FALSE(m.Remove(true));
 }
 
-TEST(ConfigWindow, OnlyTheUserIsAskedAndOnlyThenDoWindowsComeBack) {
-    const std::pair<QuitReason, bool> reasons[] = {
-        {QuitReason::User, true},
-        {QuitReason::Program, true},
-        {QuitReason::SessionEnd, false},
-        {QuitReason::TaskManager, false},
+TEST(ConfigWindow, OnlyTheUserIsAskedAndOnlySessionEndLeavesWindowsHidden) {
+    const std::tuple<QuitReason, bool, bool> reasons[] = {
+        {QuitReason::User, true, true},
+        {QuitReason::Program, true, true},
+        {QuitReason::SessionEnd, false, false},
+        {QuitReason::TaskManager, false, true},
     };
-    for (auto [reason, asked] : reasons) {
+    for (auto [reason, asked, restored] : reasons) {
         QuitSteps steps = StepsFor(reason);
         EXPECT_EQ(steps.ask, asked);
-        EXPECT_EQ(steps.restoreWindows, asked);
+        EXPECT_EQ(steps.restoreWindows, restored);
     }
 }
 

@@ -35,7 +35,7 @@ TEST_F(Startup, ShowsItsIconAndNoTaskbarButtonWhileTheWindowIsPutAway) {
     for (auto& title : TaskbarWindows()) EXPECT_NE(title, L"Hidewell");
 }
 
-TEST_F(Startup, SecondInstanceEndsAtOnceWithoutAnIcon) {
+TEST_F(Startup, SecondInstanceShowsTheConfigurationWindowAndEndsWithoutAnIcon) {
     Process second;
     ASSERT_TRUE(second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\""));
     DWORD code = 99;
@@ -43,6 +43,7 @@ TEST_F(Startup, SecondInstanceEndsAtOnceWithoutAnIcon) {
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(OwnIcons().size(), 1u);
     EXPECT_TRUE(app.Proc().Running());
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(app.Main()) != FALSE; }, 5s));
 }
 
 TEST_F(Startup, DoubleClickOnItsIconShowsTheConfigurationWindow) {

@@ -96,8 +96,14 @@ void HidewellApp::DismissMessages(int button) {
 
 bool HidewellApp::Stop() {
     if (!process_.Running()) return true;
+    // Closing the window asks whether to quit: Yes.
     if (HWND main = Main()) PostMessageW(main, WM_CLOSE, 0, 0);
-    bool ended = process_.WaitExit(10000);
+    bool ended = WaitFor(
+        [&] {
+            DismissMessages(IDYES);
+            return process_.WaitExit(100);
+        },
+        std::chrono::seconds(10));
     process_.Kill();
     return ended;
 }

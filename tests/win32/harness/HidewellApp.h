@@ -25,7 +25,8 @@ class HidewellApp {
 public:
     ~HidewellApp() { Stop(); }
     bool Start();
-    // Asks Hidewell to end (WM_CLOSE to its main window); kills it if it does not.
+    // Asks Hidewell to end (WM_CLOSE to its main window, Yes to the question); kills it if
+    // it does not.
     bool Stop();
     HWND Main() const;
     HWND Receiver() const;  // the own icon's receiver window

@@ -1,0 +1,227 @@
+// The configuration window as the user sees it: the menu bar, the list of entries with its
+// buttons and icon preview, the layout, and quitting.
+#include "win32/app/MainWindow.h"
+
+#include <commctrl.h>
+
+#include "ui/IconTools.h"
+#include "win32/app/CommandIds.h"
+#include "win32/app/Twips.h"
+#include "win32/base/Controls.h"
+#include "win32/base/WinText.h"
+#include "win32/help/Help.h"
+
+namespace hw {
+
+namespace {
+
+constexpr int kOkWidth = 1120;
+const Text kQuestionTitle = u"Hidewell";
+constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
+
+// The message font at the given DPI.
+UniqueFont FontFor(int dpi) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
+    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
+}  // namespace
+
+void MainWindow::CreateMenuBar() {
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kCmdSave, L"&Save");
+    AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
+    AppendMenuW(file, MF_STRING, kCmdRefreshAll, L"&Refresh");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING | MF_GRAYED, kCmdOptions, L"&Options");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
+    HMENU help = CreatePopupMenu();
+    AppendMenuW(help, MF_STRING, kCmdHelpContents, L"&Help\tF1");
+    AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+    SetMenu(Hwnd(), bar);  // destroyed with the window
+
+    ACCEL f1{};
+    f1.fVirt = FVIRTKEY;
+    f1.key = VK_F1;
+    f1.cmd = kCmdHelpContents;
+    accelerators_.Reset(CreateAcceleratorTableW(&f1, 1));
+}
+
+bool MainWindow::HandleKeys(MSG& msg) {
+    return accelerators_ && Hwnd() && GetAncestor(msg.hwnd, GA_ROOT) == Hwnd() &&
+           TranslateAcceleratorW(Hwnd(), accelerators_.Get(), &msg);
+}
+
+HWND MainWindow::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+    HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
+    placed_.push_back({c, RECT{x, y, x + w, y + h}});
+    return c;
+}
+
+void MainWindow::CreateControls() {
+    font_ = FontFor(dpi_);
+    // Positions in twips, relative to the client area; the frames' children are offset by
+    // them. The frames come last, below the controls they hold.
+    list_ = Add(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
+                90 + 120, 45 + 240, 3510, 2595);
+    buttons_[2] = Add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
+    buttons_[3] = Add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
+    preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
+    Add(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
+    buttons_[0] = Add(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
+    buttons_[1] = Add(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
+    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdOkButton, 4275, 3120, kOkWidth, 350);
+    Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
+    Add(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
+}
+
+int MainWindow::WidthPixels() const { return TwipsToPixels(kWidthTwips, dpi_); }
+
+void MainWindow::HoldWidth(MINMAXINFO& limits) const {
+    // Only the height can change.
+    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = WidthPixels();
+}
+
+void MainWindow::Layout() {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    RECT outer{};
+    GetWindowRect(Hwnd(), &outer);
+    // The window's outer width in twips: the frame keeps 290 twips free, the icon frame sits
+    // 1300 and Ok 200 twips from the right.
+    int width = PixelsToTwips(outer.right - outer.left, dpi_);
+    for (const Placed& p : placed_) {
+        RECT t = p.twips;
+        int id = GetDlgCtrlID(p.hwnd);
+        int shift = 0;
+        if (id == kIdFrame) t.right = t.left + width - 290;
+        if (id == kIdIconFrame || id == kIdSlaveImage) shift = (width - 1300) - (90 + 4350);
+        if (id == kIdOkButton) shift = (width - kOkWidth - 200) - t.left;
+        MoveWindow(p.hwnd, TwipsToPixels(t.left + shift, dpi_), TwipsToPixels(t.top, dpi_),
+                   TwipsToPixels(t.right - t.left, dpi_), TwipsToPixels(t.bottom - t.top, dpi_), TRUE);
+    }
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi > 0 ? dpi : 96;
+    UniqueFont font = FontFor(dpi_);
+    for (const Placed& p : placed_) SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    std::swap(font_, font);  // the old font goes only after every control has the new one
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void MainWindow::ShowRows() {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (const Entry& row : config_->Rows())
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(row.titlePattern).c_str()));
+    std::size_t selected = config_->Selected();
+    SendMessageW(list_, LB_SETCURSEL, selected == ConfigWindowModel::kNone ? WPARAM(-1) : WPARAM(selected), 0);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+    ShowPreview();
+}
+
+void MainWindow::ShowPreview() {
+    IconHandle icon = ExtractReferencedIcon(*icons_, config_->SelectedIconReference());
+    SendMessageW(preview_, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<UINT_PTR>(icon)), 0);
+    previewIcon_->Reset(icon);  // after the box lets go of the icon it showed
+}
+
+void MainWindow::OnActivate() {
+    ListButtons b = config_->Activate();
+    EnableWindow(list_, b.list);
+    EnableWindow(buttons_[0], b.edit);
+    EnableWindow(buttons_[1], b.remove);
+    EnableWindow(buttons_[2], b.up);
+    EnableWindow(buttons_[3], b.down);
+    ShowRows();
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    if (r.right - r.left != WidthPixels())
+        SetWindowPos(Hwnd(), nullptr, 0, 0, WidthPixels(), r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnSelect() {
+    LRESULT row = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    config_->Select(row == LB_ERR ? ConfigWindowModel::kNone : static_cast<std::size_t>(row));
+    ShowPreview();
+}
+
+EntryEditorResult MainWindow::RunEditor(const EntryEditorArgs& args) {
+    if (!editor_) editor_ = std::make_unique<EntryEditor>(*icons_);
+    return editor_->Run(Hwnd(), args);
+}
+
+void MainWindow::OnNew() {
+    config_->AddEntry(RunEditor(ConfigWindowModel::NewArgs()));
+    OnActivate();
+}
+
+void MainWindow::OnEdit() {
+    std::optional<EntryEditorArgs> args = config_->EditArgs();
+    if (!args) return;
+    if (config_->ApplyEdit(RunEditor(*args))) engine_->RefreshAll();
+    OnActivate();
+}
+
+void MainWindow::OnRemove() {
+    if (!config_->RemoveAsks()) return;
+    bool yes = ui_->ShowMessage(kRemoveQuestion, kQuestionTitle, kQuestion) == kIdYes;
+    config_->Remove(yes);
+    OnActivate();
+}
+
+void MainWindow::OnMove(bool up) {
+    if (up ? config_->MoveUp() : config_->MoveDown()) ShowRows();
+    SetFocus(list_);
+}
+
+void MainWindow::OnOk() {
+    if (config_->OkSaves()) {
+        SetFocus(list_);
+        SaveHeightAndSettings();
+    } else {
+        ui_->ShowMessage(kNeedEntriesMessage, kAppTitle, kMbIconInformation);
+    }
+    ShowWindow(Hwnd(), SW_MINIMIZE);  // puts the window away
+}
+
+void MainWindow::OnUndo() {
+    engine_->store.Load();
+    EntriesChanged();
+}
+
+void MainWindow::SaveHeightAndSettings() {
+    if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
+        RECT r{};
+        GetWindowRect(Hwnd(), &r);
+        engine_->store.SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+    }
+    engine_->store.Save();
+}
+
+bool MainWindow::Quit(QuitReason reason) {
+    if (!Hwnd()) return true;
+    SaveHeightAndSettings();
+    QuitSteps steps = StepsFor(reason);
+    if (steps.ask && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes) return false;
+    if (steps.restoreWindows) CloseHelp();
+    engine_->Quit(reason);
+    DestroyWindow(Hwnd());
+    return true;
+}
+
+}  // namespace hw

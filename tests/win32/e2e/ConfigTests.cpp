@@ -1,0 +1,96 @@
+// A new user's first session: an entry added through the configuration window and the entry
+// editor, Wine's notepad hidden by it, and Exit bringing notepad back.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::wstring Answer(HidewellApp& app, int button) {
+    std::vector<std::wstring> shown;
+    if (!WaitFor([&] { return !(shown = app.Messages()).empty(); }, 10s)) return L"<no message>";
+    app.DismissMessages(button);
+    WaitFor([&] { return app.Messages().empty(); }, 5s);
+    return shown.front();
+}
+
+void Press(HWND window, const wchar_t* caption) {
+    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
+    ASSERT_NE(button, nullptr) << "no button " << std::string(caption, caption + wcslen(caption));
+    PostMessageW(button, BM_CLICK, 0, 0);  // posted: the window may open a modal dialog
+}
+
+bool HasButton(const std::wstring& title) {
+    for (auto& t : TaskbarWindows())
+        if (t == title) return true;
+    return false;
+}
+
+class FirstSession : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteSettings(); }
+    void TearDown() override {
+        app.Stop();
+        notepad.Kill();
+        DeleteSettings();
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Hidewell");
+    }
+    HidewellApp app;
+    Process notepad;
+};
+
+TEST_F(FirstSession, AddsAnEntryHidesNotepadAndExitBringsItBack) {
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(Answer(app, IDNO), L"Do you wish to Auto Load Hidewell on Startup?");
+    EXPECT_EQ(Answer(app, IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
+    HWND main = app.Main();
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
+
+    Press(main, L"&New...");
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            auto found = WindowsOf(app.Proc().Id(), L"HidewellEntryEditor");
+            editor = found.empty() || !IsWindowVisible(found[0]) ? nullptr : found[0];
+            return editor != nullptr;
+        },
+        5s));
+    wchar_t caption[16] = {};
+    GetWindowTextW(editor, caption, 16);
+    EXPECT_STREQ(caption, L"New");
+    HWND title = FindWindowExW(editor, nullptr, L"Edit", nullptr);
+    ASSERT_NE(title, nullptr);
+    SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"*NOTEPAD*"));
+    Press(editor, L"&Ok");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+    HWND list = FindWindowExW(main, nullptr, L"ListBox", nullptr);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+
+    Press(main, L"&Ok");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s));
+    EXPECT_EQ(ReadSetting(L" 0"), L"*NOTEPAD*");
+    EXPECT_EQ(ReadSetting(L"I0"), L"");  // no icon chosen: hidden without one
+
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND pad = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (pad = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 10s));
+    ShowWindow(pad, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(pad); }, 5s));
+    EXPECT_FALSE(HasButton(L"Untitled - Notepad"));
+
+    // Exit from the own icon's menu, answering Yes.
+    ClickIcon(OwnIcons().at(0), Button::Right, 1);
+    ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
+    PressKey('X');
+    EXPECT_EQ(Answer(app, IDYES), L"Are you sure wish to Quit?");
+    EXPECT_TRUE(app.Proc().WaitExit(10000));
+    EXPECT_TRUE(WaitFor([] { return HasButton(L"Untitled - Notepad"); }, 5s));
+}
+
+}  // namespace
+}  // namespace hw::wine
