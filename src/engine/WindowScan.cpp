@@ -7,7 +7,9 @@ namespace hw {
 bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found) {
     found.clear();
     for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h)) {
-        if (!desktop.IsIconic(h)) continue;
+        // Hidewell's own windows (the put-away configuration window stays minimised) are
+        // not Hidewell's to hide.
+        if (!desktop.IsIconic(h) || desktop.IsOwnWindow(h)) continue;
         // One read serves both the test and the list, so a window that vanishes in between
         // cannot leave an empty caption in the list.
         Text caption = desktop.GetText(h, kScanCaptionMax);

@@ -17,7 +17,7 @@ constexpr int kScanMaxCount = 32767;
 constexpr int kScanCaptionMax = 255;
 
 // Fills found, in Z order (topmost first), with the windows that are minimised, have a
-// caption and have neither parent nor owner; hidden windows count too. Returns false when
+// caption, have neither parent nor owner and are not Hidewell's own; hidden windows count too. Returns false when
 // more windows qualified than a scan can hold: found then holds the first kScanMaxCount.
 bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found);
 

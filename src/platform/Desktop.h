@@ -39,6 +39,8 @@ public:
     // Non-zero when the window has a parent or an owner.
     virtual WindowHandle ParentOrOwner(WindowHandle h) = 0;
     virtual std::uint32_t GetStyle(WindowHandle h) = 0;
+    // True for windows of Hidewell's own process.
+    virtual bool IsOwnWindow(WindowHandle h) = 0;
 
     virtual bool ShowWindow(WindowHandle h, int command) = 0;
     virtual bool SetForeground(WindowHandle h) = 0;

@@ -12,8 +12,6 @@
 
 namespace hw {
 
-inline const Text kNeedEntriesMessage =
-    u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
 inline const Text kRemoveQuestion = u"Are you sure Remove this Item ?";
 inline const Text kQuitQuestion = u"Are you sure wish to Quit?";
 
@@ -61,8 +59,8 @@ public:
     bool MoveUp();
     bool MoveDown();
 
-    // Ok: an empty list is not saved and gets kNeedEntriesMessage; either way the window
-    // is put away afterwards.
+    // Ok: an empty list is not saved (the user is told so); either way the window is put
+    // away afterwards.
     bool OkSaves() const { return !rows_.empty(); }
 
 private:

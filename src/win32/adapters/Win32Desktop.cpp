@@ -31,6 +31,11 @@ Text Win32Desktop::GetText(WindowHandle h, int maxCount) {
     return n > 0 ? FromWide(buffer.data(), static_cast<std::size_t>(n)) : Text{};
 }
 
+bool Win32Desktop::IsOwnWindow(WindowHandle h) {
+    DWORD pid = 0;
+    return ::GetWindowThreadProcessId(H(h), &pid) != 0 && pid == ::GetCurrentProcessId();
+}
+
 WindowHandle Win32Desktop::ParentOrOwner(WindowHandle h) {
     HWND w = H(h);
     if (HWND owner = ::GetWindow(w, GW_OWNER)) return W(owner);

@@ -16,6 +16,7 @@ public:
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
+    bool IsOwnWindow(WindowHandle h) override;
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;

@@ -194,7 +194,7 @@ void MainWindow::OnOk() {
         SetFocus(list_);
         SaveHeightAndSettings();
     } else {
-        ui_->ShowMessage(kNeedEntriesMessage, kAppTitle, kMbIconInformation);
+        ui_->ShowMessage(kNoEntriesMessage, kAppTitle, kMbIconInformation);
     }
     ShowWindow(Hwnd(), SW_MINIMIZE);  // puts the window away
 }

@@ -18,8 +18,8 @@ struct VanishingDesktop : test::FakeDesktop {
     WindowHandle vanishing = 0;
 };
 
-// Hidden windows count; captions are cut to 254 and read once, so a window that
-// vanishes meanwhile leaves no blank in the list.
+// Hidden windows count, Hidewell's own do not; captions are cut to 254 and read once, so a
+// window that vanishes meanwhile leaves no blank in the list.
 TEST(WindowScan, TakesOnlyMinimisedTitledUnownedWindows) {
     VanishingDesktop d;
     WindowHandle going = d.vanishing = d.Add(u"Going", true);  // last in Z order
@@ -29,6 +29,8 @@ TEST(WindowScan, TakesOnlyMinimisedTitledUnownedWindows) {
     d.Add(u"Open", false);
     WindowHandle hidden = d.Add(u"Hidden", true);
     d[hidden].visible = false;
+    WindowHandle own = d.Add(u"Hidewell", true);
+    d[own].own = true;
     WindowHandle top = d.Add(Text(300, u'x'), true);
     std::vector<ScannedWindow> found{{7, u"stale"}};
     EXPECT_TRUE(ScanMinimisedWindows(d, found));

@@ -16,6 +16,7 @@ struct FakeWindow {
     std::uint32_t style = 0x10CF0000;  // overlapped window with both boxes, visible
     bool hung = false;                 // does not answer sent messages
     bool refusesClose = false;
+    bool own = false;  // one of Hidewell's windows
 };
 
 struct SentMessage {
@@ -46,6 +47,7 @@ public:
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
+    bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
