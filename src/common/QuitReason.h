@@ -3,8 +3,8 @@
 namespace hw {
 
 enum class QuitReason {
-    User,         // the close box or system menu of the configuration window
-    Program,      // Exit chosen in one of Hidewell's menus
+    User,         // the close box, the system menu or Exit in one of Hidewell's menus
+    Program,      // another program asked (hidewellctl exit)
     SessionEnd,   // Windows is ending the session: hidden windows stay as they are
     TaskManager,  // ended from outside without a session end
 };

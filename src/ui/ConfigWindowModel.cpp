@@ -58,15 +58,9 @@ bool ConfigWindowModel::MoveDown() {
     return true;
 }
 
-QuitSteps StepsFor(QuitReason reason) {
-    switch (reason) {
-    case QuitReason::User:
-    case QuitReason::Program: return QuitSteps{true, true};
-    case QuitReason::SessionEnd: return QuitSteps{false, false};
-    case QuitReason::TaskManager: break;
-    }
-    // Nobody is there to answer; windows are not left hidden without their icons.
-    return QuitSteps{false, true};
+bool AsksBeforeQuitting(QuitReason reason) {
+    // Only the user is there to answer.
+    return reason == QuitReason::User;
 }
 
 }  // namespace hw

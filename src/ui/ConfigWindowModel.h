@@ -68,11 +68,8 @@ private:
     std::size_t selected_ = kNone;
 };
 
-// What quitting does after the settings are saved (which always happens first).
-struct QuitSteps {
-    bool ask = false;             // "Are you sure wish to Quit?"; No keeps Hidewell running
-    bool restoreWindows = false;  // hidden windows come back
-};
-QuitSteps StepsFor(QuitReason reason);
+// Whether quitting for the reason first asks kQuitQuestion (No keeps Hidewell running).
+// The settings are saved before, whatever the answer.
+bool AsksBeforeQuitting(QuitReason reason);
 
 }  // namespace hw

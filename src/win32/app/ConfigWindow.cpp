@@ -216,9 +216,8 @@ void MainWindow::SaveHeightAndSettings() {
 bool MainWindow::Quit(QuitReason reason) {
     if (!Hwnd()) return true;
     SaveHeightAndSettings();
-    QuitSteps steps = StepsFor(reason);
-    if (steps.ask && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes) return false;
-    if (steps.restoreWindows) CloseHelp();
+    if (AsksBeforeQuitting(reason) && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes) return false;
+    CloseHelp();
     engine_->Quit(reason);
     DestroyWindow(Hwnd());
     return true;

@@ -55,18 +55,10 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     EXPECT_FALSE(m.Remove(true));
 }
 
-TEST(ConfigWindow, OnlyTheUserIsAskedAndOnlySessionEndLeavesWindowsHidden) {
-    const std::tuple<QuitReason, bool, bool> reasons[] = {
-        {QuitReason::User, true, true},
-        {QuitReason::Program, true, true},
-        {QuitReason::SessionEnd, false, false},
-        {QuitReason::TaskManager, false, true},
-    };
-    for (auto [reason, asked, restored] : reasons) {
-        QuitSteps steps = StepsFor(reason);
-        EXPECT_EQ(steps.ask, asked);
-        EXPECT_EQ(steps.restoreWindows, restored);
-    }
+TEST(ConfigWindow, OnlyTheUserIsAskedBeforeQuitting) {
+    EXPECT_TRUE(AsksBeforeQuitting(QuitReason::User));
+    for (QuitReason r : {QuitReason::Program, QuitReason::SessionEnd, QuitReason::TaskManager})
+        EXPECT_FALSE(AsksBeforeQuitting(r));
 }
 
 }  // namespace
