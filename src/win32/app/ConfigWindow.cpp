@@ -4,12 +4,14 @@
 
 #include <commctrl.h>
 
+#include "engine/EngineOptions.h"
 #include "ui/IconTools.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
+#include "win32/ui/OptionsDialog.h"
 
 namespace hw {
 
@@ -36,7 +38,7 @@ void MainWindow::CreateMenuBar() {
     AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
     AppendMenuW(file, MF_STRING, kCmdRefreshAll, L"&Refresh");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING | MF_GRAYED, kCmdOptions, L"&Options");
+    AppendMenuW(file, MF_STRING, kCmdOptions, L"&Options");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
     HMENU help = CreatePopupMenu();
@@ -202,6 +204,11 @@ void MainWindow::OnOk() {
 void MainWindow::OnUndo() {
     engine_->store.Load();
     EntriesChanged();
+}
+
+void MainWindow::OnOptions() {
+    EngineOptions options(*engine_);
+    ShowOptionsDialog(Hwnd(), options);
 }
 
 void MainWindow::SaveHeightAndSettings() {

@@ -79,6 +79,7 @@ private:
     void OnMove(bool up);
     void OnOk();
     void OnUndo();
+    void OnOptions();
     void SaveHeightAndSettings();
     // Ends Hidewell for the reason, after the quit question where it is asked; false when
     // the user chose to keep Hidewell running.

@@ -96,6 +96,7 @@ void MainWindow::OnCommand(int id) {
     case kCmdSave: engine_->store.Save(); break;
     case kCmdUndo: OnUndo(); break;
     case kCmdRefreshAll: engine_->RefreshAll(); break;
+    case kCmdOptions: OnOptions(); break;
     case kCmdHelpContents: ShowHelp(Hwnd(), HelpContext::Contents); break;
     case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
     default: break;
