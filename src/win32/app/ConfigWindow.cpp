@@ -93,8 +93,6 @@ void MainWindow::HoldWidth(MINMAXINFO& limits) const {
 }
 
 void MainWindow::Layout() {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
     RECT outer{};
     GetWindowRect(Hwnd(), &outer);
     // The window's outer width in twips: the frame keeps 290 twips free, the icon frame sits
@@ -105,7 +103,7 @@ void MainWindow::Layout() {
         int id = GetDlgCtrlID(p.hwnd);
         int shift = 0;
         if (id == kIdFrame) t.right = t.left + width - 290;
-        if (id == kIdIconFrame || id == kIdSlaveImage) shift = (width - 1300) - (90 + 4350);
+        if (id == kIdIconFrame || id == kIdSlaveImage) shift = (width - 1300) - 4350;  // left inside the frame
         if (id == kIdOkButton) shift = (width - kOkWidth - 200) - t.left;
         MoveWindow(p.hwnd, TwipsToPixels(t.left + shift, dpi_), TwipsToPixels(t.top, dpi_),
                    TwipsToPixels(t.right - t.left, dpi_), TwipsToPixels(t.bottom - t.top, dpi_), TRUE);
@@ -223,7 +221,8 @@ void MainWindow::SaveHeightAndSettings() {
 bool MainWindow::Quit(QuitReason reason) {
     if (!Hwnd()) return true;
     SaveHeightAndSettings();
-    if (AsksBeforeQuitting(reason) && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes) return false;
+    if (AsksBeforeQuitting(reason) && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes)
+        return false;
     CloseHelp();
     engine_->Quit(reason);
     DestroyWindow(Hwnd());

@@ -14,7 +14,10 @@ void ShowRunningInstance() {
     GetWindowThreadProcessId(main, &pid);
     // This start came from the user, so the running copy may come to the front.
     AllowSetForegroundWindow(pid);
-    PostMessageW(main, WM_COMMAND, MAKEWPARAM(kCmdConfigure, 0), 0);
+    if (IsWindowVisible(main))
+        SetForegroundWindow(main);
+    else
+        PostMessageW(main, WM_COMMAND, MAKEWPARAM(kCmdConfigure, 0), 0);
 }
 
 }  // namespace hw

@@ -78,6 +78,9 @@ bool EntryEditor::CreateOnce() {
     int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, x, y, w, h, nullptr)) return false;
     DragAcceptFiles(Hwnd(), TRUE);
+    // Drops from Explorer still arrive when Hidewell runs elevated.
+    for (UINT m : {UINT(WM_DROPFILES), UINT(WM_COPYDATA), UINT(0x0049) /* WM_COPYGLOBALDATA */})
+        ChangeWindowMessageFilterEx(Hwnd(), m, MSGFLT_ALLOW, nullptr);
 
     font_ = FontFor(dpi_);
     // Tab order is creation order; the frames come last so they do not cover what they hold.
