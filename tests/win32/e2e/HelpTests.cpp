@@ -35,12 +35,11 @@ protected:
     HidewellApp app;
 };
 
-TEST_F(Help, OpensAtTheTopicAskedForAndListsEveryTopic) {
+TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
-
-    ClickIcon(OwnIcons().at(0), Button::Right, 1);
-    ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
-    PressKey('H');  // "&Help"
+    PostMessageW(app.Main(), WM_COMMAND, 40, 0);  // the own menu's Configure
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.Main(); }, 5s));
+    PressKey(VK_F1);
     HWND help = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (help = FindWindowW(L"HidewellHelp", L"Hidewell Help")) && IsWindowVisible(help); }, 5s));
     HWND topics = FindWindowExW(help, nullptr, L"ListBox", nullptr);
@@ -67,6 +66,12 @@ TEST_F(Help, OpensAtTheTopicAskedForAndListsEveryTopic) {
     SendMessageW(taskList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(helpButton), BN_CLICKED), reinterpret_cast<LPARAM>(helpButton));
     EXPECT_TRUE(WaitFor([&] { return SelectedRow(topics) == L"The task list"; }, 3s));
     EXPECT_EQ(WindowsOf(app.Proc().Id(), L"HidewellHelp").size(), 1u);
+
+    // Help in the own menu: back at the contents, in the same window.
+    ClickIcon(OwnIcons().at(0), Button::Right, 1);
+    ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
+    PressKey('H');  // "&Help"
+    EXPECT_TRUE(WaitFor([&] { return SelectedRow(topics) == L"Contents"; }, 3s));
 
     PostMessageW(help, WM_COMMAND, IDCANCEL, 0);  // Esc
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }, 3s));
