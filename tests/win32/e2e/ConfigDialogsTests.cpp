@@ -1,0 +1,130 @@
+// The icon picker and the options dialog as a user reaches them: the picker through the entry
+// editor's Browse..., the options through the configuration window's File > Options.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "win32/app/CommandIds.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::wstring TextOf(HWND h) {
+    wchar_t buffer[512]{};
+    GetWindowTextW(h, buffer, 512);
+    return buffer;
+}
+
+// The first child of the class whose caption starts with the text.
+HWND Child(HWND parent, const wchar_t* cls, const std::wstring& start = L"") {
+    for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
+        if (TextOf(c).rfind(start, 0) == 0) return c;
+    return nullptr;
+}
+
+// Posted: the button may open a modal dialog.
+void Press(HWND window, const wchar_t* caption) {
+    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
+    ASSERT_NE(button, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+bool RunValueExists() {
+    return RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell", RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+class ConfigDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSettings({{L"*NOTEPAD*", L""}}, 3000);
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        ASSERT_TRUE(app.Start());
+        main = app.Main();
+        ASSERT_TRUE(main);
+        PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
+    }
+    void TearDown() override {
+        app.Stop();
+        if (!program.empty()) DeleteFileW(program.c_str());
+        if (!folder.empty()) RemoveDirectoryW(folder.c_str());
+        DeleteSettings();
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+    }
+    // The visible window of the class in Hidewell's process.
+    HWND Shown(const wchar_t* cls) {
+        HWND found = nullptr;
+        WaitFor(
+            [&] {
+                auto all = WindowsOf(app.Proc().Id(), cls);
+                found = all.empty() || !IsWindowVisible(all[0]) ? nullptr : all[0];
+                return found != nullptr;
+            },
+            5s);
+        return found;
+    }
+    HidewellApp app;
+    HWND main = nullptr;
+    std::wstring folder, program;  // a copy of Hidewell.exe the test makes
+};
+
+TEST_F(ConfigDialogs, BrowseTypedProgramLastIconComesBackAsReference) {
+    Press(main, L"&New...");
+    HWND editor = Shown(L"HidewellEntryEditor");
+    ASSERT_TRUE(editor);
+    SendMessageW(Child(editor, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"*HIDEWELL PICK*"));
+    HWND show = Child(editor, L"Button", L"Show Icon in Tray");
+    if (SendMessageW(show, BM_GETCHECK, 0, 0) != BST_CHECKED) SendMessageW(show, BM_CLICK, 0, 0);
+    Press(editor, L"&Browse...");
+    HWND picker = Shown(L"HidewellIconPicker");
+    ASSERT_TRUE(picker);
+
+    // A copy of Hidewell.exe in a folder with a space and non-Latin letters.
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"Hidewell Пуск ü";
+    program = folder + L"\\Hidewell.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"Hidewell.exe").c_str(), program.c_str(), FALSE));
+    SendMessageW(Child(picker, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
+    SendMessageW(picker, WM_COMMAND, IDOK, 0);  // Enter in the name box
+    HWND frame = Child(picker, L"Button", L"&Icon: ");
+    EXPECT_EQ(TextOf(frame), L"&Icon: 1:3");
+    SendMessageW(picker, WM_HSCROLL, SB_RIGHT, reinterpret_cast<LPARAM>(Child(picker, L"ScrollBar")));
+    EXPECT_EQ(TextOf(frame), L"&Icon: 3:3");
+    Press(picker, L"&Select");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(picker); }, 5s));
+    Press(editor, L"&Ok");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+    Press(main, L"&Ok");
+    EXPECT_TRUE(WaitFor([&] { return ReadSetting(L"I1") == L"002:" + program; }, 5s));
+}
+
+TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
+    for (bool ok : {false, true}) {
+        PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+        HWND box = Shown(L"HidewellOptions");
+        ASSERT_TRUE(box);
+        HWND label = Child(box, L"Static", L"Response &Time : ");
+        EXPECT_EQ(TextOf(label), L"Response &Time : 3.");
+        for (const wchar_t* check : {L"&Auto Load Hidewell on Startup", L"Hide Hidewell Icon", L"Hide Hidewell Date",
+                                     L"Single Click on Application Icon"})
+            SendMessageW(Child(box, L"Button", check), BM_CLICK, 0, 0);
+        SendMessageW(box, WM_HSCROLL, SB_PAGERIGHT, reinterpret_cast<LPARAM>(Child(box, L"ScrollBar")));
+        EXPECT_EQ(TextOf(label), L"Response &Time : 4.");
+        Press(box, ok ? L"&Ok" : L"Cance&l");
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(box); }, 5s));
+        EXPECT_TRUE(WaitFor([&] { return RunValueExists() == ok; }, 3s));  // written after the dialog hides
+    }
+    Press(main, L"&Ok");  // the configuration window saves the options with the entries
+    ASSERT_TRUE(WaitFor([&] { return ReadSetting(L"RT") == L"4000"; }, 5s));
+    // Each box was turned over; the date icon was shown at the start.
+    EXPECT_EQ(ReadSetting(L"HIDE") + ReadSetting(L"HIDEDATE") + ReadSetting(L"SINGLE"), L"101");
+}
+
+}  // namespace
+}  // namespace hw::wine
