@@ -8,10 +8,12 @@
 //           list and exit: nothing (cbData 0)
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
 //   wParam  list: the window that receives the answer
-// Hidewell answers FALSE to a request it rejects and TRUE to one it accepts. Restore, close and
-// exit run after the sender's call has returned; an unknown caption is reported by Hidewell
-// itself. Exit ends Hidewell as its Exit command does, without asking: every hidden window
-// comes back, the icons go and the settings are saved.
+// Hidewell answers kInboxRejected to a request that breaks the format or cannot be queued,
+// kInboxNotFound to restore or close when no hidden window has the caption, kInboxAccepted
+// otherwise. The caption is looked up before the answer; restore, close and exit run after the
+// sender's call has returned. Hidewell also reports an unknown caption itself. Exit ends
+// Hidewell as its Exit command does, without asking: every hidden window comes back, the
+// icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
 // returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator.
 #include <cstddef>
@@ -26,6 +28,9 @@ namespace hw {
 enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3, Exit = 4 };
 
 constexpr std::size_t kInboxMaxChars = 1024;
+
+// What the WM_COPYDATA message returns.
+enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2 };
 
 struct InboxRequest {
     InboxCommand command;

@@ -34,7 +34,8 @@ void TrayEngine::EntriesChanged() { p_.host.EntriesChanged(); }
 
 void TrayEngine::Quit(QuitReason reason) {
     p_.host.SetPollTimer(false);
-    store.Save();
+    if (!store.Save() && reason != QuitReason::SessionEnd)
+        p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
     if (reason != QuitReason::SessionEnd) RestoreAll();
     ownIcon_.Remove();
     for (auto& [slot, record] : hidden_)

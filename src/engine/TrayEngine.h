@@ -42,6 +42,7 @@ inline const Text kOwnTip = Text(u"Hidewell") + u'\0';
 inline const Text kNoEntriesMessage =
     u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
 inline const Text kUnknownCaptionMessage = u"Error 909745";
+inline const Text kSaveFailedMessage = u"Hidewell could not save its settings in the registry.";
 // Slot numbers run from 1; past this many they are renumbered once some are free.
 constexpr int kMaxSlots = 30;
 constexpr int kFirstTickMs = 2000;
@@ -93,8 +94,8 @@ public:
     // decides again whether the own icon is shown.
     void ApplyPollInterval() { p_.host.SetPollInterval(settings.pollIntervalMs); }
     void ReconsiderOwnIcon() { lastIconCount_ = 0; }
-    // Ends Hidewell's work: saves, brings hidden windows back unless the session ends, and
-    // removes every icon.
+    // Ends Hidewell's work: saves (telling the user when that fails, unless the session ends),
+    // brings hidden windows back unless the session ends, and removes every icon.
     void Quit(QuitReason reason);
 
     Settings settings;

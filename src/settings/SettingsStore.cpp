@@ -144,31 +144,37 @@ bool SettingsStore::LoadEntries() {
     return dropped;
 }
 
-void SettingsStore::Save() {
+bool SettingsStore::Save() {
     int count = static_cast<int>(s_.entries.size());
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey);
-    if (!key.IsOpen()) return;
+    if (!key.IsOpen()) return false;
     StoredNames names(key);
     int oldCount = StoredCount(key, names);
 
-    key.Write(u"RT", s_.pollIntervalMs, kRegSz);
-    key.Write(u"HIDE", s_.hideOwnIcon ? 1 : 0, kRegSz);
-    key.Write(u"HIDEDATE", s_.hideDateIcon ? 1 : 0, kRegSz);
-    key.Write(u"SINGLE", s_.singleClickRestores ? 1 : 0, kRegSz);
+    bool stored = true;
+    auto write = [&](const Text& name, const RegistryValue& value) {
+        stored = key.Write(name, value, kRegSz) == kErrorSuccess && stored;
+    };
+    write(u"RT", s_.pollIntervalMs);
+    write(u"HIDE", s_.hideOwnIcon ? 1 : 0);
+    write(u"HIDEDATE", s_.hideDateIcon ? 1 : 0);
+    write(u"SINGLE", s_.singleClickRestores ? 1 : 0);
     // Overwriting in place keeps every index readable; the count changes only afterwards,
     // and the values beyond it go from the top down.
     for (int i = 0; i < count; ++i) {
         const Entry& entry = s_.entries[static_cast<std::size_t>(i)];
-        key.Write(TitleValueName(i), entry.titlePattern, kRegSz);
-        key.Write(IconValueName(i), entry.iconReference, kRegSz);
+        write(TitleValueName(i), entry.titlePattern);
+        write(IconValueName(i), entry.iconReference);
     }
-    key.Write(u"EOF", count, kRegSz);
+    write(u"EOF", count);
+    // Stale values beyond the count are never read: failing to remove one loses nothing.
     for (int i = oldCount - 1; i >= count; --i) {
         for (const Text& name : {TitleValueName(i), IconValueName(i)}) {
             if (names.Has(name)) key.Remove(name);
         }
     }
+    return stored;
 }
 
 bool SettingsStore::SetStartWithWindows(bool on) {

@@ -27,7 +27,8 @@ public:
 
     // Writes the settings. The new entries go first, then "EOF", then the stale entries beyond
     // the new count are removed, so a save cut short leaves the old or the new entries readable.
-    void Save();
+    // False when a value could not be written.
+    bool Save();
 
     // Writes or removes the Run value and records the option. False when the registry refused:
     // the option then keeps what is really stored.

@@ -2,7 +2,7 @@
 // by its caption, lists the captions of the hidden windows, one a line, or ends Hidewell and
 // waits until it has ended.
 // Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
-// (exit) Hidewell did not end in time.
+// (exit) Hidewell did not end in time, 4 no hidden window has the caption.
 #include <windows.h>
 
 #include <optional>
@@ -16,7 +16,7 @@
 
 namespace {
 
-enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3 };
+enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4 };
 
 constexpr UINT kSendTimeoutMs = 5000;
 // Hidewell shows every hidden window again before it ends; that may take a while.
@@ -105,12 +105,20 @@ int wmain(int argc, wchar_t** argv) {
     data.dwData = static_cast<ULONG_PTR>(request->command);
     data.cbData = static_cast<DWORD>(request->caption.size() * sizeof(char16_t));
     data.lpData = request->caption.empty() ? nullptr : request->caption.data();
-    DWORD_PTR accepted = FALSE;
+    // Lets Hidewell bring the restored window to the front, a right Windows grants only to
+    // the foreground process (this one, when run from a focused console or a shortcut key).
+    if (processId) AllowSetForegroundWindow(processId);
+    DWORD_PTR reply = hw::kInboxRejected;
     bool sent = answer.Create() && SendMessageTimeoutW(hidewell, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
                                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                                       kSendTimeoutMs, &accepted);
+                                                       kSendTimeoutMs, &reply);
+    if (sent && reply == hw::kInboxNotFound) {
+        Print(STD_ERROR_HANDLE,
+              L"hidewellctl: no hidden window has the caption \"" + hw::ToWide(request->caption) + L"\".\r\n");
+        return kNotFound;
+    }
     bool answered = request->command != hw::InboxCommand::List || answer.Captions();
-    if (!sent || !accepted || !answered) {
+    if (!sent || reply != hw::kInboxAccepted || !answered) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
         return kRejected;
     }

@@ -9,7 +9,7 @@ namespace {
 constexpr UINT kAnswerTimeoutMs = 2000;
 
 LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker) {
-    if (!asker || !IsWindow(asker)) return FALSE;
+    if (!asker || !IsWindow(asker)) return kInboxRejected;
     std::vector<Text> captions;
     for (const HiddenWindowView& w : engine.HiddenWindows()) captions.push_back(w.caption);
     Text joined = JoinCaptions(captions);
@@ -20,22 +20,26 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(mainWindow),
                                reinterpret_cast<LPARAM>(&answer), SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)
-               ? TRUE
-               : FALSE;
+               ? kInboxAccepted
+               : kInboxRejected;
 }
 
 }  // namespace
 
 LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
-    if (!data) return FALSE;
+    if (!data) return kInboxRejected;
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
-    if (!request) return FALSE;
+    if (!request) return kInboxRejected;
     if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam));
-    if (request->command == InboxCommand::Exit) return PostMessageW(mainWindow, kExitMessage, 0, 0) ? TRUE : FALSE;
-    if (queue_.size() >= kMaxQueued) return FALSE;
+    if (request->command == InboxCommand::Exit)
+        return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
+    if (queue_.size() >= kMaxQueued) return kInboxRejected;
+    // The lookup answers the sender now; the request itself runs later and reports an
+    // unknown caption to the user as well.
+    LRESULT answer = engine.FindSlot(request->caption) ? kInboxAccepted : kInboxNotFound;
     queue_.push_back(std::move(*request));
     PostMessageW(mainWindow, kRunMessage, 0, 0);
-    return TRUE;
+    return answer;
 }
 
 void CopyDataInbox::RunQueued(TrayEngine& engine) {

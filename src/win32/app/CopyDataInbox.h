@@ -20,7 +20,7 @@ public:
     // More waiting requests than this are rejected.
     static constexpr std::size_t kMaxQueued = 64;
 
-    // WM_COPYDATA of the main window: TRUE when the request was accepted.
+    // WM_COPYDATA of the main window: an InboxAnswer.
     LRESULT Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data);
     // kRunMessage: carries out the queued requests, one at a time.
     void RunQueued(TrayEngine& engine);

@@ -193,16 +193,20 @@ TEST_F(PollLoop, ScanOverflowShowsOneMessageDropsSlotsAndStopsPolling) {
     EXPECT_TRUE(Hidden(hidden));  // stays hidden until polling restarts
 }
 
-TEST_F(PollLoop, QuitShowsHiddenWindowsUnlessTheSessionEnds) {
+TEST_F(PollLoop, QuitShowsHiddenWindowsUnlessTheSessionEndsAndReportsAFailedSave) {
     Start({{u"*", kAppIcon}});
     WindowHandle h = Minimised(u"App");
     engine.PollTick();
+    reg.writesLeft = 0;
     engine.Quit(QuitReason::SessionEnd);
     EXPECT_TRUE(tray.icons.empty());
     EXPECT_TRUE(Hidden(h));
+    EXPECT_TRUE(ui.messages.empty()) << "nobody to tell while the session ends";
     engine.Quit(QuitReason::User);
     EXPECT_TRUE(desktop[h].visible);
     EXPECT_TRUE(desktop[h].iconic);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kSaveFailedMessage);
 }
 
 }  // namespace

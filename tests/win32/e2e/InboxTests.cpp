@@ -11,10 +11,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Runs hidewellctl.exe with the arguments: its exit code and its standard output, decoded from UTF-8.
-std::pair<int, std::wstring> RunCtl(const std::wstring& arguments) {
-    // cmd /c drops the outer quotes; the usage text on standard error is not wanted here.
-    FILE* pipe = _wpopen((L"\"\"" + ProgramFolder() + L"hidewellctl.exe\" " + arguments + L" 2>nul\"").c_str(), L"rb");
+// Runs hidewellctl.exe with the arguments: its exit code and its standard output (with standard
+// error when asked), decoded from UTF-8.
+std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErrors = false) {
+    // cmd /c drops the outer quotes.
+    const wchar_t* errors = withErrors ? L" 2>&1\"" : L" 2>nul\"";
+    FILE* pipe = _wpopen((L"\"\"" + ProgramFolder() + L"hidewellctl.exe\" " + arguments + errors).c_str(), L"rb");
     if (!pipe) return {-1, {}};
     std::string bytes;
     char buffer[4096];
@@ -63,7 +65,8 @@ TEST_F(Inbox, RejectsMalformedRequestsAndReportsUnknownCaptions) {
     EXPECT_EQ(RunCtl(L"close " + std::wstring(1025, L'x')).first, 2) << "hidewellctl checks requests first";
     EXPECT_TRUE(app.Messages().empty());
 
-    EXPECT_EQ(RunCtl(L"restore \"Nothing hidden\"").first, 0);
+    EXPECT_EQ(RunCtl(L"restore \"Nothing hidden\"", true),
+              std::pair(4, std::wstring(L"hidewellctl: no hidden window has the caption \"Nothing hidden\".\r\n")));
     EXPECT_TRUE(WaitFor([&] { return app.Messages() == std::vector<std::wstring>{L"Error 909745"}; }, 3s));
     app.DismissMessages();
 }
