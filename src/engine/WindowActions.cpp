@@ -27,8 +27,14 @@ void TrayEngine::RestoreSlot(int slot) {
     WindowHandle h = SlotWindow(slot);
     if (h == 0) return;
     p_.desktop.ShowWindow(h, kSwShow);
-    p_.desktop.SetForeground(h);
+    bool front = p_.desktop.SetForeground(h);
     p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
+    // Without the foreground right (a request from a program in the background) the window
+    // comes back where it was and its taskbar button asks for the user's attention.
+    if (!front) {
+        p_.desktop.ShowWindow(h, kSwRestore);
+        p_.desktop.Flash(h);
+    }
 }
 
 void TrayEngine::CloseSlot(int slot) {
@@ -72,8 +78,8 @@ void TrayEngine::RunMirroredCommand(int slot, std::uint32_t command) {
     p_.desktop.SendTimeout(h, kWmSysCommand, command, 0);
     if (p_.desktop.IsIconic(h))
         p_.desktop.ShowWindow(h, kSwHide);
-    else
-        p_.desktop.SetForeground(h);
+    else if (!p_.desktop.SetForeground(h))
+        p_.desktop.Flash(h);
 }
 
 }  // namespace hw

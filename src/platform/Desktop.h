@@ -43,7 +43,12 @@ public:
     virtual bool IsOwnWindow(WindowHandle h) = 0;
 
     virtual bool ShowWindow(WindowHandle h, int command) = 0;
+    // Brings the window to the front; false when the platform refuses, as Windows does for a
+    // process that holds no foreground right (it neither got the user's last input nor was
+    // allowed by the foreground process).
     virtual bool SetForeground(WindowHandle h) = 0;
+    // Flashes the window's taskbar button until the user brings it to the front.
+    virtual void Flash(WindowHandle h) = 0;
     // Sends with a time-out and gives up on a hung window; false when it was not delivered.
     virtual bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) = 0;
 };

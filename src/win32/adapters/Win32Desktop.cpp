@@ -58,6 +58,14 @@ bool Win32Desktop::ShowWindow(WindowHandle h, int command) {
 
 bool Win32Desktop::SetForeground(WindowHandle h) { return ::SetForegroundWindow(H(h)) != FALSE; }
 
+void Win32Desktop::Flash(WindowHandle h) {
+    FLASHWINFO info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = H(h);
+    info.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+    ::FlashWindowEx(&info);
+}
+
 bool Win32Desktop::SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutW(H(h), msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),

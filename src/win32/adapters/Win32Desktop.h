@@ -19,6 +19,7 @@ public:
     bool IsOwnWindow(WindowHandle h) override;
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
+    void Flash(WindowHandle h) override;
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
 };
 

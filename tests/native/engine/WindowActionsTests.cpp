@@ -53,9 +53,25 @@ TEST_F(WindowActions, MirroredCommandHidesAgainWhileMinimisedElseBringsToFront) 
     WindowHandle h = HideOne(u"App");
     engine.RunMirroredCommand(1, 0xF010);  // SC_MOVE: still minimised
     EXPECT_FALSE(desktop[h].visible);
+    desktop.foregroundRight = true;  // Hidewell's popup had the foreground
     engine.RunMirroredCommand(1, 0xF030);  // SC_MAXIMIZE
     EXPECT_TRUE(desktop[h].visible);
     EXPECT_EQ(desktop.foreground, h);
+}
+
+// A request from a program in the background cannot take the front on Windows: the window
+// is restored and flashed instead; a click on the icon or an allowed request brings it up.
+TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
+    for (bool right : {false, true}) {
+        WindowHandle h = HideOne(u"App");
+        desktop.foregroundRight = right;
+        desktop.flashed.clear();
+        EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"App"}));
+        EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic) << right;
+        EXPECT_EQ(desktop.foreground == h, right);
+        EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});
+        engine.PollTick();
+    }
 }
 
 TEST_F(WindowActions, ClicksRestoreByTheClickOption) {

@@ -73,8 +73,9 @@ bool FakeDesktop::ShowWindow(WindowHandle h, int command) {
 }
 
 bool FakeDesktop::SetForeground(WindowHandle h) {
-    if (!Exists(h)) return false;
+    if (!Exists(h) || !foregroundRight) return false;
     foreground = h;
+    foregroundRight = false;
     return true;
 }
 

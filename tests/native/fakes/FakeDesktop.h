@@ -37,6 +37,11 @@ public:
     std::vector<SentMessage> sent;
     std::vector<std::pair<WindowHandle, int>> shows;
     WindowHandle foreground = 0;
+    // Windows' foreground rule: Hidewell may bring a window to the front only while it holds
+    // the right (the user's last input went to it: a tray click, its own menu; or the
+    // foreground process allowed it), and loses it with the foreground.
+    bool foregroundRight = false;
+    std::vector<WindowHandle> flashed;
     // Called for every message a window receives (after the built-in handling).
     std::function<void(WindowHandle, std::uint32_t, std::uint64_t)> onMessage;
 
@@ -50,6 +55,7 @@ public:
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
+    void Flash(WindowHandle h) override { flashed.push_back(h); }
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
 
 private:
