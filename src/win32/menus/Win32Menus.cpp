@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <iterator>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "win32/base/WinText.h"
@@ -14,23 +17,49 @@ namespace {
 HMENU Menu(MenuHandle m) { return ToWin32<HMENU>(m); }
 MenuHandle Handle(HMENU m) { return FromWin32(m); }
 HWND H(WindowHandle h) { return ToWin32<HWND>(h); }
+
+// The text of an item by command, as the menu holds it; empty when there is no such item.
+std::wstring ItemText(HMENU menu, UINT command) {
+    wchar_t buffer[256]{};
+    int n = ::GetMenuStringW(menu, command, buffer, static_cast<int>(std::size(buffer)), MF_BYCOMMAND);
+    return n > 0 ? std::wstring(buffer, static_cast<std::size_t>(n)) : std::wstring();
+}
 }  // namespace
+
+HMENU Win32Menus::SystemTexts() {
+    // An own window that is never shown: its system menu holds the items in the system's language.
+    if (!textSource_)
+        textSource_.Reset(::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr, nullptr,
+                                            ::GetModuleHandleW(nullptr), nullptr));
+    return textSource_ ? ::GetSystemMenu(textSource_.Get(), FALSE) : nullptr;
+}
 
 MenuHandle Win32Menus::GetSystemMenu(WindowHandle window, bool revert) {
     if (HMENU menu = ::GetSystemMenu(H(window), revert ? TRUE : FALSE)) return Handle(menu);
     if (!::IsWindow(H(window)) || revert) return 0;
+    HMENU texts = SystemTexts();
+    if (!texts) return 0;
     LONG_PTR style = ::GetWindowLongPtrW(H(window), GWL_STYLE);
     bool iconic = ::IsIconic(H(window)), zoomed = ::IsZoomed(H(window));
-    auto state = [](bool enabled) { return enabled ? MF_ENABLED : MF_GRAYED; };
+    const std::pair<UINT, bool> items[] = {
+        {SC_RESTORE, iconic || zoomed},
+        {SC_MOVE, !iconic && !zoomed},
+        {SC_SIZE, !iconic && !zoomed && (style & WS_THICKFRAME)},
+        {SC_MINIMIZE, !iconic && (style & WS_MINIMIZEBOX)},
+        {SC_MAXIMIZE, !zoomed && (style & WS_MAXIMIZEBOX)},
+        {0, false},  // separator
+        {SC_CLOSE, true},
+    };
     standIn_.Reset(::CreatePopupMenu());
     HMENU m = standIn_.Get();
-    ::AppendMenuW(m, MF_STRING | state(iconic || zoomed), SC_RESTORE, L"&Restore");
-    ::AppendMenuW(m, MF_STRING | state(!iconic && !zoomed), SC_MOVE, L"&Move");
-    ::AppendMenuW(m, MF_STRING | state(!iconic && !zoomed && (style & WS_THICKFRAME)), SC_SIZE, L"&Size");
-    ::AppendMenuW(m, MF_STRING | state(!iconic && (style & WS_MINIMIZEBOX)), SC_MINIMIZE, L"Mi&nimize");
-    ::AppendMenuW(m, MF_STRING | state(!zoomed && (style & WS_MAXIMIZEBOX)), SC_MAXIMIZE, L"Ma&ximize");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, SC_CLOSE, L"&Close\tAlt+F4");
+    for (const auto& [command, enabled] : items) {
+        if (command == 0) {
+            ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        std::wstring text = ItemText(texts, command);
+        if (!text.empty()) ::AppendMenuW(m, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, text.c_str());
+    }
     return Handle(m);
 }
 

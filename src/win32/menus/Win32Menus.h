@@ -8,7 +8,8 @@ namespace hw {
 class Win32Menus : public Menus {
 public:
     // The window's system menu. Where the platform will not hand out another process's
-    // system menu (Wine), the standard one for the window's style stands in for it.
+    // system menu (Wine), the standard one for the window's style and state stands in for
+    // it, with the system's own texts.
     MenuHandle GetSystemMenu(WindowHandle window, bool revert) override;
     MenuHandle CreatePopupMenu() override;
     bool DestroyMenu(MenuHandle menu) override;
@@ -22,7 +23,11 @@ public:
     MenuHandle GetSubMenu(MenuHandle menu, int position) override;
 
 private:
+    // The system menu of an own hidden window, the source of the stand-in's texts.
+    HMENU SystemTexts();
+
     UniqueMenu standIn_;
+    UniqueWindow textSource_;
 };
 
 }  // namespace hw

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "harness/HidewellApp.h"
 #include "win32/adapters/Win32Desktop.h"
 #include "win32/base/Handles.h"
 #include "win32/menus/Win32Menus.h"
@@ -45,3 +47,42 @@ TEST(Win32Menus, MirrorsARealSystemMenuOnce) {
 
 }  // namespace
 }  // namespace hw
+
+namespace hw::wine {
+namespace {
+
+// Windows in German (run with LANG=de_DE.UTF-8): the mirror of a minimised window of another
+// process, whose system menu Wine does not hand out, carries the system's texts and states.
+TEST(Win32MenusGerman, StandInCarriesTheSystemsTexts) {
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_GERMAN) << "not running in German";
+    UniqueWindow own(CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr));
+    HMENU system = GetSystemMenu(own.Get(), FALSE);
+    TestWindow other;
+    ASSERT_TRUE(other.Start(L"Menus test German", L"minimized"));
+    UniqueMenu operation(CreatePopupMenu());
+    AppendMenuW(operation.Get(), MF_STRING, 1, L"App Title");
+    AppendMenuW(operation.Get(), MF_SEPARATOR, 0, nullptr);
+    Win32Menus menus;
+    Win32Desktop desktop;
+    SysMenuMirror mirror(menus, desktop);
+    mirror.Build(reinterpret_cast<std::uintptr_t>(operation.Get()), reinterpret_cast<std::uintptr_t>(other.Hwnd()));
+
+    const std::pair<UINT, UINT> items[] = {{SC_RESTORE, 0}, {SC_MOVE, MF_GRAYED}, {SC_MINIMIZE, MF_GRAYED}, {SC_CLOSE, 0}};
+    for (auto [command, grayed] : items) {
+        wchar_t expected[256]{}, mirrored[256]{};
+        GetMenuStringW(system, command, expected, 256, MF_BYCOMMAND);
+        auto at = std::find(mirror.CommandMap().begin(), mirror.CommandMap().end(), command);
+        ASSERT_NE(at, mirror.CommandMap().end()) << command;
+        UINT id = 100 + static_cast<UINT>(at - mirror.CommandMap().begin());
+        GetMenuStringW(operation.Get(), id, mirrored, 256, MF_BYCOMMAND);
+        EXPECT_STREQ(mirrored, expected) << command;
+        EXPECT_EQ(GetMenuState(operation.Get(), id, MF_BYCOMMAND) & MF_GRAYED, grayed) << command;
+    }
+    wchar_t restore[256]{};
+    GetMenuStringW(system, SC_RESTORE, restore, 256, MF_BYCOMMAND);
+    EXPECT_STRNE(restore, L"&Restore") << "Wine shows no German system menu";
+}
+
+}  // namespace
+}  // namespace hw::wine
