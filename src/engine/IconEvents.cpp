@@ -1,4 +1,5 @@
-// Mouse actions on Hidewell's tray icons.
+// Mouse and keyboard actions on Hidewell's tray icons. A click that selects an icon has
+// already acted as a mouse button by the time the shell reports the selection (Select).
 #include "engine/TrayEngine.h"
 
 namespace hw {
@@ -23,12 +24,12 @@ void TrayEngine::OnOwnIconEvent(int message) {
     std::optional<TrayEvent> event = DecodeTrayMessage(message);
     if (!event) return;
     RunOnce(handlingIconEvent_, [&] {
-        if (*event == TrayEvent::LeftDoubleClick) {
+        if (*event == TrayEvent::LeftDoubleClick || *event == TrayEvent::KeySelect) {
             if (!hidden_.empty())
                 p_.host.ShowTaskList();
             else
                 p_.host.ShowConfiguration();
-        } else if (*event == TrayEvent::RightUp) {
+        } else if (OpensMenu(*event, ownIcon_)) {
             p_.host.ShowOwnMenu();
         }
     });
@@ -39,9 +40,10 @@ void TrayEngine::OnWindowIconEvent(int slot, int message) {
     if (!event) return;
     RunOnce(handlingIconEvent_, [&] {
         TrayEvent restoreClick = settings.singleClickRestores ? TrayEvent::LeftDown : TrayEvent::LeftDoubleClick;
-        if (*event == restoreClick)
+        auto it = hidden_.find(slot);
+        if (*event == restoreClick || *event == TrayEvent::KeySelect)
             RestoreSlot(slot);
-        else if (*event == TrayEvent::RightUp)
+        else if (it != hidden_.end() && it->second.icon && OpensMenu(*event, *it->second.icon))
             p_.host.ShowIconMenu(slot);
     });
 }

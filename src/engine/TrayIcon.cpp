@@ -12,8 +12,15 @@ std::optional<TrayEvent> DecodeTrayMessage(int message) {
     case 0x204: return TrayEvent::RightDown;
     case 0x205: return TrayEvent::RightUp;
     case 0x206: return TrayEvent::RightDoubleClick;
+    case 0x400: return TrayEvent::Select;
+    case 0x401: return TrayEvent::KeySelect;
+    case 0x7B: return TrayEvent::ContextMenu;
     default: return std::nullopt;
     }
+}
+
+bool OpensMenu(TrayEvent event, const TrayIcon& icon) {
+    return event == TrayEvent::ContextMenu || (event == TrayEvent::RightUp && !icon.ReportsKeys());
 }
 
 TrayIcon::TrayIcon(NotifyArea& shell) : shell_(shell) { record_.szTip.assign(kTipLength, u' '); }
@@ -43,7 +50,9 @@ bool TrayIcon::Show() {
     if (shown_) return shell_.Notify(kNimModify, record_);
     record_.uFlags = kNifMessage | kNifIcon | kNifTip;
     shown_ = true;
-    return shell_.Notify(kNimAdd, record_);
+    bool added = shell_.Notify(kNimAdd, record_);
+    reportsKeys_ = added && shell_.Notify(kNimSetVersion, record_);
+    return added;
 }
 
 void TrayIcon::Remove() {

@@ -7,11 +7,20 @@
 
 namespace hw {
 
-// A mouse action on a tray icon, decoded from the callback's mouse message number.
-enum class TrayEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick };
+// An action on a tray icon, decoded from the callback's message number: a mouse button, or
+// what a shell that knows the icon's version reports besides: a selection by click (Select)
+// or by keyboard (KeySelect), and a request for the icon's menu by mouse or keyboard.
+enum class TrayEvent {
+    LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, Select, KeySelect, ContextMenu
+};
 
-// Nothing for a message that is no click (a mouse move, for instance).
+// Nothing for a message that is no action (a mouse move, for instance).
 std::optional<TrayEvent> DecodeTrayMessage(int message);
+
+class TrayIcon;
+// Whether the event asks for the icon's menu: the shell's context-menu request, or a right
+// click where the shell sends no such request.
+bool OpensMenu(TrayEvent event, const TrayIcon& icon);
 
 class TrayIcon {
 public:
@@ -37,11 +46,14 @@ public:
     // Adds the icon again after the taskbar was re-created, if it is shown.
     void Readd();
     bool Shown() const { return shown_; }
+    // The shell took the icon's version: it reports keyboard selection and menu requests.
+    bool ReportsKeys() const { return reportsKeys_; }
 
 private:
     NotifyArea& shell_;
     NotifyIconRecord record_;
     bool shown_ = false;
+    bool reportsKeys_ = false;
 };
 
 }  // namespace hw

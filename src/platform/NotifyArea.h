@@ -6,7 +6,8 @@
 
 namespace hw {
 
-enum NotifyAction : int { kNimAdd = 0, kNimModify = 1, kNimDelete = 2 };
+// kNimSetVersion asks for the newest behaviour: keyboard selection and menu requests reported.
+enum NotifyAction : int { kNimAdd = 0, kNimModify = 1, kNimDelete = 2, kNimSetVersion = 4 };
 enum NotifyFlags : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4 };
 
 // One icon's record as handed to the shell (the first shell version's fields).

@@ -60,9 +60,9 @@ void DateAddOn::OnIconEvent(int message) {
         ~Reset() { flag = false; }
     } reset{handlingEvent_};
     [&] {
-        if (*event == TrayEvent::LeftDoubleClick) {
+        if (*event == TrayEvent::LeftDoubleClick || *event == TrayEvent::KeySelect) {
             TypeDate(Settings().choice);
-        } else if (*event == TrayEvent::RightUp) {
+        } else if (OpensMenu(*event, icon_)) {
             const LocalTime now = s_.clock.Now();
             std::array<Text, 3> dates{DateText(DateChoice::User, now), DateText(DateChoice::Medium, now),
                                       DateText(DateChoice::Short, now)};

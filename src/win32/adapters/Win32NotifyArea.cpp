@@ -11,16 +11,21 @@ namespace hw {
 
 bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
     NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.cbSize = sizeof(data);
     data.hWnd = ToWin32<HWND>(record.hWnd);
     data.uID = record.uID;
-    data.uFlags = record.uFlags;
+    // The newest version shows the tip only when asked to.
+    data.uFlags = record.uFlags | ((record.uFlags & NIF_TIP) ? NIF_SHOWTIP : 0);
     data.uCallbackMessage = record.uCallbackMessage;
     data.hIcon = ToWin32<HICON>(record.hIcon);
     // The field holds at most 63 characters and always ends with a NUL.
     std::size_t n = std::min<std::size_t>(record.szTip.size(), std::size(data.szTip) - 1);
     std::copy_n(record.szTip.data(), n, reinterpret_cast<char16_t*>(data.szTip));
-    DWORD message = action == kNimAdd ? NIM_ADD : action == kNimModify ? NIM_MODIFY : NIM_DELETE;
+    data.uVersion = NOTIFYICON_VERSION_4;
+    DWORD message = action == kNimAdd            ? NIM_ADD
+                    : action == kNimModify       ? NIM_MODIFY
+                    : action == kNimSetVersion   ? NIM_SETVERSION
+                                                 : NIM_DELETE;
     return Shell_NotifyIconW(message, &data) != FALSE;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The notification area through Shell_NotifyIconW, with the first shell version's record.
+// The notification area through Shell_NotifyIconW, with the newest shell version's record.
 #include "platform/NotifyArea.h"
 
 namespace hw {

@@ -86,8 +86,9 @@ private:
     bool Quit(QuitReason reason);
     void CreateOperationMenu();
     void OnCommand(int id);
-    // Shows a popup at the mouse with Hidewell in the foreground; returns the chosen command.
-    int TrackPopup(HMENU menu);
+    // Shows a popup with Hidewell in the foreground, at the mouse or at the tray icon whose
+    // receiver is given (TrayPopupPoint); returns the chosen command.
+    int TrackPopup(HMENU menu, HWND icon = nullptr);
 
     TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;

@@ -3,17 +3,17 @@
 #include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/MainWindow.h"
+#include "win32/app/PopupPlace.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
 
 namespace hw {
 
-int MainWindow::TrackPopup(HMENU menu) {
+int MainWindow::TrackPopup(HMENU menu, HWND icon) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
-    POINT pt{};
-    GetCursorPos(&pt);
+    POINT pt = TrayPopupPoint(icon);
     int id = static_cast<int>(
         TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);
@@ -41,7 +41,7 @@ void MainWindow::ShowOwnMenu() {
         AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuSlots_.size(), ToWide(w.caption).c_str());
         ownMenuSlots_.push_back(w.slot);
     }
-    if (int id = TrackPopup(m)) OnCommand(id);
+    if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
 
 void MainWindow::CreateOperationMenu() {
@@ -62,7 +62,8 @@ void MainWindow::ShowIconMenu(int slot) {
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), engine_->SlotWindow(slot));
     ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle, ToWide(engine_->PopupTitle(slot)).c_str());
-    if (int id = TrackPopup(m)) OnCommand(id);
+    HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
+    if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
 
 void MainWindow::OnCommand(int id) {

@@ -87,7 +87,7 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
     addOn.Tick(rebuild);
 
     host.menuAnswer = DateMenuItem::Medium;
-    addOn.OnIconEvent(517);  // right button up
+    addOn.OnIconEvent(0x7B);  // the shell's menu request
     EXPECT_EQ(host.menuDates[0], u"22nd December 2026");
     EXPECT_EQ(host.menuDates[1], u"22-Dec-26");
     EXPECT_EQ(host.menuDates[2], u"22/12/2026");

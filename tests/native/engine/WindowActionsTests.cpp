@@ -78,8 +78,6 @@ TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
     WindowHandle h = HideOne(u"App");
     engine.OnWindowIconEvent(1, 513);  // double-click mode: a single click does nothing
     EXPECT_TRUE(desktop[h].iconic);
-    engine.OnWindowIconEvent(1, 517);
-    EXPECT_EQ(host.iconMenus, std::vector<int>{1});
     engine.OnWindowIconEvent(1, 515);
     EXPECT_FALSE(desktop[h].iconic);
 
@@ -96,8 +94,36 @@ TEST_F(WindowActions, OwnIconDoubleClickOpensTheTaskListOnlyWhileWindowsAreHidde
     HideOne(u"App");
     engine.OnOwnIconEvent(515);
     EXPECT_EQ(host.taskLists, 1);
-    engine.OnOwnIconEvent(517);
-    EXPECT_EQ(host.ownMenus, 1);
+}
+
+// A shell that knows the icons' version sends a menu request after the right click and
+// reports Enter on a focused icon; an old one sends mouse buttons only. Either way each icon
+// opens its menu once, and the keyboard does what a double click does.
+TEST_F(WindowActions, MenusOpenOnceAndTheKeyboardActsOnNewAndOldShells) {
+    for (bool oldShell : {false, true}) {
+        tray.oldShell = oldShell;
+        tray.icons.clear();  // the taskbar was re-created: the own icon goes up again, on this shell
+        engine.OnTaskbarCreated();
+        WindowHandle h = HideOne(u"App");
+        host.iconMenus.clear();
+        host.ownMenus = 0;
+        std::vector<int> rightClick = {0x204, 0x205};
+        if (!oldShell) rightClick.push_back(0x7B);
+        for (int message : rightClick) {
+            engine.OnWindowIconEvent(1, message);
+            engine.OnOwnIconEvent(message);
+        }
+        EXPECT_EQ(host.iconMenus, std::vector<int>{1}) << oldShell;
+        EXPECT_EQ(host.ownMenus, 1) << oldShell;
+        if (oldShell) continue;
+        engine.OnOwnIconEvent(0x401);
+        EXPECT_EQ(host.taskLists, 1);
+        engine.OnWindowIconEvent(1, 0x400);  // a click's selection: the click itself counts
+        EXPECT_TRUE(desktop[h].iconic);
+        engine.OnWindowIconEvent(1, 0x401);
+        EXPECT_FALSE(desktop[h].iconic);
+        engine.PollTick();
+    }
 }
 
 }  // namespace

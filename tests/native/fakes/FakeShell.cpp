@@ -5,8 +5,9 @@
 namespace hw::test {
 
 bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
-    calls.push_back({action, record});
     auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.hWnd == record.hWnd; });
+    if (action == kNimSetVersion) return !oldShell && it != icons.end();
+    calls.push_back({action, record});
     switch (action) {
     case kNimAdd:
         if (refuseAdds || it != icons.end()) return false;
@@ -21,6 +22,7 @@ bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record)
         if (it == icons.end()) return false;
         icons.erase(it);
         return true;
+    case kNimSetVersion: break;
     }
     return false;
 }

@@ -22,8 +22,9 @@ public:
 
     // Icons shown now, by receiver window, in the order they were added.
     std::vector<NotifyIconRecord> icons;
-    std::vector<Call> calls;
+    std::vector<Call> calls;  // adds, changes and removals
     bool refuseAdds = false;
+    bool oldShell = false;  // knows no icon versions
     // The tip up to its first NUL, as the shell shows it.
     static Text ShownTip(const NotifyIconRecord& r);
     const NotifyIconRecord* Find(WindowHandle receiver) const;

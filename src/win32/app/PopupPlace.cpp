@@ -1,0 +1,35 @@
+#include "win32/app/PopupPlace.h"
+
+#include <shellapi.h>
+
+namespace hw {
+
+namespace {
+
+// Taken at run time: a shell without it leaves the popup at the mouse.
+using GetRectFunction = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+
+bool IconRect(HWND receiver, RECT& rect) {
+    HMODULE shell = GetModuleHandleW(L"shell32.dll");
+    auto getRect = shell ? reinterpret_cast<GetRectFunction>(
+                               reinterpret_cast<void (*)()>(GetProcAddress(shell, "Shell_NotifyIconGetRect")))
+                         : nullptr;
+    if (!getRect || !receiver) return false;
+    NOTIFYICONIDENTIFIER icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = receiver;
+    icon.uID = 1;
+    return SUCCEEDED(getRect(&icon, &rect)) && !IsRectEmpty(&rect);
+}
+
+}  // namespace
+
+POINT TrayPopupPoint(HWND receiver) {
+    POINT pt{};
+    GetCursorPos(&pt);
+    RECT icon{};
+    if (IconRect(receiver, icon) && !PtInRect(&icon, pt)) pt = POINT{(icon.left + icon.right) / 2, icon.top};
+    return pt;
+}
+
+}  // namespace hw
