@@ -17,6 +17,8 @@ struct HiddenWindow {
     // has none.
     std::unique_ptr<TrayIcon> icon;
     IconPicture picture;
+    // The entry's icon reference, for drawing the picture again at another size.
+    Text iconReference;
 };
 
 // What the menus and the task list show of a hidden window.

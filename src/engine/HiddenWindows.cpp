@@ -43,8 +43,10 @@ void TrayEngine::SetOwnPicture(Picture picture) {
 void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry) {
     p_.desktop.ShowWindow(h, kSwHide);
     int slot = ++lastSlot_;
-    HiddenWindow& record = hidden_.insert_or_assign(slot, HiddenWindow{h, caption, caption, nullptr, IconPicture(p_.icons)})
-                               .first->second;
+    HiddenWindow& record =
+        hidden_
+            .insert_or_assign(slot, HiddenWindow{h, caption, caption, nullptr, IconPicture(p_.icons), entry.iconReference})
+            .first->second;
     // The window's own icon goes up first, so it appears as soon as the window is gone.
     bool iconShown = entry.iconReference.empty() || AddWindowIcon(slot, record, entry);
     SetOwnPicture(Picture::Got);
@@ -53,7 +55,7 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
 }
 
 bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record, const Entry& entry) {
-    record.picture.Reset(ExtractReferencedIcon(p_.icons, entry.iconReference));
+    record.picture.Reset(ExtractReferencedIcon(p_.icons, entry.iconReference, p_.host.TrayIconSize()));
     IconHandle shown = record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program);
     WindowHandle receiver = p_.host.CreateReceiver(slot);
     record.icon = std::make_unique<TrayIcon>(p_.tray);
@@ -97,6 +99,15 @@ void TrayEngine::RefreshAll() {
     suspended_ = false;
     p_.host.SetPollInterval(1);
     p_.host.SetPollTimer(true);
+}
+
+void TrayEngine::OnIconSizeChanged() {
+    SetOwnPicture(hidden_.empty() ? Picture::NotGot : Picture::Got);
+    for (auto& [slot, record] : hidden_) {
+        if (!record.icon) continue;
+        record.picture.Reset(ExtractReferencedIcon(p_.icons, record.iconReference, p_.host.TrayIconSize()));
+        record.icon->SetIcon(record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program));
+    }
 }
 
 void TrayEngine::RestoreAll() {

@@ -62,6 +62,9 @@ public:
     void OnWindowIconEvent(int slot, int message);
     // The taskbar was re-created: every icon that was shown is added again.
     void OnTaskbarCreated();
+    // The notification area's icon size changed (DPI or settings): every icon gets its
+    // picture again, drawn at the new size.
+    void OnIconSizeChanged();
     // A request of the command inbox; false when no hidden window has the caption.
     bool OnInboxRequest(const InboxRequest& request);
 

@@ -23,6 +23,8 @@ public:
 
     // Icon handle of one of Hidewell's pictures (owned by the host) and the main window's icon.
     virtual IconHandle PictureIcon(Picture picture) = 0;
+    // The size in pixels of the notification area's icons now.
+    virtual int TrayIconSize() = 0;
     virtual void SetMainIcon(Picture picture) = 0;
 
     // The configuration window, and its list after the entries changed.

@@ -12,6 +12,11 @@ public:
     virtual int CountIcons(const Text& path) = 0;
     // The icon at a zero-based index, 0 when there is none. The caller owns the handle.
     virtual IconHandle ExtractIconAt(const Text& path, int index) = 0;
+    // The same icon drawn at size x size pixels (from the file's best picture for it).
+    virtual IconHandle ExtractIconSized(const Text& path, int index, int size) {
+        (void)size;
+        return ExtractIconAt(path, index);
+    }
     virtual void DestroyIcon(IconHandle icon) = 0;
     // The Windows directory without a trailing "\" (e.g. C:\WINDOWS).
     virtual Text GetWinDir() = 0;

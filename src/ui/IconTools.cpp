@@ -28,10 +28,10 @@ Text IconPositionCaption(int position, int count) {
     return u"&Icon: " + DecimalText(position) + u":" + DecimalText(count);
 }
 
-IconHandle ExtractReferencedIcon(Icons& icons, const Text& reference) {
+IconHandle ExtractReferencedIcon(Icons& icons, const Text& reference, int size) {
     IconReference r = ParseIconReference(reference);
     if (r.path.empty() || r.index >= icons.CountIcons(r.path)) return 0;
-    return icons.ExtractIconAt(r.path, r.index);
+    return size > 0 ? icons.ExtractIconSized(r.path, r.index, size) : icons.ExtractIconAt(r.path, r.index);
 }
 
 }  // namespace hw

@@ -26,6 +26,7 @@ Text DefaultIconReference(const Text& winDir);
 Text IconPositionCaption(int position, int count);
 
 // The icon a reference names, or 0 when its file holds no such icon. The caller owns it.
-IconHandle ExtractReferencedIcon(Icons& icons, const Text& reference);
+// size: its size in pixels; 0 for the file's own large size.
+IconHandle ExtractReferencedIcon(Icons& icons, const Text& reference, int size = 0);
 
 }  // namespace hw

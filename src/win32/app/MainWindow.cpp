@@ -6,6 +6,7 @@
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
 #include "win32/base/Controls.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -33,11 +34,7 @@ bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& ico
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
     dpi_ = ScreenDpi();
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int ids[] = {IDI_NOTGOT, IDI_GOT, IDI_HIDEWELL};
-    for (int i = 0; i < 3; ++i)
-        pictures_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(ids[i]), IMAGE_ICON,
-                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                     LR_SHARED));
+    pictures_.Load(instance, SmallIconSize(TaskbarDpi()));
     HICON big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON, 0, 0,
                                               LR_DEFAULTSIZE | LR_SHARED));
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
@@ -92,10 +89,16 @@ WindowHandle MainWindow::CreateReceiver(int slot) {
 
 void MainWindow::DestroyReceiver(int slot) { slotReceivers_.erase(slot); }
 
-IconHandle MainWindow::PictureIcon(Picture picture) { return FromWin32(pictures_[static_cast<int>(picture)]); }
+IconHandle MainWindow::PictureIcon(Picture picture) { return FromWin32(pictures_.Get(picture)); }
+
+int MainWindow::TrayIconSize() { return pictures_.Size(); }
+
+void MainWindow::OnIconSizeMaybeChanged() {
+    if (pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()))) engine_->OnIconSizeChanged();
+}
 
 void MainWindow::SetMainIcon(Picture picture) {
-    HICON icon = pictures_[static_cast<int>(picture)];
+    HICON icon = pictures_.Get(picture);
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
@@ -134,6 +137,8 @@ void MainWindow::SetHeightTwips(int twips) {
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (taskbarCreated_ && msg == taskbarCreated_) {
+        // The taskbar comes again after Explorer restarted or its DPI changed.
+        OnIconSizeMaybeChanged();
         engine_->OnTaskbarCreated();
         return 0;
     }
@@ -162,6 +167,11 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             engine_->PollTick();
             return 0;
         }
+        break;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+        // The taskbar's DPI or the icon metrics may have changed.
+        OnIconSizeMaybeChanged();
         break;
     case WM_SIZE:
         // The window is never left minimised on the taskbar: it is put away instead.

@@ -11,6 +11,7 @@
 #include "win32/app/CopyDataInbox.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/app/ReceiverWindow.h"
+#include "win32/app/TrayPictures.h"
 #include "win32/tasklist/TaskListWindow.h"
 #include "win32/base/Window.h"
 #include "win32/menus/Win32Menus.h"
@@ -38,6 +39,7 @@ public:
     WindowHandle CreateReceiver(int slot) override;
     void DestroyReceiver(int slot) override;
     IconHandle PictureIcon(Picture picture) override;
+    int TrayIconSize() override;
     void SetMainIcon(Picture picture) override;
     void ShowConfiguration() override;
     void EntriesChanged() override;
@@ -59,6 +61,9 @@ private:
     void CreateControls();
     HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
     void CreateMenuBar();
+    // Loads Hidewell's pictures again when the notification area's icon size changed, and
+    // has the engine draw every icon again.
+    void OnIconSizeMaybeChanged();
     void CenterForm();
     // Places the controls for the window's width: the list's frame stretches, the icon frame
     // and Ok keep to the right edge.
@@ -98,7 +103,7 @@ private:
     bool pollTimerOn_ = false;
     int interval_ = 2000;
     int dpi_ = 96;
-    HICON pictures_[3] = {};  // shared resource icons, never destroyed
+    TrayPictures pictures_;
     UniqueFont font_;
     std::vector<Placed> placed_;
     HWND list_ = nullptr;

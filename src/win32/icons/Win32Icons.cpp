@@ -27,6 +27,15 @@ IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
     return IsIcon(icon) ? static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon)) : 0;
 }
 
+IconHandle Win32Icons::ExtractIconSized(const Text& path, int index, int size) {
+    if (index < 0 || size <= 0) return 0;
+    HICON icon = nullptr;
+    UINT id = 0;
+    UINT n = PrivateExtractIconsW(ToWide(path).c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+    if (n == 0 || n == UINT(-1) || !icon) return 0;
+    return static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon));
+}
+
 void Win32Icons::DestroyIcon(IconHandle icon) {
     if (icon != 0) ::DestroyIcon(ToWin32<HICON>(icon));
 }

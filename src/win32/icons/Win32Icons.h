@@ -12,6 +12,7 @@ public:
 
     int CountIcons(const Text& path) override;
     IconHandle ExtractIconAt(const Text& path, int index) override;
+    IconHandle ExtractIconSized(const Text& path, int index, int size) override;
     void DestroyIcon(IconHandle icon) override;
     Text GetWinDir() override;
 

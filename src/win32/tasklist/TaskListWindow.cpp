@@ -5,6 +5,7 @@
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
 #include "win32/base/Controls.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
 
@@ -53,7 +54,7 @@ TaskListWindow::~TaskListWindow() {
 int TaskListWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool TaskListWindow::Create() {
-    dpi_ = ScreenDpi();
+    dpi_ = MonitorDpi(nullptr);
     RECT r{0, 0, Px(kClientWidth), Px(kClientHeight)};
     AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
     int w = r.right - r.left, h = r.bottom - r.top;
@@ -70,9 +71,11 @@ bool TaskListWindow::Create() {
 }
 
 void TaskListWindow::CreateControls() {
-    font_ = CreateMessageFont();
+    font_ = CreateMessageFont(dpi_);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        return CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, WS_TABSTOP | style, id, x, y, w, h);
+        HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, WS_TABSTOP | style, id, x, y, w, h);
+        controls_.push_back({c, x, y, w, h});
+        return c;
     };
     list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, kMargin,
                  kMargin, kListWidth, kListHeight);
@@ -92,6 +95,19 @@ void TaskListWindow::CreateControls() {
         make(WC_BUTTONW, b.caption, b.style, b.id, x, kButtonTop, kButtonWidth, kButtonHeight);
         x += kButtonWidth + kMargin;
     }
+}
+
+void TaskListWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi > 0 ? dpi : 96;
+    UniqueFont font = CreateMessageFont(dpi_);
+    for (const Placed& c : controls_) {
+        MoveWindow(c.hwnd, Px(c.x), Px(c.y), Px(c.width), Px(c.height), FALSE);
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    }
+    font_ = std::move(font);
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void TaskListWindow::BringToFront() {
@@ -193,6 +209,9 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             Activate();
         else
             SetFocus(list_);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_TIMER:
         if (wParam == kRefreshTimer) {

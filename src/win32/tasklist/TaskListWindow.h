@@ -37,6 +37,8 @@ private:
     void TakeSelection();
     void Activate();
     void Close();
+    // Moved to a monitor of another DPI: the suggested place, controls and font at the new DPI.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     int Px(int twips) const;
 
     TaskList model_;
@@ -47,6 +49,11 @@ private:
     int dpi_ = 96;
     UniqueFont font_;
     HWND list_ = nullptr;
+    struct Placed {  // a control and its place in twips
+        HWND hwnd;
+        int x, y, width, height;
+    };
+    std::vector<Placed> controls_;
 };
 
 }  // namespace hw

@@ -13,6 +13,19 @@ protected:
     }
 };
 
+TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
+    HideOne(u"App");
+    EXPECT_EQ(icons.lastSize, 16);
+    IconHandle before = SlotIcon(1)->hIcon;
+    host.iconSize = 24;
+    host.pictureSet = 0x10;
+    engine.OnIconSizeChanged();
+    EXPECT_EQ(icons.lastSize, 24);
+    EXPECT_NE(SlotIcon(1)->hIcon, before);
+    EXPECT_EQ(icons.live, std::set<IconHandle>{SlotIcon(1)->hIcon}) << "the old picture is destroyed";
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
+}
+
 TEST_F(WindowActions, PopupTitleIsTheTipCutToThirtyCharacters) {
     HideOne(u"A window title of more than thirty characters");
     HideOne(u"  Short  ");

@@ -17,6 +17,11 @@ public:
 
     int CountIcons(const Text& path) override { return files.count(path) ? files.at(path) : 0; }
     IconHandle ExtractIconAt(const Text& path, int index) override;
+    IconHandle ExtractIconSized(const Text& path, int index, int size) override {
+        lastSize = size;
+        return ExtractIconAt(path, index);
+    }
+    int lastSize = 0;  // the size of the last icon asked for at a size
     void DestroyIcon(IconHandle icon) override;
     Text GetWinDir() override { return u"C:\\WINDOWS"; }
 

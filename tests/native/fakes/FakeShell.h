@@ -60,7 +60,8 @@ public:
     WindowHandle OwnReceiver() override { return kOwnReceiver; }
     WindowHandle CreateReceiver(int slot) override;
     void DestroyReceiver(int slot) override { receivers.erase(slot); }
-    IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p); }
+    IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p) + pictureSet; }
+    int TrayIconSize() override { return iconSize; }
     void SetMainIcon(Picture p) override { mainIcon = p; }
     void ShowConfiguration() override { configurationVisible = true; }
     void EntriesChanged() override {}
@@ -70,6 +71,8 @@ public:
 
     static constexpr WindowHandle kOwnReceiver = 0x700;
     static WindowHandle ReceiverOf(int slot) { return 0x800 + static_cast<WindowHandle>(slot); }
+    int iconSize = 16;
+    IconHandle pictureSet = 0;  // changes when the pictures are loaded at another size
     bool timerEnabled = false;
     int interval = 0;
     std::set<int> receivers;

@@ -1,0 +1,58 @@
+#include "win32/base/Dpi.h"
+
+namespace hw {
+
+namespace {
+
+int ScreenDpi() {
+    HDC dc = GetDC(nullptr);
+    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+// Functions of newer Windows versions, taken at run time.
+template <typename Function>
+Function Find(const wchar_t* module, const char* name) {
+    HMODULE m = GetModuleHandleW(module);
+    if (!m) m = LoadLibraryW(module);
+    return m ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(m, name))) : nullptr;
+}
+
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+}  // namespace
+
+int MonitorDpi(HWND window) {
+    static const auto getDpi = Find<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY) : nullptr;
+    UINT x = 0, y = 0;
+    if (getDpi && monitor && SUCCEEDED(getDpi(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
+    return ScreenDpi();
+}
+
+int TaskbarDpi() { return MonitorDpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
+
+int SmallIconSize(int dpi) {
+    static const auto metrics = Find<GetSystemMetricsForDpiFunction>(L"user32.dll", "GetSystemMetricsForDpi");
+    if (metrics) return metrics(SM_CXSMICON, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, ScreenDpi());
+}
+
+UniqueFont CreateMessageFont(int dpi) {
+    static const auto parameters =
+        Find<SystemParametersInfoForDpiFunction>(L"user32.dll", "SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (parameters && parameters(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0, static_cast<UINT>(dpi)))
+        return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
+    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
+}  // namespace hw

@@ -1,0 +1,22 @@
+#pragma once
+// DPI of the monitors Hidewell's windows and the taskbar are on, and sizes that follow it.
+#include <windows.h>
+
+#include "win32/base/Handles.h"
+
+namespace hw {
+
+// The effective DPI of the monitor the window is on; the screen's DPI where the system
+// cannot tell (before Windows 8.1) or for no window.
+int MonitorDpi(HWND window);
+
+// The DPI of the taskbar's monitor, where the notification area is.
+int TaskbarDpi();
+
+// The small-icon size in pixels at a DPI: what the notification area shows.
+int SmallIconSize(int dpi);
+
+// The font the system uses for message boxes, at a DPI; empty if it cannot be had.
+UniqueFont CreateMessageFont(int dpi);
+
+}  // namespace hw
