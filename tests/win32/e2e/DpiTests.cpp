@@ -12,39 +12,13 @@
 namespace hw::wine {
 namespace {
 
-// LogPixels for the programs started from now on; the value before comes back when it goes.
-class LogPixels {
-public:
-    explicit LogPixels(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                        nullptr);
-        DWORD size = sizeof(old_);
-        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) == 0;
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
-    }
-    ~LogPixels() {
-        if (had_)
-            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof(old_));
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    LogPixels(const LogPixels&) = delete;
-    LogPixels& operator=(const LogPixels&) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
 int IconWidth(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return 0;
     BITMAP bitmap{};
     GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
     return bitmap.bmWidth;
 }
 
@@ -52,6 +26,10 @@ TEST(Dpi, ConfigurationWindowAndTrayPicturesHaveTheSizesOfTheDpi) {
     const std::wstring program = ProgramFolder() + L"Hidewell.exe";
     HMODULE resources = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_TRUE(resources);
+    // The prefix's own DPI comes back however the test ends.
+    struct Restore {
+        ~Restore() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
+    } restore;
     Win32Icons icons(GetModuleHandleW(nullptr));
     for (int dpi : {96, 144}) {
         const int size = SmallIconSize(dpi);
@@ -63,7 +41,9 @@ TEST(Dpi, ConfigurationWindowAndTrayPicturesHaveTheSizesOfTheDpi) {
         EXPECT_EQ(IconWidth(ToWin32<HICON>(entryIcon)), size) << "entry's picture at " << dpi;
         icons.DestroyIcon(entryIcon);
 
-        LogPixels setting(static_cast<DWORD>(dpi));
+        DWORD logPixels = static_cast<DWORD>(dpi);
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &logPixels,
+                        sizeof(logPixels));
         WriteSettings({{L"Nothing has this caption", L""}});
         HidewellApp app;
         ASSERT_TRUE(app.Start());
