@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -20,15 +21,6 @@ constexpr int kMargin = 120;
 constexpr int kListWidth = 2700;
 constexpr int kClientWidth = 10200;
 constexpr int kClientHeight = 7200;
-
-// The message font at the window's DPI.
-UniqueFont CreateFontForDpi(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
-    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
-    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
-}
 
 // The edit control breaks lines at "\r\n" only.
 std::wstring WithCrLf(const Text& text) {
@@ -78,6 +70,7 @@ bool HelpWindow::Create() {
     HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
                                                0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!Window::Create(kClassName, L"Hidewell Help", kStyle, kExStyle, x, y, w, h, nullptr, icon)) return false;
+    dpi_ = MonitorDpi(Hwnd());
     CreateControls();
     return list_ && text_;
 }
@@ -98,7 +91,7 @@ void HelpWindow::CreateControls() {
 
 void HelpWindow::ApplyFont() {
     // The controls take the new font before the old one goes.
-    UniqueFont font = CreateFontForDpi(dpi_);
+    UniqueFont font = CreateMessageFont(dpi_);
     for (HWND control : {list_, text_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
     font_ = std::move(font);
 }
