@@ -31,7 +31,8 @@ void DateAddOn::Tick(bool& rebuildRequested) {
         lastDay_ = day;
         rebuildRequested = true;
     }
-    if (!rebuildRequested) return;
+    // An icon taken away (hidden by option) comes back at the first tick that runs again.
+    if (!rebuildRequested && icon_.Shown()) return;
     Settings();  // the first showing reads the settings, writing the default format if none
     icon_.Remove();
     icon_.SetTip(tip + u'\0');

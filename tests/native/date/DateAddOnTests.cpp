@@ -76,8 +76,10 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     EXPECT_EQ(tray.calls.back().action, kNimAdd);
     EXPECT_FALSE(rebuild);
 
-    addOn.RemoveIcon();
+    addOn.RemoveIcon();  // hidden by option
     EXPECT_EQ(Icon(), nullptr);
+    addOn.Tick(rebuild);  // shown again: back at the first tick
+    EXPECT_NE(Icon(), nullptr);
 }
 
 TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
