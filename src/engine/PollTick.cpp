@@ -91,7 +91,7 @@ void TrayEngine::PollTick() {
     }
 
     ShowOwnIconStep();
-    if (!settings.hideDateIcon && dateStep) dateStep();
+    if (!settings.hideDateIcon && dateIcon) dateIcon->Tick(dateRebuildRequested);
     if (!suspended_) p_.host.SetPollTimer(true);
 }
 

@@ -28,6 +28,11 @@ void TrayEngine::OnTaskbarCreated() {
     ownIcon_.Readd();
     for (auto& [slot, record] : hidden_)
         if (record.icon) record.icon->Readd();
+    if (dateIcon) dateIcon->OnTaskbarCreated();  // last, as it was
+}
+
+void TrayEngine::RemoveDateIcon() {
+    if (dateIcon) dateIcon->RemoveIcon();
 }
 
 void TrayEngine::EntriesChanged() { p_.host.EntriesChanged(); }
@@ -40,6 +45,7 @@ void TrayEngine::Quit(QuitReason reason) {
     ownIcon_.Remove();
     for (auto& [slot, record] : hidden_)
         if (record.icon) record.icon->Remove();
+    RemoveDateIcon();
 }
 
 }  // namespace hw

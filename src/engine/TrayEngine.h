@@ -10,6 +10,7 @@
 
 #include "common/CommandInbox.h"
 #include "common/QuitReason.h"
+#include "engine/DateIconSteps.h"
 #include "engine/HiddenWindow.h"
 #include "engine/TitleMatch.h"
 #include "engine/TrayIcon.h"
@@ -104,10 +105,13 @@ public:
     Settings settings;
     SettingsStore store;
 
-    // The date icon's step of the tick (runs while the date icon is not hidden), and the
-    // request to add it again behind new application icons.
-    std::function<void()> dateStep;
+    // The date icon (none until the program gives one), and the request to add it again
+    // behind new application icons.
+    DateIconSteps* dateIcon = nullptr;
     bool dateRebuildRequested = false;
+    // Takes the date icon away at once ("Hide Hidewell Date"); it comes back at the first
+    // tick after the option is cleared.
+    void RemoveDateIcon();
 
 private:
     void HideWindow(WindowHandle h, const Text& caption, const Entry& entry);

@@ -54,7 +54,7 @@ bool SaveScreenshot(const std::wstring& path) {
 int Seed() {
     bool exists = false;
     ReadSetting(L"EOF", &exists);
-    if (!exists) WriteSettings({{L"*NOTEPAD*", L"000:" + ProgramFolder() + L"Hidewell.exe"}}, 500);
+    if (!exists) WriteSettings({{L"*NOTEPAD*", L"000:" + ProgramFolder() + L"Hidewell.exe"}}, 500, false, false);
     return 0;
 }
 

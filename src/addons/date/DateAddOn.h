@@ -7,6 +7,7 @@
 
 #include "addons/date/DateConfigModel.h"
 #include "addons/date/DateSettings.h"
+#include "engine/DateIconSteps.h"
 #include "engine/TrayIcon.h"
 #include "platform/Clock.h"
 #include "platform/DateNames.h"
@@ -48,7 +49,7 @@ struct DateAddOnServices {
 // The tip: "dddd dd mmmm yyyy - hh:nn am/pm".
 Text DateTipText(const LocalTime& t, DateNames& names);
 
-class DateAddOn {
+class DateAddOn : public DateIconSteps {
 public:
     explicit DateAddOn(const DateAddOnServices& services);
     DateAddOn(const DateAddOn&) = delete;
@@ -57,10 +58,10 @@ public:
     // The poll loop's date steps, while the date icon is not hidden: the tip follows the
     // minute, a new day asks for a rebuild, and a requested rebuild adds the icon again
     // (behind every other icon) and clears the request. An icon that was removed is added again.
-    void Tick(bool& rebuildRequested);
+    void Tick(bool& rebuildRequested) override;
     // Takes the icon out of the notification area (hidden by option, or Hidewell ends).
-    void RemoveIcon();
-    void OnTaskbarCreated();
+    void RemoveIcon() override;
+    void OnTaskbarCreated() override;
     // Shows today's picture again, drawn anew by the host (the icon size changed).
     void RedrawIcon();
     // A mouse message (the low word of the callback's lParam) of the date icon.

@@ -9,6 +9,7 @@
 #include "win32/adapters/Win32Ui.h"
 #include "win32/app/MainWindow.h"
 #include "win32/app/RunningInstance.h"
+#include "win32/date/DateIconWindow.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 #include "win32/icons/Win32Icons.h"
@@ -49,8 +50,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Clock clock;
     hw::MainWindow main;
     hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, hw::FromWide(ProgramPath())};
+    // The date icon's window outlives the engine that drives it.
+    hw::DateIconWindow date(tray, desktop, clock, registry);
     hw::TrayEngine engine(platform);
     if (!main.Create(engine, desktop, ui, icons)) return 1;
+    if (date.Create()) engine.dateIcon = &date.AddOn();
     ui.SetOwner(main.Hwnd());
     engine.Start();
     main.SetHeightTwips(engine.store.ReadHeight());

@@ -1,5 +1,6 @@
 #include "win32/date/DateIconWindow.h"
 
+#include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 #include "win32/date/UnicodeTyping.h"
 
@@ -8,8 +9,6 @@ namespace hw {
 namespace {
 
 enum : UINT { kCmdUser = 1, kCmdMedium, kCmdShort, kCmdConfiguration };
-
-HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(h)); }
 
 // A menu shows "&" as an underline: a date that holds one shows it doubled.
 std::wstring MenuText(const Text& text) {
@@ -44,9 +43,9 @@ bool DateIconWindow::Create() {
     return Window::Create(kClassName, L"", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr);
 }
 
-WindowHandle DateIconWindow::Receiver() { return reinterpret_cast<WindowHandle>(Hwnd()); }
+WindowHandle DateIconWindow::Receiver() { return FromWin32(Hwnd()); }
 
-IconHandle DateIconWindow::DayIcon(int day) { return reinterpret_cast<IconHandle>(icons_.Get(day)); }
+IconHandle DateIconWindow::DayIcon(int day) { return FromWin32(icons_.Get(day)); }
 
 std::optional<DateMenuItem> DateIconWindow::ShowMenu(const std::array<Text, 3>& dates, DateChoice defaultItem) {
     UniqueMenu menu(CreatePopupMenu());
@@ -83,11 +82,11 @@ void DateIconWindow::ShowConfiguration() {
 
 bool DateIconWindow::IsOwnOrShell(WindowHandle h) {
     DWORD process = 0;
-    GetWindowThreadProcessId(ToHwnd(h), &process);
-    return process == GetCurrentProcessId() || IsShellWindow(ToHwnd(h));
+    GetWindowThreadProcessId(ToWin32<HWND>(h), &process);
+    return process == GetCurrentProcessId() || IsShellWindow(ToWin32<HWND>(h));
 }
 
-void DateIconWindow::TypeInto(WindowHandle target, const Text& text) { TypeIntoWindow(ToHwnd(target), text); }
+void DateIconWindow::TypeInto(WindowHandle target, const Text& text) { TypeIntoWindow(ToWin32<HWND>(target), text); }
 
 LRESULT DateIconWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

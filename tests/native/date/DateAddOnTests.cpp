@@ -5,6 +5,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeShell.h"
 #include "fakes/MemoryRegistry.h"
+#include "fakes/SimulatedEngine.h"
 
 namespace hw {
 namespace {
@@ -110,6 +111,36 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
     desktop.Close(editor);  // nothing but our own window: nothing typed
     addOn.OnIconEvent(515);
     EXPECT_EQ(host.typed.size(), 3u);
+}
+
+TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
+    test::SimulatedEngine sim;
+    sim.icons.files[u"C:\\Apps\\app.exe"] = 1;
+    test::EnglishDateNames names;
+    FakeDateHost host;
+    DateAddOn addOn{DateAddOnServices{sim.tray, sim.desktop, sim.clock, sim.reg, names, host}};
+    sim.engine.dateIcon = &addOn;
+    sim.Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
+    sim.engine.PollTick();
+    ASSERT_EQ(sim.tray.icons.size(), 2u);
+    EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // up from the first tick, behind the own icon
+
+    sim.desktop.Add(u"Untitled - Notepad", true);
+    sim.engine.PollTick();
+    ASSERT_EQ(sim.tray.icons.size(), 3u);
+    EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
+
+    sim.engine.settings.hideDateIcon = true;
+    sim.engine.RemoveDateIcon();
+    sim.clock.now.minute += 1;
+    sim.engine.PollTick();
+    EXPECT_EQ(sim.tray.Find(kReceiver), nullptr);
+    sim.engine.settings.hideDateIcon = false;
+    sim.engine.PollTick();
+    EXPECT_NE(sim.tray.Find(kReceiver), nullptr);
+
+    sim.engine.Quit(QuitReason::User);
+    EXPECT_TRUE(sim.tray.icons.empty());
 }
 
 }  // namespace

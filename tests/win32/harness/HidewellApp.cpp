@@ -14,7 +14,8 @@ void SetText(HKEY key, const std::wstring& name, const std::wstring& value) {
 
 void DeleteSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pellworth"); }
 
-void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval, bool single) {
+void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval, bool single,
+                   bool hideDate) {
     DeleteSettings();
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
@@ -22,7 +23,7 @@ void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& ent
     SetText(key, L"EOF", std::to_wstring(entries.size()));
     SetText(key, L"RT", std::to_wstring(interval));
     SetText(key, L"HIDE", L"0");
-    SetText(key, L"HIDEDATE", L"1");
+    SetText(key, L"HIDEDATE", hideDate ? L"1" : L"0");
     SetText(key, L"SINGLE", single ? L"1" : L"0");
     // Hidewell has been started before: no first-start question.
     SetText(key, L"ASKED", L"1");

@@ -14,7 +14,7 @@ constexpr const wchar_t* kSettingsKey = L"Software\\Pellworth\\Hidewell";
 
 // Replaces the stored settings by these entries (title, icon reference) and options.
 void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval = 500,
-                   bool single = false);
+                   bool single = false, bool hideDate = true);
 void DeleteSettings();
 std::wstring ReadSetting(const wchar_t* name, bool* exists = nullptr);
 

@@ -1,0 +1,69 @@
+// The date icon on Wine's desktop: today's tip, and today's date typed into notepad.
+#include <gtest/gtest.h>
+
+#include "addons/date/DateFormat.h"
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+#include "win32/date/Win32DateNames.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Key characters that a keystroke sender would press as Shift, Ctrl, Alt or Enter.
+constexpr const wchar_t* kUserFormat = L"dth mmmm yyyy +^%~(){}[]";
+
+LocalTime Today() {
+    SYSTEMTIME st{};
+    GetLocalTime(&st);
+    return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};
+}
+
+std::wstring EditText(HWND editor) {
+    HWND edit = FindWindowExW(editor, nullptr, L"Edit", nullptr);
+    wchar_t buffer[256] = {};
+    SendMessageW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+TEST(DateIcon, ShowsTodayAndTypesTheUserFormatIntoNotepad) {
+    WriteSettings({{L"HIDEWELL DATE NOTHING*", L""}}, 300, false, false);
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Pellworth\\Hidewell\\Kestle2", 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &key, nullptr);
+    RegSetValueExW(key, L"Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserFormat),
+                   static_cast<DWORD>(wcslen(kUserFormat) * sizeof(wchar_t)));
+    RegCloseKey(key);
+
+    Process notepad;
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 10s));
+
+    HidewellApp app;
+    ASSERT_TRUE(app.Start());
+    Win32DateNames names;
+    LocalTime now = Today();
+    // The tip up to the minute, which may turn while we wait.
+    std::wstring tipDay = W(FormatOrdinalDate(now, u"dddd dd mmmm yyyy - ", names));
+    ASSERT_TRUE(WaitFor([&] { return TrayIconsWithTip(tipDay).size() == 1; }, 10s));
+
+    SetForegroundWindow(editor);
+    ClickIcon(TrayIconsWithTip(tipDay).at(0), Button::Right, 1);
+    ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
+    PressKey(VK_DOWN);  // the first item: today in the user's format
+    PressKey(VK_RETURN);
+    std::wstring expected = W(FormatOrdinalDate(now, T(kUserFormat), names));
+    EXPECT_TRUE(WaitFor([&] { return EditText(editor) == expected; }, 5s));
+    EXPECT_TRUE(IsWindow(editor));  // no Alt+F4 or other key command reached it
+
+    ASSERT_TRUE(app.Stop());
+    EXPECT_TRUE(WaitFor([&] { return TrayIconsWithTip(tipDay).empty(); }, 5s));
+    notepad.Kill();
+    DeleteSettings();
+}
+
+}  // namespace
+}  // namespace hw::wine
