@@ -9,7 +9,7 @@ namespace hw {
 
 class EngineOptions : public OptionsTarget {
 public:
-    // removeDateIcon takes the date icon out of the notification area (none without the add-on).
+    // removeDateIcon, when given, replaces the engine's own taking away of the date icon.
     explicit EngineOptions(TrayEngine& engine, std::function<void()> removeDateIcon = {})
         : engine_(engine), removeDateIcon_(std::move(removeDateIcon)) {}
 
@@ -21,6 +21,7 @@ public:
     void SetHideDateIcon(bool on) override { engine_.settings.hideDateIcon = on; }
     void RemoveDateIcon() override {
         if (removeDateIcon_) removeDateIcon_();
+        else engine_.RemoveDateIcon();
     }
     void RefreshDateIcon() override { engine_.dateRebuildRequested = true; }
     void RefreshOwnIcon() override { engine_.ReconsiderOwnIcon(); }

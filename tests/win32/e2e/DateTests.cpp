@@ -28,7 +28,29 @@ std::wstring EditText(HWND editor) {
     return buffer;
 }
 
-TEST(DateIcon, ShowsTodayAndTypesTheUserFormatIntoNotepad) {
+// The child button of the window with this caption.
+HWND Button(HWND window, const std::wstring& caption) {
+    for (HWND b = FindWindowExW(window, nullptr, L"Button", nullptr); b; b = FindWindowExW(window, b, L"Button", nullptr)) {
+        wchar_t text[128] = {};
+        GetWindowTextW(b, text, 128);
+        if (caption == text) return b;
+    }
+    return nullptr;
+}
+
+class DateIcon : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (OpenPopupMenu()) PressKey(VK_ESCAPE);
+        app.Stop();
+        notepad.Kill();
+        DeleteSettings();
+    }
+    HidewellApp app;
+    Process notepad;
+};
+
+TEST_F(DateIcon, ShowsTodayTypesTheDateIntoNotepadAndKeepsTheConfiguredChoice) {
     WriteSettings({{L"HIDEWELL DATE NOTHING*", L""}}, 300, false, false);
     HKEY key = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Pellworth\\Hidewell\\Kestle2", 0, nullptr, 0, KEY_ALL_ACCESS,
@@ -37,12 +59,10 @@ TEST(DateIcon, ShowsTodayAndTypesTheUserFormatIntoNotepad) {
                    static_cast<DWORD>(wcslen(kUserFormat) * sizeof(wchar_t)));
     RegCloseKey(key);
 
-    Process notepad;
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
     HWND editor = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 10s));
 
-    HidewellApp app;
     ASSERT_TRUE(app.Start());
     Win32DateNames names;
     LocalTime now = Today();
@@ -59,10 +79,27 @@ TEST(DateIcon, ShowsTodayAndTypesTheUserFormatIntoNotepad) {
     EXPECT_TRUE(WaitFor([&] { return EditText(editor) == expected; }, 5s));
     EXPECT_TRUE(IsWindow(editor));  // no Alt+F4 or other key command reached it
 
+    // Configuration (the last item): the short date for a double click, kept with Ok.
+    ClickIcon(TrayIconsWithTip(tipDay).at(0), Button::Right, 1);
+    ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
+    PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    HWND config = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (config = FindWindowW(nullptr, L"Date Hidewell")) != nullptr; }, 3s));
+    std::wstring shortDate = W(names.ShortDate(now));
+    SendMessageW(Button(config, shortDate), BM_CLICK, 0, 0);
+    SendMessageW(Button(config, L"&Ok"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, L"Date Hidewell") == nullptr; }, 3s));
+    SendMessageW(FindWindowExW(editor, nullptr, L"Edit", nullptr), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    ClickIcon(TrayIconsWithTip(tipDay).at(0), Button::Left, 2);
+    EXPECT_TRUE(WaitFor([&] { return EditText(editor) == shortDate; }, 5s));
+
     ASSERT_TRUE(app.Stop());
     EXPECT_TRUE(WaitFor([&] { return TrayIconsWithTip(tipDay).empty(); }, 5s));
-    notepad.Kill();
-    DeleteSettings();
+    wchar_t choice[8] = {};
+    DWORD size = sizeof(choice);
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Pellworth\\Hidewell\\Kestle2", L"Double", RRF_RT_REG_SZ, nullptr, choice, &size);
+    EXPECT_STREQ(choice, L"2");
 }
 
 }  // namespace
