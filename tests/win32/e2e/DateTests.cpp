@@ -84,11 +84,14 @@ TEST_F(DateIcon, ShowsTodayTypesTheDateIntoNotepadAndKeepsTheConfiguredChoice) {
     ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
     PressKey(VK_UP);
     PressKey(VK_RETURN);
-    HWND config = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (config = FindWindowW(nullptr, L"Date Hidewell")) != nullptr; }, 3s));
     std::wstring shortDate = W(names.ShortDate(now));
-    SendMessageW(Button(config, shortDate), BM_CLICK, 0, 0);
-    SendMessageW(Button(config, L"&Ok"), BM_CLICK, 0, 0);
+    HWND shortOption = nullptr, ok = nullptr;
+    ASSERT_TRUE(WaitFor([&] {  // the window, its controls and their captions for today
+        HWND config = FindWindowW(nullptr, L"Date Hidewell");
+        return config && (shortOption = Button(config, shortDate)) && (ok = Button(config, L"&Ok"));
+    }, 3s));
+    SendMessageW(shortOption, BM_CLICK, 0, 0);
+    SendMessageW(ok, BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, L"Date Hidewell") == nullptr; }, 3s));
     SendMessageW(FindWindowExW(editor, nullptr, L"Edit", nullptr), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
     ClickIcon(TrayIconsWithTip(tipDay).at(0), Button::Left, 2);
