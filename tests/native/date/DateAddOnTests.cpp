@@ -71,16 +71,6 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     EXPECT_EQ(tray.calls.back().action, kNimAdd);
     EXPECT_EQ(Icon()->hIcon, 0x1000u + 1);
     EXPECT_EQ(Tip(), u"Friday 01 January 2027 - 12:00 am");
-
-    rebuild = true;  // another icon arrived: the date icon goes behind it
-    addOn.Tick(rebuild);
-    EXPECT_EQ(tray.calls.back().action, kNimAdd);
-    EXPECT_FALSE(rebuild);
-
-    addOn.RemoveIcon();  // hidden by option
-    EXPECT_EQ(Icon(), nullptr);
-    addOn.Tick(rebuild);  // shown again: back at the first tick
-    EXPECT_NE(Icon(), nullptr);
 }
 
 TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
