@@ -192,7 +192,7 @@ void MainWindow::OnMove(bool up) {
 void MainWindow::OnOk() {
     if (config_->OkSaves()) {
         SetFocus(list_);
-        SaveHeightAndSettings();
+        SaveReported();
     } else {
         ui_->ShowMessage(kNoEntriesMessage, kAppTitle, kMbIconInformation);
     }
@@ -209,13 +209,17 @@ void MainWindow::OnOptions() {
     ShowOptionsDialog(Hwnd(), options);
 }
 
-void MainWindow::SaveHeightAndSettings() {
+bool MainWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
         engine_->store.SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
     }
-    engine_->store.Save();
+    return engine_->store.Save();
+}
+
+void MainWindow::SaveReported() {
+    if (!SaveHeightAndSettings()) ui_->ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
 }
 
 bool MainWindow::Quit(QuitReason reason) {

@@ -180,6 +180,13 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         else
             Layout();
         return 0;
+    case DM_GETDEFID: {
+        // Enter presses the focused button, otherwise Ok.
+        HWND focus = GetFocus();
+        bool button = focus && GetParent(focus) == Hwnd() &&
+                      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+        return MAKELRESULT(button ? GetDlgCtrlID(focus) : kIdOkButton, DC_HASDEFID);
+    }
     case WM_GETMINMAXINFO:
         HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;

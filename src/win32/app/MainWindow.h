@@ -85,7 +85,10 @@ private:
     void OnOk();
     void OnUndo();
     void OnOptions();
-    void SaveHeightAndSettings();
+    // Saves the window's height and the settings; false when a value could not be written.
+    bool SaveHeightAndSettings();
+    // The same, telling the user when it fails.
+    void SaveReported();
     // Ends Hidewell for the reason, after the quit question where it is asked; false when
     // the user chose to keep Hidewell running.
     bool Quit(QuitReason reason);

@@ -3,7 +3,7 @@
 #include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/MainWindow.h"
-#include "win32/app/PopupPlace.h"
+#include "win32/base/PopupPlace.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -94,7 +94,8 @@ void MainWindow::OnCommand(int id) {
     case kIdUp: OnMove(true); break;
     case kIdDown: OnMove(false); break;
     case kIdOkButton: OnOk(); break;
-    case kCmdSave: engine_->store.Save(); break;
+    case kCmdSave: SaveReported(); break;
+    case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
     case kCmdUndo: OnUndo(); break;
     case kCmdRefreshAll: engine_->RefreshAll(); break;
     case kCmdOptions: OnOptions(); break;

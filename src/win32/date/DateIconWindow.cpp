@@ -1,6 +1,7 @@
 #include "win32/date/DateIconWindow.h"
 
 #include "win32/base/HandleCast.h"
+#include "win32/base/PopupPlace.h"
 #include "win32/base/WinText.h"
 #include "win32/date/UnicodeTyping.h"
 
@@ -57,8 +58,7 @@ std::optional<DateMenuItem> DateIconWindow::ShowMenu(const std::array<Text, 3>& 
     SetMenuDefaultItem(m, kCmdUser + static_cast<UINT>(defaultItem), FALSE);
     // The menu closes properly only when its window is in the foreground.
     SetForegroundWindow(Hwnd());
-    POINT pt{};
-    GetCursorPos(&pt);
+    POINT pt = TrayPopupPoint(Hwnd());
     UINT id = static_cast<UINT>(TrackPopupMenu(m, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                                pt.x, pt.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);

@@ -1,4 +1,4 @@
-#include "win32/app/PopupPlace.h"
+#include "win32/base/PopupPlace.h"
 
 #include <shellapi.h>
 
