@@ -8,6 +8,7 @@
 #include "ui/IconTools.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
+#include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -74,6 +75,8 @@ void MainWindow::CreateControls() {
     // them. The frames come last, below the controls they hold.
     list_ = Add(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
                 90 + 120, 45 + 240, 3510, 2595);
+    // Its label is the frame, which screen readers do not take for one.
+    SetAccessibleName(list_, L"Registered Application Titles");
     buttons_[2] = Add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
     buttons_[3] = Add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
     preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);

@@ -1,6 +1,7 @@
 // Hidewell's entry point: one instance, the main window, and the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "engine/TrayEngine.h"
 #include "win32/adapters/Win32Clock.h"
@@ -36,6 +37,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         hw::ShowRunningInstance();
         return 0;
     }
+
+    // COM for the accessibility runtime's names of controls (and the shell's dialogs).
+    struct Com {
+        HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        ~Com() {
+            if (SUCCEEDED(hr)) CoUninitialize();
+        }
+    } com;
 
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof(icc);

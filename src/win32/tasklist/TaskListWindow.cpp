@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
@@ -79,6 +80,7 @@ void TaskListWindow::CreateControls() {
     };
     list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, kMargin,
                  kMargin, kListWidth, kListHeight);
+    SetAccessibleName(list_, L"Hidewell Task List");  // the list has no label of its own
     struct ButtonSpec {
         const wchar_t* caption;
         int id;
