@@ -13,10 +13,12 @@ namespace hw {
 int MainWindow::TrackPopup(HMENU menu, HWND icon) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
-    POINT pt = TrayPopupPoint(icon);
+    bool fromKeyboard = false;
+    POINT pt = TrayPopupPoint(icon, &fromKeyboard);
     int id = static_cast<int>(
         TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);
+    if (!id && fromKeyboard) ReturnTrayFocus(icon);
     return id;
 }
 

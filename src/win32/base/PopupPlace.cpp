@@ -24,12 +24,22 @@ bool IconRect(HWND receiver, RECT& rect) {
 
 }  // namespace
 
-POINT TrayPopupPoint(HWND receiver) {
+POINT TrayPopupPoint(HWND receiver, bool* atIcon) {
     POINT pt{};
     GetCursorPos(&pt);
     RECT icon{};
-    if (IconRect(receiver, icon) && !PtInRect(&icon, pt)) pt = POINT{(icon.left + icon.right) / 2, icon.top};
+    bool keyboard = IconRect(receiver, icon) && !PtInRect(&icon, pt);
+    if (keyboard) pt = POINT{(icon.left + icon.right) / 2, icon.top};
+    if (atIcon) *atIcon = keyboard;
     return pt;
+}
+
+void ReturnTrayFocus(HWND receiver) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = receiver;
+    data.uID = 1;
+    Shell_NotifyIconW(NIM_SETFOCUS, &data);
 }
 
 }  // namespace hw

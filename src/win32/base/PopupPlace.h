@@ -1,11 +1,16 @@
 #pragma once
-// Where a tray icon's popup opens.
+// Where a tray icon's popup opens, and the keyboard focus when it closes.
 #include <windows.h>
 
 namespace hw {
 
 // At the mouse; at the icon when the mouse is elsewhere, as when the popup was asked for from
-// the keyboard. receiver: the window that receives the icon's messages (its id is 1).
-POINT TrayPopupPoint(HWND receiver);
+// the keyboard (then atIcon is set). receiver: the window that receives the icon's messages
+// (its id is 1).
+POINT TrayPopupPoint(HWND receiver, bool* atIcon = nullptr);
+
+// Gives the keyboard focus back to the icon in the notification area, after its popup was
+// opened from the keyboard and dismissed.
+void ReturnTrayFocus(HWND receiver);
 
 }  // namespace hw
