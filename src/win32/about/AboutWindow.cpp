@@ -8,6 +8,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -414,9 +415,7 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         dpi_ = HIWORD(wParam);
         CreateFonts();
         Layout();
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToSuggestedRect(Hwnd(), lParam);
         SizeWindow(false);
         return 0;
     }

@@ -8,6 +8,7 @@
 #include "ui/IconTools.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
@@ -21,15 +22,6 @@ namespace {
 constexpr int kOkWidth = 1120;
 const Text kQuestionTitle = u"Hidewell";
 constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
-
-// The message font at the given DPI.
-UniqueFont FontFor(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
-    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
-    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
-}
 
 }  // namespace
 
@@ -70,7 +62,7 @@ HWND MainWindow::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int i
 }
 
 void MainWindow::CreateControls() {
-    font_ = FontFor(dpi_);
+    font_ = CreateMessageFont(dpi_);
     // Positions in twips, relative to the client area; the frames' children are offset by
     // them. The frames come last, below the controls they hold.
     list_ = Add(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
@@ -115,11 +107,10 @@ void MainWindow::Layout() {
 
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi > 0 ? dpi : 96;
-    UniqueFont font = FontFor(dpi_);
+    UniqueFont font = CreateMessageFont(dpi_);
     for (const Placed& p : placed_) SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     std::swap(font_, font);  // the old font goes only after every control has the new one
-    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(Hwnd(), reinterpret_cast<LPARAM>(&suggested));
     Layout();
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }

@@ -16,7 +16,6 @@ namespace hw {
 namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 }  // namespace
 
@@ -190,7 +189,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
         HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
-    case kDpiChanged:
+    case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:

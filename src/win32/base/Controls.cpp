@@ -2,13 +2,6 @@
 
 namespace hw {
 
-UniqueFont CreateMessageFont() {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
-    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
-}
-
 HWND CreateControl(HWND parent, HFONT font, int dpi, const wchar_t* cls, const wchar_t* text, DWORD style, int id,
                    int x, int y, int width, int height) {
     auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };

@@ -6,9 +6,6 @@
 
 namespace hw {
 
-// The font the system uses for message boxes; empty if it cannot be had.
-UniqueFont CreateMessageFont();
-
 // Creates a visible child control at a place given in twips, in the given font.
 HWND CreateControl(HWND parent, HFONT font, int dpi, const wchar_t* cls, const wchar_t* text, DWORD style, int id,
                    int x, int y, int width, int height);

@@ -55,4 +55,10 @@ UniqueFont CreateMessageFont(int dpi) {
     return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
 }
 
+void MoveToSuggestedRect(HWND window, LPARAM suggested) {
+    const RECT* r = reinterpret_cast<const RECT*>(suggested);
+    if (r) SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                        SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace hw

@@ -19,4 +19,7 @@ int SmallIconSize(int dpi);
 // The font the system uses for message boxes, at a DPI; empty if it cannot be had.
 UniqueFont CreateMessageFont(int dpi);
 
+// Moves a window to the rectangle WM_DPICHANGED suggests (its lParam).
+void MoveToSuggestedRect(HWND window, LPARAM suggested);
+
 }  // namespace hw

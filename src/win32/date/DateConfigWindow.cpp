@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -77,14 +78,14 @@ bool DateConfigWindow::Create() {
 }
 
 void DateConfigWindow::CreateControls() {
-    font_ = CreateMessageFont();
+    font_ = CreateMessageFont(dpi_);
     for (const ControlSpec& c : kControls)
         CreateControl(Hwnd(), font_.Get(), dpi_, c.cls, c.text, c.style, c.id, c.x, c.y, c.width, c.height);
 }
 
 // Places the controls again for the current DPI, in a font made anew.
 void DateConfigWindow::Layout() {
-    font_ = CreateMessageFont();
+    font_ = CreateMessageFont(dpi_);
     for (const ControlSpec& c : kControls) {
         HWND h = GetDlgItem(Hwnd(), c.id);
         MoveWindow(h, TwipsToPixels(c.x, dpi_), TwipsToPixels(c.y, dpi_), TwipsToPixels(c.width, dpi_),
@@ -159,9 +160,7 @@ LRESULT DateConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) 
         break;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
-        const RECT* r = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToSuggestedRect(Hwnd(), lParam);
         Layout();
         return 0;
     }

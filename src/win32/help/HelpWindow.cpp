@@ -144,9 +144,7 @@ LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToSuggestedRect(Hwnd(), lParam);
         ApplyFont();
         Layout();
         return 0;

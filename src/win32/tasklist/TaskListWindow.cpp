@@ -107,8 +107,7 @@ void TaskListWindow::OnDpiChanged(int dpi, const RECT& suggested) {
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     }
     font_ = std::move(font);
-    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(Hwnd(), reinterpret_cast<LPARAM>(&suggested));
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 

@@ -1,26 +1,17 @@
 #include "win32/ui/DialogLayout.h"
 
-namespace hw {
+#include "win32/base/Dpi.h"
 
-UniqueFont MessageFontForDpi(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
-    HDC dc = GetDC(nullptr);
-    int systemDpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(nullptr, dc);
-    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, systemDpi > 0 ? systemDpi : 96);
-    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
-}
+namespace hw {
 
 void DialogLayout::SetDpi(int dpi) {
     dpi_ = dpi > 0 ? dpi : 96;
-    font_ = MessageFontForDpi(dpi_);
+    font_ = CreateMessageFont(dpi_);
 }
 
 HWND DialogLayout::Add(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
                        int width, int height, DWORD exStyle) {
-    HWND c = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, Px(x), Px(y), Px(width), Px(height),
+    HWND c = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, Px(x), Px(y), Px(width), Px(height),
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                              nullptr);
     if (!c) return nullptr;
@@ -30,6 +21,7 @@ HWND DialogLayout::Add(HWND parent, const wchar_t* cls, const wchar_t* text, DWO
 }
 
 void DialogLayout::Rescale(int dpi) {
+    UniqueFont old = std::move(font_);  // goes only after every control has the new one
     SetDpi(dpi);
     for (const Placed& p : placed_) {
         SetWindowPos(p.hwnd, nullptr, Px(p.x), Px(p.y), Px(p.width), Px(p.height), SWP_NOZORDER | SWP_NOACTIVATE);

@@ -8,9 +8,6 @@
 
 namespace hw {
 
-// The message font at the given DPI; empty if it cannot be had.
-UniqueFont MessageFontForDpi(int dpi);
-
 class DialogLayout {
 public:
     // Creates a visible child control at a place in twips and remembers it.

@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -15,7 +16,6 @@ namespace hw {
 
 namespace {
 
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
 // Twips. The note takes four lines in the message font, so what is below it sits one line lower.
@@ -46,15 +46,6 @@ Text WindowText(HWND h) {
     return FromWide(text);
 }
 
-// The message font at the given DPI.
-UniqueFont FontFor(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return UniqueFont();
-    ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi, ScreenDpi());
-    return UniqueFont(CreateFontIndirectW(&ncm.lfMessageFont));
-}
-
 }  // namespace
 
 EntryEditor::EntryEditor(Icons& icons) : icons_(icons), preview_(icons) {}
@@ -64,17 +55,14 @@ EntryEditor::~EntryEditor() {
 }
 
 HWND EntryEditor::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-    HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
-    placed_.push_back({c, RECT{x, y, x + w, y + h}});
-    return c;
+    return layout_.Add(Hwnd(), cls, text, style, id, x, y, w, h);
 }
 
 bool EntryEditor::CreateOnce() {
     if (Hwnd()) return true;
-    dpi_ = ScreenDpi();
-    RECT r{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-    int w = r.right - r.left, h = r.bottom - r.top;
+    layout_.SetDpi(ScreenDpi());
+    SIZE size = layout_.WindowSize(kStyle, kExStyle, kClientWidth, kClientHeight);
+    int w = size.cx, h = size.cy;
     int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, x, y, w, h, nullptr)) return false;
     DragAcceptFiles(Hwnd(), TRUE);
@@ -82,7 +70,6 @@ bool EntryEditor::CreateOnce() {
     for (UINT m : {UINT(WM_DROPFILES), UINT(WM_COPYDATA), UINT(0x0049) /* WM_COPYGLOBALDATA */})
         ChangeWindowMessageFilterEx(Hwnd(), m, MSGFLT_ALLOW, nullptr);
 
-    font_ = FontFor(dpi_);
     // Tab order is creation order; the frames come last so they do not cover what they hold.
     title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 75 + 120, 105 + 255, 4260, 320);
     Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870, 4470, 585 + kLow);
@@ -104,24 +91,6 @@ bool EntryEditor::CreateOnce() {
     SendMessageW(iconText_, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(title_, EM_SETLIMITTEXT, 0, 0);
     return true;
-}
-
-void EntryEditor::Layout() {
-    for (const Placed& p : placed_) {
-        MoveWindow(p.hwnd, TwipsToPixels(p.twips.left, dpi_), TwipsToPixels(p.twips.top, dpi_),
-                   TwipsToPixels(p.twips.right - p.twips.left, dpi_), TwipsToPixels(p.twips.bottom - p.twips.top, dpi_),
-                   TRUE);
-        SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-    }
-}
-
-void EntryEditor::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi > 0 ? dpi : 96;
-    UniqueFont font = FontFor(dpi_);
-    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    std::swap(font_, font);
-    Layout();  // the old font goes only after every control has the new one
 }
 
 EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
@@ -252,7 +221,10 @@ LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: model_.OnCancel(); return 0;  // the close box acts as Cancel
-    case kDpiChanged: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_DPICHANGED:
+        layout_.Rescale(HIWORD(wParam));
+        MoveToSuggestedRect(Hwnd(), lParam);
+        return 0;
     default: break;
     }
     return Default(msg, wParam, lParam);

@@ -8,6 +8,7 @@
 #include "platform/Icons.h"
 #include "ui/EntryEditorModel.h"
 #include "ui/IconPicture.h"
+#include "win32/ui/DialogLayout.h"
 #include "win32/base/Handles.h"
 #include "win32/base/Window.h"
 
@@ -27,14 +28,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct Placed {
-        HWND hwnd;
-        RECT twips;  // left, top, right, bottom in twips of the client area
-    };
-
     bool CreateOnce();
     HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
-    void Layout();
     void ShowModel();
     void ShowIconControls();
     void ShowPreview();
@@ -42,7 +37,6 @@ private:
     void OnOk();
     void OnBrowse();
     void OnDrop(HDROP drop);
-    void OnDpiChanged(int dpi, const RECT& suggested);
     // Keys the dialog takes before its controls; true when the key was used.
     bool PreviewKey(const MSG& msg);
 
@@ -50,9 +44,7 @@ private:
     EntryEditorModel model_;
     IconPicture preview_;
     Text shownPreview_;
-    int dpi_ = 96;
-    UniqueFont font_;
-    std::vector<Placed> placed_;
+    DialogLayout layout_;
     HWND title_ = nullptr;
     HWND showIcon_ = nullptr;
     HWND iconText_ = nullptr;

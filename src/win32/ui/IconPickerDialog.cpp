@@ -11,6 +11,8 @@
 #include "ui/IconTools.h"
 #include "win32/adapters/Win32FileSystem.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
+#include "win32/base/DialogFocus.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
@@ -47,9 +49,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 6000;
 constexpr int kClientHeight = 4560;
 
-bool IsPushButton(HWND h) {
-    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-}
 
 void SetTextIfChanged(HWND h, const Text& text) {
     int n = GetWindowTextLengthW(h);
@@ -135,6 +134,8 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        // Enter presses only a focused button; there is no default button.
+        if (std::optional<LRESULT> handled = focus_.Handle(Hwnd(), msg, wParam, lParam)) return *handled;
         switch (msg) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -148,30 +149,9 @@ protected:
                 return TRUE;
             }
             break;
-        case DM_GETDEFID: {
-            // Enter presses the focused button; elsewhere it acts on the focused control.
-            HWND focus = GetFocus();
-            if (focus && GetParent(focus) == Hwnd() && IsPushButton(focus))
-                return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-            return 0;
-        }
-        case WM_ACTIVATE:
-            // The focused control is kept while another window is active.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(Hwnd(), focus)) lastFocus_ = focus;
-            } else if (lastFocus_ && IsWindow(lastFocus_)) {
-                SetFocus(lastFocus_);
-            }
-            return 0;
-        case WM_NEXTDLGCTL:
-            SetFocus(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0));
-            return 0;
         case WM_DPICHANGED: {
             layout_.Rescale(HIWORD(wParam));
-            const RECT* r = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveToSuggestedRect(Hwnd(), lParam);
             ShowPreview(true);
             return 0;
         }
@@ -339,7 +319,7 @@ private:
 
     IconPickerModel& model_;
     DialogLayout layout_;
-    HWND lastFocus_ = nullptr;
+    DialogFocus focus_;
     HWND drivesBox_ = nullptr, folders_ = nullptr, name_ = nullptr, files_ = nullptr;
     HWND iconFrame_ = nullptr, scroll_ = nullptr, preview_ = nullptr;
     std::vector<Text> drives_, shownFolders_, shownFiles_;

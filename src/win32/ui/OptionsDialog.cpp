@@ -6,6 +6,8 @@
 
 #include "ui/OptionsModel.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Dpi.h"
+#include "win32/base/DialogFocus.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
@@ -34,9 +36,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 3975;
 constexpr int kClientHeight = 2685;
 
-bool IsPushButton(HWND h) {
-    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-}
 
 class OptionsWindow : public Window {
 public:
@@ -67,6 +66,8 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        // Enter presses only a focused button; there is no default button.
+        if (std::optional<LRESULT> handled = focus_.Handle(Hwnd(), msg, wParam, lParam)) return *handled;
         switch (msg) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
@@ -74,30 +75,9 @@ protected:
         case WM_HSCROLL:
             if (reinterpret_cast<HWND>(lParam) == scroll_) OnScroll(LOWORD(wParam));
             return 0;
-        case DM_GETDEFID: {
-            // No default button: Enter presses only a focused button.
-            HWND focus = GetFocus();
-            if (focus && GetParent(focus) == Hwnd() && IsPushButton(focus))
-                return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-            return 0;
-        }
-        case WM_ACTIVATE:
-            // The focused control is kept while another window is active.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(Hwnd(), focus)) lastFocus_ = focus;
-            } else if (lastFocus_ && IsWindow(lastFocus_)) {
-                SetFocus(lastFocus_);
-            }
-            return 0;
-        case WM_NEXTDLGCTL:
-            SetFocus(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0));
-            return 0;
         case WM_DPICHANGED: {
             layout_.Rescale(HIWORD(wParam));
-            const RECT* r = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveToSuggestedRect(Hwnd(), lParam);
             return 0;
         }
         case WM_CLOSE:
@@ -181,7 +161,7 @@ private:
 
     OptionsModel& model_;
     DialogLayout layout_;
-    HWND lastFocus_ = nullptr;
+    DialogFocus focus_;
     HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
     HWND scroll_ = nullptr, label_ = nullptr;
 };
