@@ -1,7 +1,8 @@
 // Shows Hidewell's main job on Wine's desktop, for scripts/run:
 //   hwdemo seed          stores a "*NOTEPAD*" entry if Hidewell has no settings yet
-//   hwdemo show <bmp>    starts Hidewell and notepad, minimises notepad, opens the popup
-//                        of its tray icon and saves a screenshot
+//   hwdemo show <bmp>    starts Hidewell and notepad, minimises notepad, shows the
+//                        configuration window, opens the popup of notepad's tray icon
+//                        and saves a screenshot
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
+#include "win32/app/MainWindowClass.h"
 
 using namespace hw::wine;
 using namespace std::chrono_literals;
@@ -72,6 +74,11 @@ int Show(const std::wstring& screenshot) {
     ShowWindow(h, SW_MINIMIZE);
     if (!WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 10s))
         return fputs("notepad was not hidden\n", stderr), 1;
+    // A second start shows the running Hidewell's configuration window.
+    Process second;
+    second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+    WaitFor([&] { return !WindowsOf(hidewell.Id(), hw::kMainWindowClass).empty() &&
+                         IsWindowVisible(WindowsOf(hidewell.Id(), hw::kMainWindowClass).front()); }, 10s);
     Sleep(500);
     ClickIcon(TrayIconsWithTip(L"Untitled - Notepad").at(0), Button::Right, 1);
     WaitFor([] { return OpenPopupMenu() != nullptr; }, 5s);

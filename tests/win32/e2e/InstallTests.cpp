@@ -5,6 +5,7 @@
 
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
+#include "win32/app/MainWindowClass.h"
 
 namespace hw::wine {
 namespace {
@@ -72,7 +73,7 @@ TEST_F(Install, SilentInstallRunsAndSilentUninstallEndsHidewellAndBringsWindowsB
     RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell", REG_SZ, run.c_str(),
                     static_cast<DWORD>((run.size() + 1) * sizeof(wchar_t)));
     ASSERT_TRUE(hidewell.Start(run));
-    ASSERT_TRUE(WaitFor([&] { return !WindowsOf(hidewell.Id(), L"HidewellMain").empty(); }, 20s));
+    ASSERT_TRUE(WaitFor([&] { return !WindowsOf(hidewell.Id(), kMainWindowClass).empty(); }, 20s));
     TestWindow w;
     ASSERT_TRUE(w.Start(L"Hidewell Installed Test", L"minimized"));
     ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
