@@ -14,6 +14,15 @@ if(fake_srcs)
   target_link_libraries(hw_fakes INTERFACE hw_fakes_impl)
 endif()
 
+# A fuzzing build (scripts/fuzz) holds the fuzz targets only.
+if(HW_FUZZ)
+  include(${PROJECT_SOURCE_DIR}/cmake/fuzz.cmake)
+  return()
+endif()
+
+# The kept fuzz inputs, replayed as tests.
+include(${PROJECT_SOURCE_DIR}/cmake/fuzz.cmake)
+
 # One test program per subsystem folder under tests/native.
 foreach(sub common engine settings ui windows date about)
   file(GLOB_RECURSE test_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/${sub}/*.cpp)
