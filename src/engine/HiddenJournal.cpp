@@ -1,0 +1,118 @@
+#include "engine/HiddenJournal.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/NumericParse.h"
+
+namespace hw {
+
+namespace {
+
+// Plain decimal digits only, as the journal writes them; nothing for anything else.
+std::optional<std::uint64_t> Digits(const Text& text, std::size_t& i) {
+    std::uint64_t n = 0;
+    std::size_t start = i;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        if (n > (UINT64_MAX - 9) / 10) return std::nullopt;
+        n = n * 10 + (text[i] - u'0');
+    }
+    if (i == start) return std::nullopt;
+    return n;
+}
+
+// Closes the key when it goes.
+struct OpenKey {
+    Registry& reg;
+    RegKey key;
+    ~OpenKey() {
+        if (key != 0) reg.CloseKey(key);
+    }
+};
+
+}  // namespace
+
+Text EncodeJournalRecord(const JournalRecord& r) {
+    return DecimalText(r.processId) + u" " + DecimalText(static_cast<std::int64_t>(r.className.size())) + u" " +
+           r.className + r.caption;
+}
+
+std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& text) {
+    JournalRecord r;
+    std::size_t i = 0;
+    std::optional<std::uint64_t> window = Digits(name, i);
+    if (!window || *window == 0 || i != name.size()) return std::nullopt;
+    r.window = *window;
+    i = 0;
+    std::optional<std::uint64_t> pid = Digits(text, i);
+    if (!pid || *pid > UINT32_MAX || i >= text.size() || text[i++] != u' ') return std::nullopt;
+    r.processId = static_cast<std::uint32_t>(*pid);
+    std::optional<std::uint64_t> classLength = Digits(text, i);
+    if (!classLength || i >= text.size() || text[i++] != u' ' || *classLength > text.size() - i) return std::nullopt;
+    r.className = text.substr(i, *classLength);
+    r.caption = text.substr(i + *classLength);
+    return r;
+}
+
+HiddenJournal::HiddenJournal(Registry& registry, Text keyPath) : reg_(registry), path_(std::move(keyPath)) {}
+
+RegKey HiddenJournal::Open(bool create) {
+    RegKey key = 0;
+    std::int32_t status = create ? reg_.CreateKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key)
+                                 : reg_.OpenKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key);
+    return status == kErrorSuccess ? key : 0;
+}
+
+bool HiddenJournal::Add(const JournalRecord& record) {
+    OpenKey k{reg_, Open(true)};
+    if (k.key == 0) return false;
+    const Text text = EncodeJournalRecord(record);
+    return reg_.SetValueEx(k.key, DecimalText(static_cast<std::int64_t>(record.window)), kRegSz,
+                           reinterpret_cast<const std::uint8_t*>(text.data()),
+                           static_cast<std::uint32_t>(text.size() * sizeof(char16_t))) == kErrorSuccess;
+}
+
+bool HiddenJournal::Remove(WindowHandle window) {
+    OpenKey k{reg_, Open(false)};
+    if (k.key == 0) return true;  // no journal: nothing to remove
+    std::int32_t status = reg_.DeleteValue(k.key, DecimalText(static_cast<std::int64_t>(window)));
+    return status == kErrorSuccess || status == kErrorFileNotFound;
+}
+
+bool HiddenJournal::Clear() {
+    OpenKey k{reg_, Open(false)};
+    if (k.key == 0) return true;
+    // Deleting shifts the indices down, so the first value is taken each time.
+    Text name;
+    bool ok = true;
+    while (reg_.EnumValue(k.key, 0, name) == kErrorSuccess) {
+        if (reg_.DeleteValue(k.key, name) != kErrorSuccess) {
+            ok = false;
+            break;
+        }
+    }
+    return ok;
+}
+
+std::vector<JournalRecord> HiddenJournal::Read() {
+    std::vector<JournalRecord> records;
+    OpenKey k{reg_, Open(false)};
+    if (k.key == 0) return records;
+    Text name;
+    for (std::uint32_t i = 0; reg_.EnumValue(k.key, i, name) == kErrorSuccess; ++i) {
+        std::uint32_t type = 0, size = 0;
+        if (reg_.QueryValueEx(k.key, name, &type, nullptr, &size) != kErrorSuccess || type != kRegSz) continue;
+        Text text(size / sizeof(char16_t), u'\0');
+        std::uint32_t got = static_cast<std::uint32_t>(text.size() * sizeof(char16_t));
+        if (reg_.QueryValueEx(k.key, name, &type, reinterpret_cast<std::uint8_t*>(text.data()), &got) !=
+            kErrorSuccess)
+            continue;
+        text.resize(got / sizeof(char16_t));
+        while (!text.empty() && text.back() == u'\0') text.pop_back();  // a terminator
+        if (std::optional<JournalRecord> r = DecodeJournalRecord(name, text)) records.push_back(std::move(*r));
+    }
+    std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
+    return records;
+}
+
+}  // namespace hw

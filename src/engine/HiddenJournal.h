@@ -1,0 +1,49 @@
+#pragma once
+// The journal of hidden windows: one record per window Hidewell has hidden, kept in a
+// volatile registry key, so that a start after a crash can bring back what the dead process
+// left hidden. Volatile keys survive a crash but not a logoff, exactly like window handles.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace hw {
+
+struct JournalRecord {
+    WindowHandle window = 0;
+    std::uint32_t processId = 0;
+    Text className;
+    Text caption;
+
+    bool operator==(const JournalRecord&) const = default;
+};
+
+// A record's stored text: "<process id> <class length> <class><caption>".
+Text EncodeJournalRecord(const JournalRecord& record);
+// The record from a value's name (the window handle in decimal) and text; nothing when
+// either is damaged.
+std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& text);
+
+class HiddenJournal {
+public:
+    // keyPath: the journal's key under HKCU.
+    HiddenJournal(Registry& registry, Text keyPath);
+
+    // Each reports false when the registry refused; a journal that cannot be written only
+    // costs the rescue after a crash.
+    bool Add(const JournalRecord& record);
+    bool Remove(WindowHandle window);
+    bool Clear();
+    // Every readable record, by window handle; damaged ones are skipped.
+    std::vector<JournalRecord> Read();
+
+private:
+    // The journal's key, created volatile when missing; 0 when it cannot be opened.
+    RegKey Open(bool create);
+
+    Registry& reg_;
+    Text path_;
+};
+
+}  // namespace hw
