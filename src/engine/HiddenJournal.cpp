@@ -58,7 +58,7 @@ HiddenJournal::HiddenJournal(Registry& registry, Text keyPath) : reg_(registry),
 
 RegKey HiddenJournal::Open(bool create) {
     RegKey key = 0;
-    std::int32_t status = create ? reg_.CreateKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key)
+    std::int32_t status = create ? reg_.CreateKeyEx(kHkeyCurrentUser, path_, kRegOptionVolatile, kKeyAccess, key)
                                  : reg_.OpenKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key);
     return status == kErrorSuccess ? key : 0;
 }

@@ -19,6 +19,8 @@ struct HiddenWindow {
     IconPicture picture;
     // The entry's icon reference, for drawing the picture again at another size.
     Text iconReference;
+    // Seen gone after the hide; until then the next tick checks it.
+    bool hideConfirmed = false;
 };
 
 // What the menus and the task list show of a hidden window.

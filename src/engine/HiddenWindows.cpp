@@ -42,6 +42,8 @@ void TrayEngine::SetOwnPicture(Picture picture) {
 
 void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry) {
     p_.desktop.ShowWindow(h, kSwHide);
+    // Written before anything else, so that a crash from here on cannot lose the window.
+    journal_.Add({h, p_.desktop.ProcessId(h), p_.desktop.ClassName(h), caption});
     int slot = ++lastSlot_;
     HiddenWindow& record =
         hidden_
@@ -72,9 +74,19 @@ void TrayEngine::BringBack(int slot) {
     ForgetSlot(slot);
 }
 
+void TrayEngine::GiveUpSlot(int slot) {
+    auto it = hidden_.find(slot);
+    if (it == hidden_.end()) return;
+    const WindowHandle h = it->second.window;
+    const Text caption = it->second.currentCaption;
+    ForgetSlot(slot);
+    if (refused_.insert(h).second) ownIcon_.ShowBalloon(u"Hidewell", CannotHideMessage(caption));
+}
+
 void TrayEngine::ForgetSlot(int slot) {
     auto it = hidden_.find(slot);
     if (it == hidden_.end()) return;
+    journal_.Remove(it->second.window);
     if (it->second.icon) {
         it->second.icon->Remove();
         p_.host.DestroyReceiver(slot);
@@ -98,7 +110,7 @@ void TrayEngine::RefreshAll() {
     SetOwnPicture(Picture::NotGot);
     suspended_ = false;
     p_.host.SetPollInterval(1);
-    p_.host.SetPollTimer(true);
+    SetPolling(true);
 }
 
 void TrayEngine::OnIconSizeChanged() {

@@ -20,7 +20,7 @@ void TrayEngine::CompilePatterns() {
     patterns_.clear();
     for (const Entry& e : settings.entries) {
         patternSources_.push_back(e.titlePattern);
-        patterns_.emplace_back(e.titlePattern);
+        patterns_.emplace_back(e.titlePattern, p_.caseMapping);
     }
     firstMatchNow_.clear();
     firstMatchBefore_.clear();
@@ -34,7 +34,8 @@ std::size_t TrayEngine::FirstMatch(const Text& caption) {
     if (auto before = firstMatchBefore_.find(caption); before != firstMatchBefore_.end()) {
         j = before->second;
     } else {
-        while (j < patterns_.size() && !patterns_[j].Matches(caption)) ++j;
+        const Text upper = p_.caseMapping.Upper(caption);
+        while (j < patterns_.size() && !patterns_[j].MatchesUpper(upper)) ++j;
         if (j == patterns_.size()) j = kNoEntry;
     }
     firstMatchNow_.emplace(caption, j);
@@ -43,7 +44,12 @@ std::size_t TrayEngine::FirstMatch(const Text& caption) {
 
 void TrayEngine::PollTick() {
     // No second tick while this one runs, whatever handlers run in between.
-    p_.host.SetPollTimer(false);
+    SetPolling(false);
+    inTick_ = true;
+    struct TickEnd {
+        bool& inTick;
+        ~TickEnd() { inTick = false; }
+    } tickEnd{inTick_};
     p_.host.SetPollInterval(settings.pollIntervalMs);
     CompilePatterns();
     firstMatchBefore_.swap(firstMatchNow_);
@@ -62,15 +68,20 @@ void TrayEngine::PollTick() {
             BringBack(slot);
             continue;
         }
+        if (!record.hideConfirmed) {
+            if (p_.desktop.GetStyle(h) & kWindowVisible) {
+                GiveUpSlot(slot);
+                continue;
+            }
+            record.hideConfirmed = true;
+        }
         // A hidden window that showed itself again while minimised is hidden again.
         p_.desktop.ShowWindow(h, kSwHide);
-        Text caption = p_.desktop.GetText(h, kScanCaptionMax);
-        if (caption != record.currentCaption) {
-            record.currentCaption = caption;
-            if (record.icon) record.icon->SetTip(caption + u'\0');
-        }
-        if (FirstMatch(caption) == kNoEntry) BringBack(slot);
+        FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
+        if (FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
     }
+    // A window that refused to go is left alone until it is gone.
+    std::erase_if(refused_, [&](WindowHandle h) { return !p_.desktop.IsWindow(h); });
 
     // Newly minimised windows that match an entry.
     if (!ScanMinimisedWindows(p_.desktop, scan_)) {
@@ -78,7 +89,7 @@ void TrayEngine::PollTick() {
         return;
     }
     for (const ScannedWindow& w : scan_) {
-        if (IsHidden(w.window)) continue;
+        if (IsHidden(w.window) || refused_.count(w.window)) continue;
         std::size_t j = FirstMatch(w.caption);
         if (j == kNoEntry) continue;
         HideWindow(w.window, w.caption, settings.entries[j]);
@@ -92,7 +103,42 @@ void TrayEngine::PollTick() {
 
     ShowOwnIconStep();
     if (!settings.hideDateIcon && dateIcon) dateIcon->Tick(dateRebuildRequested);
-    if (!suspended_) p_.host.SetPollTimer(true);
+    // Windows just hidden are checked soon, not a whole interval later.
+    for (auto& [slot, record] : hidden_) {
+        if (record.hideConfirmed) continue;
+        p_.host.SetPollInterval(std::min(kHideCheckMs, settings.pollIntervalMs));
+        break;
+    }
+    if (!suspended_) SetPolling(true);
+}
+
+void TrayEngine::SetPolling(bool on) {
+    polling_ = on;
+    p_.host.SetPollTimer(on);
+}
+
+void TrayEngine::FollowCaption(HiddenWindow& record, const Text& caption) {
+    if (caption == record.currentCaption) return;
+    record.currentCaption = caption;
+    if (record.icon) record.icon->SetTip(caption + u'\0');
+}
+
+void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
+    if (event == WindowEvent::CaptionChanged) {
+        // Only hidden windows matter; the tick itself reads every caption.
+        if (inTick_) return;
+        for (auto& [slot, record] : hidden_) {
+            if (record.window != window) continue;
+            Text caption = p_.desktop.GetText(window, kScanCaptionMax);
+            if (!caption.empty()) FollowCaption(record, caption);
+            return;
+        }
+        return;
+    }
+    // A tick soon, through the poll timer: a running tick has it off, and so do suspend and
+    // a failed tick. Further events before it fires make no further tick.
+    if (inTick_ || suspended_ || !polling_) return;
+    p_.host.SetPollInterval(kEventTickMs);
 }
 
 // The own icon follows the number of application icons: hidden while there are some, if the
@@ -113,16 +159,16 @@ void TrayEngine::FailurePath(int errorNumber) {
     Text text = DecimalText(errorNumber) + u" : " + p_.clock.SystemDate(now) + u" : " + p_.clock.SystemTime(now);
     p_.ui.ShowMessage(text, kAppTitle, kMbIconCritical);
     RefreshAll();
-    p_.host.SetPollTimer(false);
+    SetPolling(false);
 }
 
 void TrayEngine::ToggleSuspend() {
     suspended_ = !suspended_;
     if (suspended_) {
-        p_.host.SetPollTimer(false);
+        SetPolling(false);
     } else {
         p_.host.SetPollInterval(1);
-        p_.host.SetPollTimer(true);
+        SetPolling(true);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Matching window captions against the title patterns of application entries.
 //
-// Both sides are upper-cased, then the pattern must account for the whole caption:
+// Both sides are upper-cased by the platform's case mapping, then the pattern must account
+// for the whole caption:
 //   *        any run of zero or more characters
 //   ?        exactly one character
 //   #        exactly one digit 0-9
@@ -13,21 +14,22 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/CaseMapping.h"
 
 namespace hw {
 
 enum class MatchResult { Match, NoMatch, Malformed };
 
-// A title pattern compiled once, to be matched against many captions.
+// A title pattern compiled (and upper-cased) once, to be matched against many captions.
 // Matching takes at most caption length x pattern length steps.
 class TitlePattern {
 public:
-    explicit TitlePattern(const Text& pattern);
+    TitlePattern(const Text& pattern, const CaseMapping& upper);
 
     bool IsValid() const { return valid_; }
-    MatchResult Match(const Text& caption) const;
-    bool Matches(const Text& caption) const { return Match(caption) == MatchResult::Match; }
+    // The caption upper-cased with the same mapping as the pattern.
+    MatchResult MatchUpper(const Text& upperCaption) const;
+    bool MatchesUpper(const Text& upperCaption) const { return MatchUpper(upperCaption) == MatchResult::Match; }
 
 private:
     enum class Kind : std::uint8_t { Literal, AnyChar, Digit, Star, List };
@@ -52,14 +54,9 @@ private:
 };
 
 // One-off match of a caption against a title pattern.
-MatchResult MatchTitle(const Text& caption, const Text& pattern);
+MatchResult MatchTitle(const Text& caption, const Text& pattern, const CaseMapping& upper);
 
 // False for a pattern that can never match anything because it is malformed.
-bool IsValidTitlePattern(const Text& pattern);
-
-// Upper case of one UTF-16 code unit (Latin-1, Latin Extended-A, Greek, Cyrillic);
-// other code units are returned unchanged.
-char16_t UpperCase(char16_t c);
-Text UpperCase(const Text& text);
+bool IsValidTitlePattern(const Text& pattern, const CaseMapping& upper);
 
 }  // namespace hw

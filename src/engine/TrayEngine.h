@@ -5,16 +5,19 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
 #include "common/CommandInbox.h"
 #include "common/QuitReason.h"
 #include "engine/DateIconSteps.h"
+#include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
 #include "engine/TitleMatch.h"
 #include "engine/TrayIcon.h"
 #include "engine/WindowScan.h"
+#include "platform/CaseMapping.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/EngineHost.h"
@@ -22,6 +25,7 @@
 #include "platform/NotifyArea.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
+#include "platform/WindowEvents.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
@@ -36,6 +40,7 @@ struct Platform {
     Registry& registry;
     Icons& icons;
     Clock& clock;
+    const CaseMapping& caseMapping;
     Text programPath;
 };
 
@@ -47,8 +52,18 @@ inline const Text kSaveFailedMessage = u"Hidewell could not save its settings in
 // Slot numbers run from 1; past this many they are renumbered once some are free.
 constexpr int kMaxSlots = 30;
 constexpr int kFirstTickMs = 2000;
+// A minimise reported by the platform is acted on this soon, so that a burst of events
+// makes one tick.
+constexpr int kEventTickMs = 10;
+// How soon after a hide the next tick checks that the window really went.
+constexpr int kHideCheckMs = 250;
+// The journal of hidden windows, a volatile key under the settings key.
+inline const Text kJournalKey = u"Software\\Pellworth\\Hidewell\\Hidden";
+inline Text CannotHideMessage(const Text& caption) {
+    return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
+}
 
-class TrayEngine {
+class TrayEngine : public WindowEventSink {
 public:
     explicit TrayEngine(Platform& platform);
     TrayEngine(const TrayEngine&) = delete;
@@ -66,6 +81,9 @@ public:
     // The notification area's icon size changed (DPI or settings): every icon gets its
     // picture again, drawn at the new size.
     void OnIconSizeChanged();
+    // A window was minimised (a tick follows shortly, unless one runs or polling is off) or
+    // changed its caption (a hidden window's tip follows at once).
+    void OnWindowEvent(WindowEvent event, WindowHandle window) override;
     // A request of the command inbox; false when no hidden window has the caption.
     bool OnInboxRequest(const InboxRequest& request);
 
@@ -115,6 +133,14 @@ public:
 
 private:
     void HideWindow(WindowHandle h, const Text& caption, const Entry& entry);
+    // The slot's window did not go when it was hidden: it is left alone, without slot or
+    // icon, and the user is told once.
+    void GiveUpSlot(int slot);
+    void FollowCaption(HiddenWindow& record, const Text& caption);
+    // Shows again what a run that ended without a clean exit left hidden, except what an
+    // entry still matches (the first tick takes that back into the tray).
+    void RescueJournaledWindows();
+    void SetPolling(bool on);
     bool AddWindowIcon(int slot, HiddenWindow& record, const Entry& entry);
     // Shows the slot's window again and forgets the slot.
     void BringBack(int slot);
@@ -135,6 +161,11 @@ private:
     int lastSlot_ = 0;
     int lastIconCount_ = 0;  // the icon count the own icon last followed
     bool suspended_ = false;
+    bool polling_ = false;  // the poll timer runs
+    bool inTick_ = false;
+    HiddenJournal journal_;
+    // Windows that stayed on the taskbar when hidden; each was reported once.
+    std::set<WindowHandle> refused_;
     // Set while a window operation runs; a tick then leaves the hidden windows alone.
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.

@@ -60,6 +60,16 @@ void TrayIcon::Remove() {
     shell_.Notify(kNimDelete, record_);
 }
 
+bool TrayIcon::ShowBalloon(const Text& title, const Text& text) {
+    if (!shown_) return false;
+    NotifyIconRecord balloon = record_;
+    balloon.uFlags = kNifInfo;
+    balloon.szInfo = text;
+    balloon.szInfoTitle = title;
+    balloon.dwInfoFlags = kNiifWarning;
+    return shell_.Notify(kNimModify, balloon);
+}
+
 void TrayIcon::Readd() {
     if (!shown_) return;
     shown_ = false;

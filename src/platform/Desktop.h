@@ -23,6 +23,7 @@ enum : std::uint32_t {
     kWmInitMenuPopup = 0x0117,
 };
 constexpr std::uint32_t kScRestore = 0xF120;
+constexpr std::uint32_t kWindowVisible = 0x10000000;
 
 class Desktop {
 public:
@@ -41,6 +42,9 @@ public:
     virtual std::uint32_t GetStyle(WindowHandle h) = 0;
     // True for windows of Hidewell's own process.
     virtual bool IsOwnWindow(WindowHandle h) = 0;
+    // The process that made the window and its window class; 0 and empty when it is gone.
+    virtual std::uint32_t ProcessId(WindowHandle h) = 0;
+    virtual Text ClassName(WindowHandle h) = 0;
 
     virtual bool ShowWindow(WindowHandle h, int command) = 0;
     // Brings the window to the front; false when the platform refuses, as Windows does for a

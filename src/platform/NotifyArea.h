@@ -8,7 +8,9 @@ namespace hw {
 
 // kNimSetVersion asks for the newest behaviour: keyboard selection and menu requests reported.
 enum NotifyAction : int { kNimAdd = 0, kNimModify = 1, kNimDelete = 2, kNimSetVersion = 4 };
-enum NotifyFlags : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4 };
+enum NotifyFlags : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4, kNifInfo = 0x10 };
+// The balloon's icon.
+constexpr std::uint32_t kNiifWarning = 2;
 
 // One icon's record as handed to the shell (the first shell version's fields).
 struct NotifyIconRecord {
@@ -18,6 +20,10 @@ struct NotifyIconRecord {
     std::uint32_t uCallbackMessage = 512;
     IconHandle hIcon = 0;
     Text szTip;  // up to 64 characters; the shell shows it up to the first NUL
+    // A balloon (with kNifInfo): its text, title and icon.
+    Text szInfo;
+    Text szInfoTitle;
+    std::uint32_t dwInfoFlags = 0;
 };
 
 class NotifyArea {

@@ -20,6 +20,9 @@ enum RegType : std::uint32_t {
     kRegDword = 4,
 };
 
+// Options of a created key: kept on disk, or volatile (gone at logoff, kept through a crash).
+enum RegOption : std::uint32_t { kRegOptionNonVolatile = 0, kRegOptionVolatile = 1 };
+
 // Status codes (the platform's numbers); 0 is success.
 enum RegStatus : std::int32_t {
     kErrorSuccess = 0,
@@ -42,8 +45,10 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    // Opens the key, creating it and any missing parents first.
-    virtual std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) = 0;
+    // Opens the key, creating it and any missing parents first; options apply to the keys it
+    // creates.
+    virtual std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t options, std::uint32_t access,
+                                     RegKey& key) = 0;
     virtual std::int32_t OpenKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) = 0;
     virtual std::int32_t CloseKey(RegKey key) = 0;
 

@@ -61,7 +61,7 @@ std::optional<std::vector<Text>> RegistryKey::ValueNames() {
 
 void CreateKey(Registry& reg, RegKey root, const Text& path) {
     RegKey key = 0;
-    if (reg.CreateKeyEx(root, path, kKeyAccess, key) == kErrorSuccess) reg.CloseKey(key);
+    if (reg.CreateKeyEx(root, path, kRegOptionNonVolatile, kKeyAccess, key) == kErrorSuccess) reg.CloseKey(key);
 }
 
 std::int32_t WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,

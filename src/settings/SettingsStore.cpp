@@ -53,6 +53,24 @@ public:
     bool Has(const Text& name) {
         return names_ ? names_->count(UpperAscii(name)) != 0 : !key_.Read(name).IsEmpty();
     }
+    // The indices below `below` that have a title value, ascending. From the listing only
+    // names exactly as TitleValueName writes them count, so a damaged count costs no walk
+    // over every possible index.
+    std::vector<int> TitleIndices(int below) {
+        std::vector<int> indices;
+        if (!names_) {
+            for (int i = 0; i < below; ++i)
+                if (Has(TitleValueName(i))) indices.push_back(i);
+            return indices;
+        }
+        for (const Text& name : *names_) {
+            if (name.size() < 2 || name.size() > 6 || name[0] != u' ' || !HasLeadingNumber(name.substr(1))) continue;
+            std::optional<std::int32_t> i = ParseInt32(name.substr(1));
+            if (i && *i >= 0 && *i < below && TitleValueName(*i) == name) indices.push_back(*i);
+        }
+        std::sort(indices.begin(), indices.end());
+        return indices;
+    }
 
 private:
     RegistryKey& key_;
@@ -67,11 +85,8 @@ int StoredCount(RegistryKey& key, StoredNames& names) {
         std::optional<std::int16_t> n = ParseInt16(eof);
         if (n && *n >= 0) return *n;
     }
-    int end = 0;
-    for (int i = 0; i < kMaxEntries; ++i) {
-        if (names.Has(TitleValueName(i))) end = i + 1;
-    }
-    return end;
+    std::vector<int> indices = names.TitleIndices(kMaxEntries);
+    return indices.empty() ? 0 : indices.back() + 1;
 }
 
 // A stored option box: "1" is on; "0" and "2" (greyed) are off; anything else is unusable.
@@ -131,8 +146,7 @@ bool SettingsStore::LoadEntries() {
     StoredNames names(key);
     int count = StoredCount(key, names);
     bool dropped = false;
-    for (int i = 0; i < count; ++i) {
-        if (!names.Has(TitleValueName(i))) continue;
+    for (int i : names.TitleIndices(count)) {
         RegistryValue title = key.Read(TitleValueName(i));
         if (title.IsEmpty()) continue;  // no readable title: no entry
         if (IsOnlyNuls(title.ToText())) {

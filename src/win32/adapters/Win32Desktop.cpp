@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <vector>
 
 #include "win32/base/WinText.h"
@@ -45,6 +46,18 @@ WindowHandle Win32Desktop::ParentOrOwner(WindowHandle h) {
 
 std::uint32_t Win32Desktop::GetStyle(WindowHandle h) {
     return static_cast<std::uint32_t>(::GetWindowLongPtrW(H(h), GWL_STYLE));
+}
+
+std::uint32_t Win32Desktop::ProcessId(WindowHandle h) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(H(h), &pid);
+    return pid;
+}
+
+Text Win32Desktop::ClassName(WindowHandle h) {
+    wchar_t name[257] = {};  // class names have at most 256 characters
+    int n = ::GetClassNameW(H(h), name, static_cast<int>(std::size(name)));
+    return Text(reinterpret_cast<const char16_t*>(name), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 bool Win32Desktop::ShowWindow(WindowHandle h, int command) {

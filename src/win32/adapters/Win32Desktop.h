@@ -17,6 +17,8 @@ public:
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
     bool IsOwnWindow(WindowHandle h) override;
+    std::uint32_t ProcessId(WindowHandle h) override;
+    Text ClassName(WindowHandle h) override;
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
     void Flash(WindowHandle h) override;

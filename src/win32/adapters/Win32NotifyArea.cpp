@@ -9,6 +9,18 @@
 
 namespace hw {
 
+namespace {
+
+// Copies as much as fits, always ending with a NUL.
+template <std::size_t N>
+void CopyField(const Text& text, wchar_t (&field)[N]) {
+    std::size_t n = std::min<std::size_t>(text.size(), N - 1);
+    std::copy_n(text.data(), n, reinterpret_cast<char16_t*>(field));
+    field[n] = L'\0';
+}
+
+}  // namespace
+
 bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
@@ -22,6 +34,11 @@ bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record
     std::size_t n = std::min<std::size_t>(record.szTip.size(), std::size(data.szTip) - 1);
     std::copy_n(record.szTip.data(), n, reinterpret_cast<char16_t*>(data.szTip));
     data.uVersion = NOTIFYICON_VERSION_4;
+    if (record.uFlags & kNifInfo) {
+        CopyField(record.szInfo, data.szInfo);
+        CopyField(record.szInfoTitle, data.szInfoTitle);
+        data.dwInfoFlags = record.dwInfoFlags;
+    }
     DWORD message = action == kNimAdd            ? NIM_ADD
                     : action == kNimModify       ? NIM_MODIFY
                     : action == kNimSetVersion   ? NIM_SETVERSION

@@ -4,10 +4,12 @@
 #include <objbase.h>
 
 #include "engine/TrayEngine.h"
+#include "win32/adapters/Win32CaseMapping.h"
 #include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
+#include "win32/adapters/WinEventHook.h"
 #include "win32/app/MainWindow.h"
 #include "win32/app/RunningInstance.h"
 #include "win32/date/DateIconWindow.h"
@@ -57,8 +59,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Registry registry;
     hw::Win32Icons icons(GetModuleHandleW(nullptr));
     hw::Win32Clock clock;
+    hw::Win32CaseMapping caseMapping;
     hw::MainWindow main;
-    hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, hw::FromWide(ProgramPath())};
+    hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath())};
     // The date icon's window outlives the engine that drives it.
     hw::DateIconWindow date(tray, desktop, clock, registry);
     hw::TrayEngine engine(platform);
@@ -67,6 +70,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui.SetOwner(main.Hwnd());
     engine.Start();
     main.SetHeightTwips(engine.store.ReadHeight());
+    // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
+    hw::WinEventHook windowEvents(engine);
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

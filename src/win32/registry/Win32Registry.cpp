@@ -19,10 +19,12 @@ HKEY ToHkey(RegKey key) {
 
 }  // namespace
 
-std::int32_t Win32Registry::CreateKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) {
+std::int32_t Win32Registry::CreateKeyEx(RegKey root, const Text& path, std::uint32_t options, std::uint32_t access,
+                                       RegKey& key) {
     HKEY opened = nullptr;
     DWORD disposition = 0;
-    LSTATUS status = RegCreateKeyExW(ToHkey(root), ToWide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+    DWORD option = options == kRegOptionVolatile ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE;
+    LSTATUS status = RegCreateKeyExW(ToHkey(root), ToWide(path).c_str(), 0, nullptr, option, access,
                                      nullptr, &opened, &disposition);
     if (status == ERROR_SUCCESS) key = FromHkey(opened);
     return status;

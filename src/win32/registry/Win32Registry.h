@@ -8,7 +8,8 @@ namespace hw {
 
 class Win32Registry : public Registry {
 public:
-    std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) override;
+    std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t options, std::uint32_t access,
+                             RegKey& key) override;
     std::int32_t OpenKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) override;
     std::int32_t CloseKey(RegKey key) override;
     std::int32_t QueryValueEx(RegKey key, const Text& name, std::uint32_t* type, std::uint8_t* data,

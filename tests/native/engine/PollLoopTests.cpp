@@ -22,6 +22,8 @@ TEST_F(PollLoop, HidesAMinimisedMatchingWindowBehindAnIcon) {
     EXPECT_EQ(engine.IconCount(), 1);
     EXPECT_EQ(host.mainIcon, Picture::Got);
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
+    EXPECT_EQ(host.interval, kHideCheckMs);  // the next tick checks soon that it went
+    engine.PollTick();
     EXPECT_EQ(host.interval, 500);
     EXPECT_TRUE(host.timerEnabled);
 }

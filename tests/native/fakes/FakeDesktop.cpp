@@ -54,7 +54,8 @@ WindowHandle FakeDesktop::ParentOrOwner(WindowHandle h) {
 
 std::uint32_t FakeDesktop::GetStyle(WindowHandle h) {
     auto it = windows_.find(h);
-    return it == windows_.end() ? 0 : it->second.style;
+    if (it == windows_.end()) return 0;
+    return it->second.visible ? it->second.style : it->second.style & ~kWindowVisible;
 }
 
 bool FakeDesktop::ShowWindow(WindowHandle h, int command) {
@@ -63,12 +64,13 @@ bool FakeDesktop::ShowWindow(WindowHandle h, int command) {
     if (it == windows_.end()) return false;
     FakeWindow& w = it->second;
     switch (command) {
-    case kSwHide: w.visible = false; break;
+    case kSwHide: w.visible = w.visible && w.refusesHide; break;
     case kSwShow:
     case kSwShowNa: w.visible = true; break;
     case kSwRestore: w.visible = true; w.iconic = false; break;
     default: break;
     }
+    if (onShow) onShow(h, command);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // A simulated desktop: top-level windows with captions, Z order, states and owners.
 #include <functional>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -17,6 +18,9 @@ struct FakeWindow {
     bool hung = false;                 // does not answer sent messages
     bool refusesClose = false;
     bool own = false;  // one of Hidewell's windows
+    bool refusesHide = false;          // an elevated program's window: a hide has no effect
+    std::uint32_t processId = 1234;
+    Text className = u"AppWindow";
 };
 
 struct SentMessage {
@@ -42,6 +46,8 @@ public:
     // foreground process allowed it), and loses it with the foreground.
     bool foregroundRight = false;
     std::vector<WindowHandle> flashed;
+    // Called for every ShowWindow call (after it took effect).
+    std::function<void(WindowHandle, int)> onShow;
     // Called for every message a window receives (after the built-in handling).
     std::function<void(WindowHandle, std::uint32_t, std::uint64_t)> onMessage;
 
@@ -53,13 +59,15 @@ public:
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
+    std::uint32_t ProcessId(WindowHandle h) override { return Exists(h) ? windows_.at(h).processId : 0; }
+    Text ClassName(WindowHandle h) override { return Exists(h) ? windows_.at(h).className : Text(); }
     bool ShowWindow(WindowHandle h, int command) override;
     bool SetForeground(WindowHandle h) override;
     void Flash(WindowHandle h) override { flashed.push_back(h); }
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;
 
 private:
-    std::map<WindowHandle, FakeWindow> windows_;
+    std::unordered_map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // topmost first
     std::size_t walkAt_ = 0;            // where NextWindow found the last window
     WindowHandle next_ = 0x10010;

@@ -17,6 +17,7 @@ bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record)
         if (it == icons.end()) return false;
         if (record.uFlags & kNifIcon) it->hIcon = record.hIcon;
         if (record.uFlags & kNifTip) it->szTip = record.szTip;
+        if (record.uFlags & kNifInfo) balloons.push_back(record.szInfoTitle + u"|" + record.szInfo);
         return true;
     case kNimDelete:
         if (it == icons.end()) return false;

@@ -23,6 +23,7 @@ public:
     // Icons shown now, by receiver window, in the order they were added.
     std::vector<NotifyIconRecord> icons;
     std::vector<Call> calls;  // adds, changes and removals
+    std::vector<Text> balloons;  // title|text of every balloon shown
     bool refuseAdds = false;
     bool oldShell = false;  // knows no icon versions
     // The tip up to its first NUL, as the shell shows it.

@@ -42,7 +42,8 @@ MemoryRegistry::Values* MemoryRegistry::ValuesOf(RegKey key, bool write) {
     return &keys_[h->second.id];
 }
 
-std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t access, bool create, RegKey& key) {
+std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t access, bool create, RegKey& key,
+                                  bool* created) {
     if (root != kHkeyCurrentUser && root != kHkeyLocalMachine) return kErrorInvalidHandle;
     KeyId id = Id(root, path);
     if (readOnlyRoots.count(root) && (access & kKeyWriteRights)) return kErrorAccessDenied;
@@ -50,6 +51,7 @@ std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t a
         if (!create) return kErrorFileNotFound;
         if (!SpendWrite()) return kErrorAccessDenied;
         keys_[id];
+        if (created) *created = true;
     }
     key = next_++;
     handles_[key] = Handle{id, access};

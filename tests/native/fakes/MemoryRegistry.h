@@ -29,12 +29,23 @@ public:
     bool listingFails = false;         // EnumValue fails
     int queries = 0;                   // QueryValueEx calls so far
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
+    // The user logs off: volatile keys go, with every handle.
+    void Logoff() {
+        for (const KeyId& id : volatile_) keys_.erase(id);
+        volatile_.clear();
+        handles_.clear();
+    }
+    bool IsVolatile(RegKey root, const Text& path) const { return volatile_.count(Id(root, path)) != 0; }
 
-    std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) override {
-        return Open(root, path, access, true, key);
+    std::int32_t CreateKeyEx(RegKey root, const Text& path, std::uint32_t options, std::uint32_t access,
+                             RegKey& key) override {
+        bool created = false;
+        std::int32_t status = Open(root, path, access, true, key, &created);
+        if (created && options == kRegOptionVolatile) volatile_.insert(Id(root, path));
+        return status;
     }
     std::int32_t OpenKeyEx(RegKey root, const Text& path, std::uint32_t access, RegKey& key) override {
-        return Open(root, path, access, false, key);
+        return Open(root, path, access, false, key, nullptr);
     }
     std::int32_t CloseKey(RegKey key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
     std::int32_t QueryValueEx(RegKey key, const Text& name, std::uint32_t* type, std::uint8_t* data,
@@ -53,7 +64,7 @@ private:
     };
 
     static KeyId Id(RegKey root, const Text& path);
-    std::int32_t Open(RegKey root, const Text& path, std::uint32_t access, bool create, RegKey& key);
+    std::int32_t Open(RegKey root, const Text& path, std::uint32_t access, bool create, RegKey& key, bool* created);
     // The values under an open handle; null for an unknown handle, or for a write without
     // rights or past the write limit.
     Values* ValuesOf(RegKey key, bool write);
@@ -61,6 +72,7 @@ private:
 
     std::map<KeyId, Values> keys_;
     std::map<RegKey, Handle> handles_;
+    std::set<KeyId> volatile_;
     RegKey next_ = 0x1000;
 };
 

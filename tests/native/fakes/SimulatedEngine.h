@@ -5,6 +5,7 @@
 #include "fakes/FakeIcons.h"
 #include "fakes/FakeShell.h"
 #include "fakes/PlantedSettings.h"
+#include "fakes/TableCaseMapping.h"
 
 namespace hw::test {
 
@@ -23,7 +24,8 @@ struct SimulatedEngine {
     MemoryRegistry reg;
     FakeIcons icons;
     FakeClock clock;
-    Platform platform{desktop, tray, ui, host, reg, icons, clock, u"C:\\Tools\\Hidewell.exe"};
+    TableCaseMapping caseMapping;
+    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe"};
     TrayEngine engine{platform};
 };
 

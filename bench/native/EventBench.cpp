@@ -1,0 +1,53 @@
+// A minimise reported by the platform until the window is hidden, and the steady tick's
+// cost as the desktop grows, on simulated desktops.
+#include <benchmark/benchmark.h>
+
+#include "fakes/SimulatedEngine.h"
+
+namespace {
+
+using namespace hw;
+using namespace hw::test;
+
+// Hidewell with ten entries on a desktop of n windows, every tenth minimised, none matching.
+struct Desk : SimulatedEngine {
+    explicit Desk(int n) {
+        icons.files[u"C:\\Apps\\app.exe"] = 1;
+        Entries entries;
+        for (int j = 0; j < 9; ++j) entries.emplace_back(u"*PROJECT " + DecimalText(j) + u"*", u"000:C:\\Apps\\app.exe");
+        entries.emplace_back(u"*NOTEPAD*", u"000:C:\\Apps\\app.exe");
+        for (int i = 0; i < n; ++i) desktop.Add(u"Document " + DecimalText(i) + u" - Word Processor", i % 10 == 0);
+        Start(entries);
+        engine.PollTick();
+    }
+};
+
+// From the event to the window hidden behind its icon: the event's handling and the tick it
+// brings forward (the timer's own wait of kEventTickMs comes on top).
+void BM_EventToHidden(benchmark::State& state) {
+    Desk desk(static_cast<int>(state.range(0)));
+    WindowHandle notes = desk.desktop.Add(u"Untitled - Notepad");
+    for (auto _ : state) {
+        desk.desktop[notes].iconic = true;
+        desk.engine.OnWindowEvent(WindowEvent::Minimized, notes);
+        if (desk.host.interval != kEventTickMs) state.SkipWithError("the event brought no tick forward");
+        desk.engine.PollTick();
+        state.PauseTiming();
+        if (desk.engine.HiddenCount() != 1) state.SkipWithError("the window was not hidden");
+        desk.desktop[notes].iconic = false;
+        desk.desktop[notes].visible = true;
+        desk.engine.PollTick();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EventToHidden)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// A tick that changes nothing, against the number of windows.
+void BM_TickSteadyByWindows(benchmark::State& state) {
+    Desk desk(static_cast<int>(state.range(0)));
+    for (auto _ : state) desk.engine.PollTick();
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_TickSteadyByWindows)->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

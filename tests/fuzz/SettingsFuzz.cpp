@@ -1,0 +1,57 @@
+// Loading settings from whatever the registry holds: values of every type, size and count
+// under the settings key. Nothing crashes, and the save that follows loses nothing: the
+// next start loads exactly what this one did.
+#include "FuzzInput.h"
+#include "fakes/FakeShell.h"
+#include "fakes/PlantedSettings.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+using hw::Text;
+
+const char16_t* const kNames[] = {u"EOF", u"RT",  u"HIDE", u"HIDEDATE", u"SINGLE", u"ASKED", u"Height",
+                                  u" 0",  u" 1",  u" 2",   u" 3",       u" 10",    u"I0",    u"I1",
+                                  u"I2",  u"I3",  u"I10",  u" 00",      u"eof",    u" 32766"};
+
+hw::Settings LoadAll(hw::test::MemoryRegistry& reg, hw::test::FakeUi& ui) {
+    hw::Settings settings;
+    hw::SettingsStore(reg, ui, settings, u"C:\\Tools\\Hidewell.exe").Load();
+    return settings;
+}
+
+bool Same(const hw::Settings& a, const hw::Settings& b) {
+    return a.entries == b.entries && a.pollIntervalMs == b.pollIntervalMs && a.startWithWindows == b.startWithWindows &&
+           a.hideOwnIcon == b.hideOwnIcon && a.hideDateIcon == b.hideDateIcon &&
+           a.singleClickRestores == b.singleClickRestores;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    hw::fuzz::FuzzInput in(data, size);
+    hw::test::MemoryRegistry reg;
+    reg.PlantKey(hw::kHkeyCurrentUser, hw::kRunKey);
+    reg.PlantKey(hw::kHkeyLocalMachine, hw::kRunKey);
+    reg.PlantKey(hw::kHkeyCurrentUser, hw::kSettingsKey);
+    while (!in.Empty()) {
+        std::uint8_t pick = in.Byte();
+        Text name = pick < std::size(kNames) * 8 ? Text(kNames[pick % std::size(kNames)]) : in.Chars(16);
+        std::uint32_t type = in.Byte() % 8;
+        Text text = in.Chars(300);
+        if (type == hw::kRegSz && in.Byte() % 2) text += u'\0';  // a terminator, as other writers store it
+        std::vector<std::uint8_t> bytes;
+        for (char16_t c : text) {
+            bytes.push_back(static_cast<std::uint8_t>(c));
+            bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+        }
+        if (type != hw::kRegSz && !bytes.empty() && in.Byte() % 2) bytes.pop_back();  // odd sizes
+        reg.Plant(hw::kHkeyCurrentUser, hw::kSettingsKey, name, type, std::move(bytes));
+    }
+    hw::test::FakeUi ui;
+    const hw::Settings first = LoadAll(reg, ui);
+    hw::Settings saved = first;
+    hw::SettingsStore(reg, ui, saved, u"C:\\Tools\\Hidewell.exe").Save();
+    hw::fuzz::Check(Same(LoadAll(reg, ui), first));
+    return 0;
+}
