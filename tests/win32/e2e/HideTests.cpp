@@ -1,4 +1,7 @@
 // The main job on Wine's desktop: minimised matching windows go into the tray and back.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
@@ -79,6 +82,31 @@ TEST_F(Hiding, HidesWinesNotepad) {
     EXPECT_FALSE(IsWindowVisible(h));
     ASSERT_TRUE(app.Stop());
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(h) != FALSE; }, 3s));
+}
+
+// Hidewell is killed with a window hidden, and that window's entry goes before the next
+// start: the start shows it again as a minimised taskbar button.
+TEST_F(Hiding, AKilledHidewellsNextStartBringsBackWhatItHid) {
+    StartWith({{L"HIDEWELL CRASH*", L""}});  // no icon of its own to linger after the kill
+    TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Crash One", L"minimized"));
+    ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
+    HWND ownReceiver = app.Receiver();
+    app.Proc().Kill();
+    ASSERT_TRUE(WaitFor([&] { return !app.Proc().Running(); }, 5s));
+    // Wine keeps a killed program's icon painted; take it away for the tests that follow.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    gone.hWnd = ownReceiver;
+    gone.uID = 1;
+    Shell_NotifyIconW(NIM_DELETE, &gone);
+    EXPECT_TRUE(WaitFor([] { return OwnIcons().empty(); }, 5s));
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Pellworth\\Hidewell", L" 0", REG_SZ, L"OTHER*", 14), 0);
+    EXPECT_TRUE(w.IsHidden());
+
+    ASSERT_TRUE(app.Start());
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) && IsIconic(w.Hwnd()); }, 5s));
+    EXPECT_TRUE(WaitFor([] { return HasButton(L"Hidewell Crash One"); }, 5s));
 }
 
 }  // namespace
