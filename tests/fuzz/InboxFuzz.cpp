@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using hw::fuzz::Check;
     hw::fuzz::FuzzInput in(data, size);
-    const std::uint64_t code = in.Byte() % 5;
+    const std::uint64_t code = in.Byte() % 6;
     std::size_t restSize = 0;
     const std::uint8_t* rest = in.Rest(restSize);
 
@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::optional<hw::InboxRequest> r = hw::DecodeRequest(code, bytes.data(), bytes.size())) {
         Check(r->caption.size() * 2 == bytes.size() && r->caption.size() <= hw::kInboxMaxChars);
         Check(r->caption.find(u'\0') == hw::Text::npos);
-        Check(r->caption.empty() == (r->command == hw::InboxCommand::List));
+        // Restore and close name a window; list and exit name none.
+        const bool namesWindow = r->command == hw::InboxCommand::Restore || r->command == hw::InboxCommand::Close;
+        Check(r->caption.empty() != namesWindow);
     }
 
     hw::fuzz::FuzzInput texts(rest, restSize);
