@@ -8,6 +8,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
 
@@ -103,9 +104,8 @@ int AboutWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 bool AboutWindow::Create(HWND owner, std::optional<ProgramVersion> version) {
     model_.emplace(version);
     dpi_ = ScreenDpi();
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
-                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    if (!Window::Create(kClassName, W(AboutBoxModel::kCaption).c_str(), kStyle, kExStyle, 0, 0, 0, 0, owner, icon))
+    if (!Window::Create(kClassName, W(AboutBoxModel::kCaption).c_str(), kStyle, kExStyle, 0, 0, 0, 0, owner,
+                        ProgramIcon()))
         return false;
     CreateFonts();
     CreateControls();

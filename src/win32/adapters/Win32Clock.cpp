@@ -2,23 +2,10 @@
 
 #include <windows.h>
 
+#include "win32/base/SystemTime.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
-
-namespace {
-SYSTEMTIME ToSystem(const LocalTime& t) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(t.year);
-    st.wMonth = static_cast<WORD>(t.month);
-    st.wDay = static_cast<WORD>(t.day);
-    st.wDayOfWeek = static_cast<WORD>(t.weekday);
-    st.wHour = static_cast<WORD>(t.hour);
-    st.wMinute = static_cast<WORD>(t.minute);
-    st.wSecond = static_cast<WORD>(t.second);
-    return st;
-}
-}  // namespace
 
 LocalTime Win32Clock::Now() {
     SYSTEMTIME st{};
@@ -27,14 +14,14 @@ LocalTime Win32Clock::Now() {
 }
 
 Text Win32Clock::SystemDate(const LocalTime& t) {
-    SYSTEMTIME st = ToSystem(t);
+    SYSTEMTIME st = ToSystemTime(t);
     wchar_t buffer[128] = {};
     int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, 128);
     return n > 1 ? FromWide(buffer, static_cast<std::size_t>(n - 1)) : Text{};
 }
 
 Text Win32Clock::SystemTime(const LocalTime& t) {
-    SYSTEMTIME st = ToSystem(t);
+    SYSTEMTIME st = ToSystemTime(t);
     wchar_t buffer[128] = {};
     int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 128);
     return n > 1 ? FromWide(buffer, static_cast<std::size_t>(n - 1)) : Text{};

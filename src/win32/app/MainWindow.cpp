@@ -5,6 +5,7 @@
 #include "../../../resources/resource.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Placement.h"
 #include "win32/base/Controls.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/HandleCast.h"
@@ -43,20 +44,12 @@ bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& ico
     SetMainIcon(Picture::NotGot);
     CreateMenuBar();
     CreateControls();
-    CenterForm();
+    CentreOnScreen(Hwnd());
 
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // Let the message through when Hidewell runs elevated and Explorer does not.
     ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
-}
-
-void MainWindow::CenterForm() {
-    RECT r{};
-    GetWindowRect(Hwnd(), &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::SetPollTimer(bool enabled) {

@@ -64,7 +64,6 @@ private:
     // Loads Hidewell's pictures again when the notification area's icon size changed, and
     // has the engine draw every icon again.
     void OnIconSizeMaybeChanged();
-    void CenterForm();
     // Places the controls for the window's width: the list's frame stretches, the icon frame
     // and Ok keep to the right edge.
     void Layout();

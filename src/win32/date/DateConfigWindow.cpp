@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
@@ -63,13 +64,9 @@ DateConfigWindow::~DateConfigWindow() {
 
 bool DateConfigWindow::Create() {
     dpi_ = ScreenDpi();
-    RECT r{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
-                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    if (!Window::Create(kClassName, ToWide(kDateConfigCaption).c_str(), kStyle, kExStyle, x, y, w, h, nullptr, icon))
+    RECT r = CentredWindowRect(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_), kStyle, kExStyle);
+    if (!Window::Create(kClassName, ToWide(kDateConfigCaption).c_str(), kStyle, kExStyle, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
     CreateControls();
     ShowModel();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/base/SystemTime.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -27,11 +28,7 @@ Text Win32DateNames::WeekdayName(int weekday, bool abbreviated) {
 }
 
 Text Win32DateNames::ShortDate(const LocalTime& t) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(t.year);
-    st.wMonth = static_cast<WORD>(t.month);
-    st.wDay = static_cast<WORD>(t.day);
-    st.wDayOfWeek = static_cast<WORD>(t.weekday);
+    SYSTEMTIME st = ToSystemTime(t);
     wchar_t buffer[96] = {};
     int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, 96, nullptr);
     return n > 1 ? FromWide(buffer, static_cast<std::size_t>(n - 1)) : Text{};

@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Placement.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
 #include "win32/base/Dpi.h"
@@ -56,13 +57,10 @@ int TaskListWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool TaskListWindow::Create() {
     dpi_ = MonitorDpi(nullptr);
-    RECT r{0, 0, Px(kClientWidth), Px(kClientHeight)};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON,
-                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, x, y, w, h, nullptr, icon)) return false;
+    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle);
+    if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, r.left, r.top, r.right - r.left,
+                        r.bottom - r.top, nullptr, ProgramIcon()))
+        return false;
     CreateControls();
     model_.Load(hidden_());
     ShowRows(true);

@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
 #include "win32/app/Twips.h"
+#include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
 #include "win32/base/WinText.h"
@@ -61,10 +62,10 @@ HWND EntryEditor::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int 
 bool EntryEditor::CreateOnce() {
     if (Hwnd()) return true;
     layout_.SetDpi(ScreenDpi());
-    SIZE size = layout_.WindowSize(kStyle, kExStyle, kClientWidth, kClientHeight);
-    int w = size.cx, h = size.cy;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    if (!Window::Create(kClassName, L"New", kStyle, kExStyle, x, y, w, h, nullptr)) return false;
+    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle);
+    if (!Window::Create(kClassName, L"New", kStyle, kExStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                        nullptr))
+        return false;
     DragAcceptFiles(Hwnd(), TRUE);
     // Drops from Explorer still arrive when Hidewell runs elevated.
     for (UINT m : {UINT(WM_DROPFILES), UINT(WM_COPYDATA), UINT(0x0049) /* WM_COPYGLOBALDATA */})

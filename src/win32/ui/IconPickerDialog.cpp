@@ -13,6 +13,7 @@
 #include "win32/app/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
+#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"

@@ -30,16 +30,4 @@ void RunModal(HWND dialog, HWND owner, const std::function<bool()>& done,
     if (owner && IsWindow(owner)) SetActiveWindow(owner);
 }
 
-void CentreOnScreen(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &mi);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = mi.rcMonitor.left + (mi.rcMonitor.right - mi.rcMonitor.left - w) / 2;
-    int y = mi.rcMonitor.top + (mi.rcMonitor.bottom - mi.rcMonitor.top - h) / 2;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace hw

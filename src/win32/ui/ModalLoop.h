@@ -12,7 +12,4 @@ namespace hw {
 void RunModal(HWND dialog, HWND owner, const std::function<bool()>& done,
               const std::function<bool(const MSG&)>& keyPreview = {});
 
-// Centres a window on the screen it is on.
-void CentreOnScreen(HWND window);
-
 }  // namespace hw

@@ -41,7 +41,7 @@ class ConfigDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteSettings({{L"*NOTEPAD*", L""}}, 3000);
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        DeleteRunValue();
         ASSERT_TRUE(app.Start());
         main = app.Main();
         ASSERT_TRUE(main);
@@ -53,7 +53,7 @@ protected:
         if (!program.empty()) DeleteFileW(program.c_str());
         if (!folder.empty()) RemoveDirectoryW(folder.c_str());
         DeleteSettings();
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        DeleteRunValue();
     }
     // The visible window of the class in Hidewell's process.
     HWND Shown(const wchar_t* cls) {

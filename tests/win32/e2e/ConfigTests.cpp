@@ -11,14 +11,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::wstring Answer(HidewellApp& app, int button) {
-    std::vector<std::wstring> shown;
-    if (!WaitFor([&] { return !(shown = app.Messages()).empty(); }, 10s)) return L"<no message>";
-    app.DismissMessages(button);
-    WaitFor([&] { return app.Messages().empty(); }, 5s);
-    return shown.front();
-}
-
 void Press(HWND window, const wchar_t* caption) {
     HWND button = FindWindowExW(window, nullptr, L"Button", caption);
     ASSERT_NE(button, nullptr) << "no button " << std::string(caption, caption + wcslen(caption));
@@ -38,7 +30,7 @@ protected:
         app.Stop();
         notepad.Kill();
         DeleteSettings();
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Hidewell");
+        DeleteRunValue();
     }
     HidewellApp app;
     Process notepad;
@@ -46,8 +38,8 @@ protected:
 
 TEST_F(FirstSession, AddsAnEntryHidesNotepadAndExitBringsItBack) {
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(Answer(app, IDNO), L"Do you wish to Auto Load Hidewell on Startup?");
-    EXPECT_EQ(Answer(app, IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
+    EXPECT_EQ(app.Answer(IDNO), L"Do you wish to Auto Load Hidewell on Startup?");
+    EXPECT_EQ(app.Answer(IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
     HWND main = app.Main();
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
 
@@ -87,7 +79,7 @@ TEST_F(FirstSession, AddsAnEntryHidesNotepadAndExitBringsItBack) {
     ClickIcon(OwnIcons().at(0), Button::Right, 1);
     ASSERT_TRUE(WaitFor([] { return OpenPopupMenu() != nullptr; }, 3s));
     PressKey('X');
-    EXPECT_EQ(Answer(app, IDYES), L"Are you sure wish to Quit?");
+    EXPECT_EQ(app.Answer(IDYES), L"Are you sure wish to Quit?");
     EXPECT_TRUE(app.Proc().WaitExit(10000));
     EXPECT_TRUE(WaitFor([] { return HasButton(L"Untitled - Notepad"); }, 5s));
 }

@@ -49,7 +49,7 @@ protected:
         RemoveDirectoryW(dir.c_str());
         DeleteFileW(shortcut.c_str());
         RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        DeleteRunValue();
         DeleteSettings();
     }
     std::wstring setup;

@@ -20,33 +20,24 @@ std::wstring RunValue(bool* exists) {
     return buffer;
 }
 
-// Waits for Hidewell's next message box and answers it; returns its text.
-std::wstring Answer(HidewellApp& app, int button) {
-    std::vector<std::wstring> shown;
-    if (!WaitFor([&] { return !(shown = app.Messages()).empty(); }, 10s)) return L"<no message>";
-    app.DismissMessages(button);
-    WaitFor([&] { return app.Messages().empty(); }, 5s);
-    return shown.front();
-}
-
 class StoredSettings : public ::testing::Test {
 protected:
     void SetUp() override {
         DeleteSettings();
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        DeleteRunValue();
     }
     void TearDown() override {
         app.Stop();
         DeleteSettings();
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell");
+        DeleteRunValue();
     }
     HidewellApp app;
 };
 
 TEST_F(StoredSettings, FirstStartAsksOnceAndYesStartsHidewellWithWindows) {
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(Answer(app, IDYES), L"Do you wish to Auto Load Hidewell on Startup?");
-    EXPECT_EQ(Answer(app, IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
+    EXPECT_EQ(app.Answer(IDYES), L"Do you wish to Auto Load Hidewell on Startup?");
+    EXPECT_EQ(app.Answer(IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
     bool exists = false;
     std::wstring run = RunValue(&exists);
     EXPECT_TRUE(exists);
@@ -55,7 +46,7 @@ TEST_F(StoredSettings, FirstStartAsksOnceAndYesStartsHidewellWithWindows) {
     ASSERT_TRUE(app.Stop());
 
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(Answer(app, IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
+    EXPECT_EQ(app.Answer(IDOK), L"Hidewell needs at least one Program Title to allow Minimizing to the System Tray");
     EXPECT_TRUE(app.Messages().empty());
 }
 

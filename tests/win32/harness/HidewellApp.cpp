@@ -12,6 +12,10 @@ void SetText(HKEY key, const std::wstring& name, const std::wstring& value) {
 }
 }  // namespace
 
+void DeleteRunValue() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Hidewell");
+}
+
 void DeleteSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pellworth"); }
 
 void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval, bool single,
@@ -93,6 +97,14 @@ std::vector<std::wstring> HidewellApp::Messages() const {
 void HidewellApp::DismissMessages(int button) {
     for (HWND box : WindowsOf(process_.Id(), L"#32770"))
         if (IsWindowVisible(box)) PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
+
+std::wstring HidewellApp::Answer(int button) {
+    std::vector<std::wstring> shown;
+    if (!WaitFor([&] { return !(shown = Messages()).empty(); }, std::chrono::seconds(10))) return L"<no message>";
+    DismissMessages(button);
+    WaitFor([&] { return Messages().empty(); }, std::chrono::seconds(5));
+    return shown.front();
 }
 
 bool HidewellApp::Stop() {

@@ -16,6 +16,8 @@ constexpr const wchar_t* kSettingsKey = L"Software\\Pellworth\\Hidewell";
 void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval = 500,
                    bool single = false, bool hideDate = true);
 void DeleteSettings();
+// Removes the current user's start-with-Windows value.
+void DeleteRunValue();
 std::wstring ReadSetting(const wchar_t* name, bool* exists = nullptr);
 
 // The folder of the test programs (Hidewell.exe, testwindow.exe).
@@ -33,6 +35,8 @@ public:
     // Text of message boxes Hidewell shows now; Dismiss closes them with the given button.
     std::vector<std::wstring> Messages() const;
     void DismissMessages(int button = IDOK);
+    // Waits for Hidewell's next message box and answers it; returns its text.
+    std::wstring Answer(int button);
     Process& Proc() { return process_; }
 
 private:
