@@ -1,7 +1,5 @@
 #pragma once
 // The five options as the running engine holds them, for the options dialog.
-#include <functional>
-
 #include "engine/TrayEngine.h"
 #include "ui/OptionsTarget.h"
 
@@ -9,9 +7,7 @@ namespace hw {
 
 class EngineOptions : public OptionsTarget {
 public:
-    // removeDateIcon, when given, replaces the engine's own taking away of the date icon.
-    explicit EngineOptions(TrayEngine& engine, std::function<void()> removeDateIcon = {})
-        : engine_(engine), removeDateIcon_(std::move(removeDateIcon)) {}
+    explicit EngineOptions(TrayEngine& engine) : engine_(engine) {}
 
     OptionValues CurrentOptions() override;
     bool SetStartWithWindows(bool on) override { return engine_.store.SetStartWithWindows(on); }
@@ -19,16 +15,12 @@ public:
     void SetSingleClickRestores(bool on) override { engine_.settings.singleClickRestores = on; }
     void SetPollInterval(int ms) override;
     void SetHideDateIcon(bool on) override { engine_.settings.hideDateIcon = on; }
-    void RemoveDateIcon() override {
-        if (removeDateIcon_) removeDateIcon_();
-        else engine_.RemoveDateIcon();
-    }
+    void RemoveDateIcon() override { engine_.RemoveDateIcon(); }
     void RefreshDateIcon() override { engine_.dateRebuildRequested = true; }
     void RefreshOwnIcon() override { engine_.ReconsiderOwnIcon(); }
 
 private:
     TrayEngine& engine_;
-    std::function<void()> removeDateIcon_;
 };
 
 }  // namespace hw

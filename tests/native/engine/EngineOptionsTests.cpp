@@ -6,8 +6,17 @@
 namespace hw::test {
 namespace {
 
+// A date icon that only counts how often it is taken away.
+struct CountingDateIcon : DateIconSteps {
+    void Tick(bool& rebuildRequested) override { rebuildRequested = false; }
+    void RemoveIcon() override { ++removals; }
+    void OnTaskbarCreated() override {}
+    int removals = 0;
+};
+
 class EngineOptionsTest : public EngineTest {
 protected:
+    EngineOptionsTest() { engine.dateIcon = &dateIcon; }
     // Runs the options dialog's rules on the engine: the user changes the values, then OK or not.
     void Dialog(OptionValues chosen, bool ok) {
         OptionsModel model(options.CurrentOptions());
@@ -15,8 +24,9 @@ protected:
         model.Finish(ok);
         model.ApplyTo(options);
     }
-    int dateRemovals = 0;
-    EngineOptions options{engine, [this] { ++dateRemovals; }};
+    CountingDateIcon dateIcon;
+    int& dateRemovals = dateIcon.removals;
+    EngineOptions options{engine};
 };
 
 TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunValue) {
