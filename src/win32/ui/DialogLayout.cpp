@@ -29,10 +29,4 @@ void DialogLayout::Rescale(int dpi) {
     }
 }
 
-SIZE DialogLayout::WindowSize(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) const {
-    RECT r{0, 0, Px(clientWidth), Px(clientHeight)};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace hw

@@ -19,8 +19,6 @@ public:
     void Rescale(int dpi);
     int Dpi() const { return dpi_; }
     int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
-    // The outer size of a window of this style whose client area is so many twips.
-    SIZE WindowSize(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) const;
 
 private:
     struct Placed {

@@ -47,11 +47,11 @@ public:
 
     bool Create(HWND owner) {
         layout_.SetDpi(ScreenDpi());
-        SIZE size = layout_.WindowSize(kStyle, kExStyle, kClientWidth, kClientHeight);
-        if (!Window::Create(L"HidewellOptions", L"Options", kStyle, kExStyle, 0, 0, size.cx, size.cy, owner))
+        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle);
+        if (!Window::Create(L"HidewellOptions", L"Options", kStyle, kExStyle, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top, owner))
             return false;
         CreateControls();
-        CentreOnScreen(Hwnd());
         Show();
         return true;
     }
