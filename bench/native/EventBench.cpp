@@ -34,9 +34,11 @@ void BM_EventToHidden(benchmark::State& state) {
         desk.engine.PollTick();
         state.PauseTiming();
         if (desk.engine.HiddenCount() != 1) state.SkipWithError("the window was not hidden");
+        desk.desktop.Advance();
         desk.desktop[notes].iconic = false;
         desk.desktop[notes].visible = true;
         desk.engine.PollTick();
+        desk.desktop.Advance();
         state.ResumeTiming();
     }
 }

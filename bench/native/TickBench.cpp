@@ -71,6 +71,8 @@ BENCHMARK(BM_Tick_First)->Unit(benchmark::kMicrosecond);
 void BM_Tick_Steady(benchmark::State& state) {
     World world;
     world.engine.PollTick();
+    world.desktop.Advance();  // the programs carry the hides out
+    world.engine.PollTick();
     if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
     for (auto _ : state) world.engine.PollTick();
     if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");

@@ -3,12 +3,8 @@
 namespace hw {
 
 OptionValues EngineOptions::CurrentOptions() {
-    const Settings& s = engine_.settings;
+    const Settings& s = engine_.CurrentSettings();
     return {s.startWithWindows, s.hideOwnIcon, s.hideDateIcon, s.singleClickRestores, s.pollIntervalMs};
-}
-
-void EngineOptions::SetPollInterval(int ms) {
-    if (engine_.settings.SetPollInterval(ms)) engine_.ApplyPollInterval();
 }
 
 }  // namespace hw

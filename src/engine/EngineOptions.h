@@ -10,13 +10,13 @@ public:
     explicit EngineOptions(TrayEngine& engine) : engine_(engine) {}
 
     OptionValues CurrentOptions() override;
-    bool SetStartWithWindows(bool on) override { return engine_.store.SetStartWithWindows(on); }
-    void SetHideOwnIcon(bool on) override { engine_.settings.hideOwnIcon = on; }
-    void SetSingleClickRestores(bool on) override { engine_.settings.singleClickRestores = on; }
-    void SetPollInterval(int ms) override;
-    void SetHideDateIcon(bool on) override { engine_.settings.hideDateIcon = on; }
+    bool SetStartWithWindows(bool on) override { return engine_.SetStartWithWindows(on); }
+    void SetHideOwnIcon(bool on) override { engine_.SetHideOwnIcon(on); }
+    void SetSingleClickRestores(bool on) override { engine_.SetSingleClickRestores(on); }
+    void SetPollInterval(int ms) override { engine_.SetPollInterval(ms); }
+    void SetHideDateIcon(bool on) override { engine_.SetHideDateIcon(on); }
     void RemoveDateIcon() override { engine_.RemoveDateIcon(); }
-    void RefreshDateIcon() override { engine_.dateRebuildRequested = true; }
+    void RefreshDateIcon() override { engine_.RequestDateRebuild(); }
     void RefreshOwnIcon() override { engine_.ReconsiderOwnIcon(); }
 
 private:

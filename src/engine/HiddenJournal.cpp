@@ -33,8 +33,8 @@ struct OpenKey {
 }  // namespace
 
 Text EncodeJournalRecord(const JournalRecord& r) {
-    return DecimalText(r.processId) + u" " + DecimalText(static_cast<std::int64_t>(r.className.size())) + u" " +
-           r.className + r.caption;
+    return DecimalText(r.processId) + u" s" + DecimalText(r.session) + u" " +
+           DecimalText(static_cast<std::int64_t>(r.className.size())) + u" " + r.className + r.caption;
 }
 
 std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& text) {
@@ -47,6 +47,11 @@ std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& t
     std::optional<std::uint64_t> pid = Digits(text, i);
     if (!pid || *pid > UINT32_MAX || i >= text.size() || text[i++] != u' ') return std::nullopt;
     r.processId = static_cast<std::uint32_t>(*pid);
+    if (i < text.size() && text[i] == u's') {
+        std::optional<std::uint64_t> session = Digits(text, ++i);
+        if (!session || *session > UINT32_MAX || i >= text.size() || text[i++] != u' ') return std::nullopt;
+        r.session = static_cast<std::uint32_t>(*session);
+    }
     std::optional<std::uint64_t> classLength = Digits(text, i);
     if (!classLength || i >= text.size() || text[i++] != u' ' || *classLength > text.size() - i) return std::nullopt;
     r.className = text.substr(i, *classLength);

@@ -13,13 +13,16 @@ namespace hw {
 struct JournalRecord {
     WindowHandle window = 0;
     std::uint32_t processId = 0;
+    // The Windows session of the Hidewell that hid it; 0 in records that do not say.
+    std::uint32_t session = 0;
     Text className;
     Text caption;
 
     bool operator==(const JournalRecord&) const = default;
 };
 
-// A record's stored text: "<process id> <class length> <class><caption>".
+// A record's stored text: "<process id> s<session> <class length> <class><caption>"; records
+// without the session part are read as well.
 Text EncodeJournalRecord(const JournalRecord& record);
 // The record from a value's name (the window handle in decimal) and text; nothing when
 // either is damaged.

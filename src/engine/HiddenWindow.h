@@ -1,14 +1,30 @@
 #pragma once
-// One hidden window: everything Hidewell keeps about it while it is off the taskbar.
+// The ledger's record of one window Hidewell has asked to hide: everything kept about it from
+// the request until it is shown again or gone.
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "engine/HiddenWindowActions.h"
 #include "engine/TrayIcon.h"
 #include "ui/IconPicture.h"
 
 namespace hw {
 
+// How far the hide has come: asked (the window's program has not carried it out yet: busy
+// or hung), or seen hidden.
+enum class HideState { Asked, Hidden };
+
 struct HiddenWindow {
+    explicit HiddenWindow(Icons& icons) : picture(icons) {}
+
+    RecordId id = 0;
     WindowHandle window = 0;
+    // Who the window was when hidden, so that a handle given to a new window is not taken
+    // for it.
+    std::uint32_t processId = 0;
+    Text className;
     // The caption it had when it was hidden (the own menu's item), and the caption the last
     // tick saw (the tip, and the inbox's second way to find it).
     Text caption;
@@ -19,15 +35,13 @@ struct HiddenWindow {
     IconPicture picture;
     // The entry's icon reference, for drawing the picture again at another size.
     Text iconReference;
-    // Seen gone after the hide; until then the next tick checks it.
-    bool hideConfirmed = false;
-};
+    HideState state = HideState::Asked;
+    // Ticks that found the hide still not carried out; the first few come soon.
+    int checks = 0;
+    // The user asked for the window back; it leaves the ledger once it shows.
+    bool restoreAsked = false;
 
-// What the menus and the task list show of a hidden window.
-struct HiddenWindowView {
-    int slot = 0;
-    WindowHandle window = 0;
-    Text caption;
+    WindowRef Ref() const { return {id, window}; }
 };
 
 }  // namespace hw

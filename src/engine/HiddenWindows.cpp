@@ -1,38 +1,64 @@
-// The hidden windows by slot: hiding one, forgetting one, and the views of them.
+// The ledger of hidden windows: asking for a hide, forgetting a record, and the views of it.
+#include <algorithm>
+
 #include "engine/TrayEngine.h"
 #include "ui/IconTools.h"
 
 namespace hw {
 
-bool TrayEngine::IsHidden(WindowHandle h) const {
-    for (auto& [slot, record] : hidden_)
+bool TrayEngine::InLedger(WindowHandle h) const {
+    for (auto& [slot, record] : ledger_)
         if (record.window == h) return true;
     return false;
 }
 
 int TrayEngine::IconCount() const {
     int n = 0;
-    for (auto& [slot, record] : hidden_) n += record.icon != nullptr;
+    for (auto& [slot, record] : ledger_) n += record.icon != nullptr;
     return n;
 }
 
-WindowHandle TrayEngine::SlotWindow(int slot) const {
-    auto it = hidden_.find(slot);
-    return it == hidden_.end() ? 0 : it->second.window;
+HiddenWindow* TrayEngine::Find(const WindowRef& ref) {
+    for (auto& [slot, record] : ledger_)
+        if (record.id == ref.record) return record.window == ref.window ? &record : nullptr;
+    return nullptr;
+}
+
+const HiddenWindow* TrayEngine::Find(const WindowRef& ref) const {
+    return const_cast<TrayEngine*>(this)->Find(ref);
+}
+
+int TrayEngine::SlotOf(RecordId id) const {
+    for (auto& [slot, record] : ledger_)
+        if (record.id == id) return slot;
+    return 0;
 }
 
 std::vector<HiddenWindowView> TrayEngine::HiddenWindows() const {
     std::vector<HiddenWindowView> views;
-    for (auto& [slot, record] : hidden_) views.push_back({slot, record.window, record.caption});
+    views.reserve(ledger_.size());
+    for (auto& [slot, record] : ledger_) views.push_back(*SlotView(slot));
     return views;
 }
 
-std::optional<int> TrayEngine::FindSlot(const Text& caption) const {
-    for (auto& [slot, record] : hidden_)
-        if (record.caption == caption) return slot;
-    for (auto& [slot, record] : hidden_)
-        if (record.currentCaption == caption) return slot;
+std::optional<HiddenWindowView> TrayEngine::SlotView(int slot) const {
+    auto it = ledger_.find(slot);
+    if (it == ledger_.end()) return std::nullopt;
+    const HiddenWindow& record = it->second;
+    return HiddenWindowView{slot, record.Ref(), record.caption, record.state == HideState::Asked};
+}
+
+std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
+    for (auto& [slot, record] : ledger_)
+        if (record.caption == caption) return record.Ref();
+    for (auto& [slot, record] : ledger_)
+        if (record.currentCaption == caption) return record.Ref();
     return std::nullopt;
+}
+
+bool TrayEngine::SameWindow(const HiddenWindow& record) {
+    return p_.desktop.IsWindow(record.window) && p_.desktop.ProcessId(record.window) == record.processId &&
+           p_.desktop.ClassName(record.window) == record.className;
 }
 
 void TrayEngine::SetOwnPicture(Picture picture) {
@@ -40,82 +66,110 @@ void TrayEngine::SetOwnPicture(Picture picture) {
     ownIcon_.SetIcon(p_.host.PictureIcon(picture));
 }
 
+void TrayEngine::Refuse(WindowHandle h, const Text& message) {
+    if (refused_.insert(h).second) ownIcon_.ShowBalloon(u"Hidewell", message);
+}
+
 void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry) {
-    p_.desktop.ShowWindow(h, kSwHide);
-    // Written before anything else, so that a crash from here on cannot lose the window.
-    journal_.Add({h, p_.desktop.ProcessId(h), p_.desktop.ClassName(h), caption});
-    int slot = ++lastSlot_;
-    HiddenWindow& record =
-        hidden_
-            .insert_or_assign(slot, HiddenWindow{h, caption, caption, nullptr, IconPicture(p_.icons), entry.iconReference})
-            .first->second;
+    // Windows drops requests to a program of higher rights; it is not asked in vain.
+    if (p_.desktop.RunsAboveUs(h)) {
+        Refuse(h, CannotHideMessage(caption));
+        return;
+    }
+    HiddenWindow record(p_.icons);
+    record.id = ++lastRecord_;
+    record.window = h;
+    record.processId = p_.desktop.ProcessId(h);
+    record.className = p_.desktop.ClassName(h);
+    record.caption = record.currentCaption = caption;
+    record.iconReference = entry.iconReference;
+    // On disk before the request, so that a crash from here on cannot lose the window.
+    journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption});
+    if (!p_.desktop.ShowWindow(h, kSwHide).accepted) {
+        journal_.Remove(h);
+        Refuse(h, RefusedHideMessage(caption));
+        return;
+    }
+    const int slot = ++lastSlot_;
+    HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
     // The window's own icon goes up first, so it appears as soon as the window is gone.
-    bool iconShown = entry.iconReference.empty() || AddWindowIcon(slot, record, entry);
+    bool iconShown = added.iconReference.empty() || AddWindowIcon(slot, added);
     SetOwnPicture(Picture::Got);
     // No way back without an icon: the window is shown again rather than lost.
     if (!iconShown) BringBack(slot);
 }
 
-bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record, const Entry& entry) {
-    record.picture.Reset(ExtractReferencedIcon(p_.icons, entry.iconReference, p_.host.TrayIconSize()));
+bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
+    record.picture.Reset(ExtractReferencedIcon(p_.icons, record.iconReference, p_.host.TrayIconSize()));
     IconHandle shown = record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program);
     WindowHandle receiver = p_.host.CreateReceiver(slot);
     record.icon = std::make_unique<TrayIcon>(p_.tray);
     record.icon->SetReceiver(receiver);
     record.icon->SetIcon(shown);
-    record.icon->SetTip(record.caption + u'\0');
-    dateRebuildRequested = true;
+    record.icon->SetTip(record.currentCaption + u'\0');
+    dateRebuildRequested_ = true;
     return receiver != 0 && record.icon->Show();
 }
 
 void TrayEngine::BringBack(int slot) {
-    WindowHandle h = SlotWindow(slot);
-    if (h != 0) p_.desktop.ShowWindow(h, kSwShow);
-    ForgetSlot(slot);
+    auto it = ledger_.find(slot);
+    if (it == ledger_.end()) return;
+    // Asked even when the window looks shown: a hide still queued for it is then undone.
+    // A refused request keeps the journal record, so that the next start tries again.
+    bool asked = p_.desktop.ShowWindow(it->second.window, kSwShowNa).accepted || !SameWindow(it->second);
+    ForgetSlot(slot, !asked);
 }
 
-void TrayEngine::GiveUpSlot(int slot) {
-    auto it = hidden_.find(slot);
-    if (it == hidden_.end()) return;
-    const WindowHandle h = it->second.window;
-    const Text caption = it->second.currentCaption;
-    ForgetSlot(slot);
-    if (refused_.insert(h).second) ownIcon_.ShowBalloon(u"Hidewell", CannotHideMessage(caption));
-}
-
-void TrayEngine::ForgetSlot(int slot) {
-    auto it = hidden_.find(slot);
-    if (it == hidden_.end()) return;
-    journal_.Remove(it->second.window);
+void TrayEngine::ForgetSlot(int slot, bool keepJournal) {
+    auto it = ledger_.find(slot);
+    if (it == ledger_.end()) return;
+    if (!keepJournal) journal_.Remove(it->second.window);
     if (it->second.icon) {
         it->second.icon->Remove();
         p_.host.DestroyReceiver(slot);
-        dateRebuildRequested = true;
+        dateRebuildRequested_ = true;
     }
-    hidden_.erase(it);
-    if (hidden_.empty()) {
+    ledger_.erase(it);
+    if (ledger_.empty()) {
         lastSlot_ = 0;
         SetOwnPicture(Picture::NotGot);
     }
+    // The own icon comes back at once when it was hidden for icons that are now gone, so
+    // that windows without an icon of their own keep a way back.
+    if (!ownIcon_.Shown() && IconCount() == 0) ownIcon_.Show();
+}
+
+void TrayEngine::RenumberSlots() {
+    std::map<int, HiddenWindow> renumbered;
+    int next = 0;
+    for (auto& [slot, record] : ledger_) {
+        const int to = ++next;
+        if (to != slot && record.icon) {
+            record.icon->Remove();
+            p_.host.DestroyReceiver(slot);
+            record.icon->SetReceiver(p_.host.CreateReceiver(to));
+            record.icon->Show();
+        }
+        renumbered.emplace(to, std::move(record));
+    }
+    ledger_.swap(renumbered);
+    lastSlot_ = next;
 }
 
 void TrayEngine::RefreshAll() {
-    for (auto& [slot, record] : hidden_) {
-        if (!record.icon) continue;
-        record.icon->Remove();
-        p_.host.DestroyReceiver(slot);
-    }
-    hidden_.clear();
-    lastSlot_ = 0;
-    SetOwnPicture(Picture::NotGot);
+    CompilePatterns();
+    std::vector<int> slots;
+    for (auto& [slot, record] : ledger_) slots.push_back(slot);
+    for (int slot : slots)
+        if (FirstMatch(ledger_.at(slot).currentCaption) == kNoEntry) BringBack(slot);
     suspended_ = false;
     p_.host.SetPollInterval(1);
     SetPolling(true);
 }
 
 void TrayEngine::OnIconSizeChanged() {
-    SetOwnPicture(hidden_.empty() ? Picture::NotGot : Picture::Got);
-    for (auto& [slot, record] : hidden_) {
+    SetOwnPicture(ledger_.empty() ? Picture::NotGot : Picture::Got);
+    for (auto& [slot, record] : ledger_) {
         if (!record.icon) continue;
         record.picture.Reset(ExtractReferencedIcon(p_.icons, record.iconReference, p_.host.TrayIconSize()));
         record.icon->SetIcon(record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program));
@@ -123,7 +177,9 @@ void TrayEngine::OnIconSizeChanged() {
 }
 
 void TrayEngine::RestoreAll() {
-    for (auto& [slot, record] : hidden_) p_.desktop.ShowWindow(record.window, kSwShowNa);
+    std::vector<int> slots;
+    for (auto& [slot, record] : ledger_) slots.push_back(slot);
+    for (int slot : slots) BringBack(slot);
 }
 
 }  // namespace hw

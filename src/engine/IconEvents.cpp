@@ -25,7 +25,7 @@ void TrayEngine::OnOwnIconEvent(int message) {
     if (!event) return;
     RunOnce(handlingIconEvent_, [&] {
         if (*event == TrayEvent::LeftDoubleClick || *event == TrayEvent::KeySelect) {
-            if (!hidden_.empty())
+            if (!ledger_.empty())
                 p_.host.ShowTaskList();
             else
                 p_.host.ShowConfiguration();
@@ -39,11 +39,13 @@ void TrayEngine::OnWindowIconEvent(int slot, int message) {
     std::optional<TrayEvent> event = DecodeTrayMessage(message);
     if (!event) return;
     RunOnce(handlingIconEvent_, [&] {
-        TrayEvent restoreClick = settings.singleClickRestores ? TrayEvent::LeftDown : TrayEvent::LeftDoubleClick;
-        auto it = hidden_.find(slot);
+        auto it = ledger_.find(slot);
+        if (it == ledger_.end()) return;
+        const HiddenWindow& record = it->second;
+        TrayEvent restoreClick = settings_.singleClickRestores ? TrayEvent::LeftDown : TrayEvent::LeftDoubleClick;
         if (*event == restoreClick || *event == TrayEvent::KeySelect)
-            RestoreSlot(slot);
-        else if (it != hidden_.end() && it->second.icon && OpensMenu(*event, *it->second.icon))
+            Restore(record.Ref());
+        else if (record.icon && OpensMenu(*event, *record.icon))
             p_.host.ShowIconMenu(slot);
     });
 }

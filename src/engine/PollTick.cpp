@@ -12,13 +12,13 @@ constexpr int kErrOverflow = 6;
 
 // Compiles the title patterns again only when the entries changed since the last time.
 void TrayEngine::CompilePatterns() {
-    if (patternSources_.size() == settings.entries.size() &&
-        std::equal(patternSources_.begin(), patternSources_.end(), settings.entries.begin(),
+    if (patternSources_.size() == settings_.entries.size() &&
+        std::equal(patternSources_.begin(), patternSources_.end(), settings_.entries.begin(),
                    [](const Text& source, const Entry& e) { return source == e.titlePattern; }))
         return;
     patternSources_.clear();
     patterns_.clear();
-    for (const Entry& e : settings.entries) {
+    for (const Entry& e : settings_.entries) {
         patternSources_.push_back(e.titlePattern);
         patterns_.emplace_back(e.titlePattern, p_.caseMapping);
     }
@@ -42,6 +42,45 @@ std::size_t TrayEngine::FirstMatch(const Text& caption) {
     return j;
 }
 
+bool TrayEngine::CheckRecord(int slot) {
+    HiddenWindow& record = ledger_.at(slot);
+    // Gone, or its handle given to a new window: nothing left to bring back.
+    if (!SameWindow(record)) {
+        ForgetSlot(slot);
+        return true;
+    }
+    const WindowHandle h = record.window;
+    const bool visible = (p_.desktop.GetStyle(h) & kWindowVisible) != 0;
+    if (record.restoreAsked) {
+        // Brought back as asked; until it shows, its icon stays its way back.
+        if (visible) ForgetSlot(slot);
+        return true;
+    }
+    if (!p_.desktop.IsIconic(h)) {
+        if (operationBusy_) return false;
+        BringBack(slot);  // restored by the user from the taskbar, or by its program
+        return true;
+    }
+    if (record.state == HideState::Asked) {
+        // Its program has not got to the request yet (busy or hung): the record waits, and
+        // the request is not sent again.
+        if (visible) {
+            ++record.checks;
+        } else {
+            record.state = HideState::Hidden;
+        }
+    } else if (visible) {
+        // It showed itself again while minimised: asked once more.
+        if (p_.desktop.ShowWindow(h, kSwHide).accepted) {
+            record.state = HideState::Asked;
+            record.checks = 0;
+        }
+    }
+    FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
+    if (FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    return true;
+}
+
 void TrayEngine::PollTick() {
     // No second tick while this one runs, whatever handlers run in between.
     SetPolling(false);
@@ -50,35 +89,17 @@ void TrayEngine::PollTick() {
         bool& inTick;
         ~TickEnd() { inTick = false; }
     } tickEnd{inTick_};
-    p_.host.SetPollInterval(settings.pollIntervalMs);
+    p_.host.SetPollInterval(settings_.pollIntervalMs);
     CompilePatterns();
     firstMatchBefore_.swap(firstMatchNow_);
     firstMatchNow_.clear();
 
-    // The windows already hidden, walked over a snapshot of the slots.
+    // The ledger, walked over a snapshot of the slots.
     std::vector<int> slots;
-    for (auto& [slot, record] : hidden_) slots.push_back(slot);
+    for (auto& [slot, record] : ledger_) slots.push_back(slot);
     for (int slot : slots) {
-        auto it = hidden_.find(slot);
-        if (it == hidden_.end()) continue;
-        HiddenWindow& record = it->second;
-        WindowHandle h = record.window;
-        if (!p_.desktop.IsIconic(h)) {
-            if (operationBusy_) break;
-            BringBack(slot);
-            continue;
-        }
-        if (!record.hideConfirmed) {
-            if (p_.desktop.GetStyle(h) & kWindowVisible) {
-                GiveUpSlot(slot);
-                continue;
-            }
-            record.hideConfirmed = true;
-        }
-        // A hidden window that showed itself again while minimised is hidden again.
-        p_.desktop.ShowWindow(h, kSwHide);
-        FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
-        if (FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+        if (!ledger_.count(slot)) continue;
+        if (!CheckRecord(slot)) break;
     }
     // A window that refused to go is left alone until it is gone.
     std::erase_if(refused_, [&](WindowHandle h) { return !p_.desktop.IsWindow(h); });
@@ -89,24 +110,20 @@ void TrayEngine::PollTick() {
         return;
     }
     for (const ScannedWindow& w : scan_) {
-        if (IsHidden(w.window) || refused_.count(w.window)) continue;
+        if (InLedger(w.window) || refused_.count(w.window)) continue;
         std::size_t j = FirstMatch(w.caption);
         if (j == kNoEntry) continue;
-        HideWindow(w.window, w.caption, settings.entries[j]);
-        // Slots run out at kMaxSlots: renumber them from 1, but only when some have been freed;
-        // with every slot still taken a renumbering would hide the same windows again, for ever.
-        if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) {
-            RefreshAll();
-            return;
-        }
+        HideWindow(w.window, w.caption, settings_.entries[j]);
+        // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
+        if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }
 
     ShowOwnIconStep();
-    if (!settings.hideDateIcon && dateIcon) dateIcon->Tick(dateRebuildRequested);
-    // Windows just hidden are checked soon, not a whole interval later.
-    for (auto& [slot, record] : hidden_) {
-        if (record.hideConfirmed) continue;
-        p_.host.SetPollInterval(std::min(kHideCheckMs, settings.pollIntervalMs));
+    if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
+    // Windows just asked to hide are checked soon, not a whole interval later.
+    for (auto& [slot, record] : ledger_) {
+        if (record.state != HideState::Asked || record.checks >= kEarlyHideChecks) continue;
+        p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
         break;
     }
     if (!suspended_) SetPolling(true);
@@ -127,7 +144,7 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
     if (event == WindowEvent::CaptionChanged) {
         // Only hidden windows matter; the tick itself reads every caption.
         if (inTick_) return;
-        for (auto& [slot, record] : hidden_) {
+        for (auto& [slot, record] : ledger_) {
             if (record.window != window) continue;
             Text caption = p_.desktop.GetText(window, kScanCaptionMax);
             if (!caption.empty()) FollowCaption(record, caption);
@@ -146,11 +163,11 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
 void TrayEngine::ShowOwnIconStep() {
     int count = IconCount();
     if (count == lastIconCount_) return;
-    if (settings.hideOwnIcon && count > 0)
+    if (settings_.hideOwnIcon && count > 0)
         ownIcon_.Remove();
     else
         ownIcon_.Show();
-    dateRebuildRequested = true;
+    dateRebuildRequested_ = true;
     lastIconCount_ = count;
 }
 
@@ -158,8 +175,10 @@ void TrayEngine::FailurePath(int errorNumber) {
     LocalTime now = p_.clock.Now();
     Text text = DecimalText(errorNumber) + u" : " + p_.clock.SystemDate(now) + u" : " + p_.clock.SystemTime(now);
     p_.ui.ShowMessage(text, kAppTitle, kMbIconCritical);
-    RefreshAll();
+    // Polling stops; every window in the ledger is shown again rather than left without a
+    // way back.
     SetPolling(false);
+    RestoreAll();
 }
 
 void TrayEngine::ToggleSuspend() {

@@ -4,21 +4,21 @@
 namespace hw {
 
 TrayEngine::TrayEngine(Platform& platform)
-    : store(platform.registry, platform.ui, settings, platform.programPath),
-      p_(platform),
+    : p_(platform),
+      store_(platform.registry, platform.ui, settings_, platform.programPath),
       ownIcon_(platform.tray),
       journal_(platform.registry, kJournalKey) {}
 
 void TrayEngine::Start() {
-    store.Load();
-    RescueJournaledWindows();
+    store_.Load();
 
     ownIcon_.SetReceiver(p_.host.OwnReceiver());
     ownIcon_.SetIcon(p_.host.PictureIcon(Picture::NotGot));
     ownIcon_.SetTip(kOwnTip);
     ownIcon_.Show();
+    RescueJournaledWindows();
 
-    if (settings.entries.empty()) {
+    if (settings_.entries.empty()) {
         p_.host.ShowConfiguration();
         p_.ui.ShowMessage(kNoEntriesMessage, kAppTitle, kMbIconInformation);
     }
@@ -30,15 +30,25 @@ void TrayEngine::Start() {
 
 void TrayEngine::RescueJournaledWindows() {
     CompilePatterns();
+    const std::uint32_t session = p_.desktop.CurrentSession();
     for (const JournalRecord& r : journal_.Read()) {
+        // Another session's Hidewell, still running, looks after its own records.
+        if (r.session != 0 && r.session != session && p_.desktop.SessionExists(r.session)) continue;
         const WindowHandle h = r.window;
         // The same window only: a handle may have been given to another window since.
         bool same = p_.desktop.IsWindow(h) && p_.desktop.ProcessId(h) == r.processId &&
                     p_.desktop.ClassName(h) == r.className;
-        if (same && !(p_.desktop.GetStyle(h) & kWindowVisible)) {
-            if (p_.desktop.IsIconic(h) && FirstMatch(p_.desktop.GetText(h, kScanCaptionMax)) != kNoEntry)
-                continue;  // the first tick takes it back; the record stays until then
-            p_.desktop.ShowWindow(h, kSwShowNa);
+        if (same) {
+            // What an entry still matches is taken into this run's ledger, as a tick would.
+            const Text caption = p_.desktop.GetText(h, kScanCaptionMax);
+            const std::size_t j = caption.empty() || p_.desktop.ParentOrOwner(h) != 0 ? kNoEntry : FirstMatch(caption);
+            if (p_.desktop.IsIconic(h) && j != kNoEntry) {
+                HideWindow(h, caption.substr(0, kScanCaptionMax - 1), settings_.entries[j]);
+                if (InLedger(h)) continue;
+            }
+            // Asked even when it looks shown: the dead run's hide may still wait in its queue.
+            // Kept when the request is refused, so that the next start tries again.
+            if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) continue;
         }
         journal_.Remove(h);
     }
@@ -46,28 +56,34 @@ void TrayEngine::RescueJournaledWindows() {
 
 void TrayEngine::OnTaskbarCreated() {
     ownIcon_.Readd();
-    for (auto& [slot, record] : hidden_)
+    for (auto& [slot, record] : ledger_)
         if (record.icon) record.icon->Readd();
-    if (dateIcon) dateIcon->OnTaskbarCreated();  // last, as it was
+    if (dateIcon_) dateIcon_->OnTaskbarCreated();  // last, as it was
 }
 
 void TrayEngine::RemoveDateIcon() {
-    if (dateIcon) dateIcon->RemoveIcon();
+    if (dateIcon_) dateIcon_->RemoveIcon();
 }
 
 void TrayEngine::EntriesChanged() { p_.host.EntriesChanged(); }
 
+void TrayEngine::SetHideOwnIcon(bool on) {
+    settings_.hideOwnIcon = on;
+    ReconsiderOwnIcon();
+}
+
+void TrayEngine::SetPollInterval(int ms) {
+    if (settings_.SetPollInterval(ms)) p_.host.SetPollInterval(settings_.pollIntervalMs);
+}
+
 void TrayEngine::Quit(QuitReason reason) {
     SetPolling(false);
-    if (!store.Save() && reason != QuitReason::SessionEnd)
+    if (!store_.Save() && reason != QuitReason::SessionEnd)
         p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
     // At a session end the windows stay hidden; the journal, volatile, ends with the session.
-    if (reason != QuitReason::SessionEnd) {
-        RestoreAll();
-        journal_.Clear();
-    }
+    if (reason != QuitReason::SessionEnd) RestoreAll();
     ownIcon_.Remove();
-    for (auto& [slot, record] : hidden_)
+    for (auto& [slot, record] : ledger_)
         if (record.icon) record.icon->Remove();
     RemoveDateIcon();
 }

@@ -27,6 +27,7 @@
 #include "platform/Ui.h"
 #include "platform/WindowEvents.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLayout.h"
 #include "settings/SettingsStore.h"
 
 namespace hw {
@@ -55,15 +56,20 @@ constexpr int kFirstTickMs = 2000;
 // A minimise reported by the platform is acted on this soon, so that a burst of events
 // makes one tick.
 constexpr int kEventTickMs = 10;
-// How soon after a hide the next tick checks that the window really went.
+// How soon after a hide request the next tick checks whether the window went, and how many
+// such early checks a window gets before it is checked at the user's interval.
 constexpr int kHideCheckMs = 250;
-// The journal of hidden windows, a volatile key under the settings key.
-inline const Text kJournalKey = u"Software\\Pellworth\\Hidewell\\Hidden";
+constexpr int kEarlyHideChecks = 8;
+// The journal of hidden windows: a volatile key under the settings key.
+inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
 inline Text CannotHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
 }
+inline Text RefusedHideMessage(const Text& caption) {
+    return u"Hidewell cannot hide " + caption + u": Windows refused the request.";
+}
 
-class TrayEngine : public WindowEventSink {
+class TrayEngine : public WindowEventSink, public HiddenWindowActions {
 public:
     explicit TrayEngine(Platform& platform);
     TrayEngine(const TrayEngine&) = delete;
@@ -71,7 +77,7 @@ public:
 
     // Loads the settings, puts the own icon up and starts polling.
     void Start();
-    // The poll timer's tick: checks hidden windows, hides newly minimised matching ones.
+    // The poll timer's tick: checks the ledger, hides newly minimised matching windows.
     void PollTick();
     // Mouse messages (the low word of the callback's lParam) of the own icon and of a slot's icon.
     void OnOwnIconEvent(int message);
@@ -87,84 +93,119 @@ public:
     // A request of the command inbox; false when no hidden window has the caption.
     bool OnInboxRequest(const InboxRequest& request);
 
-    // What can be done to hidden windows.
-    void RestoreSlot(int slot);
-    void CloseSlot(int slot);
-    // A mirrored system-menu item of the slot's popup: the window gets its own command and is
-    // hidden again if it stays minimised.
-    void RunMirroredCommand(int slot, std::uint32_t command);
-    // Drops every icon and slot and polls again at once; the windows stay hidden and the next
-    // tick takes them back.
+    // The ledger: every window Hidewell has asked to hide and not yet shown again, in slot
+    // order. The menus, the task list and the command line are views of it.
+    std::vector<HiddenWindowView> HiddenWindows() const override;
+    // The record behind a slot's icon now, for the popup built for it.
+    std::optional<HiddenWindowView> SlotView(int slot) const;
+    // Restore: brings the window back to the front (it leaves the ledger once it shows).
+    // Close: shows the window and asks it to close; it leaves the ledger at once.
+    bool Restore(const WindowRef& ref) override;
+    bool Close(const WindowRef& ref) override;
+    // A mirrored system-menu item of a popup: the window gets its own command and is hidden
+    // again if it stays minimised.
+    void RunMirroredCommand(const WindowRef& ref, std::uint32_t command);
+    // The entries changed or the user asked for a refresh: windows that still match keep
+    // their slot and icon, the others are shown again at once; polling restarts at once.
     void RefreshAll();
+    // Shows every window in the ledger again and empties it.
     void RestoreAll();
     void ToggleSuspend();
     bool Suspended() const { return suspended_; }
 
-    // The slot of the hidden window with this caption (when hidden or now), lowest slot first.
-    std::optional<int> FindSlot(const Text& caption) const;
-    // The title of a slot's popup: its tip up to the NUL, cut to 30 characters, trimmed.
-    Text PopupTitle(int slot) const;
-    WindowHandle SlotWindow(int slot) const;
-    std::vector<HiddenWindowView> HiddenWindows() const;
-    int HiddenCount() const { return static_cast<int>(hidden_.size()); }
-    // Hidden windows that have a tray icon.
+    // The record with this caption (when hidden or now), lowest slot first.
+    std::optional<WindowRef> FindByCaption(const Text& caption) const;
+    // The title of a record's popup: its tip up to the NUL, cut to 30 characters, trimmed.
+    Text PopupTitle(const WindowRef& ref) const;
+    int HiddenCount() const { return static_cast<int>(ledger_.size()); }
+    // Records that have a tray icon.
     int IconCount() const;
+
+    // The settings, read by the windows; the entries are edited in place by the configuration
+    // window, and RefreshAll applies them.
+    const Settings& CurrentSettings() const { return settings_; }
+    std::vector<Entry>& EditedEntries() { return settings_.entries; }
+    // Stores the settings; false when a value could not be written.
+    bool SaveSettings() { return store_.Save(); }
+    // Loads the stored settings again (Undo).
+    void ReloadSettings() { store_.Load(); }
+    int ReadHeight() { return store_.ReadHeight(); }
+    void SaveHeight(int twips) { store_.SaveHeight(twips); }
+
+    // The options, as the options dialog sets them.
+    bool SetStartWithWindows(bool on) { return store_.SetStartWithWindows(on); }
+    void SetHideOwnIcon(bool on);
+    // The next tick decides again whether the own icon is shown.
+    void ReconsiderOwnIcon() { lastIconCount_ = 0; }
+    void SetSingleClickRestores(bool on) { settings_.singleClickRestores = on; }
+    void SetHideDateIcon(bool on) { settings_.hideDateIcon = on; }
+    // Takes only intervals the timer accepts; the timer takes it at once.
+    void SetPollInterval(int ms);
 
     // The entries changed (edited in the configuration window).
     void EntriesChanged();
-    // The options changed: the poll timer takes the interval at once, and the next tick
-    // decides again whether the own icon is shown.
-    void ApplyPollInterval() { p_.host.SetPollInterval(settings.pollIntervalMs); }
-    void ReconsiderOwnIcon() { lastIconCount_ = 0; }
     // Ends Hidewell's work: saves (telling the user when that fails, unless the session ends),
     // brings hidden windows back unless the session ends, and removes every icon.
     void Quit(QuitReason reason);
 
-    Settings settings;
-    SettingsStore store;
-
     // The date icon (none until the program gives one), and the request to add it again
     // behind new application icons.
-    DateIconSteps* dateIcon = nullptr;
-    bool dateRebuildRequested = false;
+    void SetDateIcon(DateIconSteps* dateIcon) { dateIcon_ = dateIcon; }
+    void RequestDateRebuild() { dateRebuildRequested_ = true; }
+    bool DateRebuildRequested() const { return dateRebuildRequested_; }
     // Takes the date icon away at once ("Hide Hidewell Date"); it comes back at the first
     // tick after the option is cleared.
     void RemoveDateIcon();
 
 private:
     void HideWindow(WindowHandle h, const Text& caption, const Entry& entry);
-    // The slot's window did not go when it was hidden: it is left alone, without slot or
-    // icon, and the user is told once.
-    void GiveUpSlot(int slot);
+    // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
+    void Refuse(WindowHandle h, const Text& message);
+    // Checks one record at a tick; false when the walk must stop (a window operation runs).
+    bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
     // Shows again what a run that ended without a clean exit left hidden, except what an
-    // entry still matches (the first tick takes that back into the tray).
+    // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();
     void SetPolling(bool on);
-    bool AddWindowIcon(int slot, HiddenWindow& record, const Entry& entry);
-    // Shows the slot's window again and forgets the slot.
+    bool AddWindowIcon(int slot, HiddenWindow& record);
+    // Asks for the slot's window to be shown again and forgets it.
     void BringBack(int slot);
-    // Forgets the slot: its icon and receiver go; with no hidden window left, the own icon
-    // shows the empty folder and slots count from 1 again.
-    void ForgetSlot(int slot);
+    // Forgets the slot: its icon, receiver and (unless kept) journal record go; with no hidden
+    // window left, the own icon shows the empty folder and slots count from 1 again.
+    void ForgetSlot(int slot, bool keepJournal = false);
+    // Gives the records the slots 1, 2, ... in their order, moving their icons.
+    void RenumberSlots();
     void ShowOwnIconStep();
     void FailurePath(int errorNumber);
     void SetOwnPicture(Picture picture);
     void CompilePatterns();
     static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
     std::size_t FirstMatch(const Text& caption);
-    bool IsHidden(WindowHandle h) const;
+    bool InLedger(WindowHandle h) const;
+    // The record that ref names, if it is still in the ledger for the same window.
+    HiddenWindow* Find(const WindowRef& ref);
+    const HiddenWindow* Find(const WindowRef& ref) const;
+    int SlotOf(RecordId id) const;
+    // Whether h is still the window the record was made for.
+    bool SameWindow(const HiddenWindow& record);
 
     Platform& p_;
+    Settings settings_;
+    SettingsStore store_;
+    DateIconSteps* dateIcon_ = nullptr;
+    bool dateRebuildRequested_ = false;
     TrayIcon ownIcon_;
-    std::map<int, HiddenWindow> hidden_;
+    // The ledger, by slot, and its copy on disk (written before each hide request).
+    std::map<int, HiddenWindow> ledger_;
+    HiddenJournal journal_;
+    RecordId lastRecord_ = 0;
     int lastSlot_ = 0;
     int lastIconCount_ = 0;  // the icon count the own icon last followed
     bool suspended_ = false;
     bool polling_ = false;  // the poll timer runs
     bool inTick_ = false;
-    HiddenJournal journal_;
-    // Windows that stayed on the taskbar when hidden; each was reported once.
+    // Windows that cannot be hidden; each was reported once.
     std::set<WindowHandle> refused_;
     // Set while a window operation runs; a tick then leaves the hidden windows alone.
     bool operationBusy_ = false;

@@ -1,4 +1,5 @@
-// What can be done to one hidden window: restore it, close it, send it a system command.
+// What can be done to one window in the ledger: restore it, close it, send it a system command.
+// Each is the one way for the popups, the own menu, the task list and the command line.
 #include <algorithm>
 
 #include "engine/TrayEngine.h"
@@ -22,10 +23,14 @@ private:
 
 }  // namespace
 
-void TrayEngine::RestoreSlot(int slot) {
+bool TrayEngine::Restore(const WindowRef& ref) {
     OperationScope busy(operationBusy_);
-    WindowHandle h = SlotWindow(slot);
-    if (h == 0) return;
+    HiddenWindow* record = Find(ref);
+    if (!record || !SameWindow(*record)) return false;
+    const WindowHandle h = record->window;
+    // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
+    // keeps its way back.
+    record->restoreAsked = true;
     p_.desktop.ShowWindow(h, kSwShow);
     bool front = p_.desktop.SetForeground(h);
     p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
@@ -35,51 +40,61 @@ void TrayEngine::RestoreSlot(int slot) {
         p_.desktop.ShowWindow(h, kSwRestore);
         p_.desktop.Flash(h);
     }
+    return true;
 }
 
-void TrayEngine::CloseSlot(int slot) {
+bool TrayEngine::Close(const WindowRef& ref) {
     OperationScope busy(operationBusy_);
-    WindowHandle h = SlotWindow(slot);
-    ForgetSlot(slot);
-    if (h == 0) return;
-    // Shown first, so that a window that asks before closing can be answered.
+    HiddenWindow* record = Find(ref);
+    if (!record) return false;
+    const WindowHandle h = record->window;
+    const bool same = SameWindow(*record);
+    ForgetSlot(SlotOf(record->id));
+    if (!same) return false;
+    // Shown first, so that a window that asks before closing can be answered, and one that
+    // cancels the close stays on the taskbar.
     p_.desktop.ShowWindow(h, kSwRestore);
     p_.desktop.ShowWindow(h, kSwShow);
     p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
+    return true;
 }
 
 bool TrayEngine::OnInboxRequest(const InboxRequest& request) {
-    std::optional<int> slot = FindSlot(request.caption);
-    if (!slot) {
+    std::optional<WindowRef> ref = FindByCaption(request.caption);
+    if (!ref) {
         p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
         return false;
     }
     if (request.command == InboxCommand::Close)
-        CloseSlot(*slot);
+        Close(*ref);
     else
-        RestoreSlot(*slot);
+        Restore(*ref);
     return true;
 }
 
-Text TrayEngine::PopupTitle(int slot) const {
-    auto it = hidden_.find(slot);
-    if (it == hidden_.end() || !it->second.icon) return {};
-    const Text& tip = it->second.icon->Tip();
+Text TrayEngine::PopupTitle(const WindowRef& ref) const {
+    const HiddenWindow* record = Find(ref);
+    if (!record || !record->icon) return {};
+    const Text& tip = record->icon->Tip();
     Text title = tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30));
     std::size_t first = title.find_first_not_of(u' ');
     if (first == Text::npos) return {};
     return title.substr(first, title.find_last_not_of(u' ') - first + 1);
 }
 
-void TrayEngine::RunMirroredCommand(int slot, std::uint32_t command) {
-    WindowHandle h = SlotWindow(slot);
-    if (h == 0) return;
+void TrayEngine::RunMirroredCommand(const WindowRef& ref, std::uint32_t command) {
+    OperationScope busy(operationBusy_);
+    HiddenWindow* record = Find(ref);
+    if (!record || !SameWindow(*record)) return;
+    const WindowHandle h = record->window;
     p_.desktop.ShowWindow(h, kSwShow);
     p_.desktop.SendTimeout(h, kWmSysCommand, command, 0);
-    if (p_.desktop.IsIconic(h))
+    if (p_.desktop.IsIconic(h)) {
         p_.desktop.ShowWindow(h, kSwHide);
-    else if (!p_.desktop.SetForeground(h))
-        p_.desktop.Flash(h);
+    } else {
+        record->restoreAsked = true;
+        if (!p_.desktop.SetForeground(h)) p_.desktop.Flash(h);
+    }
 }
 
 }  // namespace hw

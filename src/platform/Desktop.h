@@ -25,6 +25,15 @@ enum : std::uint32_t {
 constexpr std::uint32_t kScRestore = 0xF120;
 constexpr std::uint32_t kWindowVisible = 0x10000000;
 
+// What became of a show or hide request. Another program's window carries it out when its
+// thread next pumps messages: at once, late, or never for a hung program.
+struct ShowRequest {
+    // The platform took the request; false when it refused (a window of higher rights).
+    bool accepted = false;
+    // Whether the window was visible when asked.
+    bool wasVisible = false;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -46,7 +55,13 @@ public:
     virtual std::uint32_t ProcessId(WindowHandle h) = 0;
     virtual Text ClassName(WindowHandle h) = 0;
 
-    virtual bool ShowWindow(WindowHandle h, int command) = 0;
+    virtual ShowRequest ShowWindow(WindowHandle h, int command) = 0;
+    // True when the window's process runs at a higher integrity level than Hidewell, so that
+    // Windows drops Hidewell's requests to it.
+    virtual bool RunsAboveUs(WindowHandle h) = 0;
+    // The session Hidewell runs in, and whether a session still exists.
+    virtual std::uint32_t CurrentSession() = 0;
+    virtual bool SessionExists(std::uint32_t session) = 0;
     // Brings the window to the front; false when the platform refuses, as Windows does for a
     // process that holds no foreground right (it neither got the user's last input nor was
     // allowed by the foreground process).

@@ -11,6 +11,7 @@
 //   "ASKED"                      "1" once the start-with-Windows question of the first
 //                                start was answered (or settings older than it exist)
 //   sub key "Kestle2"            the date add-on's settings
+//   volatile sub key "Hidden"    the journal of hidden windows (engine/HiddenJournal.h)
 // HKCU "Software\Microsoft\Windows\CurrentVersion\Run", value "Hidewell": start with Windows.
 #include "common/NumericParse.h"
 #include "platform/Types.h"

@@ -1,5 +1,7 @@
 #include "windows/TaskList.h"
 
+#include <algorithm>
+
 namespace hw {
 
 namespace {
@@ -9,42 +11,34 @@ constexpr int kTitleMax = 255;
 
 }  // namespace
 
-Text TaskList::Title(WindowHandle h) { return desktop_.GetText(h, kTitleMax); }
-
-void TaskList::Load(const std::vector<WindowHandle>& hidden) {
-    handles_ = hidden;
-    rows_.clear();
-    for (WindowHandle h : handles_) rows_.push_back(Title(h));
+void TaskList::Load() {
+    Refresh();
     selection_ = -1;
 }
 
-bool TaskList::Refresh(const std::vector<WindowHandle>& hidden) {
-    const std::vector<WindowHandle>& live = hidden;
-    if (live.size() != rows_.size()) {
-        Load(hidden);
-        return true;
+bool TaskList::Refresh() {
+    std::vector<WindowRef> live;
+    for (const HiddenWindowView& w : ledger_.HiddenWindows()) live.push_back(w.ref);
+    const bool rebuilt = live != refs_ || rows_.size() != live.size();
+    if (selection_ >= 0) {
+        const WindowRef selected = refs_[static_cast<std::size_t>(selection_)];
+        auto at = std::find(live.begin(), live.end(), selected);
+        selection_ = at == live.end() ? -1 : static_cast<int>(at - live.begin());
     }
-    // A selection must not silently move to another window that End Task would then close.
-    if (selection_ >= 0 && live[static_cast<std::size_t>(selection_)] != handles_[static_cast<std::size_t>(selection_)])
-        selection_ = -1;
-    handles_ = live;
-    for (std::size_t k = 0; k < handles_.size(); ++k) rows_[k] = Title(handles_[k]);
-    return false;
+    refs_ = std::move(live);
+    rows_.resize(refs_.size());
+    for (std::size_t k = 0; k < refs_.size(); ++k) rows_[k] = desktop_.GetText(refs_[k].window, kTitleMax);
+    return rebuilt;
 }
 
 void TaskList::Select(int row) { selection_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1; }
 
 void TaskList::SwitchTo() {
-    if (selection_ < 0) return;
-    desktop_.ShowWindow(handles_[static_cast<std::size_t>(selection_)], kSwRestore);
+    if (selection_ >= 0) ledger_.Restore(refs_[static_cast<std::size_t>(selection_)]);
 }
 
 void TaskList::EndTask() {
-    if (selection_ < 0) return;
-    WindowHandle h = handles_[static_cast<std::size_t>(selection_)];
-    desktop_.ShowWindow(h, kSwShow);
-    // A hung window cannot hold Hidewell up; the window decides itself whether it closes.
-    desktop_.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
+    if (selection_ >= 0) ledger_.Close(refs_[static_cast<std::size_t>(selection_)]);
 }
 
 }  // namespace hw

@@ -1,42 +1,43 @@
 #pragma once
-// The model of the task list window: one row per hidden window (its current title), the
-// row's window, the selected row, and the two actions.
+// The model of the task list window: one row per window in the ledger (its current title),
+// the window each row stands for, the selected row, and the two actions.
 #include <vector>
 
+#include "engine/HiddenWindowActions.h"
 #include "platform/Desktop.h"
 
 namespace hw {
 
 class TaskList {
 public:
-    explicit TaskList(Desktop& desktop) : desktop_(desktop) {}
+    TaskList(HiddenWindowActions& ledger, Desktop& desktop) : ledger_(ledger), desktop_(desktop) {}
 
-    // Rebuilds rows and handles from the hidden windows, in slot order; no selection.
-    void Load(const std::vector<WindowHandle>& hidden);
+    // Rows from the ledger, in slot order; no selection.
+    void Load();
 
-    // The once-a-second refresh. Rebuilds (answering true) when the number of hidden windows
-    // differs from the number of rows; otherwise updates handles and titles in place and keeps
-    // the selection, unless the selected row now stands for another window.
-    bool Refresh(const std::vector<WindowHandle>& hidden);
+    // The once-a-second refresh: the rows follow the ledger, and the selection stays on the
+    // window it was on (none once that window has left), never on another one. True when the
+    // rows were rebuilt (a window came or went); otherwise only titles changed.
+    bool Refresh();
 
     const std::vector<Text>& Rows() const { return rows_; }
-    const std::vector<WindowHandle>& TaskHandles() const { return handles_; }
+    // Switch To and End Task have something to act on.
+    bool CanAct() const { return !rows_.empty(); }
 
     // The selected row, -1 for none; selecting a row that does not exist selects none.
     int Selection() const { return selection_; }
     void Select(int row);
 
-    // Switch To: restores the selected row's window.
+    // Switch To restores the selected row's window; End Task asks it to close. Both act on the
+    // window the row was built for, and do nothing once it has left the ledger.
     void SwitchTo();
-    // End Task: shows the selected row's window and asks it to close.
     void EndTask();
 
 private:
-    Text Title(WindowHandle h);
-
+    HiddenWindowActions& ledger_;
     Desktop& desktop_;
     std::vector<Text> rows_;
-    std::vector<WindowHandle> handles_;
+    std::vector<WindowRef> refs_;
     int selection_ = -1;
 };
 

@@ -3,8 +3,10 @@
 #include "win32/base/HandleCast.h"
 
 #include <windows.h>
+#include <wtsapi32.h>
 
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "win32/base/WinText.h"
@@ -60,13 +62,63 @@ Text Win32Desktop::ClassName(WindowHandle h) {
     return Text(reinterpret_cast<const char16_t*>(name), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
-bool Win32Desktop::ShowWindow(WindowHandle h, int command) {
-    if (!::IsWindow(H(h))) return false;
-    // Asynchronous for other threads' windows, so a hung program cannot block Hidewell.
+ShowRequest Win32Desktop::ShowWindow(WindowHandle h, int command) {
+    if (!::IsWindow(H(h))) return {};
+    const bool wasVisible = ::IsWindowVisible(H(h)) != FALSE;
+    // Asynchronous for other threads' windows, so a hung program cannot block Hidewell; the
+    // window carries it out when its thread next pumps messages.
     if (::GetWindowThreadProcessId(H(h), nullptr) != ::GetCurrentThreadId())
-        return ::ShowWindowAsync(H(h), command) != FALSE;
-    ::ShowWindow(H(h), command);
-    return true;
+        return {::ShowWindowAsync(H(h), command) != FALSE, wasVisible};
+    return {true, ::ShowWindow(H(h), command) != FALSE};
+}
+
+namespace {
+
+// The integrity level of a process's token (its mandatory label's last sub-authority).
+std::optional<DWORD> IntegrityLevel(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
+    std::optional<DWORD> level;
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    std::vector<std::uint8_t> buffer(size);
+    if (size && ::GetTokenInformation(token, TokenIntegrityLevel, buffer.data(), size, &size)) {
+        auto* label = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data());
+        UCHAR count = *::GetSidSubAuthorityCount(label->Label.Sid);
+        if (count > 0) level = *::GetSidSubAuthority(label->Label.Sid, count - 1u);
+    }
+    ::CloseHandle(token);
+    return level;
+}
+
+}  // namespace
+
+bool Win32Desktop::RunsAboveUs(WindowHandle h) {
+    DWORD pid = 0;
+    if (!::GetWindowThreadProcessId(H(h), &pid) || pid == ::GetCurrentProcessId()) return false;
+    static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return false;  // unknown: the request itself tells
+    std::optional<DWORD> theirs = IntegrityLevel(process);
+    ::CloseHandle(process);
+    return own && theirs && *theirs > *own;
+}
+
+std::uint32_t Win32Desktop::CurrentSession() {
+    DWORD session = 0;
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
+    return session;
+}
+
+bool Win32Desktop::SessionExists(std::uint32_t session) {
+    WTS_SESSION_INFOW* sessions = nullptr;
+    DWORD count = 0;
+    // When the sessions cannot be listed, the session counts as there: its records are kept.
+    if (!::WTSEnumerateSessionsW(WTS_CURRENT_SERVER_HANDLE, 0, 1, &sessions, &count)) return true;
+    bool found = false;
+    for (DWORD i = 0; i < count; ++i) found = found || sessions[i].SessionId == session;
+    ::WTSFreeMemory(sessions);
+    return found;
 }
 
 bool Win32Desktop::SetForeground(WindowHandle h) { return ::SetForegroundWindow(H(h)) != FALSE; }

@@ -19,7 +19,10 @@ public:
     bool IsOwnWindow(WindowHandle h) override;
     std::uint32_t ProcessId(WindowHandle h) override;
     Text ClassName(WindowHandle h) override;
-    bool ShowWindow(WindowHandle h, int command) override;
+    ShowRequest ShowWindow(WindowHandle h, int command) override;
+    bool RunsAboveUs(WindowHandle h) override;
+    std::uint32_t CurrentSession() override;
+    bool SessionExists(std::uint32_t session) override;
     bool SetForeground(WindowHandle h) override;
     void Flash(WindowHandle h) override;
     bool SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t lParam) override;

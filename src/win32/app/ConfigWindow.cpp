@@ -194,7 +194,7 @@ void MainWindow::OnOk() {
 }
 
 void MainWindow::OnUndo() {
-    engine_->store.Load();
+    engine_->ReloadSettings();
     EntriesChanged();
 }
 
@@ -207,9 +207,9 @@ bool MainWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        engine_->store.SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        engine_->SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
     }
-    return engine_->store.Save();
+    return engine_->SaveSettings();
 }
 
 void MainWindow::SaveReported() {

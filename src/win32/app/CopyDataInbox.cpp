@@ -36,7 +36,7 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wPara
     if (queue_.size() >= kMaxQueued) return kInboxRejected;
     // The lookup answers the sender now; the request itself runs later and reports an
     // unknown caption to the user as well.
-    LRESULT answer = engine.FindSlot(request->caption) ? kInboxAccepted : kInboxNotFound;
+    LRESULT answer = engine.FindByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
     queue_.push_back(std::move(*request));
     PostMessageW(mainWindow, kRunMessage, 0, 0);
     return answer;

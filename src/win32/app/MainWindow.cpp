@@ -28,7 +28,7 @@ bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& ico
     desktop_ = &desktop;
     ui_ = &ui;
     icons_ = &icons;
-    config_ = std::make_unique<ConfigWindowModel>(engine.settings.entries);
+    config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
     previewIcon_ = std::make_unique<IconPicture>(icons);
     CreateOperationMenu();
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
@@ -111,12 +111,7 @@ void MainWindow::ShowTaskList() {
         taskList_->BringToFront();
         return;
     }
-    auto hidden = [this] {
-        std::vector<WindowHandle> windows;
-        for (const HiddenWindowView& w : engine_->HiddenWindows()) windows.push_back(w.window);
-        return windows;
-    };
-    taskList_ = std::make_unique<TaskListWindow>(*desktop_, hidden, [this] { taskList_.reset(); });
+    taskList_ = std::make_unique<TaskListWindow>(*engine_, *desktop_, [this] { taskList_.reset(); });
     if (!taskList_->Create()) taskList_.reset();
 }
 

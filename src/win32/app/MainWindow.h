@@ -117,8 +117,8 @@ private:
     std::unique_ptr<EntryEditor> editor_;  // made on first use, kept between uses
     ReceiverWindow ownReceiver_;
     std::map<int, std::unique_ptr<ReceiverWindow>> slotReceivers_;
-    std::vector<int> ownMenuSlots_;  // slot of each hidden-window item of the last own menu
-    int popupSlot_ = 0;              // the slot whose popup was opened last
+    std::vector<WindowRef> ownMenuWindows_;  // the window of each hidden-window item of the last own menu
+    WindowRef popupWindow_;                  // the window whose popup was opened last
     Win32Menus menus_;
     UniqueMenu operation_;  // the popup of a hidden window's icon
     std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes

@@ -36,12 +36,12 @@ void MainWindow::ShowOwnMenu() {
     AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
     SetMenuDefaultItem(m, kCmdTaskList, FALSE);
     // One item per hidden window, below a separator.
-    ownMenuSlots_.clear();
+    ownMenuWindows_.clear();
     for (const HiddenWindowView& w : engine_->HiddenWindows()) {
-        if (ownMenuSlots_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-        if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuSlots_.size()) >= kFirstMirrorId) break;
-        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuSlots_.size(), ToWide(w.caption).c_str());
-        ownMenuSlots_.push_back(w.slot);
+        if (ownMenuWindows_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+        if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuWindows_.size()) >= kFirstMirrorId) break;
+        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuWindows_.size(), ToWide(w.caption).c_str());
+        ownMenuWindows_.push_back(w.ref);
     }
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
@@ -60,10 +60,14 @@ void MainWindow::CreateOperationMenu() {
 }
 
 void MainWindow::ShowIconMenu(int slot) {
-    popupSlot_ = slot;
+    std::optional<HiddenWindowView> view = engine_->SlotView(slot);
+    if (!view) return;
+    // The popup acts on the window it was built for, whatever a tick does while it is open.
+    popupWindow_ = view->ref;
     HMENU m = operation_.Get();
-    mirror_->Build(FromWin32(m), engine_->SlotWindow(slot));
-    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle, ToWide(engine_->PopupTitle(slot)).c_str());
+    mirror_->Build(FromWin32(m), popupWindow_.window);
+    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle,
+                ToWide(engine_->PopupTitle(popupWindow_)).c_str());
     HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
     if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
@@ -71,12 +75,12 @@ void MainWindow::ShowIconMenu(int slot) {
 void MainWindow::OnCommand(int id) {
     std::uint32_t command = 0;
     if (id >= kFirstMirrorId) {
-        if (mirror_->SysCommandFor(id, command)) engine_->RunMirroredCommand(popupSlot_, command);
+        if (mirror_->SysCommandFor(id, command)) engine_->RunMirroredCommand(popupWindow_, command);
         return;
     }
     if (id >= kCmdFirstHiddenWindow) {
         std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
-        if (i < ownMenuSlots_.size()) engine_->RestoreSlot(ownMenuSlots_[i]);
+        if (i < ownMenuWindows_.size()) engine_->Restore(ownMenuWindows_[i]);
         return;
     }
     switch (id) {

@@ -66,10 +66,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::DateIconWindow date(tray, desktop, clock, registry);
     hw::TrayEngine engine(platform);
     if (!main.Create(engine, desktop, ui, icons)) return 1;
-    if (date.Create()) engine.dateIcon = &date.AddOn();
+    if (date.Create()) engine.SetDateIcon(&date.AddOn());
     ui.SetOwner(main.Hwnd());
     engine.Start();
-    main.SetHeightTwips(engine.store.ReadHeight());
+    main.SetHeightTwips(engine.ReadHeight());
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
 

@@ -45,8 +45,8 @@ bool IsPushButton(HWND h) {
 
 }  // namespace
 
-TaskListWindow::TaskListWindow(Desktop& desktop, HiddenSource hidden, ClosedHandler closed)
-    : model_(desktop), hidden_(std::move(hidden)), closed_(std::move(closed)) {}
+TaskListWindow::TaskListWindow(HiddenWindowActions& ledger, Desktop& desktop, ClosedHandler closed)
+    : model_(ledger, desktop), closed_(std::move(closed)) {}
 
 TaskListWindow::~TaskListWindow() {
     // Destroy while this object is whole, so the last messages reach it.
@@ -62,7 +62,7 @@ bool TaskListWindow::Create() {
                         r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
     CreateControls();
-    model_.Load(hidden_());
+    model_.Load();
     ShowRows(true);
     SetTimer(Hwnd(), kRefreshTimer, kRefreshMs, nullptr);
     BringToFront();
@@ -132,7 +132,12 @@ void TaskListWindow::TakeSelection() { model_.Select(static_cast<int>(SendMessag
 
 void TaskListWindow::Refresh() {
     TakeSelection();
-    ShowRows(model_.Refresh(hidden_()));
+    ShowRows(model_.Refresh());
+}
+
+void TaskListWindow::EnableActions() {
+    EnableWindow(GetDlgItem(Hwnd(), kIdSwitchTo), model_.CanAct());
+    EnableWindow(GetDlgItem(Hwnd(), kIdEndTask), model_.CanAct());
 }
 
 void TaskListWindow::ShowRows(bool rebuilt) {
@@ -157,6 +162,7 @@ void TaskListWindow::ShowRows(bool rebuilt) {
     SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selection), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+    EnableActions();
 }
 
 void TaskListWindow::Close() {

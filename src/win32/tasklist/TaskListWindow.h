@@ -14,12 +14,10 @@ namespace hw {
 class TaskListWindow : public Window {
 public:
     static constexpr const wchar_t* kClassName = L"HidewellTaskList";
-    // The windows hidden now, in slot order.
-    using HiddenSource = std::function<std::vector<WindowHandle>()>;
     // Called once the window is gone after Cancel or the close box; it may delete this object.
     using ClosedHandler = std::function<void()>;
 
-    TaskListWindow(Desktop& desktop, HiddenSource hidden, ClosedHandler closed);
+    TaskListWindow(HiddenWindowActions& ledger, Desktop& desktop, ClosedHandler closed);
     ~TaskListWindow() override;
 
     // Creates the window, centred on the screen, lists the hidden windows and shows it.
@@ -35,6 +33,8 @@ private:
     void Refresh();
     void ShowRows(bool rebuilt);
     void TakeSelection();
+    // Switch To and End Task are enabled while there is a row to act on.
+    void EnableActions();
     void Activate();
     void Close();
     // Moved to a monitor of another DPI: the suggested place, controls and font at the new DPI.
@@ -42,7 +42,6 @@ private:
     int Px(int twips) const;
 
     TaskList model_;
-    HiddenSource hidden_;
     ClosedHandler closed_;
     std::vector<Text> shown_;  // the rows as the list box shows them
     bool activatePending_ = true;

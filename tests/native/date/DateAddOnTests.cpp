@@ -109,24 +109,24 @@ TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
     test::EnglishDateNames names;
     FakeDateHost host;
     DateAddOn addOn{DateAddOnServices{sim.tray, sim.desktop, sim.clock, sim.reg, names, host}};
-    sim.engine.dateIcon = &addOn;
+    sim.engine.SetDateIcon(&addOn);
     sim.Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
-    sim.engine.PollTick();
+    sim.Tick();
     ASSERT_EQ(sim.tray.icons.size(), 2u);
     EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // up from the first tick, behind the own icon
 
     sim.desktop.Add(u"Untitled - Notepad", true);
-    sim.engine.PollTick();
+    sim.Tick();
     ASSERT_EQ(sim.tray.icons.size(), 3u);
     EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
 
-    sim.engine.settings.hideDateIcon = true;
+    sim.engine.SetHideDateIcon(true);
     sim.engine.RemoveDateIcon();
     sim.clock.now.minute += 1;
-    sim.engine.PollTick();
+    sim.Tick();
     EXPECT_EQ(sim.tray.Find(kReceiver), nullptr);
-    sim.engine.settings.hideDateIcon = false;
-    sim.engine.PollTick();
+    sim.engine.SetHideDateIcon(false);
+    sim.Tick();
     EXPECT_NE(sim.tray.Find(kReceiver), nullptr);
 
     sim.engine.Quit(QuitReason::User);

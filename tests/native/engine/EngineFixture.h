@@ -20,6 +20,9 @@ protected:
     const NotifyIconRecord* SlotIcon(int slot) const { return tray.Find(FakeHost::ReceiverOf(slot)); }
     Text SlotTip(int slot) const { return SlotIcon(slot) ? FakeNotifyArea::ShownTip(*SlotIcon(slot)) : Text(u"<none>"); }
     bool Hidden(WindowHandle h) { return desktop.Exists(h) && !desktop[h].visible; }
+    // What a popup or menu built now for the slot would carry.
+    WindowRef Ref(int slot) const { return engine.SlotView(slot) ? engine.SlotView(slot)->ref : WindowRef{}; }
+    WindowHandle SlotWindow(int slot) const { return Ref(slot).window; }
 };
 
 }  // namespace hw::test

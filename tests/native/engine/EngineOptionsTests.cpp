@@ -16,7 +16,7 @@ struct CountingDateIcon : DateIconSteps {
 
 class EngineOptionsTest : public EngineTest {
 protected:
-    EngineOptionsTest() { engine.dateIcon = &dateIcon; }
+    EngineOptionsTest() { engine.SetDateIcon(&dateIcon); }
     // Runs the options dialog's rules on the engine: the user changes the values, then OK or not.
     void Dialog(OptionValues chosen, bool ok) {
         OptionsModel model(options.CurrentOptions());
@@ -33,7 +33,7 @@ TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunVa
     Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
     ASSERT_FALSE(StartsWithWindows(reg));
     Minimised(u"App");
-    engine.PollTick();
+    Tick();
     ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
 
     const OptionValues all{true, true, true, true, 4000};
@@ -48,12 +48,12 @@ TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunVa
     EXPECT_EQ(host.interval, 4000);
     EXPECT_EQ(dateRemovals, 1);
     // The own icon leaves at the next tick although the number of icons did not change.
-    engine.PollTick();
+    Tick();
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
 
     Dialog({.pollIntervalMs = 4000}, true);
     EXPECT_FALSE(StartsWithWindows(reg));
-    EXPECT_TRUE(engine.dateRebuildRequested);
+    EXPECT_TRUE(engine.DateRebuildRequested());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The engine where the platform is not polite: events between ticks, windows that will not
 // hide, a run that ended without a clean exit, and many cycles of hiding and restoring.
+#include <algorithm>
+
 #include "engine/HiddenJournal.h"
 #include "fakes/FakeMenus.h"
 #include "windows/SysMenuMirror.h"
@@ -13,7 +15,7 @@ using Hardening = EngineTest;
 
 TEST_F(Hardening, MinimiseEventsBringATickForwardButNeverIntoATickOrWhileSuspended) {
     Start({{u"*NOTEPAD*", kAppIcon}, {u"REPORT*", kAppIcon}});
-    engine.PollTick();
+    Tick();
     ASSERT_EQ(host.interval, 500);
 
     WindowHandle h = Minimised(u"Untitled - Notepad");
@@ -21,13 +23,13 @@ TEST_F(Hardening, MinimiseEventsBringATickForwardButNeverIntoATickOrWhileSuspend
     engine.OnWindowEvent(WindowEvent::Minimized, h);  // the same tick serves both
     EXPECT_EQ(host.interval, kEventTickMs);
     EXPECT_TRUE(host.timerEnabled);
-    engine.PollTick();
+    Tick();
     EXPECT_TRUE(Hidden(h));
 
     // An event that arrives while a tick runs changes nothing: that tick is on its way.
     WindowHandle report = Minimised(u"Report 1");
     desktop.onShow = [&](WindowHandle, int) { engine.OnWindowEvent(WindowEvent::Minimized, report); };
-    engine.PollTick();
+    Tick();
     desktop.onShow = nullptr;
     EXPECT_NE(host.interval, kEventTickMs);
 
@@ -43,26 +45,80 @@ TEST_F(Hardening, MinimiseEventsBringATickForwardButNeverIntoATickOrWhileSuspend
     EXPECT_EQ(SlotTip(1), u"Letter - Notepad");
 }
 
-TEST_F(Hardening, AWindowThatStaysOnTheTaskbarIsLeftAloneWithOneNotice) {
+TEST_F(Hardening, OnlyARealRefusalIsReportedAndEachOnceWithItsCause) {
     Start({{u"*NOTEPAD*", kAppIcon}});
     WindowHandle elevated = Minimised(u"Admin - Notepad");
-    desktop[elevated].refusesHide = true;
+    desktop[elevated].elevated = true;
+    WindowHandle refused = Minimised(u"Locked - Notepad");
+    desktop[refused].refusesHide = true;
+    WindowHandle hung = Minimised(u"Hung - Notepad");
+    desktop[hung].hung = true;
     WindowHandle normal = Minimised(u"Untitled - Notepad");
-    engine.PollTick();
-    engine.PollTick();  // finds the elevated window still there
+    for (int i = 0; i < 5; ++i) Tick();
 
     EXPECT_TRUE(Hidden(normal));
+    ASSERT_EQ(engine.HiddenCount(), 2);  // the normal window, and the hung one still asked
+    EXPECT_EQ(engine.IconCount(), 2);
+    EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(),
+                         u"Hidewell|Hidewell cannot hide Admin - Notepad: it runs with higher rights."), 1);
+    EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(),
+                         u"Hidewell|Hidewell cannot hide Locked - Notepad: Windows refused the request."), 1);
+    EXPECT_EQ(tray.balloons.size(), 2u) << "a hung program is not told it has higher rights";
+    EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{elevated, int(kSwHide)}), 0)
+        << "a program of higher rights is not asked in vain";
+    EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{hung, int(kSwHide)}), 1)
+        << "requests do not pile up in a hung program's queue";
+    EXPECT_TRUE(desktop[elevated].visible && desktop[refused].visible);
+
+    // The hung program's window comes back on Exit, once its program pumps again.
+    engine.Quit(QuitReason::User);
+    desktop[hung].hung = false;
+    desktop.Advance();
+    EXPECT_TRUE(desktop[hung].visible && desktop[normal].visible);
+    EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
+}
+
+TEST_F(Hardening, ABusyProgramsWindowKeepsItsIconUntilItGoesAndComesBackOnExit) {
+    Start({{u"*NOTEPAD*", kAppIcon}}, 3000);
+    WindowHandle h = Minimised(u"Big file - Notepad");
+    desktop[h].pumpDelayMs = 2000;  // saving a large file right after it was minimised
+    Tick();
     ASSERT_EQ(engine.HiddenCount(), 1);
-    EXPECT_EQ(engine.HiddenWindows()[0].window, normal);
-    EXPECT_EQ(engine.IconCount(), 1);
-    EXPECT_EQ(host.receivers.size(), 1u);
-    EXPECT_EQ(tray.icons.size(), 2u);  // the own icon and the normal window's
-    EXPECT_EQ(tray.balloons,
-              (std::vector<Text>{u"Hidewell|Hidewell cannot hide Admin - Notepad: it runs with higher rights."}));
-    for (int i = 0; i < 3; ++i) engine.PollTick();
-    EXPECT_EQ(tray.balloons.size(), 1u);
+    EXPECT_TRUE(engine.HiddenWindows()[0].pending);
+    EXPECT_NE(SlotIcon(1), nullptr);
+    EXPECT_EQ(host.interval, kHideCheckMs);
+    for (int i = 0; i < 7; ++i) Tick();  // 1.75 s later, still on the taskbar
+    EXPECT_FALSE(Hidden(h));
     EXPECT_EQ(engine.HiddenCount(), 1);
-    EXPECT_TRUE(desktop[elevated].visible && desktop[elevated].iconic);
+    EXPECT_TRUE(tray.balloons.empty());
+    Tick();
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+    EXPECT_FALSE(engine.HiddenWindows()[0].pending);
+    EXPECT_EQ(host.interval, 3000);
+
+    // Exit shows it again, late as its program is.
+    desktop[h].busyUntilMs = 1'000'000'000;
+    engine.Quit(QuitReason::User);
+    EXPECT_TRUE(desktop.VisibleInTheEnd(h));
+}
+
+TEST_F(Hardening, CommandsReachTheWindowTheyWereBuiltForOrNothing) {
+    Start({{u"*", u""}});
+    WindowHandle a = Minimised(u"A");
+    Tick();
+    const WindowRef popup = Ref(1);
+    // While the popup is open, its window goes and a new window takes its handle and slot.
+    desktop.Reuse(a, u"B", true);
+    Tick();
+    Tick();
+    ASSERT_EQ(SlotWindow(1), a);
+    EXPECT_NE(Ref(1), popup);
+    EXPECT_FALSE(engine.Restore(popup));
+    EXPECT_FALSE(engine.Close(popup));
+    engine.RunMirroredCommand(popup, 0xF060);  // SC_CLOSE
+    EXPECT_TRUE(desktop.Exists(a) && Hidden(a));
+    EXPECT_TRUE(desktop.sent.empty());
 }
 
 TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
@@ -71,7 +127,7 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     WindowHandle report = Minimised(u"Report 7");
     WindowHandle renamed = Minimised(u"Report 8");
     WindowHandle reused = Minimised(u"Report 9");
-    engine.PollTick();
+    Tick();
     ASSERT_EQ(engine.HiddenCount(), 4);
     EXPECT_TRUE(reg.IsVolatile(kHkeyCurrentUser, kJournalKey));
 
@@ -80,17 +136,30 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     desktop[renamed].caption = u"Letter - Notepad";
     desktop[reused].processId = 999;
     PlantEntries(reg, {{u"*NOTEPAD*", kAppIcon}});
+    // Records of another session's Hidewell, still running, are its own; those of a session
+    // that has ended are rescued.
+    WindowHandle otherSession = Minimised(u"Elsewhere");
+    WindowHandle endedSession = Minimised(u"Ended");
+    desktop[otherSession].visible = desktop[endedSession].visible = false;
+    HiddenJournal(reg, kJournalKey).Add({otherSession, 1234, 2, u"AppWindow", u"Elsewhere"});
+    HiddenJournal(reg, kJournalKey).Add({endedSession, 1234, 3, u"AppWindow", u"Ended"});
+    desktop.otherSessions = {2};
     TrayEngine next(platform);
     next.Start();
+    desktop.Advance();
+    EXPECT_FALSE(desktop[otherSession].visible);
+    EXPECT_TRUE(desktop[endedSession].visible);
     EXPECT_TRUE(desktop[report].visible && desktop[report].iconic);  // back as a taskbar button
     EXPECT_FALSE(desktop[notes].visible);                            // the first tick takes these
     EXPECT_FALSE(desktop[renamed].visible);
     EXPECT_FALSE(desktop[reused].visible);                           // not ours to touch
     next.PollTick();
+    desktop.Advance();
     EXPECT_EQ(next.HiddenCount(), 2);
 
     next.Quit(QuitReason::User);
-    EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
+    ASSERT_EQ(HiddenJournal(reg, kJournalKey).Read().size(), 1u);
+    EXPECT_EQ(HiddenJournal(reg, kJournalKey).Read()[0].window, otherSession);
     reg.Logoff();
     EXPECT_FALSE(reg.IsVolatile(kHkeyCurrentUser, kJournalKey));
 }
@@ -98,14 +167,14 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
 TEST_F(Hardening, ThousandHideAndRestoreCyclesLeaveNothingBehind) {
     FakeMenus menus;
     Start({{u"*NOTEPAD*", kAppIcon}, {u"REPORT*", u""}});
-    engine.PollTick();
+    Tick();
     const std::size_t trayBefore = tray.icons.size();
     WindowHandle notes = Minimised(u"Untitled - Notepad");
     WindowHandle report = Minimised(u"Report 1");
     menus.AddSystemMenu(notes);
     for (int cycle = 0; cycle < 1000; ++cycle) {
         desktop[notes].iconic = desktop[report].iconic = true;
-        engine.PollTick();
+        Tick();
         ASSERT_EQ(engine.HiddenCount(), 2) << "cycle " << cycle;
         {
             // The icon's popup mirrors the window's system menu, then goes.
@@ -115,9 +184,9 @@ TEST_F(Hardening, ThousandHideAndRestoreCyclesLeaveNothingBehind) {
             mirror.Clear();
             menus.DestroyMenu(popup);
         }
-        engine.RestoreSlot(*engine.FindSlot(u"Untitled - Notepad"));
+        engine.Restore(*engine.FindByCaption(u"Untitled - Notepad"));
         desktop[report].iconic = false;
-        engine.PollTick();
+        Tick();
         ASSERT_EQ(engine.HiddenCount(), 0) << "cycle " << cycle;
     }
     EXPECT_TRUE(icons.live.empty());

@@ -8,7 +8,7 @@ protected:
     void SetUp() override { Start({{u"*", kAppIcon}}); }
     WindowHandle HideOne(const Text& caption) {
         WindowHandle h = Minimised(caption);
-        engine.PollTick();
+        Tick();
         return h;
     }
 };
@@ -29,14 +29,14 @@ TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
 TEST_F(WindowActions, PopupTitleIsTheTipCutToThirtyCharacters) {
     HideOne(u"A window title of more than thirty characters");
     HideOne(u"  Short  ");
-    EXPECT_EQ(engine.PopupTitle(1), u"A window title of more than th");
-    EXPECT_EQ(engine.PopupTitle(2), u"Short");
+    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
+    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
 }
 
 TEST_F(WindowActions, InboxFindsTheLowerSlotAndReportsUnknownCaptions) {
     WindowHandle first = HideOne(u"Same");
     HideOne(u"Same");
-    EXPECT_EQ(engine.FindSlot(u"Same"), 1);
+    EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
     EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}));
     EXPECT_FALSE(desktop[first].iconic);
     EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));  // case counts
@@ -57,17 +57,17 @@ TEST_F(WindowActions, CloseDropsTheSlotAtOnceEvenWhenTheWindowRefuses) {
 TEST_F(WindowActions, InboxFindsAWindowByItsCaptionNow) {
     WindowHandle h = HideOne(u"report.txt - Editor");
     desktop[h].caption = u"letter.txt - Editor";
-    engine.PollTick();
+    Tick();
     EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"letter.txt - Editor"}));
     EXPECT_FALSE(desktop[h].iconic);
 }
 
 TEST_F(WindowActions, MirroredCommandHidesAgainWhileMinimisedElseBringsToFront) {
     WindowHandle h = HideOne(u"App");
-    engine.RunMirroredCommand(1, 0xF010);  // SC_MOVE: still minimised
+    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE: still minimised
     EXPECT_FALSE(desktop[h].visible);
     desktop.foregroundRight = true;  // Hidewell's popup had the foreground
-    engine.RunMirroredCommand(1, 0xF030);  // SC_MAXIMIZE
+    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
     EXPECT_TRUE(desktop[h].visible);
     EXPECT_EQ(desktop.foreground, h);
 }
@@ -83,7 +83,7 @@ TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
         EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic) << right;
         EXPECT_EQ(desktop.foreground == h, right);
         EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});
-        engine.PollTick();
+        Tick();
     }
 }
 
@@ -95,7 +95,7 @@ TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
     EXPECT_FALSE(desktop[h].iconic);
 
     desktop[h].iconic = true;
-    engine.settings.singleClickRestores = true;
+    engine.SetSingleClickRestores(true);
     engine.OnWindowIconEvent(1, 513);
     EXPECT_FALSE(desktop[h].iconic);
 }
@@ -135,7 +135,7 @@ TEST_F(WindowActions, MenusOpenOnceAndTheKeyboardActsOnNewAndOldShells) {
         EXPECT_TRUE(desktop[h].iconic);
         engine.OnWindowIconEvent(1, 0x401);
         EXPECT_FALSE(desktop[h].iconic);
-        engine.PollTick();
+        Tick();
     }
 }
 

@@ -4,6 +4,10 @@
 
 namespace hw::test {
 
+namespace {
+constexpr std::uint32_t kScMinimize = 0xF020, kScMaximize = 0xF030, kScClose = 0xF060;
+}  // namespace
+
 WindowHandle FakeDesktop::Add(const Text& caption, bool iconic, WindowHandle owner) {
     next_ += 0x12;
     WindowHandle h = next_;
@@ -23,7 +27,49 @@ WindowHandle FakeDesktop::AddWithHandle(WindowHandle h, const Text& caption, boo
 
 void FakeDesktop::Close(WindowHandle h) {
     windows_.erase(h);
+    queues_.erase(h);
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), h), zOrder_.end());
+}
+
+void FakeDesktop::Reuse(WindowHandle h, const Text& caption, bool iconic) {
+    Close(h);
+    AddWithHandle(h, caption, iconic);
+    windows_[h].processId = ++nextProcess_;
+}
+
+void FakeDesktop::Advance(int ms) {
+    nowMs_ += ms;
+    for (WindowHandle h : Windows()) {
+        auto q = queues_.find(h);
+        while (q != queues_.end() && !q->second.empty() && Exists(h) && Pumps(windows_.at(h)) &&
+               q->second.front().dueMs <= nowMs_) {
+            Request r = q->second.front();
+            q->second.pop_front();
+            if (r.isShow)
+                ApplyShow(h, r.command);
+            else if (!Deliver(h, r.msg, r.wParam))
+                break;
+            q = queues_.find(h);
+        }
+    }
+}
+
+bool FakeDesktop::VisibleInTheEnd(WindowHandle h) const {
+    auto w = windows_.find(h);
+    if (w == windows_.end()) return false;
+    bool visible = w->second.visible;
+    if (auto q = queues_.find(h); q != queues_.end())
+        for (const Request& r : q->second) {
+            if (!r.isShow) continue;
+            if (r.command == kSwHide) visible = false;
+            if (r.command == kSwShow || r.command == kSwShowNa || r.command == kSwRestore) visible = true;
+        }
+    return visible;
+}
+
+bool FakeDesktop::HasPendingRequests(WindowHandle h) const {
+    auto q = queues_.find(h);
+    return q != queues_.end() && !q->second.empty();
 }
 
 WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? 0 : zOrder_.front(); }
@@ -58,20 +104,30 @@ std::uint32_t FakeDesktop::GetStyle(WindowHandle h) {
     return it->second.visible ? it->second.style : it->second.style & ~kWindowVisible;
 }
 
-bool FakeDesktop::ShowWindow(WindowHandle h, int command) {
+ShowRequest FakeDesktop::ShowWindow(WindowHandle h, int command) {
     shows.emplace_back(h, command);
+    if (onShow) onShow(h, command);
     auto it = windows_.find(h);
-    if (it == windows_.end()) return false;
+    if (it == windows_.end()) return {};
     FakeWindow& w = it->second;
+    ShowRequest result{true, w.visible};
+    if (w.elevated || (command == kSwHide && w.refusesHide)) return {false, w.visible};
+    if (w.own)
+        ApplyShow(h, command);
+    else
+        queues_[h].push_back({nowMs_ + w.pumpDelayMs, true, command, 0, 0});
+    return result;
+}
+
+void FakeDesktop::ApplyShow(WindowHandle h, int command) {
+    FakeWindow& w = windows_.at(h);
     switch (command) {
-    case kSwHide: w.visible = w.visible && w.refusesHide; break;
+    case kSwHide: w.visible = false; break;
     case kSwShow:
     case kSwShowNa: w.visible = true; break;
     case kSwRestore: w.visible = true; w.iconic = false; break;
     default: break;
     }
-    if (onShow) onShow(h, command);
-    return true;
 }
 
 bool FakeDesktop::SetForeground(WindowHandle h) {
@@ -81,20 +137,32 @@ bool FakeDesktop::SetForeground(WindowHandle h) {
     return true;
 }
 
-bool FakeDesktop::SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t) {
-    sent.push_back({h, msg, wParam});
-    auto it = windows_.find(h);
-    if (it == windows_.end() || it->second.hung) return false;
-    FakeWindow& w = it->second;
+bool FakeDesktop::Deliver(WindowHandle h, std::uint32_t msg, std::uint64_t wParam) {
+    FakeWindow& w = windows_.at(h);
     if (msg == kWmSysCommand) {
         if (wParam == kScRestore) { w.iconic = false; w.visible = true; }
-        if (wParam == 0xF020) w.iconic = true;            // SC_MINIMIZE
-        if (wParam == 0xF030) { w.iconic = false; w.visible = true; }  // SC_MAXIMIZE
-        if (wParam == 0xF060) msg = kWmClose;             // SC_CLOSE
+        if (wParam == kScMinimize) w.iconic = true;
+        if (wParam == kScMaximize) { w.iconic = false; w.visible = true; }
+        if (wParam == kScClose) msg = kWmClose;
     }
     bool closes = msg == kWmClose && !w.refusesClose;
     if (onMessage) onMessage(h, msg, wParam);
     if (closes) Close(h);
+    return !closes;
+}
+
+bool FakeDesktop::SendTimeout(WindowHandle h, std::uint32_t msg, std::uint64_t wParam, std::int64_t) {
+    sent.push_back({h, msg, wParam});
+    auto it = windows_.find(h);
+    if (it == windows_.end()) return false;
+    FakeWindow& w = it->second;
+    // Sent messages are handled before posted ones, but only by a thread that pumps now;
+    // otherwise the sender gives up and the program handles it when it gets there.
+    if (w.hung || !Pumps(w) || w.pumpDelayMs > 0) {
+        if (!w.hung) queues_[h].push_back({nowMs_ + w.pumpDelayMs, false, 0, msg, wParam});
+        return false;
+    }
+    Deliver(h, msg, wParam);
     return true;
 }
 

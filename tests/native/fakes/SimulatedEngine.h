@@ -16,6 +16,13 @@ struct SimulatedEngine {
         PlantSetting(reg, u"RT", DecimalText(interval));
         engine.Start();
     }
+    // The poll timer fires once its interval has passed, and the programs then carry out what
+    // the tick asked of them, as responsive programs do at once.
+    void Tick() {
+        desktop.Advance(host.interval);
+        engine.PollTick();
+        desktop.Advance();
+    }
 
     FakeDesktop desktop;
     FakeNotifyArea tray;

@@ -1,60 +1,76 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDesktop.h"
+#include "fakes/SimulatedEngine.h"
 #include "windows/TaskList.h"
 
 namespace hw::test {
 namespace {
 
-std::vector<WindowHandle> Master(std::initializer_list<WindowHandle> handles) {
-    std::vector<WindowHandle> live;
-    for (WindowHandle h : handles)
-        if (h != 0) live.push_back(h);
-    return live;
-}
-
-class TaskListTest : public ::testing::Test {
+class TaskListTest : public ::testing::Test, public SimulatedEngine {
 protected:
-    FakeDesktop desktop;
-    WindowHandle a = desktop.Add(u"Untitled - Notepad", true);
-    WindowHandle b = desktop.Add(u"Calculator", true);
-    WindowHandle c = desktop.Add(u"Minesweeper", true);
-    TaskList list{desktop};
+    TaskListTest() {
+        Start({{u"*", u""}});
+        a = desktop.Add(u"Untitled - Notepad", true);
+        b = desktop.Add(u"Calculator", true);
+        c = desktop.Add(u"Minesweeper", true);
+        Tick();
+        list.Load();
+    }
+    int RowOf(WindowHandle h) {
+        for (std::size_t k = 0; k < list.Rows().size(); ++k)
+            if (list.Rows()[k] == desktop[h].caption) return static_cast<int>(k);
+        return -1;
+    }
+    WindowHandle a = 0, b = 0, c = 0;
+    TaskList list{engine, desktop};
 };
 
-TEST_F(TaskListTest, LoadAndRefreshFollowTheLiveRecords) {
-    list.Load(Master({0, b, 0, 0, a}));
-    EXPECT_EQ(list.TaskHandles(), (std::vector<WindowHandle>{b, a}));
-    list.Select(1);
-    desktop[a].caption = u"Notepad - Changed";
-    EXPECT_FALSE(list.Refresh(Master({b, 0, a})));
-    EXPECT_EQ(list.Rows(), (std::vector<Text>{u"Calculator", u"Notepad - Changed"}));
-    EXPECT_EQ(list.Selection(), 1);
-
-    // Same count, but the selected row now stands for another window.
-    EXPECT_FALSE(list.Refresh(Master({b, c})));
+TEST_F(TaskListTest, SelectionFollowsItsWindowAndNeverMovesToAnother) {
+    ASSERT_EQ(list.Rows().size(), 3u);
     EXPECT_EQ(list.Selection(), -1);
+    list.Select(RowOf(b));
+    desktop[b].caption = u"Calculator - Scientific";
+    EXPECT_FALSE(list.Refresh());
+    EXPECT_EQ(list.Rows()[static_cast<std::size_t>(list.Selection())], u"Calculator - Scientific");
 
-    list.Select(0);
-    EXPECT_TRUE(list.Refresh(Master({a, b, c})));
-    EXPECT_EQ(list.Rows().size(), 3u);
+    // A window above it leaves: the rows are rebuilt and the selection moves with its window.
+    desktop.Close(RowOf(a) < RowOf(b) ? a : c);
+    Tick();
+    EXPECT_TRUE(list.Refresh());
+    EXPECT_EQ(list.Selection(), RowOf(b));
+
+    // Its own window leaves, and a new one takes the same handle: nothing stays selected.
+    desktop.Reuse(b, u"Other", true);
+    Tick();
+    Tick();
+    list.Refresh();
     EXPECT_EQ(list.Selection(), -1);
+    list.EndTask();
+    EXPECT_TRUE(desktop.Exists(b)) << "End Task never ends a window the user did not choose";
 }
 
-TEST_F(TaskListTest, ActionsOnTheSelectedRowOnly) {
-    list.Load(Master({a, b}));
-    list.Select(2);
+TEST_F(TaskListTest, ActionsGoThroughTheLedgerForTheChosenWindowOnly) {
+    list.Select(7);
     list.SwitchTo();
     list.EndTask();
-    EXPECT_TRUE(desktop.shows.empty() && desktop.sent.empty());
+    EXPECT_TRUE(desktop.sent.empty());
 
-    list.Select(1);
+    list.Select(RowOf(a));
     list.SwitchTo();
-    list.Select(0);
+    Tick();
+    EXPECT_FALSE(desktop[a].iconic);
+    EXPECT_EQ(engine.HiddenCount(), 2);
+
+    list.Refresh();
+    list.Select(RowOf(c));
+    EXPECT_FALSE(engine.Close(WindowRef{}));  // no such record
     list.EndTask();
-    EXPECT_EQ(desktop.shows, (std::vector<std::pair<WindowHandle, int>>{{b, kSwRestore}, {a, kSwShow}}));
-    ASSERT_EQ(desktop.sent.size(), 1u);
-    EXPECT_TRUE(desktop.sent[0].msg == kWmClose && desktop.sent[0].wParam == ~std::uint64_t{0});
+    desktop.Advance();
+    EXPECT_FALSE(desktop.Exists(c));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    list.Refresh();
+    EXPECT_FALSE(list.Refresh());
+    EXPECT_TRUE(list.CanAct());
 }
 
 }  // namespace

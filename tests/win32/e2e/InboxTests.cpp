@@ -5,6 +5,7 @@
 
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
 
 namespace hw::wine {
 namespace {
@@ -69,6 +70,26 @@ TEST_F(Inbox, RejectsMalformedRequestsAndReportsUnknownCaptions) {
               std::pair(4, std::wstring(L"hidewellctl: no hidden window has the caption \"Nothing hidden\".\r\n")));
     EXPECT_TRUE(WaitFor([&] { return app.Messages() == std::vector<std::wstring>{L"Error 909745"}; }, 3s));
     app.DismissMessages();
+}
+
+// A program that is busy for two seconds right after it minimises gets the hide late: its
+// window keeps its icon meanwhile, is listed, and comes back on hidewellctl exit.
+TEST_F(Inbox, ABusyProgramsWindowKeepsItsWayBackAndComesBackOnExit) {
+    const std::wstring caption = L"Hidewell Test Busy";
+    TestWindow w;
+    ASSERT_TRUE(w.Start(caption));
+    PostMessageW(w.Hwnd(), WM_APP + 3, 0, 2000);
+    ASSERT_TRUE(WaitFor([&] { return TrayIconsWithTip(caption).size() == 1; }, 3s));
+    EXPECT_TRUE(IsWindowVisible(w.Hwnd())) << "its program has not got to the request yet";
+    EXPECT_EQ(RunCtl(L"list"), std::pair(0, caption + L"\r\n"));
+    ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 6s));
+    Sleep(600);  // a few ticks after the hide
+    EXPECT_EQ(TrayIconsWithTip(caption).size(), 1u);
+    EXPECT_TRUE(app.Messages().empty());
+
+    EXPECT_EQ(RunCtl(L"exit").first, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) != FALSE; }, 5s));
+    EXPECT_TRUE(WaitFor([&] { return !app.Proc().Running(); }, 5s));
 }
 
 }  // namespace

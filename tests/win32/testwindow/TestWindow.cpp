@@ -1,7 +1,8 @@
 // A window for the end-to-end tests: its caption comes from the command line.
 //   testwindow.exe <caption> [minimized] [refuseclose] [nomaxbox]
 // "refuseclose": ignores WM_CLOSE. WM_APP+1 with lParam N sets the caption to caption + " N";
-// WM_APP+2 makes it stop answering messages for good (to test time-outs).
+// WM_APP+2 makes it stop answering messages for good (to test time-outs); WM_APP+3 with
+// lParam N minimises it, then keeps its thread busy for N ms (a program saving a large file).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -23,6 +24,10 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_APP + 2:
         Sleep(INFINITE);  // hung from here on
+        return 0;
+    case WM_APP + 3:
+        ShowWindow(hwnd, SW_MINIMIZE);
+        Sleep(static_cast<DWORD>(lParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
