@@ -4,6 +4,7 @@ namespace hw {
 
 enum class HelpContext : int {
     Contents = 0,
+    ConfigurationWindow = 1,
     NewEntry = 5,
     EditEntry = 6,
     Options = 11,

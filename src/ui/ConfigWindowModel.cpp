@@ -9,13 +9,18 @@ Text ConfigWindowModel::SelectedIconReference() const {
 }
 
 ListButtons ConfigWindowModel::Activate() {
-    if (rows_.empty()) {
-        selected_ = kNone;
-        return ListButtons{};
-    }
-    selected_ = 0;
-    bool several = rows_.size() >= 2;
-    return ListButtons{true, true, true, several, several};
+    selected_ = rows_.empty() ? kNone : 0;
+    return Buttons();
+}
+
+ListButtons ConfigWindowModel::Buttons() const {
+    if (rows_.empty()) return ListButtons{};
+    bool selected = selected_ < rows_.size();
+    return ListButtons{true, true, true, selected && selected_ > 0, selected && selected_ + 1 < rows_.size()};
+}
+
+Text ConfigWindowModel::RowTip(std::size_t row, int textWidth, int room) const {
+    return row < rows_.size() && textWidth > room ? rows_[row].titlePattern : Text();
 }
 
 bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
@@ -40,7 +45,7 @@ bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {
 bool ConfigWindowModel::Remove(bool confirmed) {
     if (!confirmed || selected_ >= rows_.size()) return false;
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(selected_));
-    selected_ = kNone;
+    if (selected_ >= rows_.size()) selected_ = rows_.empty() ? kNone : rows_.size() - 1;
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The configuration window's list of application entries as it is being edited: New, Edit,
-// Remove and the arrows keep each title with its icon reference; the activation refresh
-// decides which buttons make sense; Ok and quitting follow their rules.
+// Remove and the arrows keep each title with its icon reference and keep the user's place in
+// the list; the buttons are enabled where they make sense; Ok and quitting follow their rules.
 #include <optional>
 #include <vector>
 
@@ -40,8 +40,15 @@ public:
     // The icon reference of the selected row, empty when none is selected.
     Text SelectedIconReference() const;
 
-    // The activation refresh: enables what fits the rows and selects the first one.
+    // The activation refresh: selects the first row and enables what fits.
     ListButtons Activate();
+    // What fits the rows and the selection: Edit and Remove with any row; the arrows only
+    // where the selected row can move.
+    ListButtons Buttons() const;
+
+    // The full title of the row as its tool tip when its text (textWidth) is wider than the
+    // room the list gives it; empty when it fits or there is no such row.
+    Text RowTip(std::size_t row, int textWidth, int room) const;
 
     // New...: the editor's arguments, then its result (appended and selected when Ok).
     static EntryEditorArgs NewArgs() { return EntryEditorArgs{}; }
@@ -51,7 +58,7 @@ public:
     bool ApplyEdit(const EntryEditorResult& result);
 
     // Remove asks first, unless there is nothing to remove; on Yes the selected row goes
-    // with its icon reference and nothing stays selected.
+    // with its icon reference and the row now at its place (or the last row) is selected.
     bool RemoveAsks() const { return !rows_.empty(); }
     bool Remove(bool confirmed);
 

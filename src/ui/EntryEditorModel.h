@@ -63,6 +63,8 @@ public:
     // Browse...: the reference the icon picker starts at (the default one when there is
     // none yet), then what the picker gave (nothing when cancelled).
     Text BeginBrowse(const Text& winDir);
+    // Whether that was the default reference because the entry had none.
+    bool BrowsingFromDefault() const { return defaultPutIn_; }
     void EndBrowse(const std::optional<Text>& chosen);
 
     // A file dropped onto the dialog; false when it is no icon source and was ignored.

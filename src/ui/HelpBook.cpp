@@ -60,8 +60,9 @@ std::size_t Indent(const Text& line) {
 
 bool IsFence(const Text& line) { return StartsWith(line.substr(Indent(line)), u"```"); }
 
-// Code between backticks stays as written, between single quotation marks; "**" is dropped and
-// backslash escapes are resolved.
+// Code between backticks stays as written, between single quotation marks, its spaces no-break
+// spaces so that it never breaks across lines; "**" is dropped and backslash escapes are
+// resolved.
 Text Inline(const Text& s) {
     Text out;
     bool code = false;
@@ -71,7 +72,7 @@ Text Inline(const Text& s) {
             code = !code;
             out.push_back(code ? u'\u2018' : u'\u2019');
         } else if (code) {
-            out.push_back(c);
+            out.push_back(c == u' ' ? u'\u00A0' : c);
         } else if (c == u'*' && i + 1 < s.size() && s[i + 1] == u'*') {
             ++i;
         } else if (c == u'\\' && i + 1 < s.size() && s[i + 1] < 0x80 && !std::isalnum(s[i + 1])) {
@@ -199,6 +200,7 @@ std::vector<HelpTopic> ParseHelp(std::string_view markdown) {
 
 std::string_view TopicKeyFor(HelpContext context) {
     switch (context) {
+    case HelpContext::ConfigurationWindow:
     case HelpContext::NewEntry:
     case HelpContext::EditEntry: return "entries";
     case HelpContext::Options: return "options";

@@ -22,7 +22,8 @@ std::vector<HelpTopic> ParseHelp(std::string_view markdown);
 
 // The body of a topic as plain text: paragraphs and list items joined into single lines (the
 // window wraps them), bullets for list items, headings in capitals, code blocks indented,
-// inline code in single quotation marks, "**" dropped and backslash escapes resolved.
+// inline code in single quotation marks with no-break spaces, "**" dropped and backslash escapes
+// resolved.
 Text RenderMarkdown(const Text& body);
 
 // The key of the topic that a context opens at.

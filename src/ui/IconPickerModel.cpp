@@ -101,11 +101,30 @@ Text ResolvePath(const Text& folder, const Text& path) {
 
 IconPickerModel::IconPickerModel(FileSystem& files, Icons& icons) : fs_(files), icons_(icons) {}
 
-void IconPickerModel::Open(const Text& reference) {
+void IconPickerModel::Reopen() {
     finished_ = false;
     result_.reset();
     typedPathLoaded_ = blockDoubleClick_ = false;
     drives_ = fs_.Drives();
+}
+
+void IconPickerModel::Open(const PickerArgs& args) {
+    if (args.reference.empty() && !args.lastFolder.empty()) {
+        Reopen();
+        if (ChangeFolder(args.lastFolder, false)) {
+            name_.clear();
+            count_ = 1;
+            value_ = 0;
+            preview_.reset();
+            return;
+        }
+        message_.reset();  // gone since: the default place instead
+    }
+    Open(args.reference.empty() ? args.defaultReference : args.reference);
+}
+
+void IconPickerModel::Open(const Text& reference) {
+    Reopen();
     if (folder_.empty() && !drives_.empty()) ChangeFolder(drives_.front(), false);
 
     IconReference r = ParseIconReference(reference);
@@ -263,6 +282,10 @@ void IconPickerModel::Select() {
 }
 
 void IconPickerModel::Cancel() { Finish(std::nullopt); }
+
+Text IconPickerModel::ChosenFolder() const {
+    return result_ ? ResolvePath(folder_, SplitTyped(name_).first) : Text();
+}
 
 void IconPickerModel::Finish(std::optional<Text> result) {
     if (finished_) return;

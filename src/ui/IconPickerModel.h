@@ -24,6 +24,15 @@ struct PreviewIcon {
     int index = 0;
 };
 
+// Where the picker opens: at the entry's icon reference; for an entry without one, in the
+// folder where an icon was last chosen in this run, or at the default reference when there is
+// none or it cannot be read.
+struct PickerArgs {
+    Text reference;  // empty when the entry has no icon
+    Text lastFolder;
+    Text defaultReference;
+};
+
 class IconPickerModel {
 public:
     IconPickerModel(FileSystem& files, Icons& icons);
@@ -32,6 +41,7 @@ public:
     // clamped to the file's last icon). A reference whose file is not in the list loads it
     // as a typed path.
     void Open(const Text& reference);
+    void Open(const PickerArgs& args);
 
     // Events.
     void ChooseDrive(int index);
@@ -65,11 +75,15 @@ public:
     bool Finished() const { return finished_; }
     // The chosen icon reference; nothing after Cancel.
     const std::optional<Text>& Result() const { return result_; }
+    // The folder of the chosen icon's file; empty when none was chosen.
+    Text ChosenFolder() const;
     // A message the view is to show once (the picker stays open).
     std::optional<Text> TakeMessage();
 
 private:
     bool ChangeFolder(const Text& folder, bool reportTitled);
+    // Resets what one opening of the picker decides.
+    void Reopen();
     void ShowFile(const Text& path, int value);
     void LoadTypedPath(const Text& typed);
     int LastIndex() const;

@@ -20,7 +20,7 @@ enum CommandId : int {
     kCmdRefreshAll,
     kCmdOptions,
     kCmdFileExit,
-    kCmdHelpContents,
+    kCmdHelpTopic,
     kCmdHelpAbout,
     // Hidewell's own tray menu and the popup of a hidden window.
     kCmdConfigure = 40,

@@ -35,7 +35,7 @@ void MainWindow::CreateMenuBar() {
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
     HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kCmdHelpContents, L"&Help\tF1");
+    AppendMenuW(help, MF_STRING, kCmdHelpTopic, L"&Help\tF1");
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
     HMENU bar = CreateMenu();
@@ -46,7 +46,7 @@ void MainWindow::CreateMenuBar() {
     ACCEL f1{};
     f1.fVirt = FVIRTKEY;
     f1.key = VK_F1;
-    f1.cmd = kCmdHelpContents;
+    f1.cmd = kCmdHelpTopic;
     accelerators_.Reset(CreateAcceleratorTableW(&f1, 1));
 }
 
@@ -69,6 +69,9 @@ void MainWindow::CreateControls() {
                 90 + 120, 45 + 240, 3510, 2595);
     // Its label is the frame, which screen readers do not take for one.
     SetAccessibleName(list_, L"Registered Application Titles");
+    rowTips_ = std::make_unique<ListRowTips>(list_, [this](std::size_t row, int textWidth, int room) {
+        return config_->RowTip(row, textWidth, room);
+    });
     buttons_[2] = Add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
     buttons_[3] = Add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
     preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
@@ -124,7 +127,18 @@ void MainWindow::ShowRows() {
     SendMessageW(list_, LB_SETCURSEL, selected == ConfigWindowModel::kNone ? WPARAM(-1) : WPARAM(selected), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+    rowTips_->Forget();
+    ShowButtons();
     ShowPreview();
+}
+
+void MainWindow::ShowButtons() {
+    ListButtons b = config_->Buttons();
+    EnableWindow(list_, b.list);
+    EnableWindow(buttons_[0], b.edit);
+    EnableWindow(buttons_[1], b.remove);
+    EnableWindow(buttons_[2], b.up);
+    EnableWindow(buttons_[3], b.down);
 }
 
 void MainWindow::ShowPreview() {
@@ -134,12 +148,11 @@ void MainWindow::ShowPreview() {
 }
 
 void MainWindow::OnActivate() {
-    ListButtons b = config_->Activate();
-    EnableWindow(list_, b.list);
-    EnableWindow(buttons_[0], b.edit);
-    EnableWindow(buttons_[1], b.remove);
-    EnableWindow(buttons_[2], b.up);
-    EnableWindow(buttons_[3], b.down);
+    config_->Activate();
+    OnRowsChanged();
+}
+
+void MainWindow::OnRowsChanged() {
     ShowRows();
     RECT r{};
     GetWindowRect(Hwnd(), &r);
@@ -151,6 +164,7 @@ void MainWindow::OnActivate() {
 void MainWindow::OnSelect() {
     LRESULT row = SendMessageW(list_, LB_GETCURSEL, 0, 0);
     config_->Select(row == LB_ERR ? ConfigWindowModel::kNone : static_cast<std::size_t>(row));
+    ShowButtons();
     ShowPreview();
 }
 
@@ -161,21 +175,21 @@ EntryEditorResult MainWindow::RunEditor(const EntryEditorArgs& args) {
 
 void MainWindow::OnNew() {
     config_->AddEntry(RunEditor(ConfigWindowModel::NewArgs()));
-    OnActivate();
+    OnRowsChanged();
 }
 
 void MainWindow::OnEdit() {
     std::optional<EntryEditorArgs> args = config_->EditArgs();
     if (!args) return;
     if (config_->ApplyEdit(RunEditor(*args))) engine_->RefreshAll();
-    OnActivate();
+    OnRowsChanged();
 }
 
 void MainWindow::OnRemove() {
     if (!config_->RemoveAsks()) return;
     bool yes = ui_->ShowMessage(kRemoveQuestion, kQuestionTitle, kQuestion) == kIdYes;
     config_->Remove(yes);
-    OnActivate();
+    OnRowsChanged();
 }
 
 void MainWindow::OnMove(bool up) {

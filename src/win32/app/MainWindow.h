@@ -13,6 +13,7 @@
 #include "win32/app/ReceiverWindow.h"
 #include "win32/app/TrayPictures.h"
 #include "win32/tasklist/TaskListWindow.h"
+#include "win32/base/ListRowTips.h"
 #include "win32/base/Window.h"
 #include "win32/menus/Win32Menus.h"
 #include "win32/ui/EntryEditor.h"
@@ -73,8 +74,12 @@ private:
 
     // The configuration window's list and its buttons.
     void ShowRows();
+    void ShowButtons();
     void ShowPreview();
+    // The activation refresh: the first row selected.
     void OnActivate();
+    // After New, Edit and Remove: the rows shown again, the model's selection kept.
+    void OnRowsChanged();
     void OnSelect();
     EntryEditorResult RunEditor(const EntryEditorArgs& args);
     void OnNew();
@@ -111,6 +116,7 @@ private:
     HWND list_ = nullptr;
     HWND preview_ = nullptr;
     HWND buttons_[4] = {};  // Edit, Remove, Up, Down
+    std::unique_ptr<ListRowTips> rowTips_;  // full titles of rows too long for the list
     UniqueHandle<HACCEL, &DestroyAcceleratorTable> accelerators_;
     std::unique_ptr<ConfigWindowModel> config_;
     std::unique_ptr<IconPicture> previewIcon_;

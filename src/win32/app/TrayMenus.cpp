@@ -105,7 +105,7 @@ void MainWindow::OnCommand(int id) {
     case kCmdUndo: OnUndo(); break;
     case kCmdRefreshAll: engine_->RefreshAll(); break;
     case kCmdOptions: OnOptions(); break;
-    case kCmdHelpContents: ShowHelp(Hwnd(), HelpContext::Contents); break;
+    case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
     case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
     default: break;
     }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
+#include "ui/HelpLineBreak.h"
 #include "win32/app/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
@@ -32,6 +33,16 @@ std::wstring WithCrLf(const Text& text) {
         out.push_back(static_cast<wchar_t>(c));
     }
     return out;
+}
+
+// Lines of the text break at spaces only: inline code keeps together.
+int CALLBACK OnWordBreak(LPWSTR text, int at, int length, int code) {
+    if (!text || length < 0) return 0;
+    WordBreakQuery query = code == WB_LEFT    ? WordBreakQuery::Left
+                           : code == WB_RIGHT ? WordBreakQuery::Right
+                                              : WordBreakQuery::IsDelimiter;
+    return HelpWordBreak(std::u16string_view(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length)),
+                         at, query);
 }
 
 }  // namespace
@@ -81,6 +92,7 @@ void HelpWindow::CreateControls() {
     };
     list_ = make(WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdTopics);
     text_ = make(WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kIdText);
+    SendMessageW(text_, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&OnWordBreak));
     for (const HelpTopic& topic : book_.Topics())
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(topic.title).c_str()));
     ApplyFont();

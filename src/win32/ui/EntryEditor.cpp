@@ -202,7 +202,8 @@ void EntryEditor::OnOk() {
 }
 
 void EntryEditor::OnBrowse() {
-    std::optional<Text> chosen = PickIcon(Hwnd(), model_.BeginBrowse(icons_.GetWinDir()));
+    Text start = model_.BeginBrowse(icons_.GetWinDir());
+    std::optional<Text> chosen = PickIcon(Hwnd(), model_.BrowsingFromDefault() ? Text() : start);
     model_.EndBrowse(chosen);
     ShowModel();
 }

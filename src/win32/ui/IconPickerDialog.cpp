@@ -331,12 +331,13 @@ private:
 }  // namespace
 
 std::optional<Text> PickIcon(HWND owner, const Text& reference) {
+    static Text lastFolder;  // where an icon was last chosen in this run
     Win32FileSystem files;
     SizedIcons icons(LargeIconSize(ScreenDpi()));
     IconPickerModel model(files, icons);
     IconPickerWindow window(model);
     if (!window.Create(owner)) return std::nullopt;
-    model.Open(reference.empty() ? DefaultIconReference(icons.GetWinDir()) : reference);
+    model.Open(PickerArgs{reference, lastFolder, DefaultIconReference(icons.GetWinDir())});
     std::optional<Text> openMessage = model.TakeMessage();
     window.Show();
     ShowWindow(window.Hwnd(), SW_SHOW);
@@ -345,6 +346,7 @@ std::optional<Text> PickIcon(HWND owner, const Text& reference) {
         MessageBoxW(window.Hwnd(), ToWide(*openMessage).c_str(), L"Hidewell", MB_OK | MB_ICONEXCLAMATION);
     RunModal(window.Hwnd(), owner, [&] { return model.Finished(); },
              [&](const MSG& msg) { return window.OnKey(msg); });
+    if (model.Result()) lastFolder = model.ChosenFolder();
     return model.Result();
 }
 

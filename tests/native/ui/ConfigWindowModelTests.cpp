@@ -20,9 +20,43 @@ TEST(ConfigWindow, ActivationEnablesWhatFitsTheRows) {
     EXPECT_EQ(m.Activate(), (ListButtons{true, true, true, false, false}));
     EXPECT_TRUE(m.AddEntry(Ok(u"*MAIL*", u"000:M.EXE")));
     EXPECT_EQ(m.Selected(), 1u);
-    EXPECT_EQ(m.Activate(), (ListButtons{true, true, true, true, true}));
+    EXPECT_EQ(m.Activate(), (ListButtons{true, true, true, false, true}));
     EXPECT_EQ(m.Selected(), 0u);
     EXPECT_TRUE(m.OkSaves());
+}
+
+// New selects the new row, Remove leaves the selection where it was (or on the last row),
+// and the arrows are offered only where the selected row can move.
+TEST(ConfigWindow, ListKeepsTheUsersPlace) {
+    std::vector<Entry> entries{{u"A", u""}, {u"B", u""}};
+    ConfigWindowModel m(entries);
+    m.Activate();
+    EXPECT_TRUE(m.AddEntry(Ok(u"C", u"")));
+    EXPECT_EQ(m.Selected(), 2u);
+    EXPECT_EQ(m.Buttons(), (ListButtons{true, true, true, true, false}));
+    m.Select(1);
+    EXPECT_EQ(m.Buttons(), (ListButtons{true, true, true, true, true}));
+    EXPECT_TRUE(m.MoveUp());
+    EXPECT_EQ(m.Buttons(), (ListButtons{true, true, true, false, true}));
+
+    // Rows: B A C, B selected.
+    EXPECT_TRUE(m.Remove(true));
+    EXPECT_EQ(m.Selected(), 0u);
+    EXPECT_EQ(m.SelectedIconReference(), u"");
+    EXPECT_EQ(m.Rows()[m.Selected()].titlePattern, u"A");
+    m.Select(1);
+    EXPECT_TRUE(m.Remove(true));  // the last row: its neighbour above takes its place
+    EXPECT_EQ(m.Selected(), 0u);
+    EXPECT_EQ(m.Buttons(), (ListButtons{true, true, true, false, false}));
+    EXPECT_TRUE(m.Remove(true));
+    EXPECT_EQ(m.Selected(), ConfigWindowModel::kNone);
+    EXPECT_EQ(m.Buttons(), ListButtons{});
+
+    // A title wider than the room the list gives it shows in full as a tip.
+    m.AddEntry(Ok(u"A very long title", u""));
+    EXPECT_EQ(m.RowTip(0, 120, 100), u"A very long title");
+    EXPECT_EQ(m.RowTip(0, 100, 100), u"");
+    EXPECT_EQ(m.RowTip(1, 120, 100), u"");
 }
 
 TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
@@ -49,7 +83,7 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     EXPECT_EQ(m.Rows().size(), 3u);
     EXPECT_TRUE(m.Remove(true));
     EXPECT_EQ(m.Rows(), (std::vector<Entry>{{u"C", u"002:C.EXE"}, {u"B2", u""}}));
-    EXPECT_EQ(m.Selected(), ConfigWindowModel::kNone);
+    m.Select(ConfigWindowModel::kNone);
     EXPECT_FALSE(m.MoveUp());
     EXPECT_FALSE(m.MoveDown());
     EXPECT_FALSE(m.Remove(true));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ui/HelpBook.h"
+#include "ui/HelpLineBreak.h"
 
 namespace hw {
 namespace {
@@ -21,8 +22,23 @@ TEST(HelpMarkdown, RendersBlocksAsPlainText) {
          u"TWO WORDS\n\nText\n\n    # not `a` heading\n\nEnd"},
         // Inline code quoted as written, bold dropped, escapes resolved.
         {u"**Use** `*A**B*` and \\* or \\d", u"Use \u2018*A**B*\u2019 and * or \\d"},
+        // Spaces in inline code do not break.
+        {u"As `Page [!0-9]*` does", u"As \u2018Page\u00A0[!0-9]*\u2019 does"},
     };
     for (auto [markdown, text] : cases) EXPECT_EQ(RenderMarkdown(markdown), text) << std::u16string_view(markdown).size();
+}
+
+// Lines break at spaces only: the edit control asks where the word at a position starts.
+TEST(HelpMarkdown, LinesBreakOnlyAtSpaces) {
+    const std::u16string_view text = u"See \u2018Page\u00A0[!0-9]*\u2019  now";
+    using Q = WordBreakQuery;
+    const std::tuple<int, Q, int> cases[] = {
+        {10, Q::Left, 4},  {4, Q::Left, 0},    {19, Q::Left, 4},    {20, Q::Left, 4},  {21, Q::Left, 20},
+        {0, Q::Left, 0},   {5, Q::Right, 20},  {19, Q::Right, 20},  {22, Q::Right, 23}, {99, Q::Right, 23},
+        {3, Q::IsDelimiter, 1}, {9, Q::IsDelimiter, 0}, {23, Q::IsDelimiter, 0},
+    };
+    for (auto [at, query, expected] : cases)
+        EXPECT_EQ(HelpWordBreak(text, at, query), expected) << at << " " << static_cast<int>(query);
 }
 
 TEST(HelpMarkdown, SplitsTopicsAtTopHeadingsAndDecodesUtf8) {
@@ -40,6 +56,9 @@ TEST(HelpMarkdown, SplitsTopicsAtTopHeadingsAndDecodesUtf8) {
 TEST(HelpBook, OpensAtTheContextsTopicOrTheFirst) {
     HelpBook book({{"contents", u"C", u"c"}, {"options", u"O", u"o"}, {"entries", u"E", u"e"}});
     book.Open(HelpContext::EditEntry);
+    EXPECT_EQ(book.Selection(), 2);
+    book.Open(HelpContext::Options);
+    book.Open(HelpContext::ConfigurationWindow);  // F1 in the configuration window
     EXPECT_EQ(book.Selection(), 2);
     book.Select(7);
     book.Select(-1);
@@ -70,7 +89,7 @@ TEST(HelpBook, ShippedHelpCoversEveryContext) {
     }
     ASSERT_FALSE(topics.empty());
     EXPECT_EQ(topics[0].key, "contents");
-    for (HelpContext c : {HelpContext::Contents, HelpContext::NewEntry, HelpContext::EditEntry, HelpContext::Options,
+    for (HelpContext c : {HelpContext::Contents, HelpContext::ConfigurationWindow, HelpContext::NewEntry, HelpContext::EditEntry, HelpContext::Options,
                           HelpContext::IconPicker, HelpContext::TaskList, HelpContext::DateAddOn})
         EXPECT_TRUE(keys.count(std::string(TopicKeyFor(c)))) << static_cast<int>(c);
     EXPECT_TRUE(keys.count("wildcards"));

@@ -49,6 +49,34 @@ TEST_F(IconPickerTest, OpensOnTheReferencedFileAndIconListingIconFilesOnly) {
     EXPECT_EQ(picker.IconCaption(), u"&Icon: 2:2");
 }
 
+// An entry with an icon opens at it; one without opens where the last icon of this run was
+// chosen, or at the default reference when that folder is gone.
+TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
+    const Text fallback = u"000:C:\\WINDOWS\\Explorer.EXE";
+    picker.Open(PickerArgs{u"", u"", fallback});
+    EXPECT_EQ(picker.Files()[picker.FileSelection()], u"Explorer.EXE");
+    picker.SetName(u"C:\\Tools\\Пуск.dll");
+    picker.EnterInName();
+    picker.Select();
+    EXPECT_EQ(picker.ChosenFolder(), u"C:\\Tools");
+
+    picker.Open(PickerArgs{u"", picker.ChosenFolder(), fallback});
+    EXPECT_EQ(picker.Folder(), u"C:\\Tools");
+    EXPECT_EQ(picker.FileSelection(), -1);
+    EXPECT_FALSE(picker.Preview());
+    EXPECT_FALSE(picker.Finished());
+    EXPECT_EQ(picker.ChosenFolder(), u"");
+
+    picker.Open(PickerArgs{u"001:C:\\WINDOWS\\[1].exe", u"C:\\Tools", fallback});
+    EXPECT_EQ(picker.Folder(), u"C:\\WINDOWS");
+    EXPECT_EQ(picker.Files()[picker.FileSelection()], u"[1].exe");
+
+    picker.Open(PickerArgs{u"", u"C:\\Gone", fallback});
+    EXPECT_EQ(picker.Folder(), u"C:\\WINDOWS");
+    EXPECT_EQ(picker.Files()[picker.FileSelection()], u"Explorer.EXE");
+    EXPECT_FALSE(picker.TakeMessage());
+}
+
 TEST_F(IconPickerTest, SteppingToTheLastIconSelectsItsThreeDigitReference) {
     picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
     picker.Scroll(picker.ScrollMax());

@@ -44,8 +44,8 @@ TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     ASSERT_TRUE(WaitFor([&] { return (help = FindWindowW(L"HidewellHelp", L"Hidewell Help")) && IsWindowVisible(help); }, 5s));
     HWND topics = FindWindowExW(help, nullptr, L"ListBox", nullptr);
     HWND text = FindWindowExW(help, nullptr, L"Edit", nullptr);
-    EXPECT_EQ(SelectedRow(topics), L"Contents");
-    EXPECT_NE(TextOf(text).find(L"Hidewell keeps chosen application windows off the taskbar."), std::wstring::npos);
+    EXPECT_EQ(SelectedRow(topics), L"Adding an entry");  // the configuration window's topic
+    EXPECT_NE(TextOf(text).find(L"holds the list of registered application"), std::wstring::npos);
     EXPECT_GE(SendMessageW(topics, LB_GETCOUNT, 0, 0), 9);
 
     // Choosing the wild-card topic shows its text, headings and lists on lines of their own.
@@ -56,6 +56,21 @@ TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     std::wstring wildCards = TextOf(text);
     EXPECT_NE(wildCards.find(L"\r\n\u2022 \u2018[!0-9]\u2019 stands for one character that is not in the list"), std::wstring::npos);
     EXPECT_NE(wildCards.find(L"\r\nEXAMPLES\r\n"), std::wstring::npos);
+
+    // Narrowed, the window wraps the text at spaces, never inside inline code.
+    SetWindowPos(help, nullptr, 0, 0, 200, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    wildCards = TextOf(text);
+    int spans = 0;
+    for (std::size_t open = wildCards.find(L'\u2018'); open != std::wstring::npos;
+         open = wildCards.find(L'\u2018', open + 1)) {
+        std::size_t close = wildCards.find(L'\u2019', open);
+        ASSERT_NE(close, std::wstring::npos);
+        ++spans;
+        EXPECT_EQ(SendMessageW(text, EM_LINEFROMCHAR, open, 0), SendMessageW(text, EM_LINEFROMCHAR, close, 0))
+            << wildCards.substr(open, close - open + 1).size();
+    }
+    EXPECT_GT(spans, 5);
+    EXPECT_GT(SendMessageW(text, EM_GETLINECOUNT, 0, 0), 40);
 
     // The task list's Help opens the same window at the task list's topic.
     PostMessageW(app.Main(), WM_COMMAND, 41, 0);  // the own menu's Task List
