@@ -119,6 +119,7 @@ void TrayEngine::PollTick() {
     }
 
     ShowOwnIconStep();
+    KeepIcons();
     if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
     // Windows just asked to hide are checked soon, not a whole interval later.
     for (auto& [slot, record] : ledger_) {
@@ -169,6 +170,20 @@ void TrayEngine::ShowOwnIconStep() {
         ownIcon_.Show();
     dateRebuildRequested_ = true;
     lastIconCount_ = count;
+}
+
+void TrayEngine::KeepIcons() {
+    // One icon is asked: the own one, or a window's while the own one is hidden.
+    TrayIcon* probe = ownIcon_.Shown() ? &ownIcon_ : nullptr;
+    for (auto it = ledger_.begin(); !probe && it != ledger_.end(); ++it)
+        if (it->second.icon && it->second.icon->Shown()) probe = it->second.icon.get();
+    if (probe && !probe->StillThere()) {
+        OnTaskbarCreated();
+        return;
+    }
+    ownIcon_.RetryAdd();
+    for (auto& [slot, record] : ledger_)
+        if (record.icon) record.icon->RetryAdd();
 }
 
 void TrayEngine::FailurePath(int errorNumber) {

@@ -82,7 +82,8 @@ public:
     // Mouse messages (the low word of the callback's lParam) of the own icon and of a slot's icon.
     void OnOwnIconEvent(int message);
     void OnWindowIconEvent(int slot, int message);
-    // The taskbar was re-created: every icon that was shown is added again.
+    // The taskbar was re-created: every icon that was shown is added again. A tick also finds
+    // a shell that lost the icons without telling, and does the same.
     void OnTaskbarCreated();
     // The notification area's icon size changed (DPI or settings): every icon gets its
     // picture again, drawn at the new size.
@@ -177,6 +178,9 @@ private:
     // Gives the records the slots 1, 2, ... in their order, moving their icons.
     void RenumberSlots();
     void ShowOwnIconStep();
+    // Icons the shell refused are added again, and when the shell has lost them all (Explorer
+    // restarted without a TaskbarCreated) every icon is added again.
+    void KeepIcons();
     void FailurePath(int errorNumber);
     void SetOwnPicture(Picture picture);
     void CompilePatterns();

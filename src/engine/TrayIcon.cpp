@@ -50,13 +50,13 @@ bool TrayIcon::Show() {
     if (shown_) return shell_.Notify(kNimModify, record_);
     record_.uFlags = kNifMessage | kNifIcon | kNifTip;
     shown_ = true;
-    bool added = shell_.Notify(kNimAdd, record_);
-    reportsKeys_ = added && shell_.Notify(kNimSetVersion, record_);
-    return added;
+    added_ = shell_.Notify(kNimAdd, record_);
+    reportsKeys_ = added_ && shell_.Notify(kNimSetVersion, record_);
+    return added_;
 }
 
 void TrayIcon::Remove() {
-    shown_ = false;
+    shown_ = added_ = false;
     shell_.Notify(kNimDelete, record_);
 }
 
@@ -74,6 +74,21 @@ void TrayIcon::Readd() {
     if (!shown_) return;
     shown_ = false;
     Show();
+}
+
+bool TrayIcon::RetryAdd() {
+    if (!shown_ || added_) return true;
+    Readd();
+    return added_;
+}
+
+bool TrayIcon::StillThere() {
+    if (!shown_ || !added_) return true;
+    NotifyIconRecord probe = record_;
+    probe.uFlags = kNifMessage;  // changes nothing
+    if (shell_.Notify(kNimModify, probe)) return true;
+    added_ = false;
+    return false;
 }
 
 }  // namespace hw

@@ -47,6 +47,11 @@ public:
     bool ShowBalloon(const Text& title, const Text& text);
     // Adds the icon again after the taskbar was re-created, if it is shown.
     void Readd();
+    // Adds again an icon the shell refused (not ready yet); false while it still refuses.
+    bool RetryAdd();
+    // Whether the shell still has an icon it took: it refuses a change to one it has lost
+    // (Explorer restarted without telling).
+    bool StillThere();
     bool Shown() const { return shown_; }
     // The shell took the icon's version: it reports keyboard selection and menu requests.
     bool ReportsKeys() const { return reportsKeys_; }
@@ -55,6 +60,7 @@ private:
     NotifyArea& shell_;
     NotifyIconRecord record_;
     bool shown_ = false;
+    bool added_ = false;  // the shell took the last add
     bool reportsKeys_ = false;
 };
 

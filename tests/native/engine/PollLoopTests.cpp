@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "engine/EngineFixture.h"
 
 namespace hw::test {
@@ -64,9 +66,12 @@ TEST_F(PollLoop, CaptionChangesFollowTheTipOrBringTheWindowBack) {
     // An unchanged caption leaves the tip alone, however long it is.
     desktop[h].caption = Text(100, u'x') + u" - Editor";
     Tick();
-    std::size_t calls = tray.calls.size();
+    auto tipChanges = [&] {
+        return std::count_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.uFlags & kNifTip; });
+    };
+    auto changes = tipChanges();
     Tick();
-    EXPECT_EQ(tray.calls.size(), calls);
+    EXPECT_EQ(tipChanges(), changes);
     // A window that showed itself while minimised is hidden again.
     desktop[h].visible = true;
     Tick();
@@ -141,6 +146,28 @@ TEST_F(PollLoop, HandlesSharingTheirLastEightDigitsAreBothHidden) {
     desktop.AddWithHandle(12345678, u"Two", true);
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 2);
+}
+
+// Explorer still starting refuses the own icon; Explorer restarted without TaskbarCreated has
+// lost every icon. Either way the next tick puts them back.
+TEST_F(PollLoop, IconsTheShellRefusedOrLostComeBackAtTheNextTick) {
+    tray.refuseAdds = true;
+    Start({{u"*", kAppIcon}});
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    tray.refuseAdds = false;
+    Tick();
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+
+    Minimised(u"App");
+    Tick();
+    ASSERT_EQ(tray.icons.size(), 2u);
+    tray.icons.clear();
+    Tick();
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    EXPECT_EQ(SlotTip(1), u"App");
+    const std::size_t calls = tray.calls.size();
+    Tick();
+    EXPECT_EQ(tray.calls.size(), calls + 1) << "a steady tick asks the shell once";
 }
 
 TEST_F(PollLoop, WindowIsShownAgainWhenItsIconCannotBeAdded) {
