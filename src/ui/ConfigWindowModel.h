@@ -43,10 +43,12 @@ public:
     // The activation refresh: enables what fits the rows and selects the first one.
     ListButtons Activate();
 
-    // New...: the editor's arguments, then its result (appended and selected when Ok).
-    static EntryEditorArgs NewArgs() { return EntryEditorArgs{}; }
+    // New...: the editor's arguments (every entry is above a new one), then its result
+    // (appended and selected when Ok).
+    EntryEditorArgs NewArgs() const;
     bool AddEntry(const EntryEditorResult& result);
-    // Edit...: nothing when no row is selected; the result replaces the row when Ok.
+    // Edit...: nothing when no row is selected; the result replaces the row when Ok. The
+    // editor learns the titles of the rows above.
     std::optional<EntryEditorArgs> EditArgs() const;
     bool ApplyEdit(const EntryEditorResult& result);
 
@@ -64,6 +66,8 @@ public:
     bool OkSaves() const { return !rows_.empty(); }
 
 private:
+    std::vector<Text> TitlesBefore(std::size_t row) const;
+
     std::vector<Entry>& rows_;
     std::size_t selected_ = kNone;
 };
