@@ -1,20 +1,11 @@
 #include "engine/MatchPreview.h"
 
 #include <algorithm>
-#include <string>
 
+#include "common/NumericParse.h"
 #include "engine/WindowScan.h"
 
 namespace hw {
-
-namespace {
-
-Text Number(std::size_t n) {
-    std::string digits = std::to_string(n);
-    return Text(digits.begin(), digits.end());
-}
-
-}  // namespace
 
 Text DescendingRangeMessage(char16_t from, char16_t to) {
     return u"This title has a range from " + Text(1, from) + u" to " + Text(1, to) + u" and can never match a window.";
@@ -74,7 +65,7 @@ TitleVerdict MatchPreview::Judge(const Text& title) const {
     else if (count == 1)
         verdict.matches = u"Matches 1 open window: " + names;
     else
-        verdict.matches = u"Matches " + Number(count) + u" open windows: " + names;
+        verdict.matches = u"Matches " + DecimalText(static_cast<std::int64_t>(count)) + u" open windows: " + names;
 
     if (pattern.MatchesEveryCaption())
         verdict.warning = kEveryWindowWarning;
