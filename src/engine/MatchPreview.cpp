@@ -16,10 +16,11 @@ Text TitleRefusal(const Text& title, const PatternCheck& check) {
     case PatternFault::None: break;
     case PatternFault::UnclosedBracket: return kUnclosedBracketMessage;
     case PatternFault::TooLong: return kTooLongTitleMessage;
-    case PatternFault::DescendingRange:
+    case PatternFault::DescendingRange: {
         // The letters as typed: upper-casing keeps every character in its place.
-        if (check.rangeAt + 2 < title.size()) return DescendingRangeMessage(title[check.rangeAt], title[check.rangeAt + 2]);
-        break;
+        bool known = check.rangeAt + 2 < title.size();
+        return DescendingRangeMessage(known ? title[check.rangeAt] : u'?', known ? title[check.rangeAt + 2] : u'?');
+    }
     }
     return Text();
 }
