@@ -7,7 +7,7 @@ namespace {
 
 EntryEditorModel Opened(EditorMode mode, const Text& title, const Text& reference) {
     EntryEditorModel m;
-    m.Open({mode, title, reference});
+    m.Open({mode, title, reference, {}});
     return m;
 }
 
