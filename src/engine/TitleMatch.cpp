@@ -4,7 +4,8 @@ namespace hw {
 
 TitlePattern::TitlePattern(const Text& pattern, const CaseMapping& upper) {
     const Text p = upper.Upper(pattern);
-    for (std::size_t i = 0; i < p.size() && valid_;) {
+    std::size_t oneEach = 0;  // tokens that take exactly one character
+    for (std::size_t i = 0; i < p.size() && IsValid();) {
         char16_t c = p[i++];
         switch (c) {
         case u'*':
@@ -13,18 +14,20 @@ TitlePattern::TitlePattern(const Text& pattern, const CaseMapping& upper) {
             break;
         case u'?': tokens_.push_back({Kind::AnyChar, false, 0, 0, 0}); break;
         case u'#': tokens_.push_back({Kind::Digit, false, 0, 0, 0}); break;
-        case u'[': valid_ = ParseList(p, i); break;
+        case u'[': ParseList(p, i); break;
         default: tokens_.push_back({Kind::Literal, false, c, 0, 0}); break;
         }
+        if (!tokens_.empty() && tokens_.back().kind != Kind::Star) ++oneEach;
     }
-    if (!valid_) {
+    if (IsValid() && oneEach > kLongestCaption) check_.fault = PatternFault::TooLong;
+    if (!IsValid()) {
         tokens_.clear();
         ranges_.clear();
     }
 }
 
 // Reads a list that starts at p[i] (just after its "["), up to and including its "]".
-bool TitlePattern::ParseList(const Text& p, std::size_t& i) {
+void TitlePattern::ParseList(const Text& p, std::size_t& i) {
     Token t{Kind::List, false, 0, static_cast<std::uint32_t>(ranges_.size()), 0};
     if (i < p.size() && p[i] == u'!') {
         t.negated = true;
@@ -37,15 +40,34 @@ bool TitlePattern::ParseList(const Text& p, std::size_t& i) {
         if (i + 1 < p.size() && p[i] == u'-' && p[i + 1] != u']') {
             high = p[i + 1];
             i += 2;
-            if (high < low) return false;
+            if (high < low) {
+                check_ = {PatternFault::DescendingRange, i - 3};
+                return;
+            }
         }
         ranges_.push_back({low, high});
         ++t.count;
     }
-    if (i == p.size()) return false;  // no closing bracket
+    if (i == p.size()) {
+        check_.fault = PatternFault::UnclosedBracket;
+        return;
+    }
     ++i;
     tokens_.push_back(t);
-    return true;
+}
+
+bool TitlePattern::MatchesEveryCaption() const {
+    int anyOne = 0;
+    bool star = false;
+    for (const Token& t : tokens_) {
+        if (t.kind == Kind::Star)
+            star = true;
+        else if (t.kind == Kind::AnyChar || (t.kind == Kind::List && t.negated && t.count == 0))
+            ++anyOne;
+        else
+            return false;
+    }
+    return star && anyOne <= 1;
 }
 
 bool TitlePattern::TokenMatches(const Token& t, char16_t c) const {
@@ -67,7 +89,7 @@ bool TitlePattern::TokenMatches(const Token& t, char16_t c) const {
 // Every token but the star takes exactly one character, so on a mismatch it is enough to
 // let the most recent star take one more character and retry from just after it.
 MatchResult TitlePattern::MatchUpper(const Text& caption) const {
-    if (!valid_) return MatchResult::Malformed;
+    if (!IsValid()) return MatchResult::Malformed;
     const std::size_t n = caption.size();
     const std::size_t m = tokens_.size();
     std::size_t c = 0;
@@ -100,5 +122,9 @@ MatchResult MatchTitle(const Text& caption, const Text& pattern, const CaseMappi
 }
 
 bool IsValidTitlePattern(const Text& pattern, const CaseMapping& upper) { return TitlePattern(pattern, upper).IsValid(); }
+
+PatternCheck CheckTitlePattern(const Text& pattern, const CaseMapping& upper) {
+    return TitlePattern(pattern, upper).Check();
+}
 
 }  // namespace hw

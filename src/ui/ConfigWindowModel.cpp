@@ -23,6 +23,18 @@ Text ConfigWindowModel::RowTip(std::size_t row, int textWidth, int room) const {
     return row < rows_.size() && textWidth > room ? rows_[row].titlePattern : Text();
 }
 
+std::vector<Text> ConfigWindowModel::TitlesBefore(std::size_t row) const {
+    std::vector<Text> titles;
+    for (std::size_t i = 0; i < row && i < rows_.size(); ++i) titles.push_back(rows_[i].titlePattern);
+    return titles;
+}
+
+EntryEditorArgs ConfigWindowModel::NewArgs() const {
+    EntryEditorArgs args;
+    args.titlesAbove = TitlesBefore(rows_.size());
+    return args;
+}
+
 bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
     if (!result.ok) return false;
     rows_.push_back(Entry{result.titlePattern, result.iconReference});
@@ -33,7 +45,7 @@ bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
 std::optional<EntryEditorArgs> ConfigWindowModel::EditArgs() const {
     if (selected_ >= rows_.size()) return std::nullopt;
     const Entry& row = rows_[selected_];
-    return EntryEditorArgs{EditorMode::Edit, row.titlePattern, row.iconReference};
+    return EntryEditorArgs{EditorMode::Edit, row.titlePattern, row.iconReference, TitlesBefore(selected_)};
 }
 
 bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {

@@ -50,10 +50,12 @@ public:
     // room the list gives it; empty when it fits or there is no such row.
     Text RowTip(std::size_t row, int textWidth, int room) const;
 
-    // New...: the editor's arguments, then its result (appended and selected when Ok).
-    static EntryEditorArgs NewArgs() { return EntryEditorArgs{}; }
+    // New...: the editor's arguments (every entry is above a new one), then its result
+    // (appended and selected when Ok).
+    EntryEditorArgs NewArgs() const;
     bool AddEntry(const EntryEditorResult& result);
-    // Edit...: nothing when no row is selected; the result replaces the row when Ok.
+    // Edit...: nothing when no row is selected; the result replaces the row when Ok. The
+    // editor learns the titles of the rows above.
     std::optional<EntryEditorArgs> EditArgs() const;
     bool ApplyEdit(const EntryEditorResult& result);
 
@@ -71,6 +73,8 @@ public:
     bool OkSaves() const { return !rows_.empty(); }
 
 private:
+    std::vector<Text> TitlesBefore(std::size_t row) const;
+
     std::vector<Entry>& rows_;
     std::size_t selected_ = kNone;
 };

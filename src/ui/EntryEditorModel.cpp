@@ -4,16 +4,6 @@
 
 namespace hw {
 
-bool HasUnclosedBracket(const Text& pattern) {
-    // Inside a list "[" is an ordinary character, and the first "]" closes it.
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] != u'[') continue;
-        i = pattern.find(u']', i + 1);
-        if (i == Text::npos) return true;
-    }
-    return false;
-}
-
 bool IsIconSourceName(const Text& fileName) {
     Text lower = fileName;
     for (char16_t& c : lower)
@@ -43,7 +33,9 @@ void EntryEditorModel::SetIconText(const Text& text) {
 }
 
 void EntryEditorModel::RebuildReference() {
-    reference_ = FormatIconReference(0, iconText_);
+    // Passing through the field must not lose the icon index that Browse... chose.
+    if (reference_.empty() || iconText_ != ParseIconReference(reference_).path)
+        reference_ = FormatIconReference(0, iconText_);
     preview_ = reference_;
 }
 
@@ -79,13 +71,14 @@ EditorFocus EntryEditorModel::FocusForKey(int virtualKey, bool altAlone) {
     return EditorFocus::None;
 }
 
-Text EntryEditorModel::OnOk() {
+EntryEditorModel::OkReply EntryEditorModel::OnOk(const TitleVerdict& verdict) {
     if (!showIcon_) iconText_.clear();
     if (iconText_.empty()) reference_.clear();
-    if (title_.empty()) return kNeedTitleMessage;
-    if (HasUnclosedBracket(title_)) return kUnclosedBracketMessage;
+    if (title_.empty()) return {kNeedTitleMessage};
+    if (!verdict.refusal.empty()) return {verdict.refusal};
+    if (!verdict.warning.empty()) return {verdict.warning + u"\n\n" + kKeepTitleQuestion, true};
     Finish(true);
-    return Text();
+    return {};
 }
 
 void EntryEditorModel::Finish(bool ok) {

@@ -2,9 +2,11 @@
 // The entry editor "New" / "Edit": one application entry's title pattern and icon, with
 // the rules of its check box, icon field, Browse..., dropped files, Ok and Cancel.
 #include <optional>
+#include <vector>
 
 #include "common/HelpContext.h"
 #include "platform/Types.h"
+#include "ui/TitleVerdict.h"
 
 namespace hw {
 
@@ -14,6 +16,7 @@ struct EntryEditorArgs {
     EditorMode mode = EditorMode::New;
     Text titlePattern;
     Text iconReference;  // empty: no tray icon
+    std::vector<Text> titlesAbove;  // the entries before this one, which take a window first
 };
 
 struct EntryEditorResult {
@@ -23,13 +26,11 @@ struct EntryEditorResult {
 };
 
 inline const Text kNeedTitleMessage = u"You must enter a Title for Hidewell to work";
-inline const Text kUnclosedBracketMessage = u"This title has an unclosed [ and can never match a window.";
+// Follows a warning on the title when Ok asks whether to keep it.
+inline const Text kKeepTitleQuestion = u"Keep this title?";
 
 // Where a key press puts the focus.
 enum class EditorFocus { None, Title, Icon };
-
-// True when the pattern opens a "[" list that no "]" closes: it can never match.
-bool HasUnclosedBracket(const Text& pattern);
 
 // The files that may be dropped as icon sources: names holding ".ico", ".exe" or ".dll".
 bool IsIconSourceName(const Text& fileName);
@@ -49,8 +50,9 @@ public:
     bool ShowIcon() const { return showIcon_; }
     void SetShowIcon(bool on) { showIcon_ = on; }
 
-    // The icon field shows the reference's path; the reference is rebuilt from it with icon
-    // index 0 on Enter and when the field loses the focus.
+    // The icon field shows the reference's path. On Enter and when the field loses the focus,
+    // a path the user changed makes the reference icon 0 of the typed file; the path as it
+    // was keeps the icon chosen before.
     const Text& IconText() const { return iconText_; }
     void SetIconText(const Text& text);
     void OnIconEnter() { RebuildReference(); }
@@ -73,9 +75,16 @@ public:
     // Alt+T and Alt+A reach the fields whose frames carry those mnemonics.
     static EditorFocus FocusForKey(int virtualKey, bool altAlone);
 
-    // Ok: an empty message means the dialog closes; otherwise it shows the message, stays
-    // open and puts the focus into the title.
-    Text OnOk();
+    // Ok, given the verdict on the title as it is now: an empty message means the dialog
+    // closes. Otherwise the dialog shows the message and stays open with the focus in the
+    // title; a question asks whether to keep the title, No by default, and Yes closes the
+    // dialog through KeepTitle.
+    struct OkReply {
+        Text message;
+        bool question = false;
+    };
+    OkReply OnOk(const TitleVerdict& verdict);
+    void KeepTitle() { Finish(true); }
     void OnCancel() { Finish(false); }
 
     bool Finished() const { return finished_; }

@@ -26,16 +26,19 @@ public:
 private:
     static constexpr char kUnknown = 2;
 
-    // Every "[" has its "]" and no range runs downwards.
+    // Every "[" has its "]", no range runs downwards, and no more elements than a caption
+    // has characters must each take one.
     bool WellFormed() const {
+        std::size_t oneEach = 0;
         for (std::size_t p = 0; p < p_.size(); ++p) {
+            if (p_[p] != u'*') ++oneEach;
             if (p_[p] != u'[') continue;
             bool ok = false;
             std::size_t end = ListEnd(p, ok);
             if (!ok) return false;
             p = end - 1;
         }
-        return true;
+        return oneEach <= hw::kLongestCaption;
     }
 
     // One past the "]" of the list opened at p; ok false when malformed. With c given,

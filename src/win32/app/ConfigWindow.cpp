@@ -169,12 +169,12 @@ void MainWindow::OnSelect() {
 }
 
 EntryEditorResult MainWindow::RunEditor(const EntryEditorArgs& args) {
-    if (!editor_) editor_ = std::make_unique<EntryEditor>(*icons_);
+    if (!editor_) editor_ = std::make_unique<EntryEditor>(*icons_, *desktop_);
     return editor_->Run(Hwnd(), args);
 }
 
 void MainWindow::OnNew() {
-    config_->AddEntry(RunEditor(ConfigWindowModel::NewArgs()));
+    config_->AddEntry(RunEditor(config_->NewArgs()));
     OnRowsChanged();
 }
 

@@ -19,9 +19,14 @@ namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
-// Twips. The note takes four lines in the message font, so what is below it sits one line lower.
-constexpr int kClientWidth = 4635, kClientHeight = 3045 + 195;
-constexpr int kLow = 195;
+// Twips. Two lines under the title tell what it matches now; the note takes four lines in the
+// message font. What is below them sits that much lower.
+constexpr int kMatchLines = 420;
+constexpr int kLow = 195 + kMatchLines;
+constexpr int kClientWidth = 4635, kClientHeight = 3045 + kLow;
+// The match line follows the title after a pause in typing, with one scan of the windows.
+constexpr UINT_PTR kMatchTimer = 1;
+constexpr UINT kTypingPauseMs = 400;
 
 enum ControlId : int {
     kIdTitle = 10,
@@ -35,6 +40,8 @@ enum ControlId : int {
     kIdHelp,
     kIdTitleFrame,
     kIdIconFrame,
+    kIdMatchLine,
+    kIdWarningLine,
 };
 
 const wchar_t kNote[] =
@@ -49,7 +56,7 @@ Text WindowText(HWND h) {
 
 }  // namespace
 
-EntryEditor::EntryEditor(Icons& icons) : icons_(icons), preview_(icons) {}
+EntryEditor::EntryEditor(Icons& icons, Desktop& desktop) : icons_(icons), desktop_(desktop), preview_(icons) {}
 
 EntryEditor::~EntryEditor() {
     if (Hwnd()) DestroyWindow(Hwnd());
@@ -73,7 +80,10 @@ bool EntryEditor::CreateOnce() {
 
     // Tab order is creation order; the frames come last so they do not cover what they hold.
     title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 75 + 120, 105 + 255, 4260, 320);
-    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870, 4470, 585 + kLow);
+    constexpr DWORD kLine = SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS;
+    matchLine_ = Add(WC_STATICW, L"", kLine, kIdMatchLine, 90, 840, 4470, 195);
+    warningLine_ = Add(WC_STATICW, L"", kLine, kIdWarningLine, 90, 840 + 195, 4470, 195);
+    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870 + kMatchLines, 4470, 585 + 195);
     showIcon_ =
         Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, kLow + 1530, 1800, 195);
     previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, kLow + 1530 + 270, 540, 540);
@@ -97,8 +107,10 @@ bool EntryEditor::CreateOnce() {
 EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
     if (!CreateOnce()) return EntryEditorResult{};
     model_.Open(args);
+    matches_.emplace(caseMapping_, args.titlesAbove);
     SetWindowLongPtrW(Hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ShowModel();
+    ShowMatches();
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(Hwnd(), SW_SHOW);
     SetForegroundWindow(Hwnd());
@@ -117,7 +129,10 @@ EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
         DispatchMessageW(&msg);
     }
     if (owner) EnableWindow(owner, TRUE);
-    if (Hwnd()) ShowWindow(Hwnd(), SW_HIDE);
+    if (Hwnd()) {
+        KillTimer(Hwnd(), kMatchTimer);
+        ShowWindow(Hwnd(), SW_HIDE);
+    }
     if (owner) SetActiveWindow(owner);
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
     return model_.Finished() ? model_.Result() : EntryEditorResult{};
@@ -146,6 +161,16 @@ void EntryEditor::ShowModel() {
     ShowPreview();
 }
 
+TitleVerdict EntryEditor::ShowMatches() {
+    KillTimer(Hwnd(), kMatchTimer);
+    matches_->Scan(desktop_);
+    TitleVerdict verdict = matches_->Judge(model_.Title());
+    const Text& line = verdict.refusal.empty() ? verdict.matches : verdict.refusal;
+    SetWindowTextW(matchLine_, ToWide(line).c_str());
+    SetWindowTextW(warningLine_, ToWide(verdict.warning).c_str());
+    return verdict;
+}
+
 void EntryEditor::ShowIconControls() {
     SendMessageW(showIcon_, BM_SETCHECK, model_.ShowIcon() ? BST_CHECKED : BST_UNCHECKED, 0);
     for (HWND c : iconControls_) EnableWindow(c, model_.ShowIcon());
@@ -162,7 +187,10 @@ void EntryEditor::ShowPreview() {
 void EntryEditor::OnCommand(int id, int code) {
     switch (id) {
     case kIdTitle:
-        if (code == EN_CHANGE && !syncing_) model_.SetTitle(WindowText(title_));
+        if (code == EN_CHANGE && !syncing_) {
+            model_.SetTitle(WindowText(title_));
+            SetTimer(Hwnd(), kMatchTimer, kTypingPauseMs, nullptr);  // restarts the pause
+        }
         break;
     case kIdIconText:
         if (code == EN_CHANGE && !syncing_) model_.SetIconText(WindowText(iconText_));
@@ -192,12 +220,20 @@ void EntryEditor::OnCommand(int id, int code) {
 
 void EntryEditor::OnOk() {
     if (GetFocus() == iconText_) model_.OnIconLeave();
-    Text message = model_.OnOk();
-    if (message.empty()) return;
+    EntryEditorModel::OkReply reply = model_.OnOk(ShowMatches());
+    if (reply.message.empty()) return;
     syncing_ = true;
     SetWindowTextW(iconText_, ToWide(model_.IconText()).c_str());
     syncing_ = false;
-    MessageBoxW(Hwnd(), ToWide(message).c_str(), ToWide(kAppTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+    if (reply.question) {
+        if (MessageBoxW(Hwnd(), ToWide(reply.message).c_str(), ToWide(kAppTitle).c_str(),
+                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+            model_.KeepTitle();
+            return;
+        }
+    } else {
+        MessageBoxW(Hwnd(), ToWide(reply.message).c_str(), ToWide(kAppTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+    }
     SetFocus(title_);
 }
 
@@ -222,6 +258,9 @@ LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_TIMER:
+        if (wParam == kMatchTimer) ShowMatches();
+        return 0;
     case WM_CLOSE: model_.OnCancel(); return 0;  // the close box acts as Cancel
     case WM_DPICHANGED:
         layout_.Rescale(HIWORD(wParam));

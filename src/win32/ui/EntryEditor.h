@@ -3,11 +3,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <vector>
+#include <optional>
 
+#include "engine/MatchPreview.h"
+#include "platform/Desktop.h"
 #include "platform/Icons.h"
 #include "ui/EntryEditorModel.h"
 #include "ui/IconPicture.h"
+#include "win32/adapters/Win32CaseMapping.h"
 #include "win32/ui/DialogLayout.h"
 #include "win32/base/Handles.h"
 #include "win32/base/Window.h"
@@ -18,7 +21,7 @@ class EntryEditor : public Window {
 public:
     static constexpr const wchar_t* kClassName = L"HidewellEntryEditor";
 
-    explicit EntryEditor(Icons& icons);
+    EntryEditor(Icons& icons, Desktop& desktop);
     ~EntryEditor() override;
 
     // Runs the dialog modally over owner and returns what the user decided.
@@ -33,6 +36,8 @@ private:
     void ShowModel();
     void ShowIconControls();
     void ShowPreview();
+    // Scans the open windows once and shows what the title does now.
+    TitleVerdict ShowMatches();
     void OnCommand(int id, int code);
     void OnOk();
     void OnBrowse();
@@ -41,11 +46,16 @@ private:
     bool PreviewKey(const MSG& msg);
 
     Icons& icons_;
+    Desktop& desktop_;
+    Win32CaseMapping caseMapping_;
     EntryEditorModel model_;
+    std::optional<MatchPreview> matches_;  // made for each use: the entries above differ
     IconPicture preview_;
     Text shownPreview_;
     DialogLayout layout_;
     HWND title_ = nullptr;
+    HWND matchLine_ = nullptr;
+    HWND warningLine_ = nullptr;
     HWND showIcon_ = nullptr;
     HWND iconText_ = nullptr;
     HWND previewBox_ = nullptr;

@@ -36,6 +36,43 @@ TEST(TitleMatch, Table) {
     }
 }
 
+TEST(TitleMatch, SaysWhyAPatternCanNeverMatch) {
+    const test::TableCaseMapping upper;
+    const Text longest(kLongestCaption, u'a');
+    const struct {
+        Text pattern;
+        PatternFault fault;
+        std::size_t rangeAt;
+    } cases[] = {
+        {u"*[ABC", PatternFault::UnclosedBracket, 0},
+        {u"x[!a-cZ-A]*", PatternFault::DescendingRange, 6},
+        {u"[z-a]", PatternFault::DescendingRange, 1},
+        {u"[a-Z]", PatternFault::None, 0},  // upper-cased first: A-Z
+        {longest, PatternFault::None, 0},
+        {longest + u"*?", PatternFault::TooLong, 0},
+        {longest + u"[AB]", PatternFault::TooLong, 0},
+        {u"*" + longest + u"**", PatternFault::None, 0},  // stars take no character of their own
+    };
+    for (const auto& c : cases) {
+        const PatternCheck check = CheckTitlePattern(c.pattern, upper);
+        EXPECT_EQ(check.fault, c.fault) << c.pattern.size();
+        if (c.fault == PatternFault::DescendingRange) {
+            EXPECT_EQ(check.rangeAt, c.rangeAt);
+        }
+        EXPECT_EQ(IsValidTitlePattern(c.pattern, upper), c.fault == PatternFault::None);
+    }
+    // Too long to match any caption the scan reads.
+    EXPECT_EQ(MatchTitle(longest + u"a", longest + u"a", upper), X);
+}
+
+TEST(TitleMatch, KnowsPatternsThatMatchEveryCaption) {
+    const test::TableCaseMapping upper;
+    for (const char16_t* every : {u"*", u"***", u"?*", u"*[!]*"})
+        EXPECT_TRUE(TitlePattern(every, upper).MatchesEveryCaption());
+    for (const char16_t* some : {u"", u"?", u"??*", u"*A*", u"#*", u"[Z-A]*"})
+        EXPECT_FALSE(TitlePattern(some, upper).MatchesEveryCaption());
+}
+
 // How fast is measured in bench/native/MatchBench.cpp; here only the answers.
 TEST(TitleMatch, PathologicalPatterns) {
     const test::TableCaseMapping upper;

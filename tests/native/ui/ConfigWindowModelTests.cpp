@@ -67,6 +67,8 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     ASSERT_TRUE(args);
     EXPECT_EQ(args->mode, EditorMode::Edit);
     EXPECT_EQ(args->iconReference, u"001:B.DLL");
+    EXPECT_EQ(args->titlesAbove, std::vector<Text>{u"A"});  // what takes a window before it
+    EXPECT_EQ(m.NewArgs().titlesAbove, (std::vector<Text>{u"A", u"B", u"C"}));
     EXPECT_TRUE(m.ApplyEdit(Ok(u"B2", u"")));
 
     EXPECT_TRUE(m.MoveDown());

@@ -7,7 +7,7 @@ namespace {
 
 EntryEditorModel Opened(EditorMode mode, const Text& title, const Text& reference) {
     EntryEditorModel m;
-    m.Open({mode, title, reference});
+    m.Open({mode, title, reference, {}});
     return m;
 }
 
@@ -26,12 +26,22 @@ TEST(EntryEditor, OpensWithTheCheckBoxAndIconFieldOfTheEntry) {
     EXPECT_FALSE(Opened(EditorMode::Edit, u"*PAD*", u"").ShowIcon());
 }
 
-TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZero) {
+TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZeroOnlyWhenChanged) {
     EntryEditorModel m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
+    // Tabbing through the field, or Enter in it, keeps the icon chosen before.
     m.OnIconLeave();
-    EXPECT_EQ(m.IconReference(), u"000:C:\\X\\Y.DLL");
+    m.OnIconEnter();
+    EXPECT_EQ(m.IconReference(), u"005:C:\\X\\Y.DLL");
+    m.SetIconText(u"C:\\X\\Y.DL");
+    m.SetIconText(u"C:\\X\\Y.DLL");  // typed back as it was
+    m.OnIconLeave();
+    EXPECT_EQ(m.IconReference(), u"005:C:\\X\\Y.DLL");
+    EXPECT_EQ(m.OnOk({}).message, u"");
+    EXPECT_EQ(m.Result().iconReference, u"005:C:\\X\\Y.DLL");
+
+    m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetIconText(u"");
-    EXPECT_EQ(m.Preview(), u"000:C:\\X\\Y.DLL");  // still there until a key goes into the empty field
+    EXPECT_EQ(m.Preview(), u"005:C:\\X\\Y.DLL");  // still there until a key goes into the empty field
     m.SetIconText(u"D:\\A.ICO");
     EXPECT_EQ(m.Preview(), u"");
     m.OnIconEnter();
@@ -76,20 +86,26 @@ TEST(EntryEditor, DropTakesIconSourcesOnly) {
     }
 }
 
-TEST(EntryEditor, OkRefusesEmptyAndUnclosedTitlesAndDropsTheIconWhenUnchecked) {
+TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhenUnchecked) {
     EntryEditorModel m = Opened(EditorMode::New, u"", u"");
-    EXPECT_EQ(m.OnOk(), kNeedTitleMessage);
-    m.SetTitle(u"*[A-C*");
-    EXPECT_EQ(m.OnOk(), kUnclosedBracketMessage);
+    EXPECT_EQ(m.OnOk({}).message, kNeedTitleMessage);
+    m.SetTitle(u"[Z-A]*");
+    const Text refusal = u"This title has a range from Z to A and can never match a window.";
+    EXPECT_EQ(m.OnOk({refusal, u"", u""}).message, refusal);
     EXPECT_FALSE(m.Finished());
-    m.SetTitle(u"*[[]*");  // "[" inside a list is an ordinary character
-    EXPECT_EQ(m.OnOk(), u"");
+    m.SetTitle(u"*");
+    EntryEditorModel::OkReply reply = m.OnOk({u"", u"Matches 2 open windows: a, b", u"This title matches every window."});
+    EXPECT_TRUE(reply.question);
+    EXPECT_EQ(reply.message, u"This title matches every window.\n\nKeep this title?");
+    EXPECT_FALSE(m.Finished());  // No keeps the dialog open
+    m.KeepTitle();
+    EXPECT_EQ(m.Result().titlePattern, u"*");
     EXPECT_EQ(m.Result().iconReference, u"");  // Ok with an empty icon field: no icon
     EXPECT_TRUE(m.Result().ok);
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetShowIcon(false);
-    EXPECT_EQ(m.OnOk(), u"");
+    EXPECT_EQ(m.OnOk({u"", u"Matches no open window.", u""}).message, u"");
     EXPECT_EQ(m.Result().titlePattern, u"*PAD*");
     EXPECT_EQ(m.Result().iconReference, u"");
 

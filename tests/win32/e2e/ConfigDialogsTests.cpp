@@ -4,6 +4,7 @@
 
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
 #include "win32/app/CommandIds.h"
 
 namespace hw::wine {
@@ -19,6 +20,13 @@ std::wstring TextOf(HWND h) {
     return buffer;
 }
 
+// An edit control's text, read from another process.
+std::wstring FieldText(HWND h) {
+    wchar_t buffer[512]{};
+    SendMessageW(h, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
 // The first child of the class whose caption starts with the text.
 HWND Child(HWND parent, const wchar_t* cls, const std::wstring& start = L"") {
     for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
@@ -31,6 +39,24 @@ void Press(HWND window, const wchar_t* caption) {
     HWND button = FindWindowExW(window, nullptr, L"Button", caption);
     ASSERT_NE(button, nullptr);
     PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Presses the key with Alt held, as a user does.
+void PressAlt(WORD vk) {
+    INPUT input[4] = {};
+    for (INPUT& i : input) i.type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[3].ki.wVk = VK_MENU;
+    input[1].ki.wVk = input[2].ki.wVk = vk;
+    input[2].ki.dwFlags = input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, input, sizeof(INPUT));
+    Sleep(80);
 }
 
 bool RunValueExists() {
@@ -124,6 +150,47 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
     ASSERT_TRUE(WaitFor([&] { return ReadSetting(L"RT") == L"4000"; }, 5s));
     // Each box was turned over; the date icon was shown at the start.
     EXPECT_EQ(ReadSetting(L"HIDE") + ReadSetting(L"HIDEDATE") + ReadSetting(L"SINGLE"), L"101");
+}
+
+// Every key path of the icon picker and the options dialog: Alt+N, Alt+L, Alt+I, Enter in
+// the file list, Alt+T.
+TEST_F(ConfigDialogs, KeysReachEveryFieldOfThePickerAndTheOptions) {
+    PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+    HWND box = Shown(L"HidewellOptions");
+    ASSERT_TRUE(box);
+    HWND timeScroll = Child(box, L"ScrollBar");
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(box) != nullptr; }, 5s));
+    EXPECT_NE(FocusOf(box), timeScroll);
+    PressAlt('T');
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(box) == timeScroll; }, 3s));
+    Press(box, L"Cance&l");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(box); }, 5s));
+
+    Press(main, L"&New...");
+    HWND editor = Shown(L"HidewellEntryEditor");
+    ASSERT_TRUE(editor);
+    Press(editor, L"&Browse...");
+    HWND picker = Shown(L"HidewellIconPicker");
+    ASSERT_TRUE(picker);
+    HWND name = Child(picker, L"Edit");
+    const std::pair<WORD, HWND> keys[] = {
+        {'L', Child(picker, L"ComboBox")}, {'I', Child(picker, L"ScrollBar")}, {'N', name}};
+    for (auto [key, target] : keys) {
+        PressAlt(key);
+        EXPECT_TRUE(WaitFor([&] { return FocusOf(picker) == target; }, 3s)) << char(key);
+    }
+    // Enter in the name box goes to Hidewell.exe; the file list is next, and Enter there selects.
+    const std::wstring program = ProgramFolder() + L"Hidewell.exe";
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
+    PressKey(VK_RETURN);
+    PressKey(VK_TAB);
+    HWND files = FindWindowExW(picker, FindWindowExW(picker, nullptr, L"ListBox", nullptr), L"ListBox", nullptr);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(picker) == files; }, 3s));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(picker); }, 5s));
+    HWND iconField = FindWindowExW(editor, FindWindowExW(editor, nullptr, L"Edit", nullptr), L"Edit", nullptr);
+    EXPECT_TRUE(WaitFor([&] { return _wcsicmp(FieldText(iconField).c_str(), program.c_str()) == 0; }, 3s));
+    Press(editor, L"Cance&l");
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+// The entry editor as a user meets it: an entry's icon survives tabbing through to Ok, a
+// title that can never match is refused with the reason, and the line under the title tells
+// which open windows a title matches.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "harness/HidewellApp.h"
+#include "harness/Taskbar.h"
+#include "win32/app/CommandIds.h"
+
+namespace hw::wine {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::wstring TextOf(HWND h) {
+    wchar_t buffer[512]{};
+    GetWindowTextW(h, buffer, 512);
+    return buffer;
+}
+
+// The first child of the class whose caption starts with the text.
+HWND Child(HWND parent, const wchar_t* cls, const std::wstring& start = L"") {
+    for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
+        if (TextOf(c).rfind(start, 0) == 0) return c;
+    return nullptr;
+}
+
+// Posted: the button may open a modal dialog.
+void Press(HWND window, const wchar_t* caption) {
+    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
+    ASSERT_NE(button, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+class Editor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSettings({{L"*HIDEWELL PICK*", reference}}, 3000);
+        ASSERT_TRUE(app.Start());
+        main = app.Main();
+        ASSERT_TRUE(main);
+        PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
+    }
+    void TearDown() override {
+        app.Stop();
+        notepad.Kill();
+        other.Proc().Kill();
+        DeleteSettings();
+        DeleteRunValue();
+    }
+    HWND ShownEditor() {
+        HWND found = nullptr;
+        WaitFor(
+            [&] {
+                auto all = WindowsOf(app.Proc().Id(), L"HidewellEntryEditor");
+                found = all.empty() || !IsWindowVisible(all[0]) ? nullptr : all[0];
+                return found != nullptr;
+            },
+            5s);
+        return found;
+    }
+    const std::wstring reference = L"002:" + ProgramFolder() + L"Hidewell.exe";
+    HidewellApp app;
+    HWND main = nullptr;
+    Process notepad;
+    TestWindow other;
+};
+
+TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesAndShowsWhatATitleMatches) {
+    // Edit..., then Tab from the title through the icon field to Ok, and Enter.
+    Press(main, L"&Edit...");
+    HWND editor = ShownEditor();
+    ASSERT_TRUE(editor);
+    HWND title = FindWindowExW(editor, nullptr, L"Edit", nullptr);
+    HWND iconField = FindWindowExW(editor, title, L"Edit", nullptr);
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(editor) == title; }, 5s));
+    bool passedIcon = false;
+    for (int i = 0; i < 4; ++i) {
+        PressKey(VK_TAB);
+        WaitFor([&] { return FocusOf(editor) != nullptr; }, 1s);
+        passedIcon = passedIcon || FocusOf(editor) == iconField;
+    }
+    EXPECT_TRUE(passedIcon);
+    EXPECT_EQ(TextOf(FocusOf(editor)), L"&Ok");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+    Press(main, L"&Ok");
+    EXPECT_TRUE(WaitFor([&] { return ReadSetting(L"I0") == reference; }, 5s)) << ReadSetting(L"I0");
+
+    // New...: a descending range can never match.
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    ASSERT_TRUE(WaitFor([&] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 10s));
+    ASSERT_TRUE(other.Start(L"Second Window"));
+    PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
+    Press(main, L"&New...");
+    ASSERT_EQ(ShownEditor(), editor);
+    SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"[Z-A]*"));
+    Press(editor, L"&Ok");
+    EXPECT_EQ(app.Answer(IDOK), L"This title has a range from Z to A and can never match a window.");
+
+    // Typing "*": after the pause the line names both windows and warns; Ok asks, No by default.
+    SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    PostMessageW(title, WM_CHAR, L'*', 0);
+    HWND matches = nullptr;
+    EXPECT_TRUE(WaitFor([&] { return (matches = Child(editor, L"Static", L"Matches 2 open windows: ")) != nullptr; },
+                        5s))
+        << TextOf(Child(editor, L"Static", L"Matches"));
+    EXPECT_NE(TextOf(matches).find(L"Untitled - Notepad"), std::wstring::npos);
+    EXPECT_NE(TextOf(matches).find(L"Second Window"), std::wstring::npos);
+    EXPECT_TRUE(Child(editor, L"Static", L"This title matches every window."));
+    Press(editor, L"&Ok");
+    EXPECT_EQ(app.Answer(IDNO), L"This title matches every window.\n\nKeep this title?");
+    EXPECT_TRUE(IsWindowVisible(editor));
+    Press(editor, L"Cance&l");
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+}
+
+}  // namespace
+}  // namespace hw::wine
