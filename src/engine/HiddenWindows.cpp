@@ -99,8 +99,14 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     if (!iconShown) BringBack(slot);
 }
 
+IconHandle TrayEngine::PictureOf(const HiddenWindow& record) {
+    const int size = p_.host.TrayIconSize();
+    if (record.iconReference == kWindowIconReference) return p_.icons.CopyWindowIcon(record.window, size);
+    return ExtractReferencedIcon(p_.icons, record.iconReference, size);
+}
+
 bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
-    record.picture.Reset(ExtractReferencedIcon(p_.icons, record.iconReference, p_.host.TrayIconSize()));
+    record.picture.Reset(PictureOf(record));
     IconHandle shown = record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program);
     WindowHandle receiver = p_.host.CreateReceiver(slot);
     record.icon = std::make_unique<TrayIcon>(p_.tray);
@@ -171,7 +177,7 @@ void TrayEngine::OnIconSizeChanged() {
     SetOwnPicture(ledger_.empty() ? Picture::NotGot : Picture::Got);
     for (auto& [slot, record] : ledger_) {
         if (!record.icon) continue;
-        record.picture.Reset(ExtractReferencedIcon(p_.icons, record.iconReference, p_.host.TrayIconSize()));
+        record.picture.Reset(PictureOf(record));
         record.icon->SetIcon(record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program));
     }
 }

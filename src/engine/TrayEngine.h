@@ -170,6 +170,9 @@ private:
     void RescueJournaledWindows();
     void SetPolling(bool on);
     bool AddWindowIcon(int slot, HiddenWindow& record);
+    // The picture of a record's icon at the notification area's size: from its entry's icon
+    // file, or the window's own; 0 leaves the program icon.
+    IconHandle PictureOf(const HiddenWindow& record);
     // Asks for the slot's window to be shown again and forgets it.
     void BringBack(int slot);
     // Forgets the slot: its icon, receiver and (unless kept) journal record go; with no hidden

@@ -72,6 +72,10 @@ bool TrayIcon::ShowBalloon(const Text& title, const Text& text) {
 
 void TrayIcon::Readd() {
     if (!shown_) return;
+    // An icon the shell still has (TaskbarCreated also comes on a change of DPI) is only
+    // brought up to date.
+    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    if (added_ && shell_.Notify(kNimModify, record_)) return;
     shown_ = false;
     Show();
 }

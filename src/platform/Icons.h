@@ -17,6 +17,12 @@ public:
         (void)size;
         return ExtractIconAt(path, index);
     }
+    // A copy of the small icon a window shows in its title bar (its class's icon when it
+    // names none), at size x size pixels; 0 when it has none or does not answer.
+    virtual IconHandle CopyWindowIcon(WindowHandle window, int size) {
+        (void)window, (void)size;
+        return 0;
+    }
     virtual void DestroyIcon(IconHandle icon) = 0;
     // The Windows directory without a trailing "\" (e.g. C:\WINDOWS).
     virtual Text GetWinDir() = 0;

@@ -17,9 +17,9 @@ void EntryEditorModel::Open(const EntryEditorArgs& args) {
     mode_ = args.mode;
     title_ = args.titlePattern;
     reference_ = args.iconReference;
-    iconText_ = ParseIconReference(reference_).path;
+    iconText_ = reference_ == kWindowIconReference ? Text() : ParseIconReference(reference_).path;
     // A new entry starts with an icon; an edited one keeps having none if it had none.
-    showIcon_ = !(iconText_.empty() && mode_ != EditorMode::New);
+    showIcon_ = mode_ == EditorMode::New || !reference_.empty();
     preview_ = reference_;
     defaultPutIn_ = false;
     finished_ = false;
@@ -33,14 +33,20 @@ void EntryEditorModel::SetIconText(const Text& text) {
 }
 
 void EntryEditorModel::RebuildReference() {
+    if (iconText_.empty()) {
+        reference_ = kWindowIconReference;
+        preview_.clear();
+        return;
+    }
     // Passing through the field must not lose the icon index that Browse... chose.
-    if (reference_.empty() || iconText_ != ParseIconReference(reference_).path)
+    if (reference_.empty() || reference_ == kWindowIconReference || iconText_ != ParseIconReference(reference_).path)
         reference_ = FormatIconReference(0, iconText_);
     preview_ = reference_;
 }
 
 Text EntryEditorModel::BeginBrowse(const Text& winDir) {
     defaultPutIn_ = reference_.empty() || iconText_.empty();
+    if (defaultPutIn_) last_ = reference_;
     if (defaultPutIn_) reference_ = DefaultIconReference(winDir);
     return reference_;
 }
@@ -51,7 +57,7 @@ void EntryEditorModel::EndBrowse(const std::optional<Text>& chosen) {
         iconText_ = ParseIconReference(reference_).path;
         preview_ = reference_;
     } else if (defaultPutIn_) {
-        reference_.clear();
+        reference_ = last_;
     }
     defaultPutIn_ = false;
 }
@@ -72,8 +78,13 @@ EditorFocus EntryEditorModel::FocusForKey(int virtualKey, bool altAlone) {
 }
 
 EntryEditorModel::OkReply EntryEditorModel::OnOk(const TitleVerdict& verdict) {
-    if (!showIcon_) iconText_.clear();
-    if (iconText_.empty()) reference_.clear();
+    // Ticked with no file chosen: the window's own icon; not ticked: no icon.
+    if (!showIcon_) {
+        iconText_.clear();
+        reference_.clear();
+    } else if (iconText_.empty()) {
+        reference_ = kWindowIconReference;
+    }
     if (title_.empty()) return {kNeedTitleMessage};
     if (!verdict.refusal.empty()) return {verdict.refusal};
     if (!verdict.warning.empty()) return {verdict.warning + u"\n\n" + kKeepTitleQuestion, true};

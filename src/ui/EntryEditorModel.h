@@ -6,6 +6,7 @@
 
 #include "common/HelpContext.h"
 #include "platform/Types.h"
+#include "ui/IconTools.h"
 #include "ui/TitleVerdict.h"
 
 namespace hw {
@@ -54,6 +55,8 @@ public:
     // a path the user changed makes the reference icon 0 of the typed file; the path as it
     // was keeps the icon chosen before.
     const Text& IconText() const { return iconText_; }
+    // What an empty icon field stands for while the box is ticked.
+    static const Text& EmptyIconText() { return kWindowIconText; }
     void SetIconText(const Text& text);
     void OnIconEnter() { RebuildReference(); }
     void OnIconLeave() { RebuildReference(); }
@@ -101,6 +104,7 @@ private:
     Text reference_;
     Text preview_;
     bool defaultPutIn_ = false;
+    Text last_;  // the reference before Browse... put in the default one
     bool finished_ = false;
     EntryEditorResult result_;
 };

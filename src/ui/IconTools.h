@@ -7,6 +7,12 @@ namespace hw {
 
 constexpr int kMaxIconIndex = 999;
 
+// The reference of "the window's own icon": the small icon the hidden window shows. Its path
+// can name no file, so a reader that knows no such reference falls back as for a file that
+// cannot be loaded.
+inline const Text kWindowIconReference = u"000:<window>";
+inline const Text kWindowIconText = u"(the window's own icon)";
+
 struct IconReference {
     int index = 0;
     Text path;

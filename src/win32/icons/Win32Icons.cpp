@@ -36,6 +36,25 @@ IconHandle Win32Icons::ExtractIconSized(const Text& path, int index, int size) {
     return static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon));
 }
 
+IconHandle Win32Icons::CopyWindowIcon(WindowHandle window, int size) {
+    HWND h = ToWin32<HWND>(window);
+    constexpr UINT kAnswerMs = 200;  // a hung program costs no more
+    HICON icon = nullptr;
+    for (WPARAM which : {WPARAM(ICON_SMALL2), WPARAM(ICON_SMALL), WPARAM(ICON_BIG)}) {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(h, WM_GETICON, which, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerMs, &answer) && answer) {
+            icon = reinterpret_cast<HICON>(answer);
+            break;
+        }
+    }
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICONSM));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICON));
+    if (!icon) return 0;
+    // The program owns its icon: Hidewell keeps a copy of its own.
+    HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, 0));
+    return copy ? static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(copy)) : 0;
+}
+
 void Win32Icons::DestroyIcon(IconHandle icon) {
     if (icon != 0) ::DestroyIcon(ToWin32<HICON>(icon));
 }

@@ -13,6 +13,7 @@ public:
     int CountIcons(const Text& path) override;
     IconHandle ExtractIconAt(const Text& path, int index) override;
     IconHandle ExtractIconSized(const Text& path, int index, int size) override;
+    IconHandle CopyWindowIcon(WindowHandle window, int size) override;
     void DestroyIcon(IconHandle icon) override;
     Text GetWinDir() override;
 

@@ -92,6 +92,9 @@ bool EntryEditor::CreateOnce() {
     iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 75 + 765, kLow + 1530 + 495,
                     2760, 320);
     iconControls_[2] = iconText_;
+    // An empty field stands for the window's own icon, and says so.
+    SendMessageW(iconText_, EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(ToWide(EntryEditorModel::EmptyIconText()).c_str()));
     iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3615, kLow + 2025, 870, 320);
     Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, kLow + 2625, 1120, 345);
     Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, kLow + 2625, 1125, 345);

@@ -23,6 +23,11 @@ protected:
     // What a popup or menu built now for the slot would carry.
     WindowRef Ref(int slot) const { return engine.SlotView(slot) ? engine.SlotView(slot)->ref : WindowRef{}; }
     WindowHandle SlotWindow(int slot) const { return Ref(slot).window; }
+    int SlotView(const Text& caption) const {
+        for (const HiddenWindowView& v : engine.HiddenWindows())
+            if (v.caption == caption) return v.slot;
+        return 0;
+    }
 };
 
 }  // namespace hw::test

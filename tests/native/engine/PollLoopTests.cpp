@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/EngineFixture.h"
+#include "ui/IconTools.h"
 
 namespace hw::test {
 namespace {
@@ -146,6 +147,20 @@ TEST_F(PollLoop, HandlesSharingTheirLastEightDigitsAreBothHidden) {
     desktop.AddWithHandle(12345678, u"Two", true);
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 2);
+}
+
+TEST_F(PollLoop, AnEntryWithTheWindowsOwnIconShowsItOrTheProgramIcon) {
+    Start({{u"*", kWindowIconReference}});
+    WindowHandle withIcon = Minimised(u"Has an icon");
+    Minimised(u"Has none");
+    icons.windowsWithIcons = {withIcon};
+    Tick();
+    ASSERT_EQ(engine.IconCount(), 2);
+    const NotifyIconRecord* own = tray.Find(FakeHost::ReceiverOf(SlotView(u"Has an icon")));
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(icons.live.count(own->hIcon)) << "a copy of the window's own icon";
+    EXPECT_EQ(tray.Find(FakeHost::ReceiverOf(SlotView(u"Has none")))->hIcon, host.PictureIcon(Picture::Program));
+    EXPECT_EQ(icons.lastSize, host.iconSize);
 }
 
 // Explorer still starting refuses the own icon; Explorer restarted without TaskbarCreated has

@@ -22,6 +22,13 @@ public:
         return ExtractIconAt(path, index);
     }
     int lastSize = 0;  // the size of the last icon asked for at a size
+    std::set<WindowHandle> windowsWithIcons;  // windows that answer with an icon of their own
+    IconHandle CopyWindowIcon(WindowHandle window, int size) override {
+        lastSize = size;
+        if (!windowsWithIcons.count(window)) return 0;
+        live.insert(++next_);
+        return next_;
+    }
     void DestroyIcon(IconHandle icon) override;
     Text GetWinDir() override { return u"C:\\WINDOWS"; }
 

@@ -100,7 +100,11 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
     EXPECT_FALSE(m.Finished());  // No keeps the dialog open
     m.KeepTitle();
     EXPECT_EQ(m.Result().titlePattern, u"*");
-    EXPECT_EQ(m.Result().iconReference, u"");  // Ok with an empty icon field: no icon
+    // Ticked with no file chosen: the window's own icon, which the editor shows as such.
+    EXPECT_EQ(m.Result().iconReference, kWindowIconReference);
+    EXPECT_EQ(Opened(EditorMode::Edit, u"*", kWindowIconReference).IconText(), u"");
+    EXPECT_TRUE(Opened(EditorMode::Edit, u"*", kWindowIconReference).ShowIcon());
+    EXPECT_TRUE(Opened(EditorMode::Edit, u"*", u"").IconReference().empty()) << "stored: no icon stays no icon";
     EXPECT_TRUE(m.Result().ok);
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
