@@ -2,7 +2,7 @@
 // hidden windows, and a hidden window's popup with its mirrored system menu.
 #include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
-#include "win32/app/MainWindow.h"
+#include "win32/app/TrayShell.h"
 #include "win32/base/PopupPlace.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
@@ -10,7 +10,7 @@
 
 namespace hw {
 
-int MainWindow::TrackPopup(HMENU menu, HWND icon) {
+int TrayShell::TrackPopup(HMENU menu, HWND icon) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
     bool fromKeyboard = false;
@@ -22,7 +22,7 @@ int MainWindow::TrackPopup(HMENU menu, HWND icon) {
     return id;
 }
 
-void MainWindow::ShowOwnMenu() {
+void TrayShell::ShowOwnMenu() {
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
     AppendMenuW(m, MF_STRING, kCmdConfigure, L"&Configure");
@@ -46,7 +46,7 @@ void MainWindow::ShowOwnMenu() {
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
 
-void MainWindow::CreateOperationMenu() {
+void TrayShell::CreateOperationMenu() {
     operation_.Reset(CreatePopupMenu());
     HMENU m = operation_.Get();
     AppendMenuW(m, MF_STRING, kCmdAppTitle, L"App Title");
@@ -59,7 +59,7 @@ void MainWindow::CreateOperationMenu() {
     SetMenuDefaultItem(m, kCmdAppTitle, FALSE);
 }
 
-void MainWindow::ShowIconMenu(int slot) {
+void TrayShell::ShowIconMenu(int slot) {
     popupSlot_ = slot;
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), engine_->SlotWindow(slot));
@@ -68,16 +68,16 @@ void MainWindow::ShowIconMenu(int slot) {
     if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
 
-void MainWindow::OnCommand(int id) {
+bool TrayShell::OnCommand(int id) {
     std::uint32_t command = 0;
     if (id >= kFirstMirrorId) {
         if (mirror_->SysCommandFor(id, command)) engine_->RunMirroredCommand(popupSlot_, command);
-        return;
+        return true;
     }
     if (id >= kCmdFirstHiddenWindow) {
         std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
         if (i < ownMenuSlots_.size()) engine_->RestoreSlot(ownMenuSlots_[i]);
-        return;
+        return true;
     }
     switch (id) {
     case kCmdConfigure:
@@ -88,23 +88,10 @@ void MainWindow::OnCommand(int id) {
     case kCmdRefresh: engine_->RefreshAll(); break;
     case kCmdAbout: ShowAboutBox(Hwnd(), false); break;
     case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
-    case kCmdExit:
-    case kCmdFileExit: Quit(QuitReason::User); break;
-    case kIdNew: OnNew(); break;
-    case kIdEdit: OnEdit(); break;
-    case kIdRemove: OnRemove(); break;
-    case kIdUp: OnMove(true); break;
-    case kIdDown: OnMove(false); break;
-    case kIdOkButton: OnOk(); break;
-    case kCmdSave: SaveReported(); break;
-    case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
-    case kCmdUndo: OnUndo(); break;
-    case kCmdRefreshAll: engine_->RefreshAll(); break;
-    case kCmdOptions: OnOptions(); break;
-    case kCmdHelpContents: ShowHelp(Hwnd(), HelpContext::Contents); break;
-    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
-    default: break;
+    case kCmdExit: config_.Quit(QuitReason::User); break;
+    default: return false;  // the configuration window's
     }
+    return true;
 }
 
 }  // namespace hw
