@@ -7,7 +7,7 @@
 #include <string>
 
 #include "../../../resources/resource.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"

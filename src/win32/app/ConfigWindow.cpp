@@ -6,7 +6,7 @@
 #include "engine/EngineOptions.h"
 #include "ui/IconTools.h"
 #include "win32/app/CommandIds.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"

@@ -5,7 +5,7 @@
 
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"

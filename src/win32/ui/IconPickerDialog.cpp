@@ -10,7 +10,7 @@
 #include "ui/IconPickerModel.h"
 #include "ui/IconTools.h"
 #include "win32/adapters/Win32FileSystem.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
 #include "win32/base/Placement.h"

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/OptionsModel.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
 #include "win32/base/Placement.h"
