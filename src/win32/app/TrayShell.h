@@ -16,7 +16,7 @@
 #include "win32/app/TrayPictures.h"
 #include "win32/menus/Win32Menus.h"
 #include "win32/tasklist/TaskListWindow.h"
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 namespace hw {
 

@@ -2,7 +2,7 @@
 // hide, a run that ended without a clean exit, and many cycles of hiding and restoring.
 #include "engine/HiddenJournal.h"
 #include "fakes/FakeMenus.h"
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 #include "EngineFixture.h"
 
