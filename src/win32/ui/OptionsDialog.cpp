@@ -13,7 +13,7 @@
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
 #include "win32/ui/DialogLayout.h"
-#include "win32/ui/ModalLoop.h"
+#include "win32/base/ModalLoop.h"
 
 namespace hw {
 
