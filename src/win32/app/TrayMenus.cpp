@@ -1,5 +1,6 @@
 // The popups of the tray icons and the commands chosen in them: Hidewell's own menu with the
 // hidden windows, and a hidden window's popup with its mirrored system menu.
+#include "common/MenuText.h"
 #include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/TrayShell.h"
@@ -40,7 +41,8 @@ void TrayShell::ShowOwnMenu() {
     for (const HiddenWindowView& w : engine_->HiddenWindows()) {
         if (ownMenuSlots_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
         if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuSlots_.size()) >= kFirstMirrorId) break;
-        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuSlots_.size(), ToWide(w.caption).c_str());
+        UINT_PTR id = kCmdFirstHiddenWindow + ownMenuSlots_.size();
+        AppendMenuW(m, MF_STRING, id, ToWide(MenuItemText(w.caption)).c_str());
         ownMenuSlots_.push_back(w.slot);
     }
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
@@ -63,7 +65,8 @@ void TrayShell::ShowIconMenu(int slot) {
     popupSlot_ = slot;
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), engine_->SlotWindow(slot));
-    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle, ToWide(engine_->PopupTitle(slot)).c_str());
+    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle,
+                ToWide(MenuItemText(engine_->PopupTitle(slot))).c_str());
     HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
     if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
