@@ -24,7 +24,7 @@ endif()
 include(${PROJECT_SOURCE_DIR}/cmake/fuzz.cmake)
 
 # One test program per subsystem folder under tests/native.
-foreach(sub common engine settings ui windows date about)
+foreach(sub common engine settings ui hiddenwindows date about)
   file(GLOB_RECURSE test_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/${sub}/*.cpp)
   if(test_srcs)
     add_executable(${sub}_tests ${test_srcs})

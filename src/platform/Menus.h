@@ -8,14 +8,10 @@ namespace hw {
 
 // Menu item flags and states (the platform's MF_* values).
 enum MenuFlags : std::uint32_t {
-    kMfByCommand = 0x0,
     kMfGrayed = 0x1,
     kMfDisabled = 0x2,
-    kMfBitmap = 0x4,
     kMfChecked = 0x8,
     kMfPopup = 0x10,
-    kMfMenuBarBreak = 0x20,
-    kMfMenuBreak = 0x40,
     kMfByPosition = 0x400,
     kMfSeparator = 0x800,
 };

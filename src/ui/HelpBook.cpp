@@ -98,6 +98,12 @@ std::size_t ListMarker(const Text& s) {
     return digits > 0 && s.compare(digits, 2, u". ") == 0 ? digits + 2 : 0;
 }
 
+// The number of "#" of a heading ("## Title"), or 0 when s is none.
+std::size_t HeadingLevel(const Text& s) {
+    std::size_t level = s.find_first_not_of(u'#');
+    return level != 0 && level != Text::npos && s[level] == u' ' ? level : 0;
+}
+
 // "Title {#key}" into its title and key.
 void SplitHeading(const Text& heading, HelpTopic& topic) {
     Text title = heading;
@@ -142,18 +148,9 @@ Text RenderMarkdown(const Text& body) {
             code = true;
         } else if (trimmed.empty()) {
             flush();
-        } else if (trimmed[0] == u'#') {
-            std::size_t level = trimmed.find_first_not_of(u'#');
-            if (level != Text::npos && trimmed[level] == u' ') {
-                startBlock(false);
-                out.push_back(Upper(Inline(trimmed.substr(level + 1))));
-            } else if (kind != kNone) {
-                block += u' ' + Inline(trimmed);
-            } else {
-                startBlock(false);
-                block = Inline(trimmed);
-                kind = kParagraph;
-            }
+        } else if (std::size_t level = HeadingLevel(trimmed)) {
+            startBlock(false);
+            out.push_back(Upper(Inline(trimmed.substr(level + 1))));
         } else if (std::size_t marker = ListMarker(trimmed)) {
             Text bullet = marker == 2 ? Text(u"\u2022 ") : trimmed.substr(0, marker);
             startBlock(true);

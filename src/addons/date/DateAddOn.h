@@ -77,8 +77,6 @@ public:
     // Ok and Cancel both keep the choice for this run; Ok also writes it.
     void ApplyConfiguration(const DateConfigModel::Result& result);
 
-    bool IconShown() const { return icon_.Shown(); }
-
 private:
     DateAddOnServices s_;
     TrayIcon icon_;

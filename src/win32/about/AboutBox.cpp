@@ -2,6 +2,7 @@
 
 #include "win32/about/AboutWindow.h"
 #include "win32/about/ProgramVersionReader.h"
+#include "win32/base/ModalLoop.h"
 
 namespace hw {
 
@@ -16,27 +17,6 @@ HWND OpenAboutBox() {
         if (process == GetCurrentProcessId()) return h;
     }
     return nullptr;
-}
-
-// Runs messages until the box is closed, with the owner disabled meanwhile.
-void RunModal(AboutWindow& box, HWND owner) {
-    bool disabled = owner && IsWindowEnabled(owner);
-    if (disabled) EnableWindow(owner, FALSE);
-    MSG msg{};
-    while (box.Hwnd() && !box.Done()) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // The program is ending: leave the quit for the main loop.
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && IsDialogMessageW(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    // The owner takes the activation back before the box goes away.
-    if (disabled && IsWindow(owner)) EnableWindow(owner, TRUE);
 }
 
 }  // namespace
@@ -55,7 +35,7 @@ void ShowAboutBox(HWND owner, bool modal) {
         return;
     }
     AboutWindow box(true);
-    if (box.Create(owner, ReadProgramVersion())) RunModal(box, owner);
+    if (box.Create(owner, ReadProgramVersion())) RunModal(box.Hwnd(), owner, [&] { return box.Done(); });
 }
 
 }  // namespace hw

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "../../../resources/resource.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
+#include "win32/base/Controls.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
@@ -66,15 +67,6 @@ struct ControlSpec {
 };
 
 std::wstring W(const char16_t* s) { return ToWide(Text(s)); }
-
-bool SetTextIfChanged(HWND h, const std::wstring& text) {
-    int n = GetWindowTextLengthW(h);
-    std::wstring now(static_cast<std::size_t>(n) + 1, L'\0');
-    now.resize(static_cast<std::size_t>(GetWindowTextW(h, now.data(), n + 1)));
-    if (now == text) return false;
-    SetWindowTextW(h, text.c_str());
-    return true;
-}
 
 int TextWidth(HFONT font, const std::wstring& text) {
     HDC dc = GetDC(nullptr);

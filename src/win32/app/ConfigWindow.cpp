@@ -1,17 +1,18 @@
-// The configuration window as the user sees it: the menu bar, the list of entries with its
-// buttons and icon preview, the layout, and quitting.
-#include "win32/app/MainWindow.h"
+#include "win32/app/ConfigWindow.h"
 
 #include <commctrl.h>
 
+#include "../../../resources/resource.h"
 #include "engine/EngineOptions.h"
 #include "ui/IconTools.h"
 #include "win32/app/CommandIds.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
+#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
+#include "win32/about/AboutBox.h"
 #include "win32/help/Help.h"
 #include "win32/ui/OptionsDialog.h"
 
@@ -25,7 +26,128 @@ constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
 
 }  // namespace
 
-void MainWindow::CreateMenuBar() {
+ConfigWindow::ConfigWindow() = default;
+ConfigWindow::~ConfigWindow() = default;
+
+bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons) {
+    engine_ = &engine;
+    ui_ = &ui;
+    icons_ = &icons;
+    desktop_ = &desktop;
+    config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
+    previewIcon_ = std::make_unique<IconPicture>(icons);
+    dpi_ = ScreenDpi();
+    HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON,
+                                              0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
+    if (!Window::Create(kClassName, L"Hidewell", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                        TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
+        return false;
+    CreateMenuBar();
+    CreateControls();
+    CentreOnScreen(Hwnd());
+    return true;
+}
+
+void ConfigWindow::Show() {
+    if (IsWindowVisible(Hwnd())) return;
+    ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(Hwnd());
+    OnActivate();
+}
+
+void ConfigWindow::EntriesChanged() {
+    config_->Reloaded();
+    OnActivate();
+}
+
+void ConfigWindow::SetSmallIcon(HICON icon) {
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void ConfigWindow::SetHeightTwips(int twips) {
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, TwipsToPixels(twips, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (filter_ && filter_(msg, wParam, lParam, result)) return result;
+    switch (msg) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kIdList) {
+            if (HIWORD(wParam) == LBN_SELCHANGE) OnSelect();
+            if (HIWORD(wParam) == LBN_DBLCLK) {
+                OnSelect();
+                OnEdit();
+            }
+        } else {
+            OnCommand(LOWORD(wParam));
+        }
+        return 0;
+    case WM_SIZE:
+        // The window is never left minimised on the taskbar: it is put away instead.
+        if (wParam == SIZE_MINIMIZED)
+            ShowWindow(Hwnd(), SW_HIDE);
+        else
+            Layout();
+        return 0;
+    case DM_GETDEFID: {
+        // Enter presses the focused button, otherwise Ok.
+        HWND focus = GetFocus();
+        bool button = focus && GetParent(focus) == Hwnd() &&
+                      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+        return MAKELRESULT(button ? GetDlgCtrlID(focus) : kIdOkButton, DC_HASDEFID);
+    }
+    case WM_GETMINMAXINFO:
+        HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        Quit(QuitReason::User);
+        return 0;
+    case WM_QUERYENDSESSION:
+        // Nothing is asked when Windows ends the session; the settings are kept now.
+        SaveHeightAndSettings();
+        return TRUE;
+    case WM_ENDSESSION:
+        // The icons go; windows that Hidewell hid stay hidden.
+        if (wParam) Quit(QuitReason::SessionEnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+void ConfigWindow::OnCommand(int id) {
+    switch (id) {
+    case kIdNew: OnNew(); break;
+    case kIdEdit: OnEdit(); break;
+    case kIdRemove: OnRemove(); break;
+    case kIdUp: OnMove(true); break;
+    case kIdDown: OnMove(false); break;
+    case kIdOkButton: OnOk(); break;
+    case kCmdSave: SaveReported(); break;
+    case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
+    case kCmdUndo: OnUndo(); break;
+    case kCmdRefreshAll: engine_->RefreshAll(); break;
+    case kCmdOptions: OnOptions(); break;
+    case kCmdFileExit: Quit(QuitReason::User); break;
+    case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
+    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
+    default: break;
+    }
+}
+
+void ConfigWindow::CreateMenuBar() {
     HMENU file = CreatePopupMenu();
     AppendMenuW(file, MF_STRING, kCmdSave, L"&Save");
     AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
@@ -50,18 +172,18 @@ void MainWindow::CreateMenuBar() {
     accelerators_.Reset(CreateAcceleratorTableW(&f1, 1));
 }
 
-bool MainWindow::HandleKeys(MSG& msg) {
+bool ConfigWindow::HandleKeys(MSG& msg) {
     return accelerators_ && Hwnd() && GetAncestor(msg.hwnd, GA_ROOT) == Hwnd() &&
            TranslateAcceleratorW(Hwnd(), accelerators_.Get(), &msg);
 }
 
-HWND MainWindow::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+HWND ConfigWindow::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
     HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
     placed_.push_back({c, RECT{x, y, x + w, y + h}});
     return c;
 }
 
-void MainWindow::CreateControls() {
+void ConfigWindow::CreateControls() {
     font_ = CreateMessageFont(dpi_);
     // Positions in twips, relative to the client area; the frames' children are offset by
     // them. The frames come last, below the controls they hold.
@@ -83,14 +205,14 @@ void MainWindow::CreateControls() {
     Add(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
 }
 
-int MainWindow::WidthPixels() const { return TwipsToPixels(kWidthTwips, dpi_); }
+int ConfigWindow::WidthPixels() const { return TwipsToPixels(kWidthTwips, dpi_); }
 
-void MainWindow::HoldWidth(MINMAXINFO& limits) const {
+void ConfigWindow::HoldWidth(MINMAXINFO& limits) const {
     // Only the height can change.
     limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = WidthPixels();
 }
 
-void MainWindow::Layout() {
+void ConfigWindow::Layout() {
     RECT outer{};
     GetWindowRect(Hwnd(), &outer);
     // The window's outer width in twips: the frame keeps 290 twips free, the icon frame sits
@@ -108,7 +230,7 @@ void MainWindow::Layout() {
     }
 }
 
-void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+void ConfigWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi > 0 ? dpi : 96;
     UniqueFont font = CreateMessageFont(dpi_);
     for (const Placed& p : placed_) SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
@@ -118,7 +240,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-void MainWindow::ShowRows() {
+void ConfigWindow::ShowRows() {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     for (const Entry& row : config_->Rows())
@@ -132,7 +254,7 @@ void MainWindow::ShowRows() {
     ShowPreview();
 }
 
-void MainWindow::ShowButtons() {
+void ConfigWindow::ShowButtons() {
     ListButtons b = config_->Buttons();
     EnableWindow(list_, b.list);
     EnableWindow(buttons_[0], b.edit);
@@ -141,18 +263,18 @@ void MainWindow::ShowButtons() {
     EnableWindow(buttons_[3], b.down);
 }
 
-void MainWindow::ShowPreview() {
+void ConfigWindow::ShowPreview() {
     IconHandle icon = ExtractReferencedIcon(*icons_, config_->SelectedIconReference());
     SendMessageW(preview_, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<UINT_PTR>(icon)), 0);
     previewIcon_->Reset(icon);  // after the box lets go of the icon it showed
 }
 
-void MainWindow::OnActivate() {
+void ConfigWindow::OnActivate() {
     config_->Activate();
     OnRowsChanged();
 }
 
-void MainWindow::OnRowsChanged() {
+void ConfigWindow::OnRowsChanged() {
     ShowRows();
     RECT r{};
     GetWindowRect(Hwnd(), &r);
@@ -161,43 +283,43 @@ void MainWindow::OnRowsChanged() {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::OnSelect() {
+void ConfigWindow::OnSelect() {
     LRESULT row = SendMessageW(list_, LB_GETCURSEL, 0, 0);
     config_->Select(row == LB_ERR ? ConfigWindowModel::kNone : static_cast<std::size_t>(row));
     ShowButtons();
     ShowPreview();
 }
 
-EntryEditorResult MainWindow::RunEditor(const EntryEditorArgs& args) {
+EntryEditorResult ConfigWindow::RunEditor(const EntryEditorArgs& args) {
     if (!editor_) editor_ = std::make_unique<EntryEditor>(*icons_, *desktop_);
     return editor_->Run(Hwnd(), args);
 }
 
-void MainWindow::OnNew() {
+void ConfigWindow::OnNew() {
     config_->AddEntry(RunEditor(config_->NewArgs()));
     OnRowsChanged();
 }
 
-void MainWindow::OnEdit() {
+void ConfigWindow::OnEdit() {
     std::optional<EntryEditorArgs> args = config_->EditArgs();
     if (!args) return;
     if (config_->ApplyEdit(RunEditor(*args))) engine_->RefreshAll();
     OnRowsChanged();
 }
 
-void MainWindow::OnRemove() {
+void ConfigWindow::OnRemove() {
     if (!config_->RemoveAsks()) return;
     bool yes = ui_->ShowMessage(kRemoveQuestion, kQuestionTitle, kQuestion) == kIdYes;
     config_->Remove(yes);
     OnRowsChanged();
 }
 
-void MainWindow::OnMove(bool up) {
+void ConfigWindow::OnMove(bool up) {
     if (up ? config_->MoveUp() : config_->MoveDown()) ShowRows();
     SetFocus(list_);
 }
 
-void MainWindow::OnOk() {
+void ConfigWindow::OnOk() {
     if (config_->OkSaves()) {
         SetFocus(list_);
         SaveReported();
@@ -207,17 +329,17 @@ void MainWindow::OnOk() {
     ShowWindow(Hwnd(), SW_MINIMIZE);  // puts the window away
 }
 
-void MainWindow::OnUndo() {
+void ConfigWindow::OnUndo() {
     engine_->ReloadSettings();
     EntriesChanged();
 }
 
-void MainWindow::OnOptions() {
+void ConfigWindow::OnOptions() {
     EngineOptions options(*engine_);
     ShowOptionsDialog(Hwnd(), options);
 }
 
-bool MainWindow::SaveHeightAndSettings() {
+bool ConfigWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
@@ -226,11 +348,11 @@ bool MainWindow::SaveHeightAndSettings() {
     return engine_->SaveSettings();
 }
 
-void MainWindow::SaveReported() {
+void ConfigWindow::SaveReported() {
     if (!SaveHeightAndSettings()) ui_->ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
 }
 
-bool MainWindow::Quit(QuitReason reason) {
+bool ConfigWindow::Quit(QuitReason reason) {
     if (!Hwnd()) return true;
     SaveHeightAndSettings();
     if (AsksBeforeQuitting(reason) && ui_->ShowMessage(kQuitQuestion, kQuestionTitle, kQuestion) != kIdYes)

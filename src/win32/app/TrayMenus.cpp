@@ -1,8 +1,9 @@
 // The popups of the tray icons and the commands chosen in them: Hidewell's own menu with the
 // hidden windows, and a hidden window's popup with its mirrored system menu.
+#include "common/MenuText.h"
 #include "win32/about/AboutBox.h"
 #include "win32/app/CommandIds.h"
-#include "win32/app/MainWindow.h"
+#include "win32/app/TrayShell.h"
 #include "win32/base/PopupPlace.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
@@ -10,7 +11,7 @@
 
 namespace hw {
 
-int MainWindow::TrackPopup(HMENU menu, HWND icon) {
+int TrayShell::TrackPopup(HMENU menu, HWND icon) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
     bool fromKeyboard = false;
@@ -22,7 +23,7 @@ int MainWindow::TrackPopup(HMENU menu, HWND icon) {
     return id;
 }
 
-void MainWindow::ShowOwnMenu() {
+void TrayShell::ShowOwnMenu() {
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
     AppendMenuW(m, MF_STRING, kCmdConfigure, L"&Configure");
@@ -40,13 +41,14 @@ void MainWindow::ShowOwnMenu() {
     for (const HiddenWindowView& w : engine_->HiddenWindows()) {
         if (ownMenuWindows_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
         if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuWindows_.size()) >= kFirstMirrorId) break;
-        AppendMenuW(m, MF_STRING, kCmdFirstHiddenWindow + ownMenuWindows_.size(), ToWide(w.caption).c_str());
+        UINT_PTR id = kCmdFirstHiddenWindow + ownMenuWindows_.size();
+        AppendMenuW(m, MF_STRING, id, ToWide(MenuItemText(w.caption)).c_str());
         ownMenuWindows_.push_back(w.ref);
     }
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
 
-void MainWindow::CreateOperationMenu() {
+void TrayShell::CreateOperationMenu() {
     operation_.Reset(CreatePopupMenu());
     HMENU m = operation_.Get();
     AppendMenuW(m, MF_STRING, kCmdAppTitle, L"App Title");
@@ -59,7 +61,7 @@ void MainWindow::CreateOperationMenu() {
     SetMenuDefaultItem(m, kCmdAppTitle, FALSE);
 }
 
-void MainWindow::ShowIconMenu(int slot) {
+void TrayShell::ShowIconMenu(int slot) {
     std::optional<HiddenWindowView> view = engine_->SlotView(slot);
     if (!view) return;
     // The popup acts on the window it was built for, whatever a tick does while it is open.
@@ -67,21 +69,21 @@ void MainWindow::ShowIconMenu(int slot) {
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), popupWindow_.window);
     ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle,
-                ToWide(engine_->PopupTitle(popupWindow_)).c_str());
+                ToWide(MenuItemText(engine_->PopupTitle(popupWindow_))).c_str());
     HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
     if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
 
-void MainWindow::OnCommand(int id) {
+bool TrayShell::OnCommand(int id) {
     std::uint32_t command = 0;
     if (id >= kFirstMirrorId) {
         if (mirror_->SysCommandFor(id, command)) engine_->RunMirroredCommand(popupWindow_, command);
-        return;
+        return true;
     }
     if (id >= kCmdFirstHiddenWindow) {
         std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
         if (i < ownMenuWindows_.size()) engine_->Restore(ownMenuWindows_[i]);
-        return;
+        return true;
     }
     switch (id) {
     case kCmdConfigure:
@@ -92,23 +94,10 @@ void MainWindow::OnCommand(int id) {
     case kCmdRefresh: engine_->RefreshAll(); break;
     case kCmdAbout: ShowAboutBox(Hwnd(), false); break;
     case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
-    case kCmdExit:
-    case kCmdFileExit: Quit(QuitReason::User); break;
-    case kIdNew: OnNew(); break;
-    case kIdEdit: OnEdit(); break;
-    case kIdRemove: OnRemove(); break;
-    case kIdUp: OnMove(true); break;
-    case kIdDown: OnMove(false); break;
-    case kIdOkButton: OnOk(); break;
-    case kCmdSave: SaveReported(); break;
-    case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
-    case kCmdUndo: OnUndo(); break;
-    case kCmdRefreshAll: engine_->RefreshAll(); break;
-    case kCmdOptions: OnOptions(); break;
-    case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
-    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
-    default: break;
+    case kCmdExit: config_.Quit(QuitReason::User); break;
+    default: return false;  // the configuration window's
     }
+    return true;
 }
 
 }  // namespace hw

@@ -1,4 +1,5 @@
-// Hidewell's entry point: one instance, the main window, and the message loop.
+// Hidewell's entry point: one instance, the configuration window and the tray shell, and the
+// message loop.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -10,8 +11,9 @@
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
 #include "win32/adapters/WinEventHook.h"
-#include "win32/app/MainWindow.h"
+#include "win32/app/ConfigWindow.h"
 #include "win32/app/RunningInstance.h"
+#include "win32/app/TrayShell.h"
 #include "win32/date/DateIconWindow.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
@@ -60,12 +62,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Icons icons(GetModuleHandleW(nullptr));
     hw::Win32Clock clock;
     hw::Win32CaseMapping caseMapping;
-    hw::MainWindow main;
-    hw::Platform platform{desktop, tray, ui, main, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath())};
+    hw::ConfigWindow main;
+    hw::TrayShell shell(main);
+    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath())};
     // The date icon's window outlives the engine that drives it.
     hw::DateIconWindow date(tray, desktop, clock, registry);
     hw::TrayEngine engine(platform);
-    if (!main.Create(engine, desktop, ui, icons)) return 1;
+    if (!main.Create(engine, desktop, ui, icons) || !shell.Create(engine, desktop)) return 1;
     if (date.Create()) engine.SetDateIcon(&date.AddOn());
     ui.SetOwner(main.Hwnd());
     engine.Start();

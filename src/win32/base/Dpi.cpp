@@ -2,14 +2,14 @@
 
 namespace hw {
 
-namespace {
-
 int ScreenDpi() {
     HDC dc = GetDC(nullptr);
     int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc) ReleaseDC(nullptr, dc);
     return dpi > 0 ? dpi : 96;
 }
+
+namespace {
 
 // Functions of newer Windows versions, taken at run time.
 template <typename Function>

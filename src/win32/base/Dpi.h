@@ -6,6 +6,9 @@
 
 namespace hw {
 
+// The screen's DPI (the system DPI), 96 where it cannot be had.
+int ScreenDpi();
+
 // The effective DPI of the monitor the window is on; the screen's DPI where the system
 // cannot tell (before Windows 8.1) or for no window.
 int MonitorDpi(HWND window);

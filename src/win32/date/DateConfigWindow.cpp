@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
@@ -141,10 +141,7 @@ LRESULT DateConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) 
             return 0;
         case kIdFormat:
             if (code == EN_CHANGE) {
-                int n = GetWindowTextLengthW(GetDlgItem(Hwnd(), kIdFormat));
-                std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-                n = GetDlgItemTextW(Hwnd(), kIdFormat, text.data(), n + 1);
-                model_.OnFormatChange(FromWide(text.data(), static_cast<std::size_t>(n)));
+                model_.OnFormatChange(WindowText(GetDlgItem(Hwnd(), kIdFormat)));
                 ShowCaptions();
             }
             return 0;

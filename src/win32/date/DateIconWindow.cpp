@@ -1,5 +1,6 @@
 #include "win32/date/DateIconWindow.h"
 
+#include "common/MenuText.h"
 #include "win32/base/HandleCast.h"
 #include "win32/base/PopupPlace.h"
 #include "win32/base/WinText.h"
@@ -10,16 +11,6 @@ namespace hw {
 namespace {
 
 enum : UINT { kCmdUser = 1, kCmdMedium, kCmdShort, kCmdConfiguration };
-
-// A menu shows "&" as an underline: a date that holds one shows it doubled.
-std::wstring MenuText(const Text& text) {
-    std::wstring out;
-    for (char16_t c : text) {
-        if (c == u'&') out += L'&';
-        out += static_cast<wchar_t>(c);
-    }
-    return out;
-}
 
 bool IsShellWindow(HWND h) {
     wchar_t cls[64] = {};
@@ -52,7 +43,7 @@ std::optional<DateMenuItem> DateIconWindow::ShowMenu(const std::array<Text, 3>& 
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
     if (!m) return std::nullopt;
-    for (UINT i = 0; i < 3; ++i) AppendMenuW(m, MF_STRING, kCmdUser + i, MenuText(dates[i]).c_str());
+    for (UINT i = 0; i < 3; ++i) AppendMenuW(m, MF_STRING, kCmdUser + i, ToWide(MenuItemText(dates[i])).c_str());
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING, kCmdConfiguration, L"Configuration");
     SetMenuDefaultItem(m, kCmdUser + static_cast<UINT>(defaultItem), FALSE);

@@ -4,7 +4,7 @@
 
 #include "../../../resources/resource.h"
 #include "ui/HelpLineBreak.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"

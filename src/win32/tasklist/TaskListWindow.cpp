@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"

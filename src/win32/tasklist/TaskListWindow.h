@@ -7,7 +7,7 @@
 
 #include "platform/Desktop.h"
 #include "win32/base/Window.h"
-#include "windows/TaskList.h"
+#include "hiddenwindows/TaskList.h"
 
 namespace hw {
 

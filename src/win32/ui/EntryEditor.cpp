@@ -5,10 +5,11 @@
 
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
+#include "win32/base/ModalLoop.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
 #include "win32/ui/IconPickerDialog.h"
@@ -47,12 +48,6 @@ enum ControlId : int {
 const wchar_t kNote[] =
     L"NOTE : You now use Wild Cards for the titles e.g. *Microsoft Visual C++*. Placing * on either side of the "
     L"Title will have the same effect as before.  SEE HELP FOR MORE DETAILS";
-
-Text WindowText(HWND h) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
-    return FromWide(text);
-}
 
 }  // namespace
 
@@ -114,30 +109,11 @@ EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
     SetWindowLongPtrW(Hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ShowModel();
     ShowMatches();
-    if (owner) EnableWindow(owner, FALSE);
     ShowWindow(Hwnd(), SW_SHOW);
     SetForegroundWindow(Hwnd());
     SetFocus(title_);
-
-    MSG msg{};
-    bool quit = false;
-    while (!model_.Finished() && Hwnd()) {
-        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        if (GetAncestor(msg.hwnd, GA_ROOT) == Hwnd() && (PreviewKey(msg) || IsDialogMessageW(Hwnd(), &msg)))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    if (owner) EnableWindow(owner, TRUE);
-    if (Hwnd()) {
-        KillTimer(Hwnd(), kMatchTimer);
-        ShowWindow(Hwnd(), SW_HIDE);
-    }
-    if (owner) SetActiveWindow(owner);
-    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+    RunModal(Hwnd(), owner, [this] { return model_.Finished(); }, [this](const MSG& msg) { return PreviewKey(msg); });
+    if (Hwnd()) KillTimer(Hwnd(), kMatchTimer);
     return model_.Finished() ? model_.Result() : EntryEditorResult{};
 }
 

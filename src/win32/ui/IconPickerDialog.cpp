@@ -10,7 +10,8 @@
 #include "ui/IconPickerModel.h"
 #include "ui/IconTools.h"
 #include "win32/adapters/Win32FileSystem.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
+#include "win32/base/Controls.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
 #include "win32/base/Placement.h"
@@ -19,7 +20,7 @@
 #include "win32/help/Help.h"
 #include "win32/ui/DialogLayout.h"
 #include "win32/ui/IconExport.h"
-#include "win32/ui/ModalLoop.h"
+#include "win32/base/ModalLoop.h"
 #include "win32/ui/SizedIcons.h"
 
 namespace hw {
@@ -50,13 +51,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 6000;
 constexpr int kClientHeight = 4560;
 
-
-void SetTextIfChanged(HWND h, const Text& text) {
-    int n = GetWindowTextLengthW(h);
-    std::wstring now(static_cast<std::size_t>(n) + 1, L'\0');
-    now.resize(static_cast<std::size_t>(GetWindowTextW(h, now.data(), n + 1)));
-    if (now != ToWide(text)) SetWindowTextW(h, ToWide(text).c_str());
-}
 
 // Fills a list box with the rows unless it holds them already.
 void ShowRows(HWND list, std::vector<Text>& shown, const std::vector<Text>& rows, int selection) {
@@ -308,13 +302,6 @@ private:
         Text name = shown_ ? GetFileName(shown_->path) : Text(u"Icon");
         std::size_t dot = name.find_last_of(u'.');
         return (dot == Text::npos || dot == 0 ? name : name.substr(0, dot)) + u".ico";
-    }
-
-    static Text WindowText(HWND h) {
-        int n = GetWindowTextLengthW(h);
-        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), n + 1)));
-        return FromWide(text);
     }
 
     IconPickerModel& model_;

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/OptionsModel.h"
-#include "win32/app/Twips.h"
+#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
 #include "win32/base/Placement.h"
@@ -13,7 +13,7 @@
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
 #include "win32/ui/DialogLayout.h"
-#include "win32/ui/ModalLoop.h"
+#include "win32/base/ModalLoop.h"
 
 namespace hw {
 

@@ -4,7 +4,7 @@
 
 #include "engine/HiddenJournal.h"
 #include "fakes/FakeMenus.h"
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 #include "EngineFixture.h"
 

@@ -7,7 +7,7 @@
 #include "win32/adapters/Win32Desktop.h"
 #include "win32/base/Handles.h"
 #include "win32/menus/Win32Menus.h"
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 namespace hw {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/SimulatedEngine.h"
-#include "windows/TaskList.h"
+#include "hiddenwindows/TaskList.h"
 
 namespace hw::test {
 namespace {

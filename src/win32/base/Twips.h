@@ -4,13 +4,6 @@
 
 namespace hw {
 
-inline int ScreenDpi() {
-    HDC dc = GetDC(nullptr);
-    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(nullptr, dc);
-    return dpi > 0 ? dpi : 96;
-}
-
 inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 inline int PixelsToTwips(int pixels, int dpi) { return MulDiv(pixels, 1440, dpi); }
 

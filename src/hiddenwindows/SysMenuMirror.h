@@ -36,8 +36,6 @@ public:
     // the last mirror and for separators (submenu items carry no identifier).
     bool SysCommandFor(int id, std::uint32_t& cmd) const;
 
-    // The window mirrored last.
-    WindowHandle MirroredWindow() const { return window_; }
     // Element k is the own command of the item with identifier 100 + k, 0 for a separator.
     const std::vector<std::uint32_t>& CommandMap() const { return sysCmdMap_; }
     // Items met by the last build, every item of every level counted once.

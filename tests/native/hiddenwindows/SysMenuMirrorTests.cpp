@@ -5,7 +5,7 @@
 
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeMenus.h"
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 namespace hw::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "win32/ui/ModalLoop.h"
+#include "win32/base/ModalLoop.h"
 
 namespace hw {
 

@@ -1,54 +1,46 @@
 #pragma once
-// The main window: the configuration window, and the host of what the engine drives (the
-// tray icons' receivers, the poll timer, the pictures, the popups).
-#include <map>
+// The configuration window: the menu bar, the list of entries with its buttons and icon
+// preview, the layout, saving and quitting. Its window is Hidewell's main window, which the
+// tray shell shares (see TrayShell).
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/TrayEngine.h"
-#include "platform/EngineHost.h"
 #include "ui/ConfigWindowModel.h"
 #include "ui/IconPicture.h"
-#include "win32/app/CopyDataInbox.h"
 #include "win32/app/MainWindowClass.h"
-#include "win32/app/ReceiverWindow.h"
-#include "win32/app/TrayPictures.h"
-#include "win32/tasklist/TaskListWindow.h"
 #include "win32/base/ListRowTips.h"
 #include "win32/base/Window.h"
-#include "win32/menus/Win32Menus.h"
 #include "win32/ui/EntryEditor.h"
-#include "windows/SysMenuMirror.h"
 
 namespace hw {
 
-class MainWindow : public Window, public EngineHost {
+class ConfigWindow : public Window {
 public:
     static constexpr const wchar_t* kClassName = kMainWindowClass;
     static constexpr int kWidthTwips = 5625;
+    // Offered every message of the window first; true when it took the message, with its result.
+    using MessageFilter = std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
-    MainWindow();
-    ~MainWindow() override;
-    // Creates the window (hidden) and its controls; events go to the engine from then on.
+    ConfigWindow();
+    ~ConfigWindow() override;
+    // Creates the window (hidden) and its controls.
     bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons);
+    void SetMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
     // Keys of the menu bar (F1); true when the message was one of them.
     bool HandleKeys(MSG& msg);
 
-    // EngineHost
-    void SetPollTimer(bool enabled) override;
-    void SetPollInterval(int milliseconds) override;
-    WindowHandle OwnReceiver() override;
-    WindowHandle CreateReceiver(int slot) override;
-    void DestroyReceiver(int slot) override;
-    IconHandle PictureIcon(Picture picture) override;
-    int TrayIconSize() override;
-    void SetMainIcon(Picture picture) override;
-    void ShowConfiguration() override;
-    void EntriesChanged() override;
-    void ShowOwnMenu() override;
-    void ShowIconMenu(int slot) override;
-    void ShowTaskList() override;
-    // Sets the configuration window's height (twips).
+    // Shows the window, unless it is shown already.
+    void Show();
+    // Shows the list again after the entries changed.
+    void EntriesChanged();
+    void SetSmallIcon(HICON icon);
+    // Sets the window's height (twips).
     void SetHeightTwips(int twips);
+    // Ends Hidewell for the reason, after the quit question where it is asked; false when
+    // the user chose to keep Hidewell running.
+    bool Quit(QuitReason reason);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -62,9 +54,6 @@ private:
     void CreateControls();
     HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
     void CreateMenuBar();
-    // Loads Hidewell's pictures again when the notification area's icon size changed, and
-    // has the engine draw every icon again.
-    void OnIconSizeMaybeChanged();
     // Places the controls for the window's width: the list's frame stretches, the icon frame
     // and Ok keep to the right edge.
     void Layout();
@@ -72,7 +61,7 @@ private:
     void HoldWidth(MINMAXINFO& limits) const;
     int WidthPixels() const;
 
-    // The configuration window's list and its buttons.
+    // The list and its buttons.
     void ShowRows();
     void ShowButtons();
     void ShowPreview();
@@ -93,24 +82,14 @@ private:
     bool SaveHeightAndSettings();
     // The same, telling the user when it fails.
     void SaveReported();
-    // Ends Hidewell for the reason, after the quit question where it is asked; false when
-    // the user chose to keep Hidewell running.
-    bool Quit(QuitReason reason);
-    void CreateOperationMenu();
     void OnCommand(int id);
-    // Shows a popup with Hidewell in the foreground, at the mouse or at the tray icon whose
-    // receiver is given (TrayPopupPoint); returns the chosen command.
-    int TrackPopup(HMENU menu, HWND icon = nullptr);
 
     TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;
     Ui* ui_ = nullptr;
     Icons* icons_ = nullptr;
-    UINT taskbarCreated_ = 0;
-    bool pollTimerOn_ = false;
-    int interval_ = 2000;
+    MessageFilter filter_;
     int dpi_ = 96;
-    TrayPictures pictures_;
     UniqueFont font_;
     std::vector<Placed> placed_;
     HWND list_ = nullptr;
@@ -121,15 +100,6 @@ private:
     std::unique_ptr<ConfigWindowModel> config_;
     std::unique_ptr<IconPicture> previewIcon_;
     std::unique_ptr<EntryEditor> editor_;  // made on first use, kept between uses
-    ReceiverWindow ownReceiver_;
-    std::map<int, std::unique_ptr<ReceiverWindow>> slotReceivers_;
-    std::vector<WindowRef> ownMenuWindows_;  // the window of each hidden-window item of the last own menu
-    WindowRef popupWindow_;                  // the window whose popup was opened last
-    Win32Menus menus_;
-    UniqueMenu operation_;  // the popup of a hidden window's icon
-    std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes
-    CopyDataInbox inbox_;
-    std::unique_ptr<TaskListWindow> taskList_;
 };
 
 }  // namespace hw

@@ -1,4 +1,4 @@
-#include "windows/TaskList.h"
+#include "hiddenwindows/TaskList.h"
 
 #include <algorithm>
 

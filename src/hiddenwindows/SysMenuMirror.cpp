@@ -1,4 +1,4 @@
-#include "windows/SysMenuMirror.h"
+#include "hiddenwindows/SysMenuMirror.h"
 
 #include <algorithm>
 

@@ -1,0 +1,126 @@
+#include "win32/app/TrayShell.h"
+
+#include "win32/app/CommandIds.h"
+#include "win32/base/Dpi.h"
+#include "win32/base/HandleCast.h"
+
+namespace hw {
+
+namespace {
+
+constexpr UINT_PTR kPollTimer = 1;
+
+}  // namespace
+
+TrayShell::TrayShell(ConfigWindow& config) : config_(config) {}
+TrayShell::~TrayShell() {
+    // The window may outlive the shell (when start-up failed half-way).
+    config_.SetMessageFilter(nullptr);
+}
+
+bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
+    engine_ = &engine;
+    desktop_ = &desktop;
+    CreateOperationMenu();
+    mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
+    pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()));
+    SetMainIcon(Picture::NotGot);
+    config_.SetMessageFilter([this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return OnMessage(msg, wParam, lParam, result);
+    });
+
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // Let the message through when Hidewell runs elevated and Explorer does not.
+    ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
+}
+
+void TrayShell::SetPollTimer(bool enabled) {
+    pollTimerOn_ = enabled;
+    if (enabled)
+        SetTimer(Hwnd(), kPollTimer, static_cast<UINT>(interval_), nullptr);
+    else
+        KillTimer(Hwnd(), kPollTimer);
+}
+
+void TrayShell::SetPollInterval(int milliseconds) {
+    interval_ = milliseconds > 0 ? milliseconds : 1;
+    if (pollTimerOn_) SetTimer(Hwnd(), kPollTimer, static_cast<UINT>(interval_), nullptr);
+}
+
+WindowHandle TrayShell::OwnReceiver() { return FromWin32(ownReceiver_.Hwnd()); }
+
+WindowHandle TrayShell::CreateReceiver(int slot) {
+    auto& receiver = slotReceivers_[slot];
+    if (!receiver) {
+        receiver = std::make_unique<ReceiverWindow>();
+        if (!receiver->Create([this, slot](int message) { engine_->OnWindowIconEvent(slot, message); })) {
+            slotReceivers_.erase(slot);
+            return 0;
+        }
+    }
+    return FromWin32(receiver->Hwnd());
+}
+
+void TrayShell::DestroyReceiver(int slot) { slotReceivers_.erase(slot); }
+
+IconHandle TrayShell::PictureIcon(Picture picture) { return FromWin32(pictures_.Get(picture)); }
+
+int TrayShell::TrayIconSize() { return pictures_.Size(); }
+
+void TrayShell::OnIconSizeMaybeChanged() {
+    if (pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()))) engine_->OnIconSizeChanged();
+}
+
+void TrayShell::SetMainIcon(Picture picture) { config_.SetSmallIcon(pictures_.Get(picture)); }
+
+void TrayShell::ShowConfiguration() { config_.Show(); }
+
+void TrayShell::EntriesChanged() { config_.EntriesChanged(); }
+
+void TrayShell::ShowTaskList() {
+    if (taskList_) {
+        taskList_->BringToFront();
+        return;
+    }
+    taskList_ = std::make_unique<TaskListWindow>(*engine_, *desktop_, [this] { taskList_.reset(); });
+    if (!taskList_->Create()) taskList_.reset();
+}
+
+bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    if (taskbarCreated_ && msg == taskbarCreated_) {
+        // The taskbar comes again after Explorer restarted or its DPI changed.
+        OnIconSizeMaybeChanged();
+        engine_->OnTaskbarCreated();
+        return true;
+    }
+    switch (msg) {
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam));
+    case WM_COPYDATA:
+        result = inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        return true;
+    case CopyDataInbox::kRunMessage:
+        inbox_.RunQueued(*engine_);
+        return true;
+    case CopyDataInbox::kExitMessage:
+        config_.Quit(QuitReason::Program);
+        return true;
+    case WM_TIMER:
+        if (wParam == kPollTimer && pollTimerOn_) {
+            engine_->PollTick();
+            return true;
+        }
+        return false;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+        // The taskbar's DPI or the icon metrics may have changed; the window sees these too.
+        OnIconSizeMaybeChanged();
+        return false;
+    default:
+        return false;
+    }
+}
+
+}  // namespace hw

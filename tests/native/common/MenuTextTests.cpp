@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "common/MenuText.h"
+
+namespace hw {
+namespace {
+
+Text Repeat(const Text& piece, int times) {
+    Text out;
+    for (int i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptions) {
+    const Text sixty = Repeat(u"0123456789", 6);
+    const Text long61 = sixty + u"X";
+    const std::pair<Text, Text> cases[] = {  // caption, menu text
+        {u"Tom & Jerry", u"Tom && Jerry"},
+        {u"&&&", u"&&&&&&"},
+        {u"", u""},
+        {sixty, sixty},
+        // 30 characters, the ellipsis, the last 29.
+        {long61, sixty.substr(0, 30) + u"\u2026" + long61.substr(61 - 29)},
+        // The "&" counts as one character and is doubled after shortening.
+        {Repeat(u"&", 61), Repeat(u"&&", 30) + u"\u2026" + Repeat(u"&&", 29)},
+    };
+    for (const auto& [caption, menu] : cases) EXPECT_EQ(MenuItemText(caption), menu) << caption.size();
+}
+
+TEST(MenuItemText, NeverCutsASurrogatePair) {
+    const Text smile = u"\U0001F600";  // one character, two code units
+    // 70 characters, each a pair: shortened to 30 pairs, the ellipsis and 29 pairs.
+    Text pairs = Repeat(smile, 70);
+    EXPECT_EQ(MenuItemText(pairs), Repeat(smile, 30) + u"\u2026" + Repeat(smile, 29));
+    // Pairs at the cuts of a mixed caption stay whole; 60 characters are not shortened.
+    EXPECT_EQ(MenuItemText(Repeat(u"a" + smile, 30)), Repeat(u"a" + smile, 30));
+    Text mixed = Repeat(u"a" + smile, 40);  // 80 characters
+    Text shown = MenuItemText(mixed);
+    EXPECT_EQ(shown, Repeat(u"a" + smile, 15) + u"\u2026" + smile + Repeat(u"a" + smile, 14));
+    // A lone surrogate is kept as it is, as one character.
+    EXPECT_EQ(MenuItemText(u"a\xD800" u"b"), u"a\xD800" u"b");
+}
+
+}  // namespace
+}  // namespace hw
