@@ -4,7 +4,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Self-contained programs: the C++ runtime linked in, symbols and unused code left out.
 add_compile_options(-ffunction-sections -fdata-sections)
 set(hw_static_link -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
-set(hw_win_libs comctl32 comdlg32 shell32 ole32 oleaut32 oleacc uuid gdi32 user32 advapi32 version kernel32)
+set(hw_win_libs comctl32 comdlg32 dwmapi shell32 ole32 oleaut32 oleacc uuid gdi32 user32 advapi32 version kernel32)
 
 # The Win32 adapters and the program's windows; src/win32/app/WinMain.cpp is the entry point.
 file(GLOB_RECURSE win32_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/win32/*.cpp)

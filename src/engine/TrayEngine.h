@@ -22,6 +22,7 @@
 #include "platform/Desktop.h"
 #include "platform/EngineHost.h"
 #include "platform/Icons.h"
+#include "platform/Log.h"
 #include "platform/NotifyArea.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
@@ -42,6 +43,7 @@ struct Platform {
     Clock& clock;
     const CaseMapping& caseMapping;
     Text programPath;
+    Log& log;
 };
 
 inline const Text kOwnTip = Text(u"Hidewell") + u'\0';

@@ -36,6 +36,7 @@ void MainWindow::CreateMenuBar() {
     AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
     HMENU help = CreatePopupMenu();
     AppendMenuW(help, MF_STRING, kCmdHelpContents, L"&Help\tF1");
+    AppendMenuW(help, MF_STRING, kCmdOpenLogFolder, L"Open &Log Folder");
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
     HMENU bar = CreateMenu();
@@ -207,9 +208,12 @@ bool MainWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        engine_->store.SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        std::int32_t status = engine_->store.SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        if (status != kErrorSuccess) log_->Failure(u"Saving the window's height", u"", static_cast<std::uint32_t>(status));
     }
-    return engine_->store.Save();
+    if (engine_->store.Save()) return true;
+    log_->Failure(u"Saving the settings", u"", 0);
+    return false;
 }
 
 void MainWindow::SaveReported() {

@@ -23,8 +23,9 @@ constexpr UINT_PTR kPollTimer = 1;
 MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
-bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons) {
+bool MainWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons, Log& log) {
     engine_ = &engine;
+    log_ = &log;
     desktop_ = &desktop;
     ui_ = &ui;
     icons_ = &icons;

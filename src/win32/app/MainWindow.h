@@ -28,7 +28,7 @@ public:
     MainWindow();
     ~MainWindow() override;
     // Creates the window (hidden) and its controls; events go to the engine from then on.
-    bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons);
+    bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons, Log& log);
     // Keys of the menu bar (F1); true when the message was one of them.
     bool HandleKeys(MSG& msg);
 
@@ -84,7 +84,8 @@ private:
     void OnOk();
     void OnUndo();
     void OnOptions();
-    // Saves the window's height and the settings; false when a value could not be written.
+    // Saves the window's height and the settings; false when a value could not be written
+    // (each failure is logged).
     bool SaveHeightAndSettings();
     // The same, telling the user when it fails.
     void SaveReported();
@@ -101,6 +102,7 @@ private:
     Desktop* desktop_ = nullptr;
     Ui* ui_ = nullptr;
     Icons* icons_ = nullptr;
+    Log* log_ = nullptr;
     UINT taskbarCreated_ = 0;
     bool pollTimerOn_ = false;
     int interval_ = 2000;

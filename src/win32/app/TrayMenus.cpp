@@ -1,6 +1,7 @@
 // The popups of the tray icons and the commands chosen in them: Hidewell's own menu with the
 // hidden windows, and a hidden window's popup with its mirrored system menu.
 #include "win32/about/AboutBox.h"
+#include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/MainWindow.h"
 #include "win32/base/PopupPlace.h"
@@ -103,6 +104,11 @@ void MainWindow::OnCommand(int id) {
     case kCmdOptions: OnOptions(); break;
     case kCmdHelpContents: ShowHelp(Hwnd(), HelpContext::Contents); break;
     case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
+    case kCmdOpenLogFolder:
+        if (!OpenLogFolder(Hwnd()))
+            ui_->ShowMessage(u"Hidewell could not open its log folder " + FromWide(LogFolder()), kAppTitle,
+                             kMbIconInformation);
+        break;
     default: break;
     }
 }
