@@ -73,6 +73,7 @@ WindowHandle MainWindow::CreateReceiver(int slot) {
     if (!receiver) {
         receiver = std::make_unique<ReceiverWindow>();
         if (!receiver->Create([this, slot](int message) { engine_->OnWindowIconEvent(slot, message); })) {
+            log_->Failure(u"Hidewell could not create the receiver of a hidden window's icon", u"", GetLastError());
             slotReceivers_.erase(slot);
             return 0;
         }
