@@ -4,7 +4,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Self-contained programs: the C++ runtime linked in, symbols and unused code left out.
 add_compile_options(-ffunction-sections -fdata-sections)
 set(hw_static_link -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
-set(hw_win_libs comctl32 comdlg32 shell32 ole32 oleaut32 oleacc uuid gdi32 user32 advapi32 version wtsapi32 kernel32)
+set(hw_win_libs comctl32 dwmapi shell32 ole32 oleaut32 oleacc uuid gdi32 user32 advapi32 version wtsapi32 kernel32)
 
 # The Win32 adapters and the program's windows; src/win32/app/WinMain.cpp is the entry point.
 file(GLOB_RECURSE win32_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/win32/*.cpp)
@@ -93,4 +93,13 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_executable(latency_bench ${PROJECT_SOURCE_DIR}/bench/wine/LatencyBench.cpp)
   target_link_libraries(latency_bench PRIVATE hw_harness ${hw_static_link})
   set_target_properties(latency_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+  # Private memory on Wine's desktop against a minimal window program; run by scripts/bench.
+  add_executable(minimal_window WIN32 ${PROJECT_SOURCE_DIR}/bench/wine/MinimalWindow.cpp)
+  target_link_libraries(minimal_window PRIVATE ${hw_static_link} -municode user32)
+  set_target_properties(minimal_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_executable(memory_bench ${PROJECT_SOURCE_DIR}/bench/wine/MemoryBench.cpp)
+  target_link_libraries(memory_bench PRIVATE hw_harness ${hw_static_link})
+  set_target_properties(memory_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_dependencies(memory_bench minimal_window Hidewell testwindow)
 endif()

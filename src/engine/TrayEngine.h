@@ -22,6 +22,7 @@
 #include "platform/Desktop.h"
 #include "platform/EngineHost.h"
 #include "platform/Icons.h"
+#include "platform/Log.h"
 #include "platform/NotifyArea.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
@@ -43,6 +44,7 @@ struct Platform {
     Clock& clock;
     const CaseMapping& caseMapping;
     Text programPath;
+    Log& log;
 };
 
 inline const Text kOwnTip = Text(u"Hidewell") + u'\0';
@@ -131,7 +133,8 @@ public:
     // Loads the stored settings again (Undo).
     void ReloadSettings() { store_.Load(); }
     int ReadHeight() { return store_.ReadHeight(); }
-    void SaveHeight(int twips) { store_.SaveHeight(twips); }
+    // The registry's status of the write.
+    std::int32_t SaveHeight(int twips) { return store_.SaveHeight(twips); }
 
     // The options, as the options dialog sets them.
     bool SetStartWithWindows(bool on) { return store_.SetStartWithWindows(on); }

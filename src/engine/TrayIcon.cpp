@@ -67,6 +67,7 @@ bool TrayIcon::ShowBalloon(const Text& title, const Text& text) {
     balloon.szInfo = text;
     balloon.szInfoTitle = title;
     balloon.dwInfoFlags = kNiifWarning;
+    balloon.respectQuietTime = true;
     return shell_.Notify(kNimModify, balloon);
 }
 

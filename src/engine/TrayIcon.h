@@ -43,7 +43,8 @@ public:
     // and Readd see it).
     bool Show();
     void Remove();
-    // A balloon beside the icon; false when the icon is not shown or the shell refused.
+    // A balloon beside the icon, a notice the user did not ask for (so it respects quiet
+    // time); false when the icon is not shown or the shell refused.
     bool ShowBalloon(const Text& title, const Text& text);
     // Adds the icon again after the taskbar was re-created, if it is shown.
     void Readd();

@@ -24,6 +24,9 @@ enum : std::uint32_t {
 };
 constexpr std::uint32_t kScRestore = 0xF120;
 constexpr std::uint32_t kWindowVisible = 0x10000000;
+// Extended styles: a floating tool window, and a window that never takes the front by a click.
+constexpr std::uint32_t kWsExToolWindow = 0x00000080;
+constexpr std::uint32_t kWsExNoActivate = 0x08000000;
 
 // What became of a show or hide request. Another program's window carries it out when its
 // thread next pumps messages: at once, late, or never for a hung program.
@@ -49,6 +52,13 @@ public:
     // Non-zero when the window has a parent or an owner.
     virtual WindowHandle ParentOrOwner(WindowHandle h) = 0;
     virtual std::uint32_t GetStyle(WindowHandle h) = 0;
+    virtual std::uint32_t GetExStyle(WindowHandle h) = 0;
+    // True for a window the system keeps out of sight though it counts as visible (a
+    // suspended Store app's frame, a window on another virtual desktop). A platform that
+    // cannot tell answers false.
+    virtual bool IsCloaked(WindowHandle h) = 0;
+    // The window in front that gets the user's keys; 0 when there is none.
+    virtual WindowHandle Foreground() = 0;
     // True for windows of Hidewell's own process.
     virtual bool IsOwnWindow(WindowHandle h) = 0;
     // The process that made the window and its window class; 0 and empty when it is gone.

@@ -11,19 +11,25 @@ enum NotifyAction : int { kNimAdd = 0, kNimModify = 1, kNimDelete = 2, kNimSetVe
 enum NotifyFlags : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4, kNifInfo = 0x10 };
 // The balloon's icon.
 constexpr std::uint32_t kNiifWarning = 2;
+// The message every tray icon's receiver gets from the shell: one of the application's own
+// (WM_APP + 0x100), clear of the numbers the system sends.
+constexpr std::uint32_t kTrayCallbackMessage = 0x8000 + 0x100;
 
 // One icon's record as handed to the shell (the first shell version's fields).
 struct NotifyIconRecord {
     WindowHandle hWnd = 0;
     std::uint32_t uID = 1;
     std::uint32_t uFlags = kNifMessage | kNifIcon | kNifTip;
-    std::uint32_t uCallbackMessage = 512;
+    std::uint32_t uCallbackMessage = kTrayCallbackMessage;
     IconHandle hIcon = 0;
     Text szTip;  // up to 64 characters; the shell shows it up to the first NUL
     // A balloon (with kNifInfo): its text, title and icon.
     Text szInfo;
     Text szInfoTitle;
     std::uint32_t dwInfoFlags = 0;
+    // A balloon the user did not ask for: the shell holds it back while the user does not
+    // want to be disturbed.
+    bool respectQuietTime = false;
 };
 
 class NotifyArea {

@@ -202,9 +202,9 @@ int SettingsStore::ReadHeight() {
     return h && *h > 0 ? *h : kDefaultHeightTwips;
 }
 
-void SettingsStore::SaveHeight(int twips) {
+std::int32_t SettingsStore::SaveHeight(int twips) {
     Text number = DecimalText(twips);
-    WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, u"Height", twips < 0 ? number : u" " + number, kRegSz);
+    return WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, u"Height", twips < 0 ? number : u" " + number, kRegSz);
 }
 
 }  // namespace hw

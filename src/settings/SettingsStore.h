@@ -36,7 +36,8 @@ public:
 
     // Height of the configuration window in twips; kDefaultHeightTwips when none is stored.
     int ReadHeight();
-    void SaveHeight(int twips);
+    // The registry status, 0 when the height was written.
+    std::int32_t SaveHeight(int twips);
 
 private:
     void AskFirstStart();

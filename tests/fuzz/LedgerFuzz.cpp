@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "fakes/RecordingLog.h"
 #include "fakes/SimulatedEngine.h"
 
 namespace {
@@ -30,7 +31,8 @@ struct World {
     FakeIcons icons;
     FakeClock clock;
     TableCaseMapping caseMapping;
-    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe"};
+    RecordingLog log;
+    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe", log};
     std::unique_ptr<TrayEngine> engine;
     Entries entries;
     // Refs as popups, menus and task lists built them, used later when they may be stale.

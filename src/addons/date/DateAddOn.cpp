@@ -2,13 +2,22 @@
 
 #include "addons/date/DateFormat.h"
 #include "addons/date/TypingTarget.h"
+#include "engine/TrayEngine.h"
 
 namespace hw {
 
 namespace {
 const Text kTipPattern = u"dddd dd mmmm yyyy - hh:nn am/pm";
 const Text kDayPattern = u"dddd dd mmmm yyyy";
+constexpr int kCaptionBuffer = 256;
 }  // namespace
+
+Text TypingFailedMessage(TypingOutcome outcome, const Text& caption) {
+    if (outcome == TypingOutcome::NotInFront)
+        return u"Hidewell could not bring " + caption + u" to the front, so the date was not typed.";
+    return u"Windows did not let Hidewell type the date into " + caption +
+           u". The program may run with higher rights than Hidewell.";
+}
 
 Text DateTipText(const LocalTime& t, DateNames& names) { return FormatOrdinalDate(t, kTipPattern, names); }
 
@@ -38,7 +47,7 @@ void DateAddOn::Tick(bool& rebuildRequested) {
     icon_.SetTip(tip + u'\0');
     icon_.SetReceiver(s_.host.Receiver());
     icon_.SetIcon(s_.host.DayIcon(now.day));
-    icon_.Show();
+    if (!icon_.Show()) s_.log.Failure(u"The date icon could not be added to the notification area", u"", 0);
     rebuildRequested = false;
 }
 
@@ -91,9 +100,22 @@ void DateAddOn::TypeDate(DateChoice choice) {
     s_.host.TypeInto(target, DateText(choice, s_.clock.Now()));
 }
 
+void DateAddOn::OnTypingFinished(WindowHandle target, const TypingResult& result) {
+    if (result.outcome == TypingOutcome::Typed) return;
+    Text caption = s_.desktop.GetText(target, kCaptionBuffer);
+    s_.log.Failure(result.outcome == TypingOutcome::NotInFront ? u"Typing the date: could not bring the window to the front"
+                                                              : u"Typing the date: the input fell short",
+                   caption, result.systemError);
+    s_.ui.ShowMessage(TypingFailedMessage(result.outcome, caption), kAppTitle, kMbIconInformation);
+}
+
 void DateAddOn::ApplyConfiguration(const DateConfigModel::Result& result) {
     settings_ = result.settings;
-    if (result.write) SaveDateSettings(s_.registry, result.settings);
+    if (!result.write) return;
+    std::int32_t status = SaveDateSettings(s_.registry, result.settings);
+    if (status == kErrorSuccess) return;
+    s_.log.Failure(u"Saving the date settings", u"", static_cast<std::uint32_t>(status));
+    s_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
 }
 
 }  // namespace hw

@@ -7,13 +7,16 @@
 
 #include "addons/date/DateConfigModel.h"
 #include "addons/date/DateSettings.h"
+#include "addons/date/TypingTarget.h"
 #include "engine/DateIconSteps.h"
 #include "engine/TrayIcon.h"
 #include "platform/Clock.h"
 #include "platform/DateNames.h"
 #include "platform/Desktop.h"
+#include "platform/Log.h"
 #include "platform/NotifyArea.h"
 #include "platform/Registry.h"
+#include "platform/Ui.h"
 
 namespace hw {
 
@@ -33,7 +36,8 @@ public:
     virtual void ShowConfiguration() = 0;
     // Hidewell's own windows and the taskbar, which never receive the date.
     virtual bool IsOwnOrShell(WindowHandle h) = 0;
-    // Brings the window to the front and types the text into it.
+    // Brings the window to the front and types the text into it, without waiting on the
+    // user-interface thread; the outcome goes to DateAddOn::OnTypingFinished, now or later.
     virtual void TypeInto(WindowHandle target, const Text& text) = 0;
 };
 
@@ -44,7 +48,12 @@ struct DateAddOnServices {
     Registry& registry;
     DateNames& names;
     DateAddOnHost& host;
+    Ui& ui;
+    Log& log;
 };
+
+// What the user is told when the date could not be typed into the window with this caption.
+Text TypingFailedMessage(TypingOutcome outcome, const Text& caption);
 
 // The tip: "dddd dd mmmm yyyy - hh:nn am/pm".
 Text DateTipText(const LocalTime& t, DateNames& names);
@@ -70,11 +79,14 @@ public:
     // Types today's date in the chosen form into the window the user works in.
     void TypeDate(DateChoice choice);
     Text DateText(DateChoice choice, const LocalTime& t);
+    // How typing into the target ended: a failure is logged and told to the user.
+    void OnTypingFinished(WindowHandle target, const TypingResult& result);
 
     // The settings, read on first use.
     const DateSettings& Settings();
     DateConfigModel ConfigModel() { return DateConfigModel(Settings()); }
-    // Ok and Cancel both keep the choice for this run; Ok also writes it.
+    // Ok and Cancel both keep the choice for this run; Ok also writes it, telling the user
+    // and the log when that fails.
     void ApplyConfiguration(const DateConfigModel::Result& result);
 
 private:

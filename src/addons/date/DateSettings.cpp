@@ -23,10 +23,12 @@ DateSettings LoadDateSettings(Registry& reg) {
     return settings;
 }
 
-void SaveDateSettings(Registry& reg, const DateSettings& settings) {
+std::int32_t SaveDateSettings(Registry& reg, const DateSettings& settings) {
     CreateKey(reg, kHkeyCurrentUser, kDateKey);
-    WriteValue(reg, kHkeyCurrentUser, kDateKey, u"Double", DecimalText(static_cast<int>(settings.choice)), kRegSz);
-    WriteValue(reg, kHkeyCurrentUser, kDateKey, u"Format", settings.format, kRegSz);
+    std::int32_t choice =
+        WriteValue(reg, kHkeyCurrentUser, kDateKey, u"Double", DecimalText(static_cast<int>(settings.choice)), kRegSz);
+    std::int32_t format = WriteValue(reg, kHkeyCurrentUser, kDateKey, u"Format", settings.format, kRegSz);
+    return choice != kErrorSuccess ? choice : format;
 }
 
 }  // namespace hw

@@ -17,7 +17,8 @@ struct DateSettings {
 // Reads "Format" and "Double" under the add-on's key, creating the key. With no format
 // stored the default is written at once; a "Double" other than 0, 1 or 2 reads as the user format.
 DateSettings LoadDateSettings(Registry& reg);
-// Writes both values as text.
-void SaveDateSettings(Registry& reg, const DateSettings& settings);
+// Writes both values as text; the registry status of the first write that failed, 0 when
+// both were written.
+std::int32_t SaveDateSettings(Registry& reg, const DateSettings& settings);
 
 }  // namespace hw

@@ -3,7 +3,6 @@
 namespace hw {
 
 namespace {
-constexpr std::uint32_t kWsVisible = 0x10000000;
 constexpr int kTitleBuffer = 256;
 
 bool HoldsToFile(Text title) {
@@ -11,17 +10,23 @@ bool HoldsToFile(Text title) {
         if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
     return title.find(u"TO FILE") != Text::npos;
 }
+
+bool TakesTyping(Desktop& desktop, WindowHandle h, const std::function<bool(WindowHandle)>& excluded) {
+    if (!(desktop.GetStyle(h) & kWindowVisible) || desktop.IsIconic(h)) return false;
+    if (desktop.GetExStyle(h) & (kWsExToolWindow | kWsExNoActivate)) return false;
+    Text title = desktop.GetText(h, kTitleBuffer);
+    if (title.empty()) return false;
+    if (desktop.ParentOrOwner(h) != 0 && !HoldsToFile(title)) return false;
+    if (excluded && excluded(h)) return false;
+    return !desktop.IsCloaked(h);
+}
 }  // namespace
 
 WindowHandle ChooseTypingTarget(Desktop& desktop, const std::function<bool(WindowHandle)>& excluded) {
-    for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h)) {
-        if (!(desktop.GetStyle(h) & kWsVisible) || desktop.IsIconic(h)) continue;
-        Text title = desktop.GetText(h, kTitleBuffer);
-        if (title.empty()) continue;
-        if (desktop.ParentOrOwner(h) != 0 && !HoldsToFile(title)) continue;
-        if (excluded && excluded(h)) continue;
-        return h;
-    }
+    WindowHandle front = desktop.Foreground();
+    if (front != 0 && TakesTyping(desktop, front, excluded)) return front;
+    for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h))
+        if (TakesTyping(desktop, h, excluded)) return h;
     return 0;
 }
 

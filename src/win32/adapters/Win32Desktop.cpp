@@ -3,6 +3,7 @@
 #include "win32/base/HandleCast.h"
 
 #include <windows.h>
+#include <dwmapi.h>
 #include <wtsapi32.h>
 
 #include <iterator>
@@ -49,6 +50,18 @@ WindowHandle Win32Desktop::ParentOrOwner(WindowHandle h) {
 std::uint32_t Win32Desktop::GetStyle(WindowHandle h) {
     return static_cast<std::uint32_t>(::GetWindowLongPtrW(H(h), GWL_STYLE));
 }
+
+std::uint32_t Win32Desktop::GetExStyle(WindowHandle h) {
+    return static_cast<std::uint32_t>(::GetWindowLongPtrW(H(h), GWL_EXSTYLE));
+}
+
+bool Win32Desktop::IsCloaked(WindowHandle h) {
+    DWORD cloaked = 0;
+    // Fails where the desktop window manager knows no cloaking (Windows 7, Wine): not cloaked.
+    return SUCCEEDED(::DwmGetWindowAttribute(H(h), DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked != 0;
+}
+
+WindowHandle Win32Desktop::Foreground() { return W(::GetForegroundWindow()); }
 
 std::uint32_t Win32Desktop::ProcessId(WindowHandle h) {
     DWORD pid = 0;

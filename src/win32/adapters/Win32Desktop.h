@@ -16,6 +16,9 @@ public:
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
+    std::uint32_t GetExStyle(WindowHandle h) override;
+    bool IsCloaked(WindowHandle h) override;
+    WindowHandle Foreground() override;
     bool IsOwnWindow(WindowHandle h) override;
     std::uint32_t ProcessId(WindowHandle h) override;
     Text ClassName(WindowHandle h) override;

@@ -9,6 +9,8 @@
 
 namespace hw {
 
+static_assert(kTrayCallbackMessage >= WM_APP && kTrayCallbackMessage < 0xC000, "an application message");
+
 namespace {
 
 // Copies as much as fits, always ending with a NUL.
@@ -37,7 +39,7 @@ bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record
     if (record.uFlags & kNifInfo) {
         CopyField(record.szInfo, data.szInfo);
         CopyField(record.szInfoTitle, data.szInfoTitle);
-        data.dwInfoFlags = record.dwInfoFlags;
+        data.dwInfoFlags = record.dwInfoFlags | (record.respectQuietTime ? NIIF_RESPECT_QUIET_TIME : 0);
     }
     DWORD message = action == kNimAdd            ? NIM_ADD
                     : action == kNimModify       ? NIM_MODIFY

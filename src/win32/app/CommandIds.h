@@ -22,6 +22,7 @@ enum CommandId : int {
     kCmdFileExit,
     kCmdHelpTopic,
     kCmdHelpAbout,
+    kCmdOpenLogFolder,
     // Hidewell's own tray menu and the popup of a hidden window.
     kCmdConfigure = 40,
     kCmdTaskList,

@@ -5,6 +5,7 @@
 #include "../../../resources/resource.h"
 #include "engine/EngineOptions.h"
 #include "ui/IconTools.h"
+#include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
@@ -29,8 +30,9 @@ constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
 ConfigWindow::ConfigWindow() = default;
 ConfigWindow::~ConfigWindow() = default;
 
-bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons) {
+bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons, Log& log) {
     engine_ = &engine;
+    log_ = &log;
     ui_ = &ui;
     icons_ = &icons;
     desktop_ = &desktop;
@@ -143,6 +145,11 @@ void ConfigWindow::OnCommand(int id) {
     case kCmdFileExit: Quit(QuitReason::User); break;
     case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
     case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
+    case kCmdOpenLogFolder:
+        if (!OpenLogFolder(Hwnd()))
+            ui_->ShowMessage(u"Hidewell could not open its log folder " + FromWide(LogFolder()), kAppTitle,
+                             kMbIconInformation);
+        break;
     default: break;
     }
 }
@@ -158,6 +165,7 @@ void ConfigWindow::CreateMenuBar() {
     AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
     HMENU help = CreatePopupMenu();
     AppendMenuW(help, MF_STRING, kCmdHelpTopic, L"&Help\tF1");
+    AppendMenuW(help, MF_STRING, kCmdOpenLogFolder, L"Open &Log Folder");
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
     HMENU bar = CreateMenu();
@@ -343,9 +351,12 @@ bool ConfigWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        engine_->SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        std::int32_t status = engine_->SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        if (status != kErrorSuccess) log_->Failure(u"Saving the window's height", u"", static_cast<std::uint32_t>(status));
     }
-    return engine_->SaveSettings();
+    if (engine_->SaveSettings()) return true;
+    log_->Failure(u"Saving the settings", u"", 0);
+    return false;
 }
 
 void ConfigWindow::SaveReported() {

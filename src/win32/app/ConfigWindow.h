@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/TrayEngine.h"
+#include "platform/Log.h"
 #include "ui/ConfigWindowModel.h"
 #include "ui/IconPicture.h"
 #include "win32/app/MainWindowClass.h"
@@ -26,7 +27,7 @@ public:
     ConfigWindow();
     ~ConfigWindow() override;
     // Creates the window (hidden) and its controls.
-    bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons);
+    bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons, Log& log);
     void SetMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
     // Keys of the menu bar (F1); true when the message was one of them.
     bool HandleKeys(MSG& msg);
@@ -78,7 +79,8 @@ private:
     void OnOk();
     void OnUndo();
     void OnOptions();
-    // Saves the window's height and the settings; false when a value could not be written.
+    // Saves the window's height and the settings; false when a value could not be written
+    // (each failure is logged).
     bool SaveHeightAndSettings();
     // The same, telling the user when it fails.
     void SaveReported();
@@ -89,6 +91,7 @@ private:
     Ui* ui_ = nullptr;
     Icons* icons_ = nullptr;
     MessageFilter filter_;
+    Log* log_ = nullptr;
     int dpi_ = 96;
     UniqueFont font_;
     std::vector<Placed> placed_;

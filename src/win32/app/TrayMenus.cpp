@@ -2,6 +2,7 @@
 // hidden windows, and a hidden window's popup with its mirrored system menu.
 #include "common/MenuText.h"
 #include "win32/about/AboutBox.h"
+#include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
 #include "win32/app/TrayShell.h"
 #include "win32/base/PopupPlace.h"

@@ -12,7 +12,7 @@ constexpr UINT_PTR kPollTimer = 1;
 
 }  // namespace
 
-TrayShell::TrayShell(ConfigWindow& config) : config_(config) {}
+TrayShell::TrayShell(ConfigWindow& config, Log& log) : config_(config), log_(log) {}
 TrayShell::~TrayShell() {
     // The window may outlive the shell (when start-up failed half-way).
     config_.SetMessageFilter(nullptr);
@@ -55,6 +55,7 @@ WindowHandle TrayShell::CreateReceiver(int slot) {
     if (!receiver) {
         receiver = std::make_unique<ReceiverWindow>();
         if (!receiver->Create([this, slot](int message) { engine_->OnWindowIconEvent(slot, message); })) {
+            log_.Failure(u"Hidewell could not create the receiver of a hidden window's icon", u"", GetLastError());
             slotReceivers_.erase(slot);
             return 0;
         }

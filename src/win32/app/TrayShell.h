@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/TrayEngine.h"
+#include "platform/Log.h"
 #include "platform/EngineHost.h"
 #include "win32/app/ConfigWindow.h"
 #include "win32/app/CopyDataInbox.h"
@@ -22,7 +23,7 @@ namespace hw {
 
 class TrayShell : public EngineHost {
 public:
-    explicit TrayShell(ConfigWindow& config);
+    TrayShell(ConfigWindow& config, Log& log);
     ~TrayShell() override;
     TrayShell(const TrayShell&) = delete;
     TrayShell& operator=(const TrayShell&) = delete;
@@ -61,6 +62,8 @@ private:
     HWND Hwnd() const { return config_.Hwnd(); }
 
     ConfigWindow& config_;
+
+    Log& log_;
     TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;
     UINT taskbarCreated_ = 0;

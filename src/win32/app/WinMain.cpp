@@ -8,6 +8,7 @@
 #include "win32/adapters/Win32CaseMapping.h"
 #include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
+#include "win32/adapters/Win32Log.h"
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
 #include "win32/adapters/WinEventHook.h"
@@ -62,14 +63,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Icons icons(GetModuleHandleW(nullptr));
     hw::Win32Clock clock;
     hw::Win32CaseMapping caseMapping;
+    hw::Win32Log log;
     hw::ConfigWindow main;
-    hw::TrayShell shell(main);
-    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath())};
+    hw::TrayShell shell(main, log);
+    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath()), log};
     // The date icon's window outlives the engine that drives it.
-    hw::DateIconWindow date(tray, desktop, clock, registry);
+    hw::DateIconWindow date(tray, desktop, clock, registry, ui, log);
     hw::TrayEngine engine(platform);
-    if (!main.Create(engine, desktop, ui, icons) || !shell.Create(engine, desktop)) return 1;
-    if (date.Create()) engine.SetDateIcon(&date.AddOn());
+    if (!main.Create(engine, desktop, ui, icons, log) || !shell.Create(engine, desktop)) {
+        log.Failure(u"Hidewell could not create its main window", u"", GetLastError());
+        return 1;
+    }
+    if (date.Create())
+        engine.SetDateIcon(&date.AddOn());
+    else
+        log.Failure(u"Hidewell could not create the date icon's window", u"", GetLastError());
     ui.SetOwner(main.Hwnd());
     engine.Start();
     main.SetHeightTwips(engine.ReadHeight());

@@ -41,5 +41,6 @@ using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
 using UniqueWindow = UniqueHandle<HWND, &DestroyWindow>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueLibrary = UniqueHandle<HMODULE, &FreeLibrary>;
 
 }  // namespace hw

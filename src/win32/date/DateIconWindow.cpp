@@ -4,7 +4,6 @@
 #include "win32/base/HandleCast.h"
 #include "win32/base/PopupPlace.h"
 #include "win32/base/WinText.h"
-#include "win32/date/UnicodeTyping.h"
 
 namespace hw {
 
@@ -22,8 +21,10 @@ bool IsShellWindow(HWND h) {
 
 }  // namespace
 
-DateIconWindow::DateIconWindow(NotifyArea& tray, Desktop& desktop, Clock& clock, Registry& registry)
-    : clock_(clock), addOn_(DateAddOnServices{tray, desktop, clock, registry, names_, *this}) {}
+DateIconWindow::DateIconWindow(NotifyArea& tray, Desktop& desktop, Clock& clock, Registry& registry, Ui& ui, Log& log)
+    : clock_(clock),
+      addOn_(DateAddOnServices{tray, desktop, clock, registry, names_, *this, ui, log}),
+      typing_([this](WindowHandle target, const TypingResult& result) { addOn_.OnTypingFinished(target, result); }) {}
 
 DateIconWindow::~DateIconWindow() {
     config_.reset();
@@ -77,7 +78,9 @@ bool DateIconWindow::IsOwnOrShell(WindowHandle h) {
     return process == GetCurrentProcessId() || IsShellWindow(ToWin32<HWND>(h));
 }
 
-void DateIconWindow::TypeInto(WindowHandle target, const Text& text) { TypeIntoWindow(ToWin32<HWND>(target), text); }
+void DateIconWindow::TypeInto(WindowHandle target, const Text& text) {
+    typing_.Start(Hwnd(), ToWin32<HWND>(target), text);
+}
 
 LRESULT DateIconWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -87,6 +90,12 @@ LRESULT DateIconWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_APP:
         if (config_ && !config_->Hwnd()) config_.reset();
         return 0;
+    case WM_TIMER:
+        if (wParam == ForegroundTyping::kTimerId) {
+            typing_.OnTimer();
+            return 0;
+        }
+        break;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
     case WM_DPICHANGED:

@@ -7,6 +7,7 @@
 #include "win32/base/Window.h"
 #include "win32/date/DateConfigWindow.h"
 #include "win32/date/DayIcons.h"
+#include "win32/date/ForegroundTyping.h"
 #include "win32/date/Win32DateNames.h"
 
 namespace hw {
@@ -14,9 +15,9 @@ namespace hw {
 class DateIconWindow : public Window, public DateAddOnHost {
 public:
     static constexpr const wchar_t* kClassName = L"HidewellDate";
-    static constexpr UINT kCallbackMessage = 512;
+    static constexpr UINT kCallbackMessage = kTrayCallbackMessage;
 
-    DateIconWindow(NotifyArea& tray, Desktop& desktop, Clock& clock, Registry& registry);
+    DateIconWindow(NotifyArea& tray, Desktop& desktop, Clock& clock, Registry& registry, Ui& ui, Log& log);
     ~DateIconWindow() override;
 
     // Creates the hidden window; the icon goes up at the poll loop's first date step.
@@ -39,6 +40,7 @@ private:
     Win32DateNames names_;
     DayIcons icons_;
     DateAddOn addOn_;
+    ForegroundTyping typing_;
     std::unique_ptr<DateConfigWindow> config_;
 };
 

@@ -1,26 +1,12 @@
 #include "win32/date/UnicodeTyping.h"
 
+#include <windows.h>
+
 #include <vector>
 
 namespace hw {
 
-namespace {
-constexpr DWORD kForegroundWaitMs = 1000;
-
-bool BringToFront(HWND target) {
-    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
-    SetForegroundWindow(target);
-    // The switch completes in the target's thread: wait for it before any key goes out.
-    for (DWORD waited = 0; waited < kForegroundWaitMs; waited += 10) {
-        if (GetForegroundWindow() == target) return true;
-        Sleep(10);
-    }
-    return GetForegroundWindow() == target;
-}
-}  // namespace
-
-bool TypeIntoWindow(HWND target, const Text& text) {
-    if (!IsWindow(target) || !BringToFront(target)) return false;
+TypingResult SendUnicodeText(const Text& text) {
     std::vector<INPUT> inputs;
     inputs.reserve(text.size() * 2);
     for (char16_t c : text) {
@@ -32,9 +18,11 @@ bool TypeIntoWindow(HWND target, const Text& text) {
             inputs.push_back(in);
         }
     }
-    if (inputs.empty()) return true;
+    if (inputs.empty()) return {};
+    SetLastError(0);
     UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    return sent == inputs.size();
+    if (sent == inputs.size()) return {};
+    return TypingResult{TypingOutcome::InputBlocked, GetLastError()};
 }
 
 }  // namespace hw

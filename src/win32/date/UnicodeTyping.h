@@ -1,14 +1,11 @@
 #pragma once
-// Typing text into another program as the user would, character by character.
-#include <windows.h>
-
-#include "platform/Types.h"
+// Typing text into the window in front as the user would, character by character.
+#include "addons/date/TypingTarget.h"
 
 namespace hw {
 
-// Brings the window to the front and types the text into it as Unicode characters, so that
-// no character is read as a key command. False when the window could not be brought to the
-// front or the input was refused.
-bool TypeIntoWindow(HWND target, const Text& text);
+// Sends the text as Unicode characters, so that no character is read as a key command.
+// InputBlocked, with the system's error, when the system took fewer inputs than were sent.
+TypingResult SendUnicodeText(const Text& text);
 
 }  // namespace hw

@@ -81,7 +81,16 @@ bool SaveIconAs(HWND owner, HICON icon, const Text& defaultName) {
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrDefExt = L"ico";
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&ofn)) return false;  // cancelled
+    // The dialog's library, and the printing system it brings along, are loaded only for it.
+    UniqueLibrary dialogs(LoadLibraryW(L"comdlg32.dll"));
+    auto saveDialog = dialogs ? reinterpret_cast<decltype(&GetSaveFileNameW)>(
+                                    reinterpret_cast<void*>(GetProcAddress(dialogs.Get(), "GetSaveFileNameW")))
+                              : nullptr;
+    if (!saveDialog) {
+        MessageBoxW(owner, L"The save dialog of Windows could not be opened.", L"Hidewell", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (!saveDialog(&ofn)) return false;  // cancelled
     Text path = FromWide(file.c_str(), wcslen(file.c_str()));
     DWORD error = WriteIconFile(icon, path);
     if (error == ERROR_SUCCESS) return true;

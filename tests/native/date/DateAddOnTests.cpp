@@ -5,6 +5,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeShell.h"
 #include "fakes/MemoryRegistry.h"
+#include "fakes/RecordingLog.h"
 #include "fakes/SimulatedEngine.h"
 
 namespace hw {
@@ -43,7 +44,9 @@ protected:
     test::MemoryRegistry reg;
     test::EnglishDateNames names;
     FakeDateHost host;
-    DateAddOn addOn{DateAddOnServices{tray, desktop, clock, reg, names, host}};
+    test::FakeUi ui;
+    test::RecordingLog log;
+    DateAddOn addOn{DateAddOnServices{tray, desktop, clock, reg, names, host, ui, log}};
     bool rebuild = false;
 };
 
@@ -101,6 +104,36 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
     desktop.Close(editor);  // nothing but our own window: nothing typed
     addOn.OnIconEvent(515);
     EXPECT_EQ(host.typed.size(), 3u);
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DateAddOnTest, TypingThatFailsOrASaveThatFailsIsToldAndLogged) {
+    WindowHandle admin = desktop.Add(u"Admin - Notepad");
+    addOn.OnTypingFinished(admin, TypingResult{});
+    EXPECT_TRUE(log.lines.empty());
+
+    addOn.OnTypingFinished(admin, TypingResult{TypingOutcome::InputBlocked, 5});
+    addOn.OnTypingFinished(admin, TypingResult{TypingOutcome::NotInFront, 0});
+    ASSERT_EQ(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines[0].what, u"Typing the date: the input fell short");
+    EXPECT_EQ(log.lines[0].caption, u"Admin - Notepad");
+    EXPECT_EQ(log.lines[0].systemError, 5u);
+    EXPECT_EQ(log.lines[1].what, u"Typing the date: could not bring the window to the front");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, TypingFailedMessage(TypingOutcome::InputBlocked, u"Admin - Notepad"));
+    EXPECT_EQ(ui.messages[1].text, TypingFailedMessage(TypingOutcome::NotInFront, u"Admin - Notepad"));
+
+    DateConfigModel model = addOn.ConfigModel();  // reads the settings while the registry lets it
+    model.OnChoose(DateChoice::Short);
+    reg.writesLeft = 0;
+    addOn.ApplyConfiguration(model.Finish(true));
+    ASSERT_EQ(log.lines.size(), 3u);
+    EXPECT_EQ(log.lines[2].what, u"Saving the date settings");
+    EXPECT_NE(log.lines[2].systemError, 0u);
+    EXPECT_EQ(ui.messages.back().text, kSaveFailedMessage);
+    addOn.OnIconEvent(515);  // the choice holds for this run all the same
+    EXPECT_EQ(host.typed.back().first, admin);
 }
 
 TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
@@ -108,7 +141,7 @@ TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
     sim.icons.files[u"C:\\Apps\\app.exe"] = 1;
     test::EnglishDateNames names;
     FakeDateHost host;
-    DateAddOn addOn{DateAddOnServices{sim.tray, sim.desktop, sim.clock, sim.reg, names, host}};
+    DateAddOn addOn{DateAddOnServices{sim.tray, sim.desktop, sim.clock, sim.reg, names, host, sim.ui, sim.log}};
     sim.engine.SetDateIcon(&addOn);
     sim.Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
     sim.Tick();

@@ -30,20 +30,32 @@ TEST(DateSettings, FirstLoadWritesTheDefaultFormatAndBadChoicesReadAsUser) {
     EXPECT_EQ(back.choice, DateChoice::Short);
 }
 
-TEST(TypingTarget, TopmostVisibleTitledUnownedWindowThatIsNotExcluded) {
+TEST(TypingTarget, TheWindowInFrontOrTheTopmostOneTheUserTypesInto) {
     test::FakeDesktop desk;
     WindowHandle editor = desk.Add(u"Untitled - Notepad");
-    WindowHandle minimised = desk.Add(u"Report", true);
-    WindowHandle untitled = desk.Add(u"");
-    WindowHandle owned = desk.Add(u"Find", false, editor);
-    WindowHandle invisible = desk.Add(u"Hidden");
-    desk[invisible].style &= ~0x10000000u;
+    WindowHandle other = desk.Add(u"Report");
+    desk.Add(u"Report", true);                  // minimised
+    desk.Add(u"");                              // untitled
+    desk.Add(u"Find", false, editor);           // owned
+    desk[desk.Add(u"Hidden")].style &= ~kWindowVisible;
+    desk[desk.Add(u"Other desktop")].cloaked = true;
+    WindowHandle palette = desk.Add(u"Palette");  // floating tools on top of the others
+    desk[palette].exStyle = kWsExToolWindow | kWsExNoActivate;
+    desk[desk.Add(u"Keyboard")].exStyle = kWsExNoActivate;
+    desk[desk.Add(u"Tools")].exStyle = kWsExToolWindow;
     WindowHandle ours = desk.Add(u"Date Hidewell");
     WindowHandle taskbar = desk.Add(u"Taskbar");
     auto excluded = [&](WindowHandle h) { return h == ours || h == taskbar; };
-    (void)minimised, (void)untitled, (void)owned;
+    EXPECT_EQ(ChooseTypingTarget(desk, excluded), other);
+
+    for (WindowHandle front : {ours, taskbar, palette}) {  // not one to type into: Z order
+        desk.foreground = front;
+        EXPECT_EQ(ChooseTypingTarget(desk, excluded), other);
+    }
+    desk.foreground = editor;  // the user works in it, below another window
     EXPECT_EQ(ChooseTypingTarget(desk, excluded), editor);
 
+    desk.foreground = 0;
     WindowHandle printTo = desk.Add(u"Print to file", false, editor);  // owned, but kept
     EXPECT_EQ(ChooseTypingTarget(desk, excluded), printTo);
 

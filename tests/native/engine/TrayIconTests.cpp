@@ -32,7 +32,13 @@ TEST_F(TrayIconTest, AddsOnlyWithReceiverAndIconThenChangesOneFieldAtATime) {
     EXPECT_EQ(shell.calls.back().record.uFlags, static_cast<std::uint32_t>(kNifIcon));
     EXPECT_EQ(shell.icons.at(0).hIcon, 0x43u);
 
+    // A notice of Hidewell's own accord waits for the user's quiet time to end.
+    EXPECT_TRUE(icon.ShowBalloon(u"Hidewell", u"Notice"));
+    EXPECT_EQ(shell.calls.back().record.uFlags, static_cast<std::uint32_t>(kNifInfo));
+    EXPECT_TRUE(shell.calls.back().record.respectQuietTime);
+
     icon.Remove();
+    EXPECT_FALSE(icon.ShowBalloon(u"Hidewell", u"Notice"));
     std::size_t calls = shell.calls.size();
     icon.SetTip(u"Later");  // only stored while not shown
     EXPECT_EQ(shell.calls.size(), calls);

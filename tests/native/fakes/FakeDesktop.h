@@ -29,6 +29,8 @@ struct FakeWindow {
     std::int64_t busyUntilMs = 0;
     std::uint32_t processId = 1234;
     Text className = u"AppWindow";
+    std::uint32_t exStyle = 0;
+    bool cloaked = false;  // kept out of sight by the system (another virtual desktop)
 };
 
 struct SentMessage {
@@ -80,6 +82,9 @@ public:
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
+    std::uint32_t GetExStyle(WindowHandle h) override { return Exists(h) ? windows_.at(h).exStyle : 0; }
+    bool IsCloaked(WindowHandle h) override { return Exists(h) && windows_.at(h).cloaked; }
+    WindowHandle Foreground() override { return Exists(foreground) ? foreground : 0; }
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     std::uint32_t ProcessId(WindowHandle h) override { return Exists(h) ? windows_.at(h).processId : 0; }
     Text ClassName(WindowHandle h) override { return Exists(h) ? windows_.at(h).className : Text(); }

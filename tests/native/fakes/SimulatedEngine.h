@@ -5,6 +5,7 @@
 #include "fakes/FakeIcons.h"
 #include "fakes/FakeShell.h"
 #include "fakes/PlantedSettings.h"
+#include "fakes/RecordingLog.h"
 #include "fakes/TableCaseMapping.h"
 
 namespace hw::test {
@@ -32,7 +33,8 @@ struct SimulatedEngine {
     FakeIcons icons;
     FakeClock clock;
     TableCaseMapping caseMapping;
-    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe"};
+    RecordingLog log;
+    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe", log};
     TrayEngine engine{platform};
 };
 

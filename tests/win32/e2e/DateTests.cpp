@@ -1,4 +1,5 @@
-// The date icon on Wine's desktop: today's tip, and today's date typed into notepad.
+// The date icon on Wine's desktop: today's tip, and today's date typed into notepad while a
+// floating tool palette stays on top.
 #include <gtest/gtest.h>
 
 #include "addons/date/DateFormat.h"
@@ -44,10 +45,12 @@ protected:
         if (OpenPopupMenu()) PressKey(VK_ESCAPE);
         app.Stop();
         notepad.Kill();
+        palette.Proc().Kill();
         DeleteSettings();
     }
     HidewellApp app;
     Process notepad;
+    TestWindow palette;
 };
 
 TEST_F(DateIcon, ShowsTodayTypesTheDateIntoNotepadAndKeepsTheConfiguredChoice) {
@@ -62,6 +65,9 @@ TEST_F(DateIcon, ShowsTodayTypesTheDateIntoNotepadAndKeepsTheConfiguredChoice) {
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
     HWND editor = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 10s));
+    // Floating tools above every window, as drawing programs and on-screen keyboards have.
+    ASSERT_TRUE(palette.Start(L"Hidewell Palette", L"palette"));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(palette.Hwnd()) != FALSE; }, 5s));
 
     ASSERT_TRUE(app.Start());
     Win32DateNames names;

@@ -3,6 +3,7 @@
 
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
+#include "platform/NotifyArea.h"
 
 namespace hw::wine {
 namespace {
@@ -52,7 +53,7 @@ TEST_F(TaskListTest, ListsHiddenWindowsFollowsTitlesSwitchesAndEnds) {
         ASSERT_TRUE(WaitFor([&] { return w->IsHidden(); }, 5s));
     }
     // A double click on the own icon opens the task list while windows are hidden.
-    PostMessageW(ownReceiver, 512, 0, WM_LBUTTONDBLCLK);
+    PostMessageW(ownReceiver, kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
     HWND tl = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (tl = FindWindowW(nullptr, L"Hidewell Task List")) && IsWindowVisible(tl); }, 5s));
     HWND list = FindWindowExW(tl, nullptr, L"ListBox", nullptr);

@@ -1,6 +1,7 @@
 // A window for the end-to-end tests: its caption comes from the command line.
-//   testwindow.exe <caption> [minimized] [refuseclose] [nomaxbox]
-// "refuseclose": ignores WM_CLOSE. WM_APP+1 with lParam N sets the caption to caption + " N";
+//   testwindow.exe <caption> [minimized] [refuseclose] [nomaxbox] [palette]
+// "refuseclose": ignores WM_CLOSE. "palette": a floating tool palette, topmost, that never
+// takes the front. WM_APP+1 with lParam N sets the caption to caption + " N";
 // WM_APP+2 makes it stop answering messages for good (to test time-outs); WM_APP+3 with
 // lParam N minimises it, then keeps its thread busy for N ms (a program saving a large file).
 #include <windows.h>
@@ -43,12 +44,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     g_caption = argc > 1 ? argv[1] : L"Test Window";
-    bool minimized = false, noMaxBox = false;
+    bool minimized = false, noMaxBox = false, palette = false;
     for (int i = 2; i < argc; ++i) {
         std::wstring a = argv[i];
         minimized |= a == L"minimized";
         g_refuseClose |= a == L"refuseclose";
         noMaxBox |= a == L"nomaxbox";
+        palette |= a == L"palette";
     }
     LocalFree(argv);
 
@@ -60,9 +62,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.lpszClassName = L"HidewellTestWindow";
     RegisterClassW(&wc);
     DWORD style = WS_OVERLAPPEDWINDOW & ~(noMaxBox ? WS_MAXIMIZEBOX : 0);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, g_caption.c_str(), style, 100, 100, 320, 200, nullptr, nullptr,
-                                instance, nullptr);
-    ShowWindow(hwnd, minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+    DWORD exStyle = 0;
+    if (palette) {
+        style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    }
+    HWND hwnd = CreateWindowExW(exStyle, wc.lpszClassName, g_caption.c_str(), style, 100, 100, 320, 200, nullptr,
+                                nullptr, instance, nullptr);
+    ShowWindow(hwnd, minimized ? SW_SHOWMINNOACTIVE : palette ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
