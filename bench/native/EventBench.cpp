@@ -52,4 +52,20 @@ void BM_TickSteadyByWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_TickSteadyByWindows)->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
+// A caption change of a window Hidewell does not hide, with 30 windows hidden: a lookup in
+// memory, and no call to the platform.
+void BM_CaptionEventOfAWindowNotHidden(benchmark::State& state) {
+    Desk desk(1000);
+    for (int i = 0; i < 30; ++i) desk.desktop.Add(u"Untitled " + DecimalText(i) + u" - Notepad", true);
+    desk.engine.PollTick();
+    desk.desktop.Advance();
+    const WindowHandle other = desk.desktop.Add(u"Browser - a page that changes its title");
+    const std::size_t shows = desk.desktop.shows.size(), sent = desk.desktop.sent.size();
+    for (auto _ : state) desk.engine.OnWindowEvent(WindowEvent::CaptionChanged, other);
+    if (desk.engine.HiddenCount() != 30) state.SkipWithError("the windows were not hidden");
+    if (desk.desktop.shows.size() != shows || desk.desktop.sent.size() != sent)
+        state.SkipWithError("the event reached the platform");
+}
+BENCHMARK(BM_CaptionEventOfAWindowNotHidden)->Unit(benchmark::kNanosecond);
+
 }  // namespace

@@ -61,19 +61,30 @@ bool TrayEngine::SameWindow(const HiddenWindow& record) {
            p_.desktop.ClassName(record.window) == record.className;
 }
 
+void TrayEngine::ShowOwnState() {
+    SetOwnPicture(suspended_ ? Picture::Suspended : ledger_.empty() ? Picture::NotGot : Picture::Got);
+    ownIcon_.SetTip(suspended_ ? kSuspendedTip : kOwnTip);
+}
+
 void TrayEngine::SetOwnPicture(Picture picture) {
     p_.host.SetMainIcon(picture);
     ownIcon_.SetIcon(p_.host.PictureIcon(picture));
 }
 
 void TrayEngine::Refuse(WindowHandle h, const Text& message) {
-    if (refused_.insert(h).second) ownIcon_.ShowBalloon(u"Hidewell", message);
+    if (!refused_.insert(h).second) return;
+    ownIcon_.ShowBalloon(u"Hidewell", message);
+    p_.log.Failure(message, p_.desktop.GetText(h, kScanCaptionMax), 0);
 }
 
 void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry) {
     // Windows drops requests to a program of higher rights; it is not asked in vain.
     if (p_.desktop.RunsAboveUs(h)) {
         Refuse(h, CannotHideMessage(caption));
+        return;
+    }
+    if (p_.desktop.ClassName(h) == kStoreAppFrameClass) {
+        Refuse(h, StoreAppMessage(caption));
         return;
     }
     HiddenWindow record(p_.icons);
@@ -84,7 +95,8 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     record.caption = record.currentCaption = caption;
     record.iconReference = entry.iconReference;
     // On disk before the request, so that a crash from here on cannot lose the window.
-    journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption});
+    if (!journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption}))
+        p_.log.Failure(u"Hidewell could not write the journal of hidden windows", caption, 0);
     if (!p_.desktop.ShowWindow(h, kSwHide).accepted) {
         journal_.Remove(h);
         Refuse(h, RefusedHideMessage(caption));
@@ -94,7 +106,7 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
     // The window's own icon goes up first, so it appears as soon as the window is gone.
     bool iconShown = added.iconReference.empty() || AddWindowIcon(slot, added);
-    SetOwnPicture(Picture::Got);
+    ShowOwnState();
     // No way back without an icon: the window is shown again rather than lost.
     if (!iconShown) BringBack(slot);
 }
@@ -114,7 +126,9 @@ bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
     record.icon->SetIcon(shown);
     record.icon->SetTip(record.currentCaption + u'\0');
     dateRebuildRequested_ = true;
-    return receiver != 0 && record.icon->Show();
+    if (receiver != 0 && record.icon->Show()) return true;
+    p_.log.Failure(u"Hidewell could not add a hidden window's icon; the window was shown again", record.caption, 0);
+    return false;
 }
 
 void TrayEngine::BringBack(int slot) {
@@ -138,7 +152,7 @@ void TrayEngine::ForgetSlot(int slot, bool keepJournal) {
     ledger_.erase(it);
     if (ledger_.empty()) {
         lastSlot_ = 0;
-        SetOwnPicture(Picture::NotGot);
+        ShowOwnState();
     }
     // The own icon comes back at once when it was hidden for icons that are now gone, so
     // that windows without an icon of their own keep a way back.
@@ -169,12 +183,13 @@ void TrayEngine::RefreshAll() {
     for (int slot : slots)
         if (FirstMatch(ledger_.at(slot).currentCaption) == kNoEntry) BringBack(slot);
     suspended_ = false;
+    ShowOwnState();
     p_.host.SetPollInterval(1);
     SetPolling(true);
 }
 
 void TrayEngine::OnIconSizeChanged() {
-    SetOwnPicture(ledger_.empty() ? Picture::NotGot : Picture::Got);
+    ShowOwnState();
     for (auto& [slot, record] : ledger_) {
         if (!record.icon) continue;
         record.picture.Reset(PictureOf(record));

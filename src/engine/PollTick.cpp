@@ -120,6 +120,7 @@ void TrayEngine::PollTick() {
 
     ShowOwnIconStep();
     KeepIcons();
+    WatchLedgerCaptions();
     if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
     // Windows just asked to hide are checked soon, not a whole interval later.
     for (auto& [slot, record] : ledger_) {
@@ -172,6 +173,17 @@ void TrayEngine::ShowOwnIconStep() {
     lastIconCount_ = count;
 }
 
+void TrayEngine::WatchLedgerCaptions() {
+    if (!captionWatch_) return;
+    std::vector<std::uint32_t> processes;
+    for (auto& [slot, record] : ledger_) processes.push_back(record.processId);
+    std::sort(processes.begin(), processes.end());
+    processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
+    if (processes == watchedProcesses_) return;
+    watchedProcesses_ = processes;
+    captionWatch_->WatchCaptionsOf(watchedProcesses_);
+}
+
 void TrayEngine::KeepIcons() {
     // One icon is asked: the own one, or a window's while the own one is hidden.
     TrayIcon* probe = ownIcon_.Shown() ? &ownIcon_ : nullptr;
@@ -198,6 +210,7 @@ void TrayEngine::FailurePath(int errorNumber) {
 
 void TrayEngine::ToggleSuspend() {
     suspended_ = !suspended_;
+    ShowOwnState();
     if (suspended_) {
         SetPolling(false);
     } else {

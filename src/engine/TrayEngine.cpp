@@ -15,7 +15,8 @@ void TrayEngine::Start() {
     ownIcon_.SetReceiver(p_.host.OwnReceiver());
     ownIcon_.SetIcon(p_.host.PictureIcon(Picture::NotGot));
     ownIcon_.SetTip(kOwnTip);
-    ownIcon_.Show();
+    // A shell still starting refuses it; the ticks add it again.
+    if (!ownIcon_.Show()) p_.log.Failure(u"Hidewell could not add its icon to the notification area", u"", 0);
     RescueJournaledWindows();
 
     if (settings_.entries.empty()) {

@@ -48,6 +48,7 @@ struct Platform {
 };
 
 inline const Text kOwnTip = Text(u"Hidewell") + u'\0';
+inline const Text kSuspendedTip = Text(u"Hidewell (suspended)") + u'\0';
 inline const Text kNoEntriesMessage =
     u"Hidewell needs at least one Program Title to allow Minimizing to the System Tray";
 inline const Text kUnknownCaptionMessage = u"Error 909745";
@@ -66,6 +67,11 @@ constexpr int kEarlyHideChecks = 8;
 inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
 inline Text CannotHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
+}
+// The frame of a Store app: hiding it leaves a dead taskbar button and a black Alt-Tab entry.
+inline const Text kStoreAppFrameClass = u"ApplicationFrameWindow";
+inline Text StoreAppMessage(const Text& caption) {
+    return u"Hidewell cannot hide " + caption + u": it is a Store app, which Windows does not let other programs hide.";
 }
 inline Text RefusedHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": Windows refused the request.";
@@ -157,6 +163,8 @@ public:
     void SetDateIcon(DateIconSteps* dateIcon) { dateIcon_ = dateIcon; }
     void RequestDateRebuild() { dateRebuildRequested_ = true; }
     bool DateRebuildRequested() const { return dateRebuildRequested_; }
+    // Where caption changes are asked for (none until the program gives one).
+    void SetCaptionWatch(CaptionWatch* watch) { captionWatch_ = watch; }
     // Takes the date icon away at once ("Hide Hidewell Date"); it comes back at the first
     // tick after the option is cleared.
     void RemoveDateIcon();
@@ -184,11 +192,15 @@ private:
     // Gives the records the slots 1, 2, ... in their order, moving their icons.
     void RenumberSlots();
     void ShowOwnIconStep();
+    // The caption watch follows the processes that own windows in the ledger.
+    void WatchLedgerCaptions();
     // Icons the shell refused are added again, and when the shell has lost them all (Explorer
     // restarted without a TaskbarCreated) every icon is added again.
     void KeepIcons();
     void FailurePath(int errorNumber);
     void SetOwnPicture(Picture picture);
+    // The own icon's picture and tip follow the hidden windows and Suspend.
+    void ShowOwnState();
     void CompilePatterns();
     static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
     std::size_t FirstMatch(const Text& caption);
@@ -204,6 +216,8 @@ private:
     Settings settings_;
     SettingsStore store_;
     DateIconSteps* dateIcon_ = nullptr;
+    CaptionWatch* captionWatch_ = nullptr;
+    std::vector<std::uint32_t> watchedProcesses_;
     bool dateRebuildRequested_ = false;
     TrayIcon ownIcon_;
     // The ledger, by slot, and its copy on disk (written before each hide request).

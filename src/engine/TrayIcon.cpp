@@ -30,6 +30,7 @@ TrayIcon::~TrayIcon() {
 }
 
 void TrayIcon::SetIcon(IconHandle icon) {
+    if (shown_ && record_.hIcon == icon) return;  // the shell is not asked for nothing
     record_.hIcon = icon;
     record_.uFlags = kNifIcon;
     if (shown_) Show();
@@ -38,9 +39,10 @@ void TrayIcon::SetIcon(IconHandle icon) {
 void TrayIcon::SetReceiver(WindowHandle receiver) { record_.hWnd = receiver; }
 
 void TrayIcon::SetTip(const Text& tip) {
-    record_.uFlags = kNifTip;
     Text field(kTipLength, u' ');
     std::copy_n(tip.begin(), std::min(tip.size(), kTipLength), field.begin());
+    if (shown_ && field == record_.szTip) return;
+    record_.uFlags = kNifTip;
     record_.szTip = std::move(field);
     if (shown_) Show();
 }

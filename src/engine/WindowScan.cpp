@@ -14,6 +14,10 @@ bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found) {
         // cannot leave an empty caption in the list.
         Text caption = desktop.GetText(h, kScanCaptionMax);
         if (caption.empty() || desktop.ParentOrOwner(h) != 0) continue;
+        // Not an application window on this desktop: a tool palette, a window that never
+        // takes the front, or one the system keeps out of sight (a suspended Store app's
+        // frame, a window on another virtual desktop).
+        if (desktop.GetExStyle(h) & (kWsExToolWindow | kWsExNoActivate) || desktop.IsCloaked(h)) continue;
         if (found.size() == kScanMaxCount) return false;
         if (caption.size() > kScanCaptionMax - 1) caption.resize(kScanCaptionMax - 1);
         found.push_back({h, std::move(caption)});

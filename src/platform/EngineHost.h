@@ -5,8 +5,9 @@
 
 namespace hw {
 
-// The pictures Hidewell shows for itself: no window hidden, some hidden, the program icon.
-enum class Picture { NotGot, Got, Program };
+// The pictures Hidewell shows for itself: no window hidden, some hidden, the program icon,
+// and suspended.
+enum class Picture { NotGot, Got, Program, Suspended };
 
 class EngineHost {
 public:

@@ -1,6 +1,9 @@
 #pragma once
 // What the platform reports about other programs' windows as it happens, so the engine
 // need not wait for its next poll.
+#include <cstdint>
+#include <vector>
+
 #include "platform/Types.h"
 
 namespace hw {
@@ -14,6 +17,15 @@ class WindowEventSink {
 public:
     virtual ~WindowEventSink() = default;
     virtual void OnWindowEvent(WindowEvent event, WindowHandle window) = 0;
+};
+
+// Caption changes are reported only for the processes named here (those that own hidden
+// windows), so that the title changes of every other program cost nothing.
+class CaptionWatch {
+public:
+    virtual ~CaptionWatch() = default;
+    // The processes, in ascending order.
+    virtual void WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) = 0;
 };
 
 }  // namespace hw

@@ -1,53 +1,55 @@
 #include "win32/adapters/WinEventHook.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace hw {
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"HidewellWindowEvents";
-constexpr UINT kEventMessage = WM_APP + 1;  // wParam: WindowEvent, lParam: the window
+// The hook of this thread, where the context-free callback finds it: one lookup in memory,
+// no system call per event.
+thread_local WinEventHook* t_hook = nullptr;
 
-HWINEVENTHOOK Hook(DWORD event) {
-    return SetWinEventHook(event, event, nullptr, &WinEventHook::OnEventThunk, 0, 0,
-                           WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+HWINEVENTHOOK Hook(DWORD event, DWORD processId, WINEVENTPROC proc) {
+    // A hook on one other process needs no skipping of our own, and Wine delivers nothing to
+    // a hook that has both.
+    const DWORD skipOwn = processId == 0 ? WINEVENT_SKIPOWNPROCESS : 0;
+    return SetWinEventHook(event, event, nullptr, proc, processId, 0, WINEVENT_OUTOFCONTEXT | skipOwn);
 }
 
 }  // namespace
 
 WinEventHook::WinEventHook(WindowEventSink& sink) : sink_(sink) {
-    // A message-only window receives the events, so the callback, which carries no
-    // context, finds its receiver among this thread's windows.
-    if (!Create(kClassName, L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE)) return;
-    minimize_ = Hook(EVENT_SYSTEM_MINIMIZESTART);
-    nameChange_ = Hook(EVENT_OBJECT_NAMECHANGE);
-    if (!Installed()) Unhook();
+    t_hook = this;
+    minimize_ = Hook(EVENT_SYSTEM_MINIMIZESTART, 0, &OnEventThunk);
 }
 
-WinEventHook::~WinEventHook() { Unhook(); }
-
-void WinEventHook::Unhook() {
+WinEventHook::~WinEventHook() {
+    WatchCaptionsOf({});
     if (minimize_) UnhookWinEvent(std::exchange(minimize_, nullptr));
-    if (nameChange_) UnhookWinEvent(std::exchange(nameChange_, nullptr));
+    if (t_hook == this) t_hook = nullptr;
+}
+
+void WinEventHook::WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) {
+    for (auto it = captionHooks_.begin(); it != captionHooks_.end();) {
+        if (std::binary_search(processIds.begin(), processIds.end(), it->first)) {
+            ++it;
+            continue;
+        }
+        if (it->second) UnhookWinEvent(it->second);
+        it = captionHooks_.erase(it);
+    }
+    for (std::uint32_t pid : processIds)
+        if (!captionHooks_.count(pid)) captionHooks_[pid] = Hook(EVENT_OBJECT_NAMECHANGE, pid, &OnEventThunk);
 }
 
 void CALLBACK WinEventHook::OnEventThunk(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG idObject, LONG idChild, DWORD,
                                          DWORD) {
     // Only the windows themselves, not their parts (a caption change of a list item, ...).
-    if (!hwnd || idObject != OBJID_WINDOW || idChild != CHILDID_SELF) return;
-    const DWORD thread = GetCurrentThreadId();
-    for (HWND h = nullptr; (h = FindWindowExW(HWND_MESSAGE, h, kClassName, nullptr)) != nullptr;) {
-        if (GetWindowThreadProcessId(h, nullptr) != thread) continue;
-        WindowEvent e = event == EVENT_SYSTEM_MINIMIZESTART ? WindowEvent::Minimized : WindowEvent::CaptionChanged;
-        SendMessageW(h, kEventMessage, static_cast<WPARAM>(e), reinterpret_cast<LPARAM>(hwnd));
-        return;
-    }
-}
-
-LRESULT WinEventHook::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != kEventMessage) return Default(msg, wParam, lParam);
-    sink_.OnWindowEvent(static_cast<WindowEvent>(wParam),
-                        static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(reinterpret_cast<HWND>(lParam))));
-    return 0;
+    if (!t_hook || !hwnd || idObject != OBJID_WINDOW || idChild != CHILDID_SELF) return;
+    WindowEvent e = event == EVENT_SYSTEM_MINIMIZESTART ? WindowEvent::Minimized : WindowEvent::CaptionChanged;
+    t_hook->sink_.OnWindowEvent(e, static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd)));
 }
 
 }  // namespace hw

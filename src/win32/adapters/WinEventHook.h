@@ -1,37 +1,35 @@
 #pragma once
-// Minimise starts and caption changes of other processes' windows, reported to a sink on
-// the thread that created the hook. The hooks run out of context: no DLL is loaded into
-// other processes, and the events arrive while this thread waits for messages.
+// Minimise starts of other processes' windows, and caption changes of the processes that own
+// hidden windows, reported to a sink on the thread that created the hook. The hooks run out
+// of context: no DLL is loaded into other processes, and the events arrive while this thread
+// waits for messages.
 #include <windows.h>
 
-#include <utility>
+#include <map>
 
 #include "platform/WindowEvents.h"
-#include "win32/base/Window.h"
 
 namespace hw {
 
-class WinEventHook : public Window {
+class WinEventHook : public CaptionWatch {
 public:
     explicit WinEventHook(WindowEventSink& sink);
     ~WinEventHook() override;
+    WinEventHook(const WinEventHook&) = delete;
+    WinEventHook& operator=(const WinEventHook&) = delete;
 
-    // False when the platform refused a hook; polling alone then notices everything.
-    bool Installed() const { return minimize_ != nullptr && nameChange_ != nullptr; }
+    // False when the platform refused the minimise hook; polling alone then notices everything.
+    bool Installed() const { return minimize_ != nullptr; }
+    void WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) override;
 
-    // The platform's callback; finds this thread's hook window and hands it the event.
+private:
+    // The platform's callback, which carries no context: it reaches this thread's hook.
     static void CALLBACK OnEventThunk(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG idObject, LONG idChild,
                                       DWORD thread, DWORD time);
 
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void Unhook();
-
     WindowEventSink& sink_;
     HWINEVENTHOOK minimize_ = nullptr;
-    HWINEVENTHOOK nameChange_ = nullptr;
+    std::map<std::uint32_t, HWINEVENTHOOK> captionHooks_;  // by process
 };
 
 }  // namespace hw

@@ -3,5 +3,7 @@
 namespace hw {
 
 inline constexpr const wchar_t* kMainWindowClass = L"HidewellMain";
+// The message by which a second start asks the running copy to show its configuration window.
+inline constexpr const wchar_t* kShowConfigurationMessage = L"Hidewell.ShowConfiguration";
 
 }  // namespace hw

@@ -17,7 +17,7 @@ void ShowRunningInstance() {
     if (IsWindowVisible(main))
         SetForegroundWindow(main);
     else
-        PostMessageW(main, WM_COMMAND, MAKEWPARAM(kCmdConfigure, 0), 0);
+        PostMessageW(main, RegisterWindowMessageW(kShowConfigurationMessage), 0, 0);
 }
 
 }  // namespace hw

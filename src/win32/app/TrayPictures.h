@@ -18,8 +18,9 @@ public:
     int Size() const { return size_; }
 
 private:
-    UniqueIcon current_[3];
-    UniqueIcon previous_[3];
+    static constexpr int kCount = 4;
+    UniqueIcon current_[kCount];
+    UniqueIcon previous_[kCount];
     int size_ = 0;
 };
 

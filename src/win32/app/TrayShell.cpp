@@ -30,8 +30,11 @@ bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
     });
 
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-    // Let the message through when Hidewell runs elevated and Explorer does not.
-    ChangeWindowMessageFilterEx(Hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    showConfiguration_ = RegisterWindowMessageW(kShowConfigurationMessage);
+    // When Hidewell runs elevated, Windows drops these from Explorer, hidewellctl and a second
+    // start, which run with normal rights: let them through.
+    for (UINT allowed : {taskbarCreated_, showConfiguration_, UINT(WM_COPYDATA)})
+        ChangeWindowMessageFilterEx(Hwnd(), allowed, MSGFLT_ALLOW, nullptr);
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
 }
 
@@ -94,6 +97,10 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         // The taskbar comes again after Explorer restarted or its DPI changed.
         OnIconSizeMaybeChanged();
         engine_->OnTaskbarCreated();
+        return true;
+    }
+    if (showConfiguration_ && msg == showConfiguration_) {
+        ShowConfiguration();
         return true;
     }
     switch (msg) {

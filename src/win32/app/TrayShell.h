@@ -67,6 +67,7 @@ private:
     TrayEngine* engine_ = nullptr;
     Desktop* desktop_ = nullptr;
     UINT taskbarCreated_ = 0;
+    UINT showConfiguration_ = 0;
     bool pollTimerOn_ = false;
     int interval_ = 2000;
     TrayPictures pictures_;

@@ -83,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main.SetHeightTwips(engine.ReadHeight());
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
+    engine.SetCaptionWatch(&windowEvents);
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -93,5 +94,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    engine.SetCaptionWatch(nullptr);
     return static_cast<int>(msg.wParam);
 }

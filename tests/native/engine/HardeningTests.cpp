@@ -51,6 +51,8 @@ TEST_F(Hardening, OnlyARealRefusalIsReportedAndEachOnceWithItsCause) {
     desktop[elevated].elevated = true;
     WindowHandle refused = Minimised(u"Locked - Notepad");
     desktop[refused].refusesHide = true;
+    WindowHandle store = Minimised(u"Store - Notepad");
+    desktop[store].className = u"ApplicationFrameWindow";
     WindowHandle hung = Minimised(u"Hung - Notepad");
     desktop[hung].hung = true;
     WindowHandle normal = Minimised(u"Untitled - Notepad");
@@ -63,7 +65,11 @@ TEST_F(Hardening, OnlyARealRefusalIsReportedAndEachOnceWithItsCause) {
                          u"Hidewell|Hidewell cannot hide Admin - Notepad: it runs with higher rights."), 1);
     EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(),
                          u"Hidewell|Hidewell cannot hide Locked - Notepad: Windows refused the request."), 1);
-    EXPECT_EQ(tray.balloons.size(), 2u) << "a hung program is not told it has higher rights";
+    EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(),
+                         u"Hidewell|Hidewell cannot hide Store - Notepad: it is a Store app, which Windows does not let "
+                         u"other programs hide."), 1);
+    EXPECT_EQ(tray.balloons.size(), 3u) << "a hung program is not told it has higher rights";
+    EXPECT_TRUE(desktop[store].visible);
     EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{elevated, int(kSwHide)}), 0)
         << "a program of higher rights is not asked in vain";
     EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{hung, int(kSwHide)}), 1)

@@ -123,6 +123,9 @@ TEST_F(PollLoop, SuspendLetsTheRunningTickFinishAndStopsPolling) {
     Start({{u"*", kAppIcon}});
     engine.ToggleSuspend();
     EXPECT_FALSE(host.timerEnabled);
+    // Suspended can be seen: the own icon's tip and picture say so.
+    EXPECT_EQ(FakeNotifyArea::ShownTip(*tray.Find(FakeHost::kOwnReceiver)), u"Hidewell (suspended)");
+    EXPECT_EQ(host.mainIcon, Picture::Suspended);
     Minimised(u"App");
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 1);
@@ -130,6 +133,8 @@ TEST_F(PollLoop, SuspendLetsTheRunningTickFinishAndStopsPolling) {
     engine.ToggleSuspend();
     EXPECT_TRUE(host.timerEnabled);
     EXPECT_EQ(host.interval, 1);
+    EXPECT_EQ(FakeNotifyArea::ShownTip(*tray.Find(FakeHost::kOwnReceiver)), u"Hidewell");
+    EXPECT_EQ(host.mainIcon, Picture::Got);
 }
 
 TEST_F(PollLoop, MalformedPatternMatchesNothingAndPollingGoesOn) {

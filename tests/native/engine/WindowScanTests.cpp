@@ -31,6 +31,10 @@ TEST(WindowScan, TakesOnlyMinimisedTitledUnownedWindows) {
     d[hidden].visible = false;
     WindowHandle own = d.Add(u"Hidewell", true);
     d[own].own = true;
+    // Windows that are no application windows on this desktop, as Windows 10 and 11 have them.
+    d[d.Add(u"Palette", true)].exStyle = kWsExToolWindow;
+    d[d.Add(u"Keyboard", true)].exStyle = kWsExNoActivate;
+    d[d.Add(u"Other desktop", true)].cloaked = true;
     WindowHandle top = d.Add(Text(300, u'x'), true);
     std::vector<ScannedWindow> found{{7, u"stale"}};
     EXPECT_TRUE(ScanMinimisedWindows(d, found));

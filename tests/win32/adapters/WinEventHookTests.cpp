@@ -1,38 +1,45 @@
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
+#include "harness/HidewellApp.h"
 #include "win32/adapters/WinEventHook.h"
 
 namespace hw {
 namespace {
 
-struct CountingSink : WindowEventSink {
-    void OnWindowEvent(WindowEvent, WindowHandle) override { ++events; }
-    int events = 0;
+using namespace std::chrono_literals;
+
+struct RecordingSink : WindowEventSink {
+    void OnWindowEvent(WindowEvent e, WindowHandle h) override { events.emplace_back(e, h); }
+    std::vector<std::pair<WindowEvent, WindowHandle>> events;
 };
 
-int HookWindows() {
-    int n = 0;
-    for (HWND h = nullptr; (h = FindWindowExW(HWND_MESSAGE, h, L"HidewellWindowEvents", nullptr)) != nullptr;) ++n;
-    return n;
-}
+// Wine reports no minimise or caption change of its own, but delivers those a program
+// reports itself: the hook takes minimises of every process and caption changes only of the
+// processes it watches.
+TEST(WinEventHook, CaptionChangesOnlyOfWatchedProcessesAndEveryMinimise) {
+    RecordingSink sink;
+    WinEventHook hook(sink);
+    ASSERT_TRUE(hook.Installed());
+    wine::TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Hook Test"));
+    const auto window = static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(w.Hwnd()));
+    auto seen = [&](WindowEvent e) {
+        return std::count(sink.events.begin(), sink.events.end(), std::pair{e, window}) > 0;
+    };
 
-// Wine 8 delivers neither minimise nor caption-change events to other processes, so what
-// the events trigger is covered natively; here the hooks come and go cleanly.
-TEST(WinEventHook, InstallsAndRemovesCleanly) {
-    CountingSink sink;
-    for (int round = 0; round < 2; ++round) {
-        {
-            WinEventHook hook(sink);
-            EXPECT_TRUE(hook.Installed());
-            EXPECT_EQ(HookWindows(), 1);
-            wine::Pump();
-        }
-        EXPECT_EQ(HookWindows(), 0);
-    }
-    const int seen = sink.events;
+    SendMessageW(w.Hwnd(), WM_APP + 4, 0, 0);
     wine::Pump();
-    EXPECT_EQ(sink.events, seen);
+    Sleep(300);
+    wine::Pump();
+    EXPECT_FALSE(seen(WindowEvent::CaptionChanged)) << "a process that owns no hidden window is not heard";
+
+    hook.WatchCaptionsOf({w.Proc().Id()});
+    SendMessageW(w.Hwnd(), WM_APP + 4, 0, 0);
+    EXPECT_TRUE(wine::WaitFor([&] { wine::Pump(); return seen(WindowEvent::CaptionChanged); }, 3s));
+    SendMessageW(w.Hwnd(), WM_APP + 5, 0, 0);
+    EXPECT_TRUE(wine::WaitFor([&] { wine::Pump(); return seen(WindowEvent::Minimized); }, 3s));
+    hook.WatchCaptionsOf({});
 }
 
 }  // namespace

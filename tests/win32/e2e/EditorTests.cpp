@@ -75,7 +75,7 @@ protected:
     TestWindow other;
 };
 
-TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesAndShowsWhatATitleMatches) {
+TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesShowsWhatATitleMatchesAndGivesTheWindowsOwnIcon) {
     // Edit..., then Tab from the title through the icon field to Ok, and Enter.
     Press(main, L"&Edit...");
     HWND editor = ShownEditor();
@@ -123,6 +123,20 @@ TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesAndShowsWhatATitleMatches) {
     EXPECT_TRUE(IsWindowVisible(editor));
     Press(editor, L"Cance&l");
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+
+    // "*NOTEPAD*" with the box left ticked and no file: notepad hides with its own icon.
+    Press(main, L"&New...");
+    ASSERT_EQ(ShownEditor(), editor);
+    SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"*NOTEPAD*"));
+    EXPECT_EQ(TextOf(iconField), L"");
+    Press(editor, L"&Ok");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+    Press(main, L"&Ok");
+    EXPECT_TRUE(WaitFor([&] { return ReadSetting(L"I1") == L"000:<window>"; }, 5s)) << ReadSetting(L"I1");
+    HWND pad = FindWindowW(L"Notepad", nullptr);
+    ShowWindow(pad, SW_MINIMIZE);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(pad); }, 10s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 5s));
 }
 
 }  // namespace

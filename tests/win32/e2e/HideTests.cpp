@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+
+#include "engine/TrayEngine.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -104,6 +108,29 @@ TEST_F(Hiding, IconsTheShellLostComeBackAtTheNextTick) {
     EXPECT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 5s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Shell One").size() == 1; }, 5s));
     EXPECT_TRUE(w.IsHidden());
+}
+
+// A minimise reported by the window's program (as Windows reports every one) reaches
+// Hidewell through its real hook: the window goes at once, not at the next poll 10 s later.
+TEST_F(Hiding, AReportedMinimiseHidesTheWindowWithoutWaitingForThePoll) {
+    WriteSettings({{L"HIDEWELL EVENT*", ProgramIcon()}}, 10000);
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
+    Sleep(kFirstTickMs + 500);  // past the first tick: the next poll is 10 s away
+    std::vector<TestWindow> windows(5);
+    std::wstring times;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        TestWindow& w = windows[i];
+        ASSERT_TRUE(w.Start(L"Hidewell Event " + std::to_wstring(i)));
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) != FALSE; }, 5s));
+        auto start = std::chrono::steady_clock::now();
+        PostMessageW(w.Hwnd(), WM_APP + 5, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 3s)) << "round " << i;
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        times += std::to_wstring(ms.count()) + L" ";
+    }
+    RecordProperty("event_to_hidden_ms", std::string(times.begin(), times.end()));
+    std::printf("event to hidden (ms): %ls\n", times.c_str());
 }
 
 // Hidewell is killed with a window hidden, and that window's entry goes before the next

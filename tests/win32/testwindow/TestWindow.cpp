@@ -3,7 +3,9 @@
 // "refuseclose": ignores WM_CLOSE. "palette": a floating tool palette, topmost, that never
 // takes the front. WM_APP+1 with lParam N sets the caption to caption + " N";
 // WM_APP+2 makes it stop answering messages for good (to test time-outs); WM_APP+3 with
-// lParam N minimises it, then keeps its thread busy for N ms (a program saving a large file).
+// lParam N minimises it, then keeps its thread busy for N ms (a program saving a large file);
+// WM_APP+4 reports a caption change and WM_APP+5 minimises it and reports the minimise, as
+// Windows does for every window (Wine reports neither of its own).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -29,6 +31,13 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_APP + 3:
         ShowWindow(hwnd, SW_MINIMIZE);
         Sleep(static_cast<DWORD>(lParam));
+        return 0;
+    case WM_APP + 4:
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd, OBJID_WINDOW, CHILDID_SELF);
+        return 0;
+    case WM_APP + 5:
+        ShowWindow(hwnd, SW_MINIMIZE);
+        NotifyWinEvent(EVENT_SYSTEM_MINIMIZESTART, hwnd, OBJID_WINDOW, CHILDID_SELF);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
