@@ -1,5 +1,5 @@
 #pragma once
-// The five options as the running engine holds them, for the options dialog.
+// The options as the running engine holds them, for the options dialog.
 #include "engine/TrayEngine.h"
 #include "ui/OptionsTarget.h"
 
@@ -9,15 +9,9 @@ class EngineOptions : public OptionsTarget {
 public:
     explicit EngineOptions(TrayEngine& engine) : engine_(engine) {}
 
-    OptionValues CurrentOptions() override;
+    OptionValues CurrentOptions() override { return engine_.CurrentSettings(); }
     bool SetStartWithWindows(bool on) override { return engine_.SetStartWithWindows(on); }
-    void SetHideOwnIcon(bool on) override { engine_.SetHideOwnIcon(on); }
-    void SetSingleClickRestores(bool on) override { engine_.SetSingleClickRestores(on); }
-    void SetPollInterval(int ms) override { engine_.SetPollInterval(ms); }
-    void SetHideDateIcon(bool on) override { engine_.SetHideDateIcon(on); }
-    void RemoveDateIcon() override { engine_.RemoveDateIcon(); }
-    void RefreshDateIcon() override { engine_.RequestDateRebuild(); }
-    void RefreshOwnIcon() override { engine_.ReconsiderOwnIcon(); }
+    void ApplyOptions(const OptionValues& options) override { engine_.ApplyOptions(options); }
 
 private:
     TrayEngine& engine_;

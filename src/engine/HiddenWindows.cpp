@@ -177,13 +177,24 @@ void TrayEngine::RenumberSlots() {
 }
 
 void TrayEngine::RefreshAll() {
+    suspended_ = false;
+    SettingsChanged();
+}
+
+void TrayEngine::SettingsChanged() {
     CompilePatterns();
     std::vector<int> slots;
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
     for (int slot : slots)
         if (FirstMatch(ledger_.at(slot).currentCaption) == kNoEntry) BringBack(slot);
-    suspended_ = false;
     ShowOwnState();
+    // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
+    lastIconCount_ = 0;
+    if (settings_.hideDateIcon)
+        RemoveDateIcon();
+    else
+        dateRebuildRequested_ = true;
+    if (suspended_) return;
     p_.host.SetPollInterval(1);
     SetPolling(true);
 }

@@ -68,13 +68,17 @@ void TrayEngine::RemoveDateIcon() {
 
 void TrayEngine::EntriesChanged() { p_.host.EntriesChanged(); }
 
-void TrayEngine::SetHideOwnIcon(bool on) {
-    settings_.hideOwnIcon = on;
-    ReconsiderOwnIcon();
+void TrayEngine::ApplyOptions(const OptionValues& options) {
+    OptionValues taken = options;
+    taken.startWithWindows = settings_.startWithWindows;  // what the Run value says
+    if (!taken.SetPollInterval(options.pollIntervalMs)) taken.pollIntervalMs = settings_.pollIntervalMs;
+    static_cast<OptionValues&>(settings_) = taken;
+    SettingsChanged();
 }
 
-void TrayEngine::SetPollInterval(int ms) {
-    if (settings_.SetPollInterval(ms)) p_.host.SetPollInterval(settings_.pollIntervalMs);
+void TrayEngine::ReloadSettings() {
+    store_.Load();
+    SettingsChanged();
 }
 
 void TrayEngine::Quit(QuitReason reason) {

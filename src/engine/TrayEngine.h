@@ -114,8 +114,12 @@ public:
     // A mirrored system-menu item of a popup: the window gets its own command and is hidden
     // again if it stays minimised.
     void RunMirroredCommand(const WindowRef& ref, std::uint32_t command);
-    // The entries changed or the user asked for a refresh: windows that still match keep
-    // their slot and icon, the others are shown again at once; polling restarts at once.
+    // The one path by which changed settings take effect (Options, Undo, Refresh, edited
+    // entries): windows that still match keep their slot and icon, the others are shown again
+    // at once; the date icon is taken away now or rebuilt, the own icon reconsidered; polling
+    // restarts at once unless suspended.
+    void SettingsChanged();
+    // The user asked for a refresh: polling resumes, and the settings take effect again.
     void RefreshAll();
     // Shows every window in the ledger again and empties it.
     void RestoreAll();
@@ -136,21 +140,16 @@ public:
     std::vector<Entry>& EditedEntries() { return settings_.entries; }
     // Stores the settings; false when a value could not be written.
     bool SaveSettings() { return store_.Save(); }
-    // Loads the stored settings again (Undo).
-    void ReloadSettings() { store_.Load(); }
+    // Loads the stored settings again (Undo); entries and options take effect.
+    void ReloadSettings();
     int ReadHeight() { return store_.ReadHeight(); }
     // The registry's status of the write.
     std::int32_t SaveHeight(int twips) { return store_.SaveHeight(twips); }
 
-    // The options, as the options dialog sets them.
+    // The options, as the options dialog sets them: the Run value, and all the others, which
+    // take effect through SettingsChanged.
     bool SetStartWithWindows(bool on) { return store_.SetStartWithWindows(on); }
-    void SetHideOwnIcon(bool on);
-    // The next tick decides again whether the own icon is shown.
-    void ReconsiderOwnIcon() { lastIconCount_ = 0; }
-    void SetSingleClickRestores(bool on) { settings_.singleClickRestores = on; }
-    void SetHideDateIcon(bool on) { settings_.hideDateIcon = on; }
-    // Takes only intervals the timer accepts; the timer takes it at once.
-    void SetPollInterval(int ms);
+    void ApplyOptions(const OptionValues& options);
 
     // The entries changed (edited in the configuration window).
     void EntriesChanged();
@@ -161,7 +160,6 @@ public:
     // The date icon (none until the program gives one), and the request to add it again
     // behind new application icons.
     void SetDateIcon(DateIconSteps* dateIcon) { dateIcon_ = dateIcon; }
-    void RequestDateRebuild() { dateRebuildRequested_ = true; }
     bool DateRebuildRequested() const { return dateRebuildRequested_; }
     // Where caption changes are asked for (none until the program gives one).
     void SetCaptionWatch(CaptionWatch* watch) { captionWatch_ = watch; }

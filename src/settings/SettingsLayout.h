@@ -3,18 +3,19 @@
 //
 // HKCU "Software\Pellworth\Hidewell":
 //   "EOF"                        number of entries
-//   " 0", " 1" ... " 10" ...     title of each entry (a blank, then the index)
-//   "I0", "I1" ... "I10" ...     icon reference of each entry; empty: no tray icon
-//   "RT"                         poll interval in milliseconds
-//   "HIDE", "HIDEDATE", "SINGLE" option boxes, "0" / "1" / "2"
+//   the values of kOptionSettings, and those of kEntrySettings for each entry
 //   "Height"                     configuration window height in twips, " 4230"
 //   "ASKED"                      "1" once the start-with-Windows question of the first
 //                                start was answered (or settings older than it exist)
 //   sub key "Kestle2"            the date add-on's settings
 //   volatile sub key "Hidden"    the journal of hidden windows (engine/HiddenJournal.h)
 // HKCU "Software\Microsoft\Windows\CurrentVersion\Run", value "Hidewell": start with Windows.
+#include <optional>
+#include <variant>
+
 #include "common/NumericParse.h"
 #include "platform/Types.h"
+#include "settings/Settings.h"
 
 namespace hw {
 
@@ -22,8 +23,56 @@ inline const Text kSettingsKey = u"Software\\Pellworth\\Hidewell";
 inline const Text kRunKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const Text kRunValueName = u"Hidewell";
 inline const Text kFirstStartRecord = u"ASKED";
+inline const Text kCountValueName = u"EOF";
 
-inline Text TitleValueName(int index) { return Text(u" ").append(DecimalText(index)); }
-inline Text IconValueName(int index) { return Text(u"I").append(DecimalText(index)); }
+// How an option is stored: the poll interval in milliseconds; a box, "0" / "1" ("2", greyed,
+// reads as off); a hotkey's text, empty or missing for none.
+enum class OptionFormat { Interval, Box, Hotkey };
+
+struct OptionSetting {
+    const char16_t* name;
+    OptionFormat format;
+    std::variant<int OptionValues::*, bool OptionValues::*, Text OptionValues::*> field;
+};
+
+// Every option with its value name; the defaults are those of OptionValues. The Run value
+// holds the start-with-Windows option.
+inline const OptionSetting kOptionSettings[] = {
+    {u"RT", OptionFormat::Interval, &OptionValues::pollIntervalMs},
+    {u"HIDE", OptionFormat::Box, &OptionValues::hideOwnIcon},
+    {u"HIDEDATE", OptionFormat::Box, &OptionValues::hideDateIcon},
+    {u"SINGLE", OptionFormat::Box, &OptionValues::singleClickRestores},
+    {u"HotkeyHide", OptionFormat::Hotkey, &OptionValues::hotkeyHide},
+    {u"HotkeyRestore", OptionFormat::Hotkey, &OptionValues::hotkeyRestore},
+    {u"HotkeyMenu", OptionFormat::Hotkey, &OptionValues::hotkeyMenu},
+};
+
+// The option as stored; nothing when the value is left out (no hotkey).
+std::optional<Text> StoredOption(const OptionSetting& setting, const OptionValues& options);
+// Takes the stored text into the options; false (options untouched) when it cannot be used.
+bool LoadOption(const OptionSetting& setting, const Text& stored, OptionValues& options);
+
+// The values of one entry, each named by its prefix and the entry's index (" 0", "I0", "W0").
+enum class EntryField {
+    Title,        // the title pattern; an entry needs one
+    Icon,         // the icon reference; empty: no tray icon
+    HideOnAppear  // "1": hidden as soon as it appears; absent or anything else: on minimise
+};
+struct EntrySetting {
+    const char16_t* prefix;
+    EntryField field;
+};
+inline constexpr EntrySetting kEntrySettings[] = {
+    {u" ", EntryField::Title}, {u"I", EntryField::Icon}, {u"W", EntryField::HideOnAppear}};
+
+inline Text EntryValueName(const EntrySetting& setting, int index) {
+    return Text(setting.prefix).append(DecimalText(index));
+}
+inline Text TitleValueName(int index) { return EntryValueName(kEntrySettings[0], index); }
+inline Text IconValueName(int index) { return EntryValueName(kEntrySettings[1], index); }
+
+// The entry's value as stored; nothing when the value is left out (an entry hidden on minimise
+// has no "W" value).
+std::optional<Text> StoredEntryValue(const EntrySetting& setting, const Entry& entry);
 
 }  // namespace hw

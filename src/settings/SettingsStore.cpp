@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/NumericParse.h"
+#include "settings/HotkeyText.h"
 #include "settings/RunValue.h"
 #include "settings/SettingsLayout.h"
 #include "settings/RegistryStore.h"
@@ -80,7 +81,7 @@ private:
 // One past the last stored entry: "EOF" when it holds a count, otherwise one past the
 // highest index with a title value, so that settings with a damaged count keep their entries.
 int StoredCount(RegistryKey& key, StoredNames& names) {
-    Text eof = key.Read(u"EOF").ToText();
+    Text eof = key.Read(kCountValueName).ToText();
     if (HasLeadingNumber(eof)) {
         std::optional<std::int16_t> n = ParseInt16(eof);
         if (n && *n >= 0) return *n;
@@ -90,13 +91,62 @@ int StoredCount(RegistryKey& key, StoredNames& names) {
 }
 
 // A stored option box: "1" is on; "0" and "2" (greyed) are off; anything else is unusable.
-std::optional<bool> StoredBox(const RegistryValue& value) {
-    std::optional<std::int16_t> v = ParseInt16(value.ToText());
+std::optional<bool> StoredBox(const Text& value) {
+    std::optional<std::int16_t> v = ParseInt16(value);
     if (!v || *v < 0 || *v > 2) return std::nullopt;
     return *v == 1;
 }
 
+// Text as another writer may have stored it: up to its first NUL.
+Text UpToNul(Text t) {
+    t.erase(std::min(t.find(u'\0'), t.size()));
+    return t;
+}
+
 }  // namespace
+
+std::optional<Text> StoredEntryValue(const EntrySetting& setting, const Entry& entry) {
+    switch (setting.field) {
+    case EntryField::Title: return entry.titlePattern;
+    case EntryField::Icon: return entry.iconReference;
+    case EntryField::HideOnAppear: return entry.hideOnAppear ? std::optional<Text>(u"1") : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<Text> StoredOption(const OptionSetting& setting, const OptionValues& options) {
+    switch (setting.format) {
+    case OptionFormat::Interval: return DecimalText(options.*std::get<int OptionValues::*>(setting.field));
+    case OptionFormat::Box: return Text(options.*std::get<bool OptionValues::*>(setting.field) ? u"1" : u"0");
+    case OptionFormat::Hotkey: {
+        const Text& text = options.*std::get<Text OptionValues::*>(setting.field);
+        return text.empty() ? std::nullopt : std::optional<Text>(text);
+    }
+    }
+    return std::nullopt;
+}
+
+bool LoadOption(const OptionSetting& setting, const Text& stored, OptionValues& options) {
+    switch (setting.format) {
+    case OptionFormat::Interval: {
+        std::optional<std::int16_t> ms = ParseInt16(stored);
+        return ms && options.SetPollInterval(*ms == 0 ? kDefaultPollIntervalMs : *ms);
+    }
+    case OptionFormat::Box: {
+        std::optional<bool> on = StoredBox(stored);
+        if (on) options.*std::get<bool OptionValues::*>(setting.field) = *on;
+        return on.has_value();
+    }
+    case OptionFormat::Hotkey: {
+        // Written canonically when readable; otherwise kept as it is, to be reported.
+        Text text = UpToNul(stored);
+        HotkeyReading reading = ReadHotkey(text);
+        options.*std::get<Text OptionValues::*>(setting.field) = reading.problem.empty() ? HotkeyText(reading.hotkey) : text;
+        return true;
+    }
+    }
+    return false;
+}
 
 SettingsStore::SettingsStore(Registry& reg, Ui& ui, Settings& settings, Text programPath)
     : reg_(reg), ui_(ui), s_(settings), programPath_(std::move(programPath)) {}
@@ -123,7 +173,7 @@ void SettingsStore::Load() {
 void SettingsStore::AskFirstStart() {
     if (!ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord).IsEmpty()) return;
     // Settings saved before the record existed mean the question was answered long ago.
-    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, u"EOF").IsEmpty();
+    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty();
     if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes)
         WriteRunValue(reg_, programPath_);
     WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord, u"1", kRegSz);
@@ -131,13 +181,7 @@ void SettingsStore::AskFirstStart() {
 
 void SettingsStore::LoadOptions() {
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
-    if (std::optional<std::int16_t> rt = ParseInt16(key.Read(u"RT").ToText()))
-        s_.SetPollInterval(*rt == 0 ? kDefaultPollIntervalMs : *rt);
-    const std::pair<const char16_t*, bool*> boxes[] = {
-        {u"HIDE", &s_.hideOwnIcon}, {u"HIDEDATE", &s_.hideDateIcon}, {u"SINGLE", &s_.singleClickRestores}};
-    for (const auto& [name, box] : boxes) {
-        if (std::optional<bool> on = StoredBox(key.Read(name))) *box = *on;
-    }
+    for (const OptionSetting& setting : kOptionSettings) LoadOption(setting, key.Read(setting.name).ToText(), s_);
 }
 
 bool SettingsStore::LoadEntries() {
@@ -153,7 +197,8 @@ bool SettingsStore::LoadEntries() {
             dropped = true;
             continue;
         }
-        s_.entries.push_back({TitleFromStored(title.ToText()), IconFromStored(key.Read(IconValueName(i)).ToText())});
+        s_.entries.push_back({TitleFromStored(title.ToText()), IconFromStored(key.Read(IconValueName(i)).ToText()),
+                              UpToNul(key.Read(EntryValueName(kEntrySettings[2], i)).ToText()) == u"1"});
     }
     return dropped;
 }
@@ -170,24 +215,23 @@ bool SettingsStore::Save() {
     auto write = [&](const Text& name, const RegistryValue& value) {
         stored = key.Write(name, value, kRegSz) == kErrorSuccess && stored;
     };
-    write(u"RT", s_.pollIntervalMs);
-    write(u"HIDE", s_.hideOwnIcon ? 1 : 0);
-    write(u"HIDEDATE", s_.hideDateIcon ? 1 : 0);
-    write(u"SINGLE", s_.singleClickRestores ? 1 : 0);
+    // A value left out is removed, so that it cannot stay from an earlier save.
+    auto put = [&](const Text& name, const std::optional<Text>& value) {
+        if (value)
+            write(name, *value);
+        else if (names.Has(name))
+            key.Remove(name);
+    };
+    for (const OptionSetting& setting : kOptionSettings) put(setting.name, StoredOption(setting, s_));
     // Overwriting in place keeps every index readable; the count changes only afterwards,
     // and the values beyond it go from the top down.
-    for (int i = 0; i < count; ++i) {
-        const Entry& entry = s_.entries[static_cast<std::size_t>(i)];
-        write(TitleValueName(i), entry.titlePattern);
-        write(IconValueName(i), entry.iconReference);
-    }
-    write(u"EOF", count);
+    for (int i = 0; i < count; ++i)
+        for (const EntrySetting& setting : kEntrySettings)
+            put(EntryValueName(setting, i), StoredEntryValue(setting, s_.entries[static_cast<std::size_t>(i)]));
+    write(kCountValueName, count);
     // Stale values beyond the count are never read: failing to remove one loses nothing.
-    for (int i = oldCount - 1; i >= count; --i) {
-        for (const Text& name : {TitleValueName(i), IconValueName(i)}) {
-            if (names.Has(name)) key.Remove(name);
-        }
-    }
+    for (int i = oldCount - 1; i >= count; --i)
+        for (const EntrySetting& setting : kEntrySettings) put(EntryValueName(setting, i), std::nullopt);
     return stored;
 }
 

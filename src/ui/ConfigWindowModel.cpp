@@ -37,20 +37,19 @@ EntryEditorArgs ConfigWindowModel::NewArgs() const {
 
 bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
     if (!result.ok) return false;
-    rows_.push_back(Entry{result.titlePattern, result.iconReference});
+    rows_.push_back(result.entry);
     selected_ = rows_.size() - 1;
     return true;
 }
 
 std::optional<EntryEditorArgs> ConfigWindowModel::EditArgs() const {
     if (selected_ >= rows_.size()) return std::nullopt;
-    const Entry& row = rows_[selected_];
-    return EntryEditorArgs{EditorMode::Edit, row.titlePattern, row.iconReference, TitlesBefore(selected_)};
+    return EntryEditorArgs{EditorMode::Edit, rows_[selected_], TitlesBefore(selected_)};
 }
 
 bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {
     if (!result.ok || selected_ >= rows_.size()) return false;
-    rows_[selected_] = Entry{result.titlePattern, result.iconReference};
+    rows_[selected_] = result.entry;
     return true;
 }
 

@@ -15,8 +15,9 @@ bool IsIconSourceName(const Text& fileName) {
 
 void EntryEditorModel::Open(const EntryEditorArgs& args) {
     mode_ = args.mode;
-    title_ = args.titlePattern;
-    reference_ = args.iconReference;
+    title_ = args.entry.titlePattern;
+    reference_ = args.entry.iconReference;
+    hideOnAppear_ = args.entry.hideOnAppear;
     iconText_ = reference_ == kWindowIconReference ? Text() : ParseIconReference(reference_).path;
     // A new entry starts with an icon; an edited one keeps having none if it had none.
     showIcon_ = mode_ == EditorMode::New || !reference_.empty();
@@ -96,10 +97,7 @@ void EntryEditorModel::Finish(bool ok) {
     if (finished_) return;
     finished_ = true;
     result_.ok = ok;
-    if (ok) {
-        result_.titlePattern = title_;
-        result_.iconReference = reference_;
-    }
+    if (ok) result_.entry = {title_, reference_, hideOnAppear_};
 }
 
 }  // namespace hw

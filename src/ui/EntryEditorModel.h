@@ -6,6 +6,7 @@
 
 #include "common/HelpContext.h"
 #include "platform/Types.h"
+#include "settings/Settings.h"
 #include "ui/IconTools.h"
 #include "ui/TitleVerdict.h"
 
@@ -15,15 +16,13 @@ enum class EditorMode { New, Edit };
 
 struct EntryEditorArgs {
     EditorMode mode = EditorMode::New;
-    Text titlePattern;
-    Text iconReference;  // empty: no tray icon
+    Entry entry;
     std::vector<Text> titlesAbove;  // the entries before this one, which take a window first
 };
 
 struct EntryEditorResult {
-    bool ok = false;  // only then are the fields meant to be stored
-    Text titlePattern;
-    Text iconReference;
+    bool ok = false;  // only then is the entry meant to be stored
+    Entry entry;
 };
 
 inline const Text kNeedTitleMessage = u"You must enter a Title for Hidewell to work";
@@ -50,6 +49,10 @@ public:
     // "Show Icon in Tray": the icon field and Browse... are enabled exactly while it is checked.
     bool ShowIcon() const { return showIcon_; }
     void SetShowIcon(bool on) { showIcon_ = on; }
+
+    // When the entry's windows are hidden: as soon as they appear, or when minimised.
+    bool HideOnAppear() const { return hideOnAppear_; }
+    void SetHideOnAppear(bool on) { hideOnAppear_ = on; }
 
     // The icon field shows the reference's path. On Enter and when the field loses the focus,
     // a path the user changed makes the reference icon 0 of the typed file; the path as it
@@ -100,6 +103,7 @@ private:
     EditorMode mode_ = EditorMode::New;
     Text title_;
     bool showIcon_ = true;
+    bool hideOnAppear_ = false;
     Text iconText_;
     Text reference_;
     Text preview_;

@@ -41,20 +41,10 @@ void OptionsModel::Finish(bool ok) {
 
 bool OptionsModel::ApplyTo(OptionsTarget& target) const {
     if (!Accepted()) return true;
-    const OptionValues live = target.CurrentOptions();
     bool runValueChanged = true;
-    if (values_.hideOwnIcon != live.hideOwnIcon) target.SetHideOwnIcon(values_.hideOwnIcon);
-    if (values_.startWithWindows != live.startWithWindows)
+    if (values_.startWithWindows != target.CurrentOptions().startWithWindows)
         runValueChanged = target.SetStartWithWindows(values_.startWithWindows);
-    if (values_.singleClickRestores != live.singleClickRestores)
-        target.SetSingleClickRestores(values_.singleClickRestores);
-    if (values_.pollIntervalMs != live.pollIntervalMs) target.SetPollInterval(values_.pollIntervalMs);
-    if (values_.hideDateIcon != live.hideDateIcon) target.SetHideDateIcon(values_.hideDateIcon);
-    if (values_.hideDateIcon)
-        target.RemoveDateIcon();
-    else
-        target.RefreshDateIcon();
-    target.RefreshOwnIcon();
+    target.ApplyOptions(values_);
     return runValueChanged;
 }
 

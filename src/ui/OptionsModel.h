@@ -1,6 +1,6 @@
 #pragma once
-// The options dialog "Options": a copy of the five options that the user edits; only OK
-// copies it back to the live options.
+// The options dialog "Options": a copy of the options that the user edits; only OK hands it
+// back to the live options.
 #include <optional>
 
 #include "ui/OptionsTarget.h"
@@ -35,9 +35,9 @@ public:
     bool Finished() const { return outcome_.has_value(); }
     bool Accepted() const { return outcome_.value_or(false); }
 
-    // After OK: copies the options back in a fixed order, each changed one applied at once,
-    // then has the date icon removed now (hidden) or rebuilt, and the own icon reconsidered.
-    // False when the start-with-Windows value could not be changed.
+    // After OK: changes the start-with-Windows value if it differs, then hands the other
+    // options over, which take effect at once. False when the start-with-Windows value could
+    // not be changed.
     bool ApplyTo(OptionsTarget& target) const;
 
 private:

@@ -156,12 +156,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 11:
             w.E().ToggleSuspend();
             break;
-        case 12:
-            if (arg & 1)
-                w.E().SetHideOwnIcon(arg & 2);
-            else
-                w.E().SetSingleClickRestores(arg & 2);
+        case 12: {
+            OptionValues o = w.E().CurrentSettings();
+            (arg & 1 ? o.hideOwnIcon : o.singleClickRestores) = arg & 2;
+            w.E().ApplyOptions(o);
             break;
+        }
         case 13:  // a window closes
             if (h) w.desktop.Close(h);
             break;

@@ -10,20 +10,19 @@ namespace {
 
 using hw::Text;
 
-const char16_t* const kNames[] = {u"EOF", u"RT",  u"HIDE", u"HIDEDATE", u"SINGLE", u"ASKED", u"Height",
-                                  u" 0",  u" 1",  u" 2",   u" 3",       u" 10",    u"I0",    u"I1",
-                                  u"I2",  u"I3",  u"I10",  u" 00",      u"eof",    u" 32766"};
+// Every value name of the settings (entries 0 to 3 and 10), and a few near misses.
+const std::vector<Text> kNames = [] {
+    std::vector<Text> names{hw::kCountValueName, hw::kFirstStartRecord, u"Height", u" 00", u"eof", u" 32766", u"hotkeyhide"};
+    for (const hw::OptionSetting& setting : hw::kOptionSettings) names.push_back(setting.name);
+    for (int i : {0, 1, 2, 3, 10})
+        for (const hw::EntrySetting& setting : hw::kEntrySettings) names.push_back(hw::EntryValueName(setting, i));
+    return names;
+}();
 
 hw::Settings LoadAll(hw::test::MemoryRegistry& reg, hw::test::FakeUi& ui) {
     hw::Settings settings;
     hw::SettingsStore(reg, ui, settings, u"C:\\Tools\\Hidewell.exe").Load();
     return settings;
-}
-
-bool Same(const hw::Settings& a, const hw::Settings& b) {
-    return a.entries == b.entries && a.pollIntervalMs == b.pollIntervalMs && a.startWithWindows == b.startWithWindows &&
-           a.hideOwnIcon == b.hideOwnIcon && a.hideDateIcon == b.hideDateIcon &&
-           a.singleClickRestores == b.singleClickRestores;
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reg.PlantKey(hw::kHkeyCurrentUser, hw::kSettingsKey);
     while (!in.Empty()) {
         std::uint8_t pick = in.Byte();
-        Text name = pick < std::size(kNames) * 8 ? Text(kNames[pick % std::size(kNames)]) : in.Chars(16);
+        Text name = pick < std::size(kNames) * 8 ? kNames[pick % kNames.size()] : in.Chars(16);
         std::uint32_t type = in.Byte() % 8;
         Text text = in.Chars(300);
         if (type == hw::kRegSz && in.Byte() % 2) text += u'\0';  // a terminator, as other writers store it
@@ -52,6 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const hw::Settings first = LoadAll(reg, ui);
     hw::Settings saved = first;
     hw::SettingsStore(reg, ui, saved, u"C:\\Tools\\Hidewell.exe").Save();
-    hw::fuzz::Check(Same(LoadAll(reg, ui), first));
+    hw::fuzz::Check(LoadAll(reg, ui) == first);
     return 0;
 }

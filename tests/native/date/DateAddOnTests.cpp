@@ -153,12 +153,11 @@ TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
     ASSERT_EQ(sim.tray.icons.size(), 3u);
     EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
 
-    sim.engine.SetHideDateIcon(true);
-    sim.engine.RemoveDateIcon();
+    sim.SetOptions([](OptionValues& o) { o.hideDateIcon = true; });
     sim.clock.now.minute += 1;
     sim.Tick();
     EXPECT_EQ(sim.tray.Find(kReceiver), nullptr);
-    sim.engine.SetHideDateIcon(false);
+    sim.SetOptions([](OptionValues& o) { o.hideDateIcon = false; });
     sim.Tick();
     EXPECT_NE(sim.tray.Find(kReceiver), nullptr);
 

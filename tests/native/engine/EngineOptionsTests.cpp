@@ -29,31 +29,37 @@ protected:
     EngineOptions options{engine};
 };
 
-TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunValue) {
+TEST_F(EngineOptionsTest, OkAndUndoApplyAtOnceCancelLeavesEverythingIncludingTheRunValue) {
     Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
     ASSERT_FALSE(StartsWithWindows(reg));
     Minimised(u"App");
     Tick();
     ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    const OptionValues stored = options.CurrentOptions();
 
-    const OptionValues all{true, true, true, true, 4000};
+    OptionValues all = stored;
+    all.startWithWindows = all.hideOwnIcon = all.hideDateIcon = all.singleClickRestores = true;
+    all.pollIntervalMs = 4000;
     Dialog(all, false);
     EXPECT_FALSE(StartsWithWindows(reg));
-    EXPECT_EQ(options.CurrentOptions(), (OptionValues{.pollIntervalMs = 300}));
+    EXPECT_EQ(options.CurrentOptions(), stored);
     EXPECT_EQ(dateRemovals, 0);
 
     Dialog(all, true);
     EXPECT_TRUE(StartsWithWindows(reg));
     EXPECT_EQ(options.CurrentOptions(), all);
-    EXPECT_EQ(host.interval, 4000);
     EXPECT_EQ(dateRemovals, 1);
     // The own icon leaves at the next tick although the number of icons did not change.
     Tick();
+    EXPECT_EQ(host.interval, 4000);
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
 
-    Dialog({.pollIntervalMs = 4000}, true);
-    EXPECT_FALSE(StartsWithWindows(reg));
+    // Undo takes the stored options back, and they take effect as the entries do.
+    engine.ReloadSettings();
     EXPECT_TRUE(engine.DateRebuildRequested());
+    Tick();
+    EXPECT_EQ(host.interval, 300);
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
 }
 
 }  // namespace

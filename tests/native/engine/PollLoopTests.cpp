@@ -110,7 +110,7 @@ TEST_F(PollLoop, EntryWithoutIconHidesWithoutOneAndAMissingFileShowsHidewellsIco
 
 TEST_F(PollLoop, OwnIconLeavesWhileAppIconsShowWithHideOption) {
     Start({{u"*", kAppIcon}});
-    engine.SetHideOwnIcon(true);
+    SetOptions([](OptionValues& o) { o.hideOwnIcon = true; });
     WindowHandle h = Minimised(u"App");
     Tick();
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);

@@ -95,7 +95,7 @@ TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
     EXPECT_FALSE(desktop[h].iconic);
 
     desktop[h].iconic = true;
-    engine.SetSingleClickRestores(true);
+    SetOptions([](OptionValues& o) { o.singleClickRestores = true; });
     engine.OnWindowIconEvent(1, 513);
     EXPECT_FALSE(desktop[h].iconic);
 }

@@ -1,6 +1,5 @@
 #pragma once
 // Settings planted in the simulated registry, as an earlier run of Hidewell left them.
-#include <utility>
 #include <vector>
 
 #include "fakes/MemoryRegistry.h"
@@ -8,22 +7,23 @@
 
 namespace hw::test {
 
-using Entries = std::vector<std::pair<Text, Text>>;
+using Entries = std::vector<Entry>;
 
 inline void PlantSetting(MemoryRegistry& reg, const Text& name, const Text& text, bool terminator = false) {
     reg.PlantText(kHkeyCurrentUser, kSettingsKey, name, text, terminator);
 }
 
-// The entries (title, icon reference) with their count; the first-start question answered.
-// Settings older than "SINGLE" lack it.
+// The entries with their count; the first-start question answered. The options are the
+// defaults, unless the settings are older than "SINGLE", which have none of them.
 inline void PlantEntries(MemoryRegistry& reg, const Entries& entries, bool old = false) {
     PlantSetting(reg, kFirstStartRecord, u"1");
-    if (!old) PlantSetting(reg, u"SINGLE", u"0");
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        PlantSetting(reg, TitleValueName(static_cast<int>(i)), entries[i].first);
-        PlantSetting(reg, IconValueName(static_cast<int>(i)), entries[i].second);
-    }
-    PlantSetting(reg, u"EOF", DecimalText(static_cast<int>(entries.size())));
+    for (const OptionSetting& setting : kOptionSettings)
+        if (std::optional<Text> text = StoredOption(setting, OptionValues{}); text && !old) PlantSetting(reg, setting.name, *text);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        for (const EntrySetting& setting : kEntrySettings)
+            if (std::optional<Text> text = StoredEntryValue(setting, entries[i]))
+                PlantSetting(reg, EntryValueName(setting, static_cast<int>(i)), *text);
+    PlantSetting(reg, kCountValueName, DecimalText(static_cast<int>(entries.size())));
 }
 
 }  // namespace hw::test

@@ -14,8 +14,15 @@ struct SimulatedEngine {
     // Stores the entries as settings and starts Hidewell on them.
     void Start(const Entries& entries, int interval = 500) {
         PlantEntries(reg, entries);
-        PlantSetting(reg, u"RT", DecimalText(interval));
+        PlantSetting(reg, kOptionSettings[0].name, DecimalText(interval));
         engine.Start();
+    }
+    // Changes options as the options dialog does.
+    template <typename Change>
+    void SetOptions(Change change) {
+        OptionValues options = engine.CurrentSettings();
+        change(options);
+        engine.ApplyOptions(options);
     }
     // The poll timer fires once its interval has passed, and the programs then carry out what
     // the tick asked of them, as responsive programs do at once.

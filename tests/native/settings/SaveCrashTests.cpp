@@ -6,7 +6,7 @@ namespace hw::test {
 namespace {
 
 bool EitherHas(const Entries& a, const Entries& b, std::size_t i, const Text& t, bool icon) {
-    auto has = [&](const Entries& e) { return i < e.size() && t == (icon ? e[i].second : e[i].first); };
+    auto has = [&](const Entries& e) { return i < e.size() && t == (icon ? e[i].iconReference : e[i].titlePattern); };
     return has(a) || has(b);
 }
 
@@ -22,7 +22,7 @@ TEST_F(StoreTest, SaveCutShortLeavesOldOrNewEntries) {
         PlantSettings(stored);
         const MemoryRegistry planted = reg;
         model = Settings();
-        for (const auto& [title, icon] : saved) model.entries.push_back({title, icon});
+        model.entries = saved;
         for (int writes = 0;; ++writes) {
             reg = planted;
             reg.writesLeft = writes;

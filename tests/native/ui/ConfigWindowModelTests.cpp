@@ -5,7 +5,7 @@
 namespace hw {
 namespace {
 
-EntryEditorResult Ok(const Text& title, const Text& reference) { return {true, title, reference}; }
+EntryEditorResult Ok(const Text& title, const Text& reference) { return {true, {title, reference}}; }
 
 TEST(ConfigWindow, ActivationEnablesWhatFitsTheRows) {
     std::vector<Entry> entries;
@@ -66,7 +66,7 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     auto args = m.EditArgs();
     ASSERT_TRUE(args);
     EXPECT_EQ(args->mode, EditorMode::Edit);
-    EXPECT_EQ(args->iconReference, u"001:B.DLL");
+    EXPECT_EQ(args->entry.iconReference, u"001:B.DLL");
     EXPECT_EQ(args->titlesAbove, std::vector<Text>{u"A"});  // what takes a window before it
     EXPECT_EQ(m.NewArgs().titlesAbove, (std::vector<Text>{u"A", u"B", u"C"}));
     EXPECT_TRUE(m.ApplyEdit(Ok(u"B2", u"")));

@@ -7,7 +7,7 @@ namespace {
 
 EntryEditorModel Opened(EditorMode mode, const Text& title, const Text& reference) {
     EntryEditorModel m;
-    m.Open({mode, title, reference, {}});
+    m.Open({mode, {title, reference}, {}});
     return m;
 }
 
@@ -37,7 +37,7 @@ TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZeroOnlyWhenChanged) {
     m.OnIconLeave();
     EXPECT_EQ(m.IconReference(), u"005:C:\\X\\Y.DLL");
     EXPECT_EQ(m.OnOk({}).message, u"");
-    EXPECT_EQ(m.Result().iconReference, u"005:C:\\X\\Y.DLL");
+    EXPECT_EQ(m.Result().entry.iconReference, u"005:C:\\X\\Y.DLL");
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetIconText(u"");
@@ -99,9 +99,9 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
     EXPECT_EQ(reply.message, u"This title matches every window.\n\nKeep this title?");
     EXPECT_FALSE(m.Finished());  // No keeps the dialog open
     m.KeepTitle();
-    EXPECT_EQ(m.Result().titlePattern, u"*");
+    EXPECT_EQ(m.Result().entry.titlePattern, u"*");
     // Ticked with no file chosen: the window's own icon, which the editor shows as such.
-    EXPECT_EQ(m.Result().iconReference, kWindowIconReference);
+    EXPECT_EQ(m.Result().entry.iconReference, kWindowIconReference);
     EXPECT_EQ(Opened(EditorMode::Edit, u"*", kWindowIconReference).IconText(), u"");
     EXPECT_TRUE(Opened(EditorMode::Edit, u"*", kWindowIconReference).ShowIcon());
     EXPECT_TRUE(Opened(EditorMode::Edit, u"*", u"").IconReference().empty()) << "stored: no icon stays no icon";
@@ -110,15 +110,15 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetShowIcon(false);
     EXPECT_EQ(m.OnOk({u"", u"Matches no open window.", u""}).message, u"");
-    EXPECT_EQ(m.Result().titlePattern, u"*PAD*");
-    EXPECT_EQ(m.Result().iconReference, u"");
+    EXPECT_EQ(m.Result().entry.titlePattern, u"*PAD*");
+    EXPECT_EQ(m.Result().entry.iconReference, u"");
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetTitle(u"*PAD");
     m.OnCancel();
     EXPECT_TRUE(m.Finished());
     EXPECT_FALSE(m.Result().ok);
-    EXPECT_EQ(m.Result().titlePattern, u"");
+    EXPECT_EQ(m.Result().entry.titlePattern, u"");
 }
 
 TEST(EntryEditor, AltLettersMoveTheFocus) {

@@ -1,6 +1,7 @@
 #include "harness/HidewellApp.h"
 
 #include "harness/Harness.h"
+#include "settings/SettingsLayout.h"
 #include "win32/app/MainWindowClass.h"
 
 namespace hw::wine {
@@ -20,21 +21,29 @@ void DeleteSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pellworth"
 
 void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval, bool single,
                    bool hideDate) {
+    std::vector<Entry> stored;
+    for (const auto& [title, icon] : entries) stored.push_back({T(title), T(icon)});
+    OptionValues options;
+    options.pollIntervalMs = interval;
+    options.singleClickRestores = single;
+    options.hideDateIcon = hideDate;
+    WriteSettings(stored, options);
+}
+
+void WriteSettings(const std::vector<Entry>& entries, const OptionValues& options) {
     DeleteSettings();
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
         return;
-    SetText(key, L"EOF", std::to_wstring(entries.size()));
-    SetText(key, L"RT", std::to_wstring(interval));
-    SetText(key, L"HIDE", L"0");
-    SetText(key, L"HIDEDATE", hideDate ? L"1" : L"0");
-    SetText(key, L"SINGLE", single ? L"1" : L"0");
+    SetText(key, W(kCountValueName), std::to_wstring(entries.size()));
+    for (const OptionSetting& setting : kOptionSettings)
+        if (std::optional<Text> text = StoredOption(setting, options)) SetText(key, W(setting.name), W(*text));
     // Hidewell has been started before: no first-start question.
-    SetText(key, L"ASKED", L"1");
-    for (size_t i = 0; i < entries.size(); ++i) {
-        SetText(key, L" " + std::to_wstring(i), entries[i].first);
-        SetText(key, L"I" + std::to_wstring(i), entries[i].second);
-    }
+    SetText(key, W(kFirstStartRecord), L"1");
+    for (size_t i = 0; i < entries.size(); ++i)
+        for (const EntrySetting& setting : kEntrySettings)
+            if (std::optional<Text> text = StoredEntryValue(setting, entries[i]))
+                SetText(key, W(EntryValueName(setting, static_cast<int>(i))), W(*text));
     RegCloseKey(key);
 }
 

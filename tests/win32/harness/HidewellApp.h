@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "harness/Process.h"
+#include "settings/Settings.h"
 
 namespace hw::wine {
 
@@ -15,6 +16,7 @@ constexpr const wchar_t* kSettingsKey = L"Software\\Pellworth\\Hidewell";
 // Replaces the stored settings by these entries (title, icon reference) and options.
 void WriteSettings(const std::vector<std::pair<std::wstring, std::wstring>>& entries, int interval = 500,
                    bool single = false, bool hideDate = true);
+void WriteSettings(const std::vector<Entry>& entries, const OptionValues& options);
 void DeleteSettings();
 // Removes the current user's start-with-Windows value.
 void DeleteRunValue();
