@@ -12,6 +12,7 @@ public:
     OptionValues CurrentOptions() override { return engine_.CurrentSettings(); }
     bool SetStartWithWindows(bool on) override { return engine_.SetStartWithWindows(on); }
     void ApplyOptions(const OptionValues& options) override { engine_.ApplyOptions(options); }
+    std::uint32_t TryHotkey(const Hotkey& hotkey) override { return engine_.TryHotkey(hotkey); }
 
 private:
     TrayEngine& engine_;

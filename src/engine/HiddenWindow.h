@@ -36,6 +36,11 @@ struct HiddenWindow {
     // The entry's icon reference, for drawing the picture again at another size.
     Text iconReference;
     HideState state = HideState::Asked;
+    // Hidden by a rule, or by hand (hotkey, command line), which no entry needs to match.
+    HideKind kind = HideKind::Rule;
+    // It was shown when hidden, so it was asked to minimise first; until its program gets to
+    // that, it is not taken for restored.
+    bool minimiseAsked = false;
     // Ticks that found the hide still not carried out; the first few come soon.
     int checks = 0;
     // The user asked for the window back; it leaves the ledger once it shows.

@@ -20,11 +20,15 @@ struct WindowRef {
     bool operator==(const WindowRef&) const = default;
 };
 
+// Why a window is hidden: an entry's rule, or the user's hand (hotkey, command line).
+enum class HideKind { Rule, Manual };
+
 // What the menus, the task list and the command line show of a record.
 struct HiddenWindowView {
     int slot = 0;
     WindowRef ref;
     Text caption;
+    HideKind kind = HideKind::Rule;
     // Asked to hide, but its program has not done it yet.
     bool pending = false;
 };

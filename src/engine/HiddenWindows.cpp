@@ -45,7 +45,7 @@ std::optional<HiddenWindowView> TrayEngine::SlotView(int slot) const {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return std::nullopt;
     const HiddenWindow& record = it->second;
-    return HiddenWindowView{slot, record.Ref(), record.caption, record.state == HideState::Asked};
+    return HiddenWindowView{slot, record.Ref(), record.caption, record.kind, record.state == HideState::Asked};
 }
 
 std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
@@ -77,7 +77,7 @@ void TrayEngine::Refuse(WindowHandle h, const Text& message) {
     p_.log.Failure(message, p_.desktop.GetText(h, kScanCaptionMax), 0);
 }
 
-void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry) {
+void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind) {
     // Windows drops requests to a program of higher rights; it is not asked in vain.
     if (p_.desktop.RunsAboveUs(h)) {
         Refuse(h, CannotHideMessage(caption));
@@ -94,9 +94,13 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     record.className = p_.desktop.ClassName(h);
     record.caption = record.currentCaption = caption;
     record.iconReference = entry.iconReference;
+    record.kind = kind;
+    // A shown window is minimised first, so that its owned windows go with it.
+    record.minimiseAsked = !p_.desktop.IsIconic(h);
     // On disk before the request, so that a crash from here on cannot lose the window.
     if (!journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption}))
         p_.log.Failure(u"Hidewell could not write the journal of hidden windows", caption, 0);
+    if (record.minimiseAsked) p_.desktop.ShowWindow(h, kSwMinimize);
     if (!p_.desktop.ShowWindow(h, kSwHide).accepted) {
         journal_.Remove(h);
         Refuse(h, RefusedHideMessage(caption));
@@ -185,9 +189,12 @@ void TrayEngine::SettingsChanged() {
     CompilePatterns();
     std::vector<int> slots;
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots)
-        if (FirstMatch(ledger_.at(slot).currentCaption) == kNoEntry) BringBack(slot);
+    for (int slot : slots) {
+        const HiddenWindow& record = ledger_.at(slot);
+        if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    }
     ShowOwnState();
+    RegisterHotkeys();
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
     lastIconCount_ = 0;
     if (settings_.hideDateIcon)

@@ -57,6 +57,11 @@ bool TrayEngine::CheckRecord(int slot) {
         return true;
     }
     if (!p_.desktop.IsIconic(h)) {
+        // Asked to minimise before the hide, and its program has not got to it yet.
+        if (record.minimiseAsked && record.state == HideState::Asked && visible) {
+            ++record.checks;
+            return true;
+        }
         if (operationBusy_) return false;
         BringBack(slot);  // restored by the user from the taskbar, or by its program
         return true;
@@ -77,7 +82,8 @@ bool TrayEngine::CheckRecord(int slot) {
         }
     }
     FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
-    if (FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    // A window hidden by hand stays hidden whatever its caption.
+    if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
     return true;
 }
 

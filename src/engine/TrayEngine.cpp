@@ -1,6 +1,8 @@
 // Start-up and ending of the tray engine.
 #include "engine/TrayEngine.h"
 
+#include <utility>
+
 namespace hw {
 
 TrayEngine::TrayEngine(Platform& platform)
@@ -18,6 +20,7 @@ void TrayEngine::Start() {
     // A shell still starting refuses it; the ticks add it again.
     if (!ownIcon_.Show()) p_.log.Failure(u"Hidewell could not add its icon to the notification area", u"", 0);
     RescueJournaledWindows();
+    RegisterHotkeys();
 
     if (settings_.entries.empty()) {
         p_.host.ShowConfiguration();
@@ -87,6 +90,8 @@ void TrayEngine::Quit(QuitReason reason) {
         p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
     // At a session end the windows stay hidden; the journal, volatile, ends with the session.
     if (reason != QuitReason::SessionEnd) RestoreAll();
+    for (std::size_t i = 0; i < std::size(kHotkeyActions); ++i)
+        if (std::exchange(hotkeysHeld_[i], false)) p_.host.UnregisterHotkey(HotkeyId(kHotkeyActions[i]));
     ownIcon_.Remove();
     for (auto& [slot, record] : ledger_)
         if (record.icon) record.icon->Remove();

@@ -29,6 +29,7 @@
 #include "platform/WindowEvents.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLayout.h"
+#include "settings/Hotkey.h"
 #include "settings/SettingsStore.h"
 
 namespace hw {
@@ -76,6 +77,10 @@ inline Text StoreAppMessage(const Text& caption) {
 inline Text RefusedHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": Windows refused the request.";
 }
+// The hotkeys' ids with the host, by action, and the id of a combination only tried.
+inline int HotkeyId(HotkeyAction action) { return static_cast<int>(action) + 1; }
+constexpr int kHotkeyTrialId = 4;
+inline const Text kHotkeyFailureHeading = u"Hidewell could not set up these hotkeys; the others work:";
 
 class TrayEngine : public WindowEventSink, public HiddenWindowActions {
 public:
@@ -101,6 +106,19 @@ public:
     void OnWindowEvent(WindowEvent event, WindowHandle window) override;
     // A request of the command inbox; false when no hidden window has the caption.
     bool OnInboxRequest(const InboxRequest& request);
+    // A registered hotkey was pressed (its id with the host).
+    void OnHotkey(int id);
+    // Whether the combination could be registered now (0) or the platform's error; one that
+    // Hidewell holds already counts as free.
+    std::uint32_t TryHotkey(const Hotkey& hotkey);
+
+    // Hides a window by hand, whatever its caption, until the user brings it back: the window
+    // in front, or the first shown top-level window with the caption. False when there is no
+    // such window, or it cannot be hidden.
+    bool HideForeground();
+    bool HideByCaption(const Text& caption);
+    // Brings back the window hidden last that is not on its way back already; false when none.
+    bool RestoreLast();
 
     // The ledger: every window Hidewell has asked to hide and not yet shown again, in slot
     // order. The menus, the task list and the command line are views of it.
@@ -168,7 +186,11 @@ public:
     void RemoveDateIcon();
 
 private:
-    void HideWindow(WindowHandle h, const Text& caption, const Entry& entry);
+    void HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind = HideKind::Rule);
+    bool HideManually(WindowHandle h);
+    // Registers each hotkey whose combination changed, each on its own, and tells the user
+    // once of those that failed and why.
+    void RegisterHotkeys();
     // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
     void Refuse(WindowHandle h, const Text& message);
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
@@ -234,6 +256,9 @@ private:
     // Set while a tray icon's event is handled; a nested event does nothing.
     bool handlingIconEvent_ = false;
     std::vector<ScannedWindow> scan_;  // kept between ticks to reuse its storage
+    // Each hotkey's combination as last registered or tried, and whether it is held.
+    Text hotkeysTried_[std::size(kHotkeyActions)];
+    bool hotkeysHeld_[std::size(kHotkeyActions)] = {};
 
     // The entries' title patterns, compiled when the entries change, and the first matching
     // entry of each caption met in this tick and in the one before.

@@ -10,6 +10,7 @@ namespace hw {
 enum ShowCommand : int {
     kSwHide = 0,
     kSwShow = 5,
+    kSwMinimize = 6,
     kSwShowNa = 8,
     kSwRestore = 9,
 };

@@ -1,6 +1,8 @@
 #pragma once
 // What the engine asks of the program's own windows: the poll timer, the receivers of the
 // tray icons' mouse messages, Hidewell's pictures, and the windows and popups it opens.
+#include <cstdint>
+
 #include "platform/Types.h"
 
 namespace hw {
@@ -8,6 +10,9 @@ namespace hw {
 // The pictures Hidewell shows for itself: no window hidden, some hidden, the program icon,
 // and suspended.
 enum class Picture { NotGot, Got, Program, Suspended };
+
+// The platform's answer to a hotkey another program has registered.
+constexpr std::uint32_t kErrorHotkeyTaken = 1409;
 
 class EngineHost {
 public:
@@ -31,6 +36,11 @@ public:
     // The configuration window, and its list after the entries changed.
     virtual void ShowConfiguration() = 0;
     virtual void EntriesChanged() = 0;
+
+    // Global hotkeys by id: 0 when registered, otherwise the platform's error
+    // (kErrorHotkeyTaken when another program has the combination).
+    virtual std::uint32_t RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) = 0;
+    virtual void UnregisterHotkey(int id) = 0;
 
     // The own icon's menu, the popup of a hidden window's icon, the task list.
     virtual void ShowOwnMenu() = 0;

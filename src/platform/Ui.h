@@ -12,6 +12,7 @@ enum MessageBoxStyle : std::uint32_t {
     kMbYesNo = 0x4,
     kMbIconCritical = 0x10,
     kMbIconQuestion = 0x20,
+    kMbIconExclamation = 0x30,
     kMbIconInformation = 0x40,
     kMbDefButton2 = 0x100,
 };

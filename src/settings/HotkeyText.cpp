@@ -140,4 +140,13 @@ Text HotkeyText(const Hotkey& hotkey) {
     return text + u"VK" + kHex[hotkey.key >> 4] + kHex[hotkey.key & 15];
 }
 
+Text HotkeyActionName(HotkeyAction action) {
+    switch (action) {
+    case HotkeyAction::Hide: return u"Hide the window in front";
+    case HotkeyAction::Restore: return u"Bring back the last hidden window";
+    case HotkeyAction::Menu: return u"Open the menu of hidden windows";
+    }
+    return {};
+}
+
 }  // namespace hw

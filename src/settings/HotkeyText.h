@@ -12,6 +12,7 @@
 // "+" and "=" for Plus.
 #include "platform/Types.h"
 #include "settings/Hotkey.h"
+#include "settings/Settings.h"
 
 namespace hw {
 
@@ -24,5 +25,8 @@ HotkeyReading ReadHotkey(const Text& text);
 
 // The canonical text; empty for no hotkey.
 Text HotkeyText(const Hotkey& hotkey);
+
+// What each hotkey does, as the user is told.
+Text HotkeyActionName(HotkeyAction action);
 
 }  // namespace hw

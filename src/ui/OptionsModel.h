@@ -3,9 +3,12 @@
 // back to the live options.
 #include <optional>
 
+#include "platform/EngineHost.h"
 #include "ui/OptionsTarget.h"
 
 namespace hw {
+
+inline const Text kKeepHotkeysQuestion = u"Use it anyway?";
 
 constexpr int kOptionsMinIntervalMs = 500;
 constexpr int kOptionsMaxIntervalMs = 10000;
@@ -30,6 +33,22 @@ public:
     // "Response &Time : " followed by the interval in seconds.
     Text ResponseTimeLabel() const;
 
+    // The hotkey controls: what each shows (none for a stored text that cannot be read), and
+    // what the user set; a cleared one is none.
+    Hotkey HotkeyShown(HotkeyAction action) const;
+    void SetHotkey(HotkeyAction action, const Hotkey& hotkey);
+
+    // OK: each hotkey the user changed is tried first. An empty message means the dialog
+    // closes. Otherwise the dialog shows the message and stays open: a combination chosen
+    // twice, or taken by another program, is refused; one that Windows keeps or that programs
+    // commonly use makes a question, No by default, whose Yes closes the dialog (KeepHotkeys).
+    struct OkReply {
+        Text message;
+        bool question = false;
+    };
+    OkReply OnOk(OptionsTarget& target);
+    void KeepHotkeys() { Finish(true); }
+
     // OK (true) or Cancel, Esc, the close box (false); only the first call counts.
     void Finish(bool ok);
     bool Finished() const { return outcome_.has_value(); }
@@ -42,6 +61,7 @@ public:
 
 private:
     OptionValues values_;
+    OptionValues live_;
     std::optional<bool> outcome_;
 };
 

@@ -1,6 +1,9 @@
 #pragma once
 // What the options dialog reads and changes: the live options.
+#include <cstdint>
+
 #include "platform/Types.h"
+#include "settings/Hotkey.h"
 #include "settings/Settings.h"
 
 namespace hw {
@@ -13,6 +16,8 @@ public:
     virtual bool SetStartWithWindows(bool on) = 0;
     // Takes every other option and has it take effect at once, as changed settings do.
     virtual void ApplyOptions(const OptionValues& options) = 0;
+    // Whether the hotkey could be registered now: 0, or the platform's error.
+    virtual std::uint32_t TryHotkey(const Hotkey& hotkey) = 0;
 };
 
 }  // namespace hw

@@ -80,6 +80,15 @@ void TrayShell::SetMainIcon(Picture picture) { config_.SetSmallIcon(pictures_.Ge
 
 void TrayShell::ShowConfiguration() { config_.Show(); }
 
+std::uint32_t TrayShell::RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) {
+    // Held down, the combination acts once.
+    if (RegisterHotKey(Hwnd(), id, modifiers | MOD_NOREPEAT, key)) return 0;
+    const DWORD error = GetLastError();
+    return error != 0 ? error : ERROR_INVALID_PARAMETER;
+}
+
+void TrayShell::UnregisterHotkey(int id) { UnregisterHotKey(Hwnd(), id); }
+
 void TrayShell::EntriesChanged() { config_.EntriesChanged(); }
 
 void TrayShell::ShowTaskList() {
@@ -114,6 +123,9 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
     case CopyDataInbox::kExitMessage:
         config_.Quit(QuitReason::Program);
+        return true;
+    case WM_HOTKEY:
+        engine_->OnHotkey(static_cast<int>(wParam));
         return true;
     case WM_TIMER:
         if (wParam == kPollTimer && pollTimerOn_) {

@@ -43,6 +43,8 @@ public:
     void SetMainIcon(Picture picture) override;
     void ShowConfiguration() override;
     void EntriesChanged() override;
+    std::uint32_t RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) override;
+    void UnregisterHotkey(int id) override;
     void ShowOwnMenu() override;
     void ShowIconMenu(int slot) override;
     void ShowTaskList() override;

@@ -1,9 +1,11 @@
 // The options dialog's window: four check boxes and the response-time scroll bar in a frame,
-// with OK, Help and Cancel. It edits a copy; only OK hands it back.
+// the three hotkeys, each with a way to clear it, in another, with OK, Help and Cancel. It
+// edits a copy; only OK hands it back.
 #include "win32/ui/OptionsDialog.h"
 
 #include <commctrl.h>
 
+#include "settings/HotkeyText.h"
 #include "ui/OptionsModel.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
@@ -30,17 +32,42 @@ enum : int {
     kIdTimeScroll,
     kIdTimeLabel,
     kIdFrame,
+    kIdHotkeyFrame,
+    kIdHotkeyLabel,                            // one per hotkey, then
+    kIdHotkey = kIdHotkeyLabel + 3,            // the hot-key controls, then
+    kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Twips: the hotkeys' frame sits below the options' frame, and the buttons below both.
+constexpr int kHotkeyTop = 2175, kHotkeyRow = 375;
+constexpr int kButtonTop = kHotkeyTop + 1335 + 105;
 constexpr int kClientWidth = 3975;
-constexpr int kClientHeight = 2685;
+constexpr int kClientHeight = kButtonTop + 450;
+const wchar_t* const kHotkeyLabels[] = {L"Hide the &window in front", L"&Bring back the last", L"Open the &menu"};
+
+// The hot-key control's value and a hotkey's modifiers and key.
+Hotkey FromControl(LRESULT value) {
+    const BYTE flags = HIBYTE(LOWORD(value));
+    Hotkey h;
+    h.key = LOBYTE(LOWORD(value));
+    h.modifiers = static_cast<std::uint8_t>(((flags & HOTKEYF_CONTROL) ? kHotkeyCtrl : 0) |
+                                            ((flags & HOTKEYF_ALT) ? kHotkeyAlt : 0) |
+                                            ((flags & HOTKEYF_SHIFT) ? kHotkeyShift : 0));
+    return h;
+}
+
+WPARAM ToControl(const Hotkey& h) {
+    const BYTE flags = static_cast<BYTE>((h.Has(kHotkeyCtrl) ? HOTKEYF_CONTROL : 0) | (h.Has(kHotkeyAlt) ? HOTKEYF_ALT : 0) |
+                                         (h.Has(kHotkeyShift) ? HOTKEYF_SHIFT : 0));
+    return MAKEWORD(h.key, flags);
+}
 
 
 class OptionsWindow : public Window {
 public:
-    explicit OptionsWindow(OptionsModel& model) : model_(model) {}
+    OptionsWindow(OptionsModel& model, OptionsTarget& target) : model_(model), target_(target) {}
     ~OptionsWindow() override {
         if (Hwnd()) DestroyWindow(Hwnd());
     }
@@ -97,9 +124,9 @@ private:
             return layout_.Add(h, cls, text, WS_CLIPSIBLINGS | style, id, x, y, w, ht);
         };
         // In tab order; the frame's controls are placed relative to the frame at (90, 120).
-        add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, 2775, 2235, 1120, 350);
-        add(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_PUSHBUTTON, kIdOk, 45, 2235, 1120, 345);
-        add(WC_BUTTONW, L"&Help", WS_TABSTOP | BS_PUSHBUTTON, kIdHelp, 1245, 2235, 1120, 350);
+        add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, 2775, kButtonTop, 1120, 350);
+        add(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_PUSHBUTTON, kIdOk, 45, kButtonTop, 1120, 345);
+        add(WC_BUTTONW, L"&Help", WS_TABSTOP | BS_PUSHBUTTON, kIdHelp, 1245, kButtonTop, 1120, 350);
         const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
         single_ = add(WC_BUTTONW, L"Single Click on Application Icon", check, kIdSingleClick, 240, 1200, 3045, 240);
         hideDate_ = add(WC_BUTTONW, L"Hide Hidewell Date", check, kIdHideDate, 240, 915, 3045, 240);
@@ -108,6 +135,18 @@ private:
         scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, 1785, 3015, 195);
         label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, 1515, 1725, 255);
         add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, 3795, 1995);
+        // Each hotkey: its label (whose mnemonic reaches the control after it), the control, Clear.
+        for (int i = 0; i < 3; ++i) {
+            const int y = kHotkeyTop + 270 + i * kHotkeyRow;
+            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1650, 255);
+            hotkeys_[i] = add(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_BORDER, kIdHotkey + i, 1890, y, 1335, 285);
+            // A key without Ctrl or Alt gets Ctrl+Alt: a plain key would stop typing everywhere.
+            SendMessageW(hotkeys_[i], HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+            add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3285, y, 540, 285);
+        }
+        add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, 3795, 1335);
+        for (int i = 0; i < 3; ++i)
+            SendMessageW(hotkeys_[i], HKM_SETHOTKEY, ToControl(model_.HotkeyShown(kHotkeyActions[i])), 0);
     }
 
     void Show() {
@@ -129,8 +168,19 @@ private:
     void OnCommand(int id) {
         auto checked = [](HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; };
         OptionValues& v = model_.Values();
+        if (id >= kIdHotkey && id < kIdHotkey + 3) {
+            // Changes only: a stored combination the control cannot show stays until then.
+            model_.SetHotkey(kHotkeyActions[id - kIdHotkey],
+                             FromControl(SendMessageW(hotkeys_[id - kIdHotkey], HKM_GETHOTKEY, 0, 0)));
+            return;
+        }
+        if (id >= kIdClearHotkey && id < kIdClearHotkey + 3) {
+            SendMessageW(hotkeys_[id - kIdClearHotkey], HKM_SETHOTKEY, 0, 0);
+            model_.SetHotkey(kHotkeyActions[id - kIdClearHotkey], Hotkey{});
+            return;
+        }
         switch (id) {
-        case kIdOk: model_.Finish(true); break;
+        case kIdOk: OnOk(); break;
         case kIdCancel: model_.Finish(false); break;
         case kIdHelp: ShowHelp(Hwnd(), HelpContext::Options); break;
         case kIdStartWithWindows: v.startWithWindows = checked(auto_); break;
@@ -138,6 +188,17 @@ private:
         case kIdHideDate: v.hideDateIcon = checked(hideDate_); break;
         case kIdSingleClick: v.singleClickRestores = checked(single_); break;
         default: break;  // Enter outside a button does nothing
+        }
+    }
+
+    void OnOk() {
+        OptionsModel::OkReply reply = model_.OnOk(target_);
+        if (reply.message.empty()) return;
+        const std::wstring text = ToWide(reply.message);
+        if (!reply.question) {
+            MessageBoxW(Hwnd(), text.c_str(), L"Hidewell", MB_OK | MB_ICONEXCLAMATION);
+        } else if (MessageBoxW(Hwnd(), text.c_str(), L"Hidewell", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES) {
+            model_.KeepHotkeys();
         }
     }
 
@@ -161,7 +222,9 @@ private:
     }
 
     OptionsModel& model_;
+    OptionsTarget& target_;
     DialogLayout layout_;
+    HWND hotkeys_[3] = {};
     DialogFocus focus_;
     HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
     HWND scroll_ = nullptr, label_ = nullptr;
@@ -171,7 +234,7 @@ private:
 
 bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
     OptionsModel model(target.CurrentOptions());
-    OptionsWindow window(model);
+    OptionsWindow window(model, target);
     if (!window.Create(owner)) return false;
     RunModal(window.Hwnd(), owner, [&] { return model.Finished(); }, [&](const MSG& msg) { return window.OnKey(msg); });
     if (!model.Accepted()) return false;

@@ -126,6 +126,7 @@ void FakeDesktop::ApplyShow(WindowHandle h, int command) {
     case kSwShow:
     case kSwShowNa: w.visible = true; break;
     case kSwRestore: w.visible = true; w.iconic = false; break;
+    case kSwMinimize: w.iconic = true; break;
     default: break;
     }
 }

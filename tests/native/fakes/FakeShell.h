@@ -66,6 +66,16 @@ public:
     void SetMainIcon(Picture p) override { mainIcon = p; }
     void ShowConfiguration() override { configurationVisible = true; }
     void EntriesChanged() override {}
+    // As Windows: a combination held by another program, or by another id, is taken.
+    std::uint32_t RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) override {
+        const std::pair<std::uint8_t, std::uint8_t> combination{modifiers, key};
+        if (takenElsewhere.count(combination)) return kErrorHotkeyTaken;
+        for (auto& [held, c] : hotkeys)
+            if (held != id && c == combination) return kErrorHotkeyTaken;
+        hotkeys[id] = combination;
+        return 0;
+    }
+    void UnregisterHotkey(int id) override { hotkeys.erase(id); }
     void ShowOwnMenu() override { ++ownMenus; }
     void ShowIconMenu(int slot) override { iconMenus.push_back(slot); }
     void ShowTaskList() override { ++taskLists; }
@@ -81,6 +91,8 @@ public:
     Picture mainIcon = Picture::NotGot;
     bool configurationVisible = false;
     int ownMenus = 0, taskLists = 0;
+    std::map<int, std::pair<std::uint8_t, std::uint8_t>> hotkeys;  // by id
+    std::set<std::pair<std::uint8_t, std::uint8_t>> takenElsewhere;
     std::vector<int> iconMenus;
 };
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "settings/HotkeyText.h"
 #include "ui/OptionsModel.h"
 
 namespace hw {
@@ -10,6 +13,12 @@ struct RecordingTarget : OptionsTarget {
     OptionValues live;
     std::vector<std::string> log;
     bool runValueWorks = true;
+    std::set<Text> takenElsewhere;
+    std::uint32_t TryHotkey(const Hotkey& hotkey) override {
+        const Text text = HotkeyText(hotkey);
+        log.push_back("try " + std::string(text.begin(), text.end()));
+        return takenElsewhere.count(text) ? kErrorHotkeyTaken : 0;
+    }
     OptionValues CurrentOptions() override { return live; }
     bool SetStartWithWindows(bool on) override {
         log.push_back("run");
@@ -83,6 +92,38 @@ TEST(OptionsDialog, OkHandsTheOptionsBackCancelNothing) {
     refused.Values().startWithWindows = true;
     refused.Finish(true);
     EXPECT_FALSE(refused.ApplyTo(target));
+}
+
+// OK tries each changed hotkey: one taken or chosen twice keeps the dialog open, one that
+// Windows keeps or programs use asks first; an unchanged or cleared one is not tried.
+TEST(OptionsDialog, OkTriesChangedHotkeys) {
+    RecordingTarget target;
+    target.live.hotkeyRestore = u"Ctrl+Alt+R";
+    target.takenElsewhere = {u"Ctrl+Alt+M", u"Ctrl+Alt+R"};
+    OptionsModel m(target.live);
+    EXPECT_EQ(m.HotkeyShown(HotkeyAction::Restore), ReadHotkey(u"Ctrl+Alt+R").hotkey);
+    m.SetHotkey(HotkeyAction::Hide, ReadHotkey(u"ctrl+alt+h").hotkey);
+    m.SetHotkey(HotkeyAction::Menu, ReadHotkey(u"Ctrl+Alt+M").hotkey);
+    OptionsModel::OkReply reply = m.OnOk(target);
+    EXPECT_NE(reply.message.find(u"Ctrl+Alt+M is taken by another program"), Text::npos);
+    EXPECT_FALSE(reply.question);
+    EXPECT_FALSE(m.Finished());
+    EXPECT_EQ(target.log, (std::vector<std::string>{"try Ctrl+Alt+H", "try Ctrl+Alt+M"}));
+
+    m.SetHotkey(HotkeyAction::Menu, ReadHotkey(u"Ctrl+Alt+H").hotkey);
+    EXPECT_NE(m.OnOk(target).message.find(u"chosen for two hotkeys"), Text::npos);
+
+    target.log.clear();
+    m.SetHotkey(HotkeyAction::Menu, Hotkey{});
+    m.SetHotkey(HotkeyAction::Hide, ReadHotkey(u"Ctrl+C").hotkey);
+    reply = m.OnOk(target);
+    EXPECT_TRUE(reply.question);
+    EXPECT_NE(reply.message.find(u"Ctrl+C is Copy"), Text::npos) << std::string(reply.message.begin(), reply.message.end());
+    EXPECT_EQ(target.log, (std::vector<std::string>{"try Ctrl+C"}));
+    m.KeepHotkeys();
+    EXPECT_TRUE(m.Accepted());
+    EXPECT_EQ(m.Values().hotkeyHide, u"Ctrl+C");
+    EXPECT_EQ(m.Values().hotkeyMenu, u"");
 }
 
 }  // namespace
