@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/NumericParse.h"
+
 namespace hw {
 
 namespace {
@@ -15,14 +17,15 @@ Text TextFromBytes(const void* bytes, std::size_t size) {
 }  // namespace
 
 std::optional<InboxRequest> DecodeRequest(std::uint64_t code, const void* bytes, std::size_t size) {
-    if (code < 1 || code > 4) return std::nullopt;
+    if (code < 1 || code > 7) return std::nullopt;
     if (size % sizeof(char16_t) != 0 || size > kInboxMaxChars * sizeof(char16_t)) return std::nullopt;
     if (size > 0 && bytes == nullptr) return std::nullopt;
     InboxRequest request{static_cast<InboxCommand>(code), TextFromBytes(bytes, size)};
     if (request.caption.find(u'\0') != Text::npos) return std::nullopt;
-    // Restore and close name a window; list and exit name none.
-    bool namesNone = request.command == InboxCommand::List || request.command == InboxCommand::Exit;
-    if (request.caption.empty() != namesNone) return std::nullopt;
+    // Restore, close and hide name a window; the others name none.
+    const bool namesWindow = request.command == InboxCommand::Restore || request.command == InboxCommand::Close ||
+                             request.command == InboxCommand::Hide;
+    if (request.caption.empty() == namesWindow) return std::nullopt;
     return request;
 }
 
@@ -48,6 +51,58 @@ std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* by
         if (end == Text::npos) return captions;
         start = end + 1;
     }
+}
+
+Text JoinDetails(const std::vector<ListedWindow>& windows) {
+    std::vector<Text> lines;
+    for (const ListedWindow& w : windows)
+        lines.push_back(DecimalText(static_cast<std::int64_t>(w.handle)) + (w.manual ? u"\tmanual\t" : u"\trule\t") +
+                        w.caption);
+    return JoinCaptions(lines);
+}
+
+std::optional<std::vector<ListedWindow>> DecodeDetails(std::uint64_t code, const void* bytes, std::size_t size) {
+    if (code != static_cast<std::uint64_t>(InboxCommand::ListDetails)) return std::nullopt;
+    std::optional<std::vector<Text>> lines = DecodeAnswer(static_cast<std::uint64_t>(InboxCommand::List), bytes, size);
+    if (!lines) return std::nullopt;
+    std::vector<ListedWindow> windows;
+    for (const Text& line : *lines) {
+        const std::size_t tab = line.find(u'\t');
+        const std::size_t second = tab == Text::npos ? Text::npos : line.find(u'\t', tab + 1);
+        if (second == Text::npos || tab == 0 || tab > 19) return std::nullopt;
+        std::uint64_t handle = 0;
+        for (std::size_t i = 0; i < tab; ++i) {
+            if (line[i] < u'0' || line[i] > u'9') return std::nullopt;
+            handle = handle * 10 + static_cast<std::uint64_t>(line[i] - u'0');
+        }
+        const Text kind = line.substr(tab + 1, second - tab - 1);
+        if (kind != u"rule" && kind != u"manual") return std::nullopt;
+        windows.push_back({handle, kind == u"manual", line.substr(second + 1)});
+    }
+    return windows;
+}
+
+Text JsonString(const Text& text) {
+    const char16_t* hex = u"0123456789abcdef";
+    auto escape = [&](char16_t c) {
+        return Text(u"\\u") + hex[c >> 12] + hex[(c >> 8) & 15] + hex[(c >> 4) & 15] + hex[c & 15];
+    };
+    Text json = u"\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF, low = c >= 0xDC00 && c <= 0xDFFF;
+        const bool paired = high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (c == u'"' || c == u'\\') {
+            json += u'\\';
+            json += c;
+        } else if (c < 0x20 || low || (high && !paired)) {
+            json += escape(c);
+        } else {
+            json += c;
+            if (paired) json += text[++i];
+        }
+    }
+    return json + u"\"";
 }
 
 }  // namespace hw

@@ -1,21 +1,26 @@
 #pragma once
 // The command inbox: another program asks Hidewell to restore or close a hidden window named
-// by its caption, asks for the captions of the hidden windows, or asks Hidewell to end.
+// by its caption, to hide a window by its caption or the window in front, asks for the hidden
+// windows, or asks Hidewell to end.
 //
 // A request is a WM_COPYDATA message sent to Hidewell's main window (class kMainWindowClass, "HidewellMain"):
-//   dwData  the command: 1 restore, 2 close, 3 list, 4 exit
-//   lpData  restore and close: the caption in UTF-16 without terminator (not empty);
-//           list and exit: nothing (cbData 0)
+//   dwData  the command: 1 restore, 2 close, 3 list, 4 exit, 5 hide, 6 hide the window in
+//           front, 7 list with details
+//   lpData  restore, close and hide: the caption in UTF-16 without terminator (not empty);
+//           the others: nothing (cbData 0)
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
-//   wParam  list: the window that receives the answer
+//   wParam  list and list with details: the window that receives the answer
 // Hidewell answers kInboxRejected to a request that breaks the format or cannot be queued,
-// kInboxNotFound to restore or close when no hidden window has the caption, kInboxAccepted
-// otherwise. The caption is looked up before the answer; restore, close and exit run after the
-// sender's call has returned. Hidewell also reports an unknown caption itself. Exit ends
+// kInboxNotFound to restore or close when no hidden window has the caption, and to hide when
+// no shown window has it (or none is in front) or it cannot be hidden, kInboxAccepted
+// otherwise. The caption is looked up before the answer; hide is done before it; restore,
+// close and exit run after the sender's call has returned. Hidewell also reports an unknown caption itself. Exit ends
 // Hidewell as its Exit command does, without asking: every hidden window comes back, the
 // icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
-// returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator.
+// returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator. The
+// answer to list with details is the same with dwData 7, each line being the window's handle
+// in decimal, a tab, "rule" or "manual" (why it is hidden), a tab and the caption.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -25,7 +30,15 @@
 
 namespace hw {
 
-enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3, Exit = 4 };
+enum class InboxCommand : std::uint64_t {
+    Restore = 1,
+    Close = 2,
+    List = 3,
+    Exit = 4,
+    Hide = 5,
+    HideForeground = 6,
+    ListDetails = 7
+};
 
 constexpr std::size_t kInboxMaxChars = 1024;
 
@@ -45,5 +58,19 @@ Text JoinCaptions(const std::vector<Text>& captions);
 
 // The captions in an answer to list; nothing when it breaks the format.
 std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* bytes, std::size_t size);
+
+// One line of the answer to list with details.
+struct ListedWindow {
+    std::uint64_t handle = 0;
+    bool manual = false;  // hidden by hand, not by an entry's rule
+    Text caption;
+    bool operator==(const ListedWindow&) const = default;
+};
+Text JoinDetails(const std::vector<ListedWindow>& windows);
+std::optional<std::vector<ListedWindow>> DecodeDetails(std::uint64_t code, const void* bytes, std::size_t size);
+
+// The text as a JSON string, in quotes, with what JSON requires escaped; a lone surrogate
+// is kept as its escape.
+Text JsonString(const Text& text);
 
 }  // namespace hw

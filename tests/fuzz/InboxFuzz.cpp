@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using hw::fuzz::Check;
     hw::fuzz::FuzzInput in(data, size);
-    const std::uint64_t code = in.Byte() % 6;
+    const std::uint64_t code = in.Byte() % 9;
     std::size_t restSize = 0;
     const std::uint8_t* rest = in.Rest(restSize);
 
@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::optional<hw::InboxRequest> r = hw::DecodeRequest(code, bytes.data(), bytes.size())) {
         Check(r->caption.size() * 2 == bytes.size() && r->caption.size() <= hw::kInboxMaxChars);
         Check(r->caption.find(u'\0') == hw::Text::npos);
-        // Restore and close name a window; list and exit name none.
-        const bool namesWindow = r->command == hw::InboxCommand::Restore || r->command == hw::InboxCommand::Close;
+        // Restore, close and hide name a window; the others name none.
+        const bool namesWindow = r->command == hw::InboxCommand::Restore || r->command == hw::InboxCommand::Close ||
+                                 r->command == hw::InboxCommand::Hide;
         Check(r->caption.empty() != namesWindow);
     }
 
@@ -33,5 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // An empty list and a list of one empty caption are the same answer.
     if (!breaks && !(captions.size() == 1 && captions[0].empty())) Check(*back == captions);
     if (!hw::DecodeAnswer(code, rest, restSize)) Check(code != 3 || restSize % 2 != 0);
+    // The details of every window come back, whatever their captions hold but a line break.
+    std::vector<hw::ListedWindow> windows;
+    for (std::size_t i = 0; i < captions.size(); ++i) windows.push_back({i * 977, i % 2 == 1, captions[i]});
+    const hw::Text details = hw::JoinDetails(windows);
+    std::optional<std::vector<hw::ListedWindow>> listed = hw::DecodeDetails(7, details.data(), details.size() * 2);
+    if (!breaks) Check(listed && *listed == windows);
+    hw::DecodeDetails(code + 4, rest, restSize);
     return 0;
 }

@@ -1,8 +1,9 @@
 // hidewellctl: asks a running Hidewell to restore or close one of its hidden windows, named
-// by its caption, lists the captions of the hidden windows, one a line, or ends Hidewell and
-// waits until it has ended.
+// by its caption, to hide a window by its caption or the window in front, lists the hidden
+// windows (captions one a line, or JSON), or ends Hidewell and waits until it has ended.
 // Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
-// (exit) Hidewell did not end in time, 4 no hidden window has the caption.
+// (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
+// window has it, none is in front, or it cannot be hidden).
 #include <windows.h>
 
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "common/CommandInbox.h"
+#include "common/NumericParse.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
@@ -24,7 +26,10 @@ constexpr DWORD kExitTimeoutMs = 60000;
 constexpr const wchar_t* kUsage =
     L"Usage: hidewellctl restore \"<caption>\"   restore the hidden window with this caption\r\n"
     L"       hidewellctl close \"<caption>\"     close the hidden window with this caption\r\n"
+    L"       hidewellctl hide \"<caption>\"      hide the shown window with this caption\r\n"
+    L"       hidewellctl hide --foreground     hide the window in front\r\n"
     L"       hidewellctl list                  list the captions of the hidden windows\r\n"
+    L"       hidewellctl list --json           list the hidden windows as JSON\r\n"
     L"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n";
 
 // Text to a console as it is, anywhere else (file, pipe) as UTF-8.
@@ -49,6 +54,7 @@ public:
     explicit AnswerWindow(HWND hidewell) : hidewell_(hidewell) {}
     bool Create() { return Window::Create(L"HidewellCtlAnswer", L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE); }
     const std::optional<std::vector<hw::Text>>& Captions() const { return captions_; }
+    const std::optional<std::vector<hw::ListedWindow>>& Details() const { return details_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -56,23 +62,32 @@ protected:
         auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (reinterpret_cast<HWND>(wParam) != hidewell_ || !data) return FALSE;
         captions_ = hw::DecodeAnswer(data->dwData, data->lpData, data->cbData);
-        return captions_ ? TRUE : FALSE;
+        details_ = hw::DecodeDetails(data->dwData, data->lpData, data->cbData);
+        return captions_ || details_ ? TRUE : FALSE;
     }
 
 private:
     HWND hidewell_;
     std::optional<std::vector<hw::Text>> captions_;
+    std::optional<std::vector<hw::ListedWindow>> details_;
 };
 
 std::optional<hw::InboxRequest> ParseArguments(int argc, wchar_t** argv) {
     std::wstring verb = argc > 1 ? argv[1] : L"";
     std::optional<hw::InboxRequest> request;
+    std::wstring option = argc == 3 ? argv[2] : L"";
     if (argc == 2 && verb == L"list")
         request = hw::InboxRequest{hw::InboxCommand::List, {}};
+    else if (verb == L"list" && option == L"--json")
+        request = hw::InboxRequest{hw::InboxCommand::ListDetails, {}};
+    else if (verb == L"hide" && option == L"--foreground")
+        request = hw::InboxRequest{hw::InboxCommand::HideForeground, {}};
     else if (argc == 2 && verb == L"exit")
         request = hw::InboxRequest{hw::InboxCommand::Exit, {}};
-    else if (argc == 3 && (verb == L"restore" || verb == L"close"))
-        request = hw::InboxRequest{verb == L"close" ? hw::InboxCommand::Close : hw::InboxCommand::Restore,
+    else if (argc == 3 && (verb == L"restore" || verb == L"close" || verb == L"hide"))
+        request = hw::InboxRequest{verb == L"close"  ? hw::InboxCommand::Close
+                                   : verb == L"hide" ? hw::InboxCommand::Hide
+                                                     : hw::InboxCommand::Restore,
                                    hw::FromWide(argv[2], wcslen(argv[2]))};
     // The request must pass Hidewell's own checks (caption of 1 to 1024 characters).
     if (request && !hw::DecodeRequest(static_cast<std::uint64_t>(request->command), request->caption.data(),
@@ -113,11 +128,17 @@ int wmain(int argc, wchar_t** argv) {
                                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                                        kSendTimeoutMs, &reply);
     if (sent && reply == hw::kInboxNotFound) {
-        Print(STD_ERROR_HANDLE,
-              L"hidewellctl: no hidden window has the caption \"" + hw::ToWide(request->caption) + L"\".\r\n");
+        const std::wstring caption = hw::ToWide(request->caption);
+        Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::HideForeground
+                                    ? L"hidewellctl: no window in front that Hidewell can hide.\r\n"
+                                : request->command == hw::InboxCommand::Hide
+                                    ? L"hidewellctl: no shown window that Hidewell can hide has the caption \"" + caption + L"\".\r\n"
+                                    : L"hidewellctl: no hidden window has the caption \"" + caption + L"\".\r\n");
         return kNotFound;
     }
-    bool answered = request->command != hw::InboxCommand::List || answer.Captions();
+    bool answered = request->command == hw::InboxCommand::List          ? answer.Captions().has_value()
+                    : request->command == hw::InboxCommand::ListDetails ? answer.Details().has_value()
+                                                                        : true;
     if (!sent || reply != hw::kInboxAccepted || !answered) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
         return kRejected;
@@ -129,5 +150,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (request->command == hw::InboxCommand::List)
         for (const hw::Text& caption : *answer.Captions()) Print(STD_OUTPUT_HANDLE, hw::ToWide(caption) + L"\r\n");
+    if (request->command == hw::InboxCommand::ListDetails) {
+        hw::Text json = u"[";
+        for (const hw::ListedWindow& w : *answer.Details()) {
+            if (json.size() > 1) json += u",";
+            json += u"{\"caption\":" + hw::JsonString(w.caption) + u",\"handle\":" +
+                    hw::DecimalText(static_cast<std::int64_t>(w.handle)) + u",\"kind\":" + (w.manual ? u"\"manual\"" : u"\"rule\"") + u"}";
+        }
+        Print(STD_OUTPUT_HANDLE, hw::ToWide(json + u"]") + L"\r\n");
+    }
     return kDone;
 }

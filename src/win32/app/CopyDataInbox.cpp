@@ -8,13 +8,17 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 2000;
 
-LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker) {
+LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker, InboxCommand command) {
     if (!asker || !IsWindow(asker)) return kInboxRejected;
     std::vector<Text> captions;
-    for (const HiddenWindowView& w : engine.HiddenWindows()) captions.push_back(w.caption);
-    Text joined = JoinCaptions(captions);
+    std::vector<ListedWindow> details;
+    for (const HiddenWindowView& w : engine.HiddenWindows()) {
+        captions.push_back(w.caption);
+        details.push_back({w.ref.window, w.kind == HideKind::Manual, w.caption});
+    }
+    Text joined = command == InboxCommand::List ? JoinCaptions(captions) : JoinDetails(details);
     COPYDATASTRUCT answer{};
-    answer.dwData = static_cast<ULONG_PTR>(InboxCommand::List);
+    answer.dwData = static_cast<ULONG_PTR>(command);
     answer.cbData = static_cast<DWORD>(joined.size() * sizeof(char16_t));
     answer.lpData = joined.empty() ? nullptr : joined.data();
     DWORD_PTR result = 0;
@@ -30,7 +34,11 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wPara
     if (!data) return kInboxRejected;
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return kInboxRejected;
-    if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam));
+    if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
+        return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam), request->command);
+    // A hide shows no message and waits for no program: it is done now.
+    if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
+    if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::Exit)
         return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
     if (queue_.size() >= kMaxQueued) return kInboxRejected;

@@ -32,5 +32,21 @@ TEST(CommandInbox, AnswerToListRoundTrips) {
     EXPECT_FALSE(DecodeAnswer(3, u"A", 1)) << "odd size";
 }
 
+TEST(CommandInbox, DetailsRoundTripAndCaptionsBecomeJsonStrings) {
+    const std::vector<ListedWindow> windows{{0x1234, false, u"Untitled - Notepad"}, {7, true, u"a\tb"}};
+    const Text joined = JoinDetails(windows);
+    EXPECT_EQ(DecodeDetails(7, joined.data(), joined.size() * 2), windows);
+    EXPECT_FALSE(DecodeDetails(7, u"12\tother\tX", 22)) << "unknown kind";
+
+    const std::pair<Text, Text> cases[] = {
+        {u"", u"\"\""},
+        {u"say \"hi\" C:\\x", u"\"say \\\"hi\\\" C:\\\\x\""},
+        {Text(u"tab\there\n") + u'\x01', u"\"tab\\u0009here\\u000a\\u0001\""},
+        {u"Gr\u00FC\u00DFe \U0001F600", u"\"Gr\u00FC\u00DFe \U0001F600\""},  // UTF-8 is the output's business
+        {Text(1, u'\xD800') + u"x", u"\"\\ud800x\""},                        // a lone surrogate
+    };
+    for (const auto& [text, json] : cases) EXPECT_EQ(JsonString(text), json);
+}
+
 }  // namespace
 }  // namespace hw
