@@ -107,11 +107,16 @@ void TrayEngine::PollTick() {
         if (!ledger_.count(slot)) continue;
         if (!CheckRecord(slot)) break;
     }
-    // A window that refused to go is left alone until it is gone.
+    // A window that refused to go is left alone until it is gone, and so is one that appeared
+    // and was brought back by the user (a new window with its handle is another window).
     std::erase_if(refused_, [&](WindowHandle h) { return !p_.desktop.IsWindow(h); });
+    auto gone = [&](const auto& seen) { return p_.desktop.ProcessId(seen.first) != seen.second; };
+    std::erase_if(appeared_, gone);
+    std::erase_if(appearing_, gone);
 
-    // Newly minimised windows that match an entry.
-    if (!ScanMinimisedWindows(p_.desktop, scan_)) {
+    // Newly minimised windows that match an entry, and new windows of entries that hide them
+    // as soon as they appear.
+    if (!ScanMinimisedWindows(p_.desktop, scan_, HidesOnAppear())) {
         FailurePath(kErrOverflow);
         return;
     }
@@ -119,6 +124,11 @@ void TrayEngine::PollTick() {
         if (InLedger(w.window) || refused_.count(w.window)) continue;
         std::size_t j = FirstMatch(w.caption);
         if (j == kNoEntry) continue;
+        appearing_.erase(w.window);
+        if (!w.minimised) {
+            if (!settings_.entries[j].hideOnAppear || appeared_.count(w.window)) continue;
+            appeared_.emplace(w.window, p_.desktop.ProcessId(w.window));
+        }
         HideWindow(w.window, w.caption, settings_.entries[j]);
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
@@ -158,7 +168,13 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
             if (!caption.empty()) FollowCaption(record, caption);
             return;
         }
-        return;
+        // A window that appeared may now match an entry.
+        if (!appearing_.count(window)) return;
+    } else if (event == WindowEvent::Appeared) {
+        // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
+        if (!HidesOnAppear() || InLedger(window)) return;
+        if (appearing_.size() >= kMaxAppearing) appearing_.clear();
+        appearing_.emplace(window, p_.desktop.ProcessId(window));
     }
     // A tick soon, through the poll timer: a running tick has it off, and so do suspend and
     // a failed tick. Further events before it fires make no further tick.
@@ -179,10 +195,22 @@ void TrayEngine::ShowOwnIconStep() {
     lastIconCount_ = count;
 }
 
+bool TrayEngine::HidesOnAppear() const {
+    for (const Entry& e : settings_.entries)
+        if (e.hideOnAppear) return true;
+    return false;
+}
+
 void TrayEngine::WatchLedgerCaptions() {
+    if (HidesOnAppear() != watchingAppearances_) {
+        watchingAppearances_ = !watchingAppearances_;
+        if (captionWatch_) captionWatch_->WatchAppearances(watchingAppearances_);
+    }
+    if (!watchingAppearances_) appearing_.clear();
     if (!captionWatch_) return;
     std::vector<std::uint32_t> processes;
     for (auto& [slot, record] : ledger_) processes.push_back(record.processId);
+    for (auto& [window, process] : appearing_) processes.push_back(process);
     std::sort(processes.begin(), processes.end());
     processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
     if (processes == watchedProcesses_) return;

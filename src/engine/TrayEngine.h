@@ -64,6 +64,8 @@ constexpr int kEventTickMs = 10;
 // such early checks a window gets before it is checked at the user's interval.
 constexpr int kHideCheckMs = 250;
 constexpr int kEarlyHideChecks = 8;
+// At most this many appearing windows have their captions followed.
+constexpr std::size_t kMaxAppearing = 64;
 // The journal of hidden windows: a volatile key under the settings key.
 inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
 inline Text CannotHideMessage(const Text& caption) {
@@ -212,8 +214,10 @@ private:
     // Gives the records the slots 1, 2, ... in their order, moving their icons.
     void RenumberSlots();
     void ShowOwnIconStep();
-    // The caption watch follows the processes that own windows in the ledger.
+    // The caption watch follows the processes that own windows in the ledger or windows that
+    // appeared and may still match; appearances are watched while an entry hides on them.
     void WatchLedgerCaptions();
+    bool HidesOnAppear() const;
     // Icons the shell refused are added again, and when the shell has lost them all (Explorer
     // restarted without a TaskbarCreated) every icon is added again.
     void KeepIcons();
@@ -238,6 +242,13 @@ private:
     DateIconSteps* dateIcon_ = nullptr;
     CaptionWatch* captionWatch_ = nullptr;
     std::vector<std::uint32_t> watchedProcesses_;
+    bool watchingAppearances_ = false;
+    // Windows an entry hid as soon as they appeared, by the process that made them: once the
+    // user has brought one back it is left alone until it is minimised or closed.
+    std::unordered_map<WindowHandle, std::uint32_t> appeared_;
+    // Windows reported as appearing that no entry took yet: their captions are followed, as
+    // a caption set after the window showed may still match.
+    std::unordered_map<WindowHandle, std::uint32_t> appearing_;
     bool dateRebuildRequested_ = false;
     TrayIcon ownIcon_;
     // The ledger, by slot, and its copy on disk (written before each hide request).

@@ -4,12 +4,14 @@
 
 namespace hw {
 
-bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found) {
+bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found, bool alsoShown) {
     found.clear();
     for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h)) {
         // Hidewell's own windows (the put-away configuration window stays minimised) are
         // not Hidewell's to hide.
-        if (!desktop.IsIconic(h) || desktop.IsOwnWindow(h)) continue;
+        const bool minimised = desktop.IsIconic(h);
+        if (!minimised && !(alsoShown && (desktop.GetStyle(h) & kWindowVisible))) continue;
+        if (desktop.IsOwnWindow(h)) continue;
         // One read serves both the test and the list, so a window that vanishes in between
         // cannot leave an empty caption in the list.
         Text caption = desktop.GetText(h, kScanCaptionMax);
@@ -20,7 +22,7 @@ bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found) {
         if (desktop.GetExStyle(h) & (kWsExToolWindow | kWsExNoActivate) || desktop.IsCloaked(h)) continue;
         if (found.size() == kScanMaxCount) return false;
         if (caption.size() > kScanCaptionMax - 1) caption.resize(kScanCaptionMax - 1);
-        found.push_back({h, std::move(caption)});
+        found.push_back({h, std::move(caption), minimised});
     }
     return true;
 }

@@ -9,6 +9,7 @@ namespace hw {
 struct ScannedWindow {
     WindowHandle window = 0;
     Text caption;
+    bool minimised = true;
 };
 
 // A scan holds at most this many windows.
@@ -17,8 +18,9 @@ constexpr int kScanMaxCount = 32767;
 constexpr int kScanCaptionMax = 255;
 
 // Fills found, in Z order (topmost first), with the windows that are minimised, have a
-// caption, have neither parent nor owner and are not Hidewell's own; hidden windows count too. Returns false when
+// caption, have neither parent nor owner and are not Hidewell's own; hidden windows count too.
+// With alsoShown, shown windows that are not minimised count as well. Returns false when
 // more windows qualified than a scan can hold: found then holds the first kScanMaxCount.
-bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found);
+bool ScanMinimisedWindows(Desktop& desktop, std::vector<ScannedWindow>& found, bool alsoShown = false);
 
 }  // namespace hw

@@ -11,6 +11,7 @@ namespace hw {
 enum class WindowEvent {
     Minimized,       // a window starts to minimise
     CaptionChanged,  // a window's caption changed
+    Appeared,        // a top-level window was made or shown
 };
 
 class WindowEventSink {
@@ -26,6 +27,9 @@ public:
     virtual ~CaptionWatch() = default;
     // The processes, in ascending order.
     virtual void WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) = 0;
+    // Windows made or shown are reported only while asked for (while entries hide windows as
+    // soon as they appear).
+    virtual void WatchAppearances(bool on) = 0;
 };
 
 }  // namespace hw

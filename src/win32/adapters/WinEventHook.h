@@ -1,6 +1,7 @@
 #pragma once
-// Minimise starts of other processes' windows, and caption changes of the processes that own
-// hidden windows, reported to a sink on the thread that created the hook. The hooks run out
+// Minimise starts of other processes' windows, caption changes of the processes that own
+// hidden windows, and, while asked for, top-level windows made or shown, reported to a sink on
+// the thread that created the hook. The hooks run out
 // of context: no DLL is loaded into other processes, and the events arrive while this thread
 // waits for messages.
 #include <windows.h>
@@ -21,6 +22,7 @@ public:
     // False when the platform refused the minimise hook; polling alone then notices everything.
     bool Installed() const { return minimize_ != nullptr; }
     void WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) override;
+    void WatchAppearances(bool on) override;
 
 private:
     // The platform's callback, which carries no context: it reaches this thread's hook.
@@ -29,6 +31,7 @@ private:
 
     WindowEventSink& sink_;
     HWINEVENTHOOK minimize_ = nullptr;
+    HWINEVENTHOOK appearances_ = nullptr;  // object create to show, of every process
     std::map<std::uint32_t, HWINEVENTHOOK> captionHooks_;  // by process
 };
 

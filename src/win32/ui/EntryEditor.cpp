@@ -23,7 +23,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
 // Twips. Two lines under the title tell what it matches now; the note takes four lines in the
 // message font. What is below them sits that much lower.
 constexpr int kMatchLines = 420;
-constexpr int kLow = 195 + kMatchLines;
+// The choice of when its windows are hidden sits below the note.
+constexpr int kAppearTop = 2100, kAppearHeight = 270;
+constexpr int kLow = 195 + kMatchLines + kAppearHeight;
 constexpr int kClientWidth = 4635, kClientHeight = 3045 + kLow;
 // The match line follows the title after a pause in typing, with one scan of the windows.
 constexpr UINT_PTR kMatchTimer = 1;
@@ -43,6 +45,7 @@ enum ControlId : int {
     kIdIconFrame,
     kIdMatchLine,
     kIdWarningLine,
+    kIdHideOnAppear,
 };
 
 const wchar_t kNote[] =
@@ -79,6 +82,8 @@ bool EntryEditor::CreateOnce() {
     matchLine_ = Add(WC_STATICW, L"", kLine, kIdMatchLine, 90, 840, 4470, 195);
     warningLine_ = Add(WC_STATICW, L"", kLine, kIdWarningLine, 90, 840 + 195, 4470, 195);
     Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870 + kMatchLines, 4470, 585 + 195);
+    hideOnAppear_ = Add(WC_BUTTONW, L"Hide its windows as soon as they a&ppear, not only when minimised",
+                        WS_TABSTOP | BS_AUTOCHECKBOX, kIdHideOnAppear, 195, kAppearTop, 4365, 240);
     showIcon_ =
         Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, kLow + 1530, 1800, 195);
     previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, kLow + 1530 + 270, 540, 540);
@@ -151,6 +156,7 @@ TitleVerdict EntryEditor::ShowMatches() {
 }
 
 void EntryEditor::ShowIconControls() {
+    SendMessageW(hideOnAppear_, BM_SETCHECK, model_.HideOnAppear() ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(showIcon_, BM_SETCHECK, model_.ShowIcon() ? BST_CHECKED : BST_UNCHECKED, 0);
     for (HWND c : iconControls_) EnableWindow(c, model_.ShowIcon());
 }
@@ -175,6 +181,9 @@ void EntryEditor::OnCommand(int id, int code) {
         if (code == EN_CHANGE && !syncing_) model_.SetIconText(WindowText(iconText_));
         if (code == EN_KILLFOCUS) model_.OnIconLeave();
         ShowPreview();
+        break;
+    case kIdHideOnAppear:
+        if (code == BN_CLICKED) model_.SetHideOnAppear(SendMessageW(hideOnAppear_, BM_GETCHECK, 0, 0) == BST_CHECKED);
         break;
     case kIdShowIcon:
         if (code == BN_CLICKED) {

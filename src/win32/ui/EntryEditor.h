@@ -57,6 +57,7 @@ private:
     HWND matchLine_ = nullptr;
     HWND warningLine_ = nullptr;
     HWND showIcon_ = nullptr;
+    HWND hideOnAppear_ = nullptr;
     HWND iconText_ = nullptr;
     HWND previewBox_ = nullptr;
     HWND iconControls_[4] = {};  // the frame, its label, the icon field and Browse...

@@ -259,5 +259,43 @@ TEST_F(PollLoop, QuitShowsHiddenWindowsUnlessTheSessionEndsAndReportsAFailedSave
     EXPECT_EQ(ui.messages[0].text, kSaveFailedMessage);
 }
 
+// An entry that hides its windows as soon as they appear minimises them first, waits for a
+// busy program, and never fights the user: a window brought back is left alone until it is
+// minimised (then hidden as usual) or closed and opened again.
+TEST_F(PollLoop, AppearRuleHidesNewWindowsOnceAndLeavesThemToTheUser) {
+    Start({{u"*NOTEPAD*", kAppIcon, true}, {u"*MAIL*", kAppIcon}});
+    const WindowHandle mail = desktop.Add(u"Mail");
+    WindowHandle h = desktop.Add(u"Untitled - Notepad");
+    desktop[h].pumpDelayMs = 600;  // later than the next tick
+    engine.OnWindowEvent(WindowEvent::Appeared, h);
+    EXPECT_EQ(host.interval, kEventTickMs);
+    Tick();
+    Tick();
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    desktop.Advance(600);
+    Tick();
+    EXPECT_TRUE(Hidden(h) && desktop[h].iconic);
+    EXPECT_FALSE(Hidden(mail));
+    desktop[h].pumpDelayMs = 0;
+
+    auto bringBack = [&] {
+        desktop[h].iconic = false;
+        desktop[h].visible = true;
+        for (int i = 0; i < 3; ++i) Tick();
+    };
+    bringBack();
+    EXPECT_FALSE(Hidden(h));
+    EXPECT_EQ(engine.HiddenCount(), 0);
+    desktop[h].iconic = true;
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+    bringBack();
+    EXPECT_FALSE(Hidden(h));
+
+    desktop.Reuse(h, u"Untitled - Notepad");  // closed, and a new one has the handle
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+}
+
 }  // namespace
 }  // namespace hw::test

@@ -18,20 +18,32 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-// Twelve entries (value names " 10", "I10" ...) saved over fifteen, one of them huge.
+// Twelve entries (value names " 10", "I10", "W9" ...) saved over fifteen that all hid on
+// appearing, one of them huge; the hotkeys as canonical text.
 TEST_F(StoreTest, SaveAndLoadRoundTrip) {
-    PlantSettings(Entries(15, {u"*old*", u"i"}));
+    PlantSettings(Entries(15, {u"*old*", u"i", true}));
     for (int i = 0; i < 12; ++i) {
-        model.entries.push_back({u"*App " + DecimalText(i) + u"*", i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL"});
+        model.entries.push_back(
+            {u"*App " + DecimalText(i) + u"*", i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL", i % 3 == 0});
     }
     model.entries[1].titlePattern = u"*" + Text(32768, u'\x3a9') + u"*";
     std::tie(model.pollIntervalMs, model.hideDateIcon, model.singleClickRestores) = std::make_tuple(500, true, true);
+    model.hotkeyHide = u"Ctrl+Alt+H";
+    model.hotkeyMenu = u"Shift+Win+F12";
     store.Save();
-    EXPECT_EQ(std::make_tuple(Stored(u" 10"), Stored(u"I10")), std::make_tuple(u"*App 10*", u"000:C:\\X.DLL"));
-    for (int i = 12; i < 15; ++i) EXPECT_FALSE(Stored(TitleValueName(i)) || Stored(IconValueName(i))) << i;
+    EXPECT_EQ(std::make_tuple(Stored(u" 10"), Stored(u"I10"), Stored(u"W9"), Stored(u"W10")),
+              std::make_tuple(u"*App 10*", u"000:C:\\X.DLL", u"1", std::nullopt));
+    EXPECT_EQ(std::make_tuple(Stored(u"HotkeyHide"), Stored(u"HotkeyRestore")), std::make_tuple(u"Ctrl+Alt+H", std::nullopt));
+    for (int i = 12; i < 15; ++i)
+        for (const EntrySetting& s : kEntrySettings) EXPECT_FALSE(Stored(EntryValueName(s, i))) << i;
+    EXPECT_TRUE(Reload() == model);
+
+    // Read without regard to case; anything but "1" hides on minimise.
+    Set(u"HOTKEYRESTORE", u"ctrl+alt+pagedown");
+    Set(u"W0", u"yes");
     Settings loaded = Reload();
-    EXPECT_EQ(loaded.entries, model.entries);
-    EXPECT_EQ(std::tie(loaded.pollIntervalMs, loaded.hideDateIcon, loaded.singleClickRestores), std::make_tuple(500, true, true));
+    EXPECT_EQ(loaded.hotkeyRestore, u"Ctrl+Alt+PgDn");
+    EXPECT_FALSE(loaded.entries[0].hideOnAppear);
 }
 
 // NUL titles go (saved at once, one message); icon references lose blanks; terminators are cut.

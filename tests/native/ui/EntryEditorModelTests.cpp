@@ -109,9 +109,12 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetShowIcon(false);
+    EXPECT_FALSE(m.HideOnAppear());
+    m.SetHideOnAppear(true);
     EXPECT_EQ(m.OnOk({u"", u"Matches no open window.", u""}).message, u"");
-    EXPECT_EQ(m.Result().entry.titlePattern, u"*PAD*");
-    EXPECT_EQ(m.Result().entry.iconReference, u"");
+    EXPECT_EQ(m.Result().entry, (Entry{u"*PAD*", u"", true}));
+    m.Open({EditorMode::Edit, m.Result().entry, {}});  // the choice comes with the entry
+    EXPECT_TRUE(m.HideOnAppear());
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetTitle(u"*PAD");
