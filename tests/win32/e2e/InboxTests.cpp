@@ -1,8 +1,6 @@
 // The command inbox of Hidewell.exe, driven by hidewellctl.exe and by raw WM_COPYDATA.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -11,23 +9,6 @@ namespace hw::wine {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs hidewellctl.exe with the arguments: its exit code and its standard output (with standard
-// error when asked), decoded from UTF-8.
-std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErrors = false) {
-    // cmd /c drops the outer quotes.
-    const wchar_t* errors = withErrors ? L" 2>&1\"" : L" 2>nul\"";
-    FILE* pipe = _wpopen((L"\"\"" + ProgramFolder() + L"hidewellctl.exe\" " + arguments + errors).c_str(), L"rb");
-    if (!pipe) return {-1, {}};
-    std::string bytes;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof(buffer), pipe)) > 0;) bytes.append(buffer, n);
-    int code = _pclose(pipe);
-    std::wstring text(bytes.size(), L'\0');
-    int size = static_cast<int>(bytes.size());
-    text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), size)));
-    return {code, text};
-}
 
 class Inbox : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include "harness/HidewellApp.h"
 
+#include <cstdio>
+
 #include "harness/Harness.h"
 #include "settings/SettingsLayout.h"
 #include "win32/app/MainWindowClass.h"
@@ -65,6 +67,21 @@ std::wstring ProgramFolder() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring p = path;
     return p.substr(0, p.find_last_of(L"\\/") + 1);
+}
+
+std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErrors) {
+    // cmd /c drops the outer quotes.
+    const wchar_t* errors = withErrors ? L" 2>&1\"" : L" 2>nul\"";
+    FILE* pipe = _wpopen((L"\"\"" + ProgramFolder() + L"hidewellctl.exe\" " + arguments + errors).c_str(), L"rb");
+    if (!pipe) return {-1, {}};
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof(buffer), pipe)) > 0;) bytes.append(buffer, n);
+    int code = _pclose(pipe);
+    std::wstring text(bytes.size(), L'\0');
+    int size = static_cast<int>(bytes.size());
+    text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), size)));
+    return {code, text};
 }
 
 bool HidewellApp::Start() {

@@ -25,6 +25,10 @@ std::wstring ReadSetting(const wchar_t* name, bool* exists = nullptr);
 // The folder of the test programs (Hidewell.exe, testwindow.exe).
 std::wstring ProgramFolder();
 
+// Runs hidewellctl.exe with the arguments: its exit code and its standard output (with standard
+// error when asked), decoded from UTF-8.
+std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErrors = false);
+
 class HidewellApp {
 public:
     ~HidewellApp() { Stop(); }
