@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     hw::fuzz::FuzzInput in(data, size);
     World w;
     w.icons.files[u"C:\\Apps\\app.exe"] = 1;
-    w.entries = {{u"A*", kIcon}, {u"B*", u""}};
+    w.entries = {{u"A*", kIcon}, {u"B*", u"", true}};
     PlantEntries(w.reg, w.entries);
     PlantSetting(w.reg, u"RT", u"500");
     w.StartEngine();
@@ -193,6 +193,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 19:  // a window shows itself again
             if (h && !w.desktop[h].hung) w.desktop[h].visible = true;
+            break;
+        case 20:  // the hide hotkey, over whatever window is in front
+            w.desktop.foreground = h;
+            w.E().OnHotkey(HotkeyId(HotkeyAction::Hide));
+            break;
+        case 21:  // the restore hotkey
+            w.E().OnHotkey(HotkeyId(HotkeyAction::Restore));
             break;
         default:  // time passes and the timer fires
             w.Tick(static_cast<int>(arg) * 20);

@@ -84,7 +84,7 @@ TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesShowsWhatATitleMatchesAndGives
     HWND iconField = FindWindowExW(editor, title, L"Edit", nullptr);
     ASSERT_TRUE(WaitFor([&] { return FocusOf(editor) == title; }, 5s));
     bool passedIcon = false;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {  // when to hide, the box, the icon field, Browse..., Ok
         PressKey(VK_TAB);
         WaitFor([&] { return FocusOf(editor) != nullptr; }, 1s);
         passedIcon = passedIcon || FocusOf(editor) == iconField;
