@@ -72,6 +72,19 @@ IconHandle TrayShell::PictureIcon(Picture picture) { return FromWin32(pictures_.
 
 int TrayShell::TrayIconSize() { return pictures_.Size(); }
 
+bool TrayShell::NewIconsGoToOverflow() {
+    // Windows 11 (build 22000 on) puts new icons behind the overflow button. The true
+    // version comes from ntdll: the compatibility layer may report an older one.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    auto get = ntdll ? reinterpret_cast<RtlGetVersionFunction>(
+                           reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")))
+                     : nullptr;
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return get && get(&version) == 0 && version.dwMajorVersion >= 10 && version.dwBuildNumber >= 22000;
+}
+
 void TrayShell::OnIconSizeMaybeChanged() {
     if (pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()))) engine_->OnIconSizeChanged();
 }

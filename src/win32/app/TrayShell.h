@@ -40,6 +40,7 @@ public:
     void DestroyReceiver(int slot) override;
     IconHandle PictureIcon(Picture picture) override;
     int TrayIconSize() override;
+    bool NewIconsGoToOverflow() override;
     void SetMainIcon(Picture picture) override;
     void ShowConfiguration() override;
     void EntriesChanged() override;
