@@ -16,6 +16,12 @@
 // icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
 // returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator.
+//
+// The main window takes requests from programs of any rights (an elevated Hidewell lets
+// them through), so it refuses close with kInboxNeedsRights: a program must not use Hidewell
+// to close windows it could not close itself. Close goes to the trusted inbox, a message-only
+// window (class kTrustedInboxClass) to which Windows lets only programs with at least
+// Hidewell's rights send; it takes every request.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -30,7 +36,15 @@ enum class InboxCommand : std::uint64_t { Restore = 1, Close = 2, List = 3, Exit
 constexpr std::size_t kInboxMaxChars = 1024;
 
 // What the WM_COPYDATA message returns.
-enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2 };
+enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2, kInboxNeedsRights = 3 };
+
+// Which window a request came to.
+enum class InboxDoor { Open, Trusted };
+
+// Whether a request may come through the door.
+constexpr bool DoorAllows(InboxDoor door, InboxCommand command) {
+    return door == InboxDoor::Trusted || command != InboxCommand::Close;
+}
 
 struct InboxRequest {
     InboxCommand command;

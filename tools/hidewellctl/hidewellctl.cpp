@@ -2,7 +2,8 @@
 // by its caption, lists the captions of the hidden windows, one a line, or ends Hidewell and
 // waits until it has ended.
 // Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
-// (exit) Hidewell did not end in time, 4 no hidden window has the caption.
+// (exit) Hidewell did not end in time, 4 no hidden window has the caption, 5 close asked from
+// a program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt).
 #include <windows.h>
 
 #include <optional>
@@ -16,7 +17,7 @@
 
 namespace {
 
-enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4 };
+enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4, kNeedsRights = 5 };
 
 constexpr UINT kSendTimeoutMs = 5000;
 // Hidewell shows every hidden window again before it ends; that may take a while.
@@ -108,10 +109,23 @@ int wmain(int argc, wchar_t** argv) {
     // Lets Hidewell bring the restored window to the front, a right Windows grants only to
     // the foreground process (this one, when run from a focused console or a shortcut key).
     if (processId) AllowSetForegroundWindow(processId);
+    // Close goes to the trusted inbox, which Windows lets only programs with Hidewell's
+    // rights reach; the rest to the main window.
+    HWND inbox = hidewell;
+    if (!hw::DoorAllows(hw::InboxDoor::Open, request->command)) {
+        HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
+        if (trusted) inbox = trusted;
+    }
     DWORD_PTR reply = hw::kInboxRejected;
-    bool sent = answer.Create() && SendMessageTimeoutW(hidewell, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+    bool sent = answer.Create() && SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
                                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                                        kSendTimeoutMs, &reply);
+    const bool blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    if (blocked || (sent && reply == hw::kInboxNeedsRights)) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell runs with more rights than this program; close the window "
+                                L"from a prompt run as administrator, or restore it.\r\n");
+        return kNeedsRights;
+    }
     if (sent && reply == hw::kInboxNotFound) {
         Print(STD_ERROR_HANDLE,
               L"hidewellctl: no hidden window has the caption \"" + hw::ToWide(request->caption) + L"\".\r\n");

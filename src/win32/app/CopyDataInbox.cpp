@@ -26,10 +26,12 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker) {
 
 }  // namespace
 
-LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
+LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor door, WPARAM wParam,
+                               const COPYDATASTRUCT* data) {
     if (!data) return kInboxRejected;
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return kInboxRejected;
+    if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
     if (request->command == InboxCommand::List) return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam));
     if (request->command == InboxCommand::Exit)
         return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;

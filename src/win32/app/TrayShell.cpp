@@ -35,6 +35,10 @@ bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
     // start, which run with normal rights: let them through.
     for (UINT allowed : {taskbarCreated_, showConfiguration_, UINT(WM_COPYDATA)})
         ChangeWindowMessageFilterEx(Hwnd(), allowed, MSGFLT_ALLOW, nullptr);
+    // No filter on the trusted inbox: only programs with Hidewell's rights reach it.
+    trustedInbox_.Create([this](WPARAM wParam, const COPYDATASTRUCT* data) {
+        return inbox_.Receive(*engine_, Hwnd(), InboxDoor::Trusted, wParam, data);
+    });
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
 }
 
@@ -120,7 +124,8 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam));
     case WM_COPYDATA:
-        result = inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        result = inbox_.Receive(*engine_, Hwnd(), InboxDoor::Open, wParam,
+                                reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return true;
     case CopyDataInbox::kRunMessage:
         inbox_.RunQueued(*engine_);
