@@ -53,10 +53,21 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Pellworth"
 !insertmacro MUI_LANGUAGE "English"
 
 ; Asks a running Hidewell to end as its Exit does, without the question, and waits for it.
+; One that does not end is not left with its files in use: the user is asked to end it and
+; retry, or the setup stops (a silent one at once).
 !macro EndHidewell
   ${If} ${FileExists} "$INSTDIR\hidewellctl.exe"
-    nsExec::Exec '"$INSTDIR\hidewellctl.exe" exit'
-    Pop $0
+    ${Do}
+      nsExec::Exec '"$INSTDIR\hidewellctl.exe" exit'
+      Pop $0
+      ; 0: it ended; 1: it was not running; anything else: it still runs.
+      ${If} $0 == 0
+      ${OrIf} $0 == 1
+        ${Break}
+      ${EndIf}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Hidewell is still running and did not end.$\r$\nEnd it from its menu in the notification area (Exit), then choose Retry." /SD IDCANCEL IDRETRY +2
+      Abort
+    ${Loop}
   ${EndIf}
 !macroend
 

@@ -14,13 +14,20 @@
 // kInboxNotFound to restore or close when no hidden window has the caption, and to hide when
 // no shown window has it (or none is in front) or it cannot be hidden, kInboxAccepted
 // otherwise. The caption is looked up before the answer; hide is done before it; restore,
-// close and exit run after the sender's call has returned. Hidewell also reports an unknown caption itself. Exit ends
+// close and exit run after the sender's call has returned. Hidewell also reports an unknown
+// caption itself. Exit ends
 // Hidewell as its Exit command does, without asking: every hidden window comes back, the
 // icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
 // returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator. The
 // answer to list with details is the same with dwData 7, each line being the window's handle
 // in decimal, a tab, "rule" or "manual" (why it is hidden), a tab and the caption.
+//
+// The main window takes requests from programs of any rights (an elevated Hidewell lets
+// them through), so it refuses close and hide with kInboxNeedsRights: a program must not use
+// Hidewell to close or hide windows it could not itself. Those go to the trusted inbox, a message-only
+// window (class kTrustedInboxClass) to which Windows lets only programs with at least
+// Hidewell's rights send; it takes every request.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,7 +50,16 @@ enum class InboxCommand : std::uint64_t {
 constexpr std::size_t kInboxMaxChars = 1024;
 
 // What the WM_COPYDATA message returns.
-enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2 };
+enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2, kInboxNeedsRights = 3 };
+
+// Which window a request came to.
+enum class InboxDoor { Open, Trusted };
+
+// Whether a request may come through the door.
+constexpr bool DoorAllows(InboxDoor door, InboxCommand command) {
+    return door == InboxDoor::Trusted ||
+           (command != InboxCommand::Close && command != InboxCommand::Hide && command != InboxCommand::HideForeground);
+}
 
 struct InboxRequest {
     InboxCommand command;

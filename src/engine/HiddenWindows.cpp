@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "engine/TrayEngine.h"
+#include "settings/RegistryStore.h"
 #include "ui/IconTools.h"
 
 namespace hw {
@@ -112,7 +113,20 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     bool iconShown = added.iconReference.empty() || AddWindowIcon(slot, added);
     ShowOwnState();
     // No way back without an icon: the window is shown again rather than lost.
-    if (!iconShown) BringBack(slot);
+    if (!iconShown) {
+        BringBack(slot);
+        return;
+    }
+    TellAboutOverflowOnce(added.icon ? *added.icon : ownIcon_);
+}
+
+void TrayEngine::TellAboutOverflowOnce(TrayIcon& icon) {
+    if (overflowTold_ || !p_.host.NewIconsGoToOverflow()) return;
+    overflowTold_ = ReadValue(p_.registry, kHkeyCurrentUser, kSettingsKey, kOverflowTipValue).ToText() == u"1";
+    if (overflowTold_ || !icon.ShowBalloon(u"Hidewell", kOverflowTip)) return;  // else told at a later hide
+    overflowTold_ = true;
+    CreateKey(p_.registry, kHkeyCurrentUser, kSettingsKey);
+    WriteValue(p_.registry, kHkeyCurrentUser, kSettingsKey, kOverflowTipValue, u"1", kRegSz);
 }
 
 IconHandle TrayEngine::PictureOf(const HiddenWindow& record) {
@@ -164,16 +178,26 @@ void TrayEngine::ForgetSlot(int slot, bool keepJournal) {
 }
 
 void TrayEngine::RenumberSlots() {
+    // An icon moves only once the receiver of its new slot is made; where one cannot be, that
+    // record and those after it keep their slots and icons.
     std::map<int, HiddenWindow> renumbered;
     int next = 0;
+    bool moving = true;
     for (auto& [slot, record] : ledger_) {
-        const int to = ++next;
+        int to = moving ? next + 1 : slot;
         if (to != slot && record.icon) {
-            record.icon->Remove();
-            p_.host.DestroyReceiver(slot);
-            record.icon->SetReceiver(p_.host.CreateReceiver(to));
-            record.icon->Show();
+            const WindowHandle receiver = p_.host.CreateReceiver(to);
+            if (receiver == 0) {
+                moving = false;
+                to = slot;
+            } else {
+                record.icon->Remove();
+                p_.host.DestroyReceiver(slot);
+                record.icon->SetReceiver(receiver);
+                record.icon->Show();
+            }
         }
+        next = to;
         renumbered.emplace(to, std::move(record));
     }
     ledger_.swap(renumbered);

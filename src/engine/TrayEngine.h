@@ -76,6 +76,12 @@ inline const Text kStoreAppFrameClass = u"ApplicationFrameWindow";
 inline Text StoreAppMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it is a Store app, which Windows does not let other programs hide.";
 }
+// Said once, the first time a window is hidden where new icons go out of sight.
+inline const Text kOverflowTipValue = u"OverflowTipShown";
+inline const Text kOverflowTip =
+    u"Windows puts new notification icons behind the ^ button. To keep the icons of hidden windows in sight, "
+    u"drag them onto the taskbar, or turn them on in Settings > Personalization > Taskbar. Hidewell's menu and task "
+    u"list also reach every hidden window.";
 inline Text RefusedHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": Windows refused the request.";
 }
@@ -214,6 +220,8 @@ private:
     // Gives the records the slots 1, 2, ... in their order, moving their icons.
     void RenumberSlots();
     void ShowOwnIconStep();
+    // Tells once per user where Windows 11 puts the icons of hidden windows.
+    void TellAboutOverflowOnce(TrayIcon& icon);
     // The caption watch follows the processes that own windows in the ledger or windows that
     // appeared and may still match; appearances are watched while an entry hides on them.
     void WatchLedgerCaptions();
@@ -241,6 +249,7 @@ private:
     SettingsStore store_;
     DateIconSteps* dateIcon_ = nullptr;
     CaptionWatch* captionWatch_ = nullptr;
+    bool overflowTold_ = false;
     std::vector<std::uint32_t> watchedProcesses_;
     bool watchingAppearances_ = false;
     // Windows an entry hid as soon as they appeared, by the process that made them: once the

@@ -31,6 +31,9 @@ public:
     virtual IconHandle PictureIcon(Picture picture) = 0;
     // The size in pixels of the notification area's icons now.
     virtual int TrayIconSize() = 0;
+    // True where the notification area puts new icons out of sight, behind its overflow
+    // button (Windows 11).
+    virtual bool NewIconsGoToOverflow() { return false; }
     virtual void SetMainIcon(Picture picture) = 0;
 
     // The configuration window, and its list after the entries changed.

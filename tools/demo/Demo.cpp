@@ -3,6 +3,9 @@
 //   hwdemo show <bmp>    starts Hidewell and notepad, minimises notepad, shows the
 //                        configuration window, opens the popup of notepad's tray icon
 //                        and saves a screenshot
+//   hwdemo editor <bmp>  starts Hidewell and notepad, opens New... in the configuration
+//                        window, types "*" and saves a screenshot of the line that tells
+//                        which open windows the title matches
 #include <windows.h>
 
 #include <cstdio>
@@ -91,12 +94,47 @@ int Show(const std::wstring& screenshot) {
     return saved ? 0 : 1;
 }
 
+int Editor(const std::wstring& screenshot) {
+    Seed();
+    Process hidewell;
+    hidewell.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+    if (!WaitFor([] { return OwnIcons().size() == 1; }, 20s)) return fputs("Hidewell's icon did not appear\n", stderr), 1;
+    Process notepad;
+    notepad.Start(L"notepad.exe");
+    if (!WaitFor([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 20s))
+        return fputs("notepad did not start\n", stderr), 1;
+    Process second;
+    second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+    HWND main = nullptr;
+    WaitFor([&] {
+        auto found = WindowsOf(hidewell.Id(), hw::kMainWindowClass);
+        main = found.empty() || !IsWindowVisible(found.front()) ? nullptr : found.front();
+        return main != nullptr;
+    }, 10s);
+    if (!main) return fputs("the configuration window did not open\n", stderr), 1;
+    PostMessageW(FindWindowExW(main, nullptr, L"Button", L"&New..."), BM_CLICK, 0, 0);
+    HWND editor = nullptr;
+    WaitFor([&] {
+        auto found = WindowsOf(hidewell.Id(), L"HidewellEntryEditor");
+        editor = found.empty() || !IsWindowVisible(found.front()) ? nullptr : found.front();
+        return editor != nullptr;
+    }, 10s);
+    if (!editor) return fputs("the entry editor did not open\n", stderr), 1;
+    PostMessageW(FindWindowExW(editor, nullptr, L"Edit", nullptr), WM_CHAR, L'*', 0);
+    Sleep(1500);  // the line follows a pause in typing
+    bool saved = SaveScreenshot(screenshot);
+    hidewell.Detach();
+    notepad.Detach();
+    return saved ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"seed") return Seed();
     if (command == L"show" && argc > 2) return Show(argv[2]);
-    fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp>\n", stderr);
+    if (command == L"editor" && argc > 2) return Editor(argv[2]);
+    fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp> | hwdemo editor <screenshot.bmp>\n", stderr);
     return 2;
 }

@@ -3,7 +3,8 @@
 // windows (captions one a line, or JSON), or ends Hidewell and waits until it has ended.
 // Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
 // (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
-// window has it, none is in front, or it cannot be hidden).
+// window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
+// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt).
 #include <windows.h>
 
 #include <optional>
@@ -18,7 +19,7 @@
 
 namespace {
 
-enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4 };
+enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4, kNeedsRights = 5 };
 
 constexpr UINT kSendTimeoutMs = 5000;
 // Hidewell shows every hidden window again before it ends; that may take a while.
@@ -123,10 +124,26 @@ int wmain(int argc, wchar_t** argv) {
     // Lets Hidewell bring the restored window to the front, a right Windows grants only to
     // the foreground process (this one, when run from a focused console or a shortcut key).
     if (processId) AllowSetForegroundWindow(processId);
+    // Close and hide go to the trusted inbox, which Windows lets only programs with Hidewell's
+    // rights reach; the rest to the main window.
+    HWND inbox = hidewell;
+    if (!hw::DoorAllows(hw::InboxDoor::Open, request->command)) {
+        HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
+        if (trusted) inbox = trusted;
+    }
     DWORD_PTR reply = hw::kInboxRejected;
-    bool sent = answer.Create() && SendMessageTimeoutW(hidewell, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+    bool sent = answer.Create() && SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
                                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                                        kSendTimeoutMs, &reply);
+    const bool blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    if (blocked || (sent && reply == hw::kInboxNeedsRights)) {
+        Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::Close
+                                    ? L"hidewellctl: Hidewell runs with more rights than this program; close the window "
+                                      L"from a prompt run as administrator, or restore it.\r\n"
+                                    : L"hidewellctl: Hidewell runs with more rights than this program; hide the window "
+                                      L"from a prompt run as administrator.\r\n");
+        return kNeedsRights;
+    }
     if (sent && reply == hw::kInboxNotFound) {
         const std::wstring caption = hw::ToWide(request->caption);
         Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::HideForeground

@@ -95,7 +95,7 @@ int AboutWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool AboutWindow::Create(HWND owner, std::optional<ProgramVersion> version) {
     model_.emplace(version);
-    dpi_ = ScreenDpi();
+    dpi_ = MonitorDpi(owner);
     if (!Window::Create(kClassName, W(AboutBoxModel::kCaption).c_str(), kStyle, kExStyle, 0, 0, 0, 0, owner,
                         ProgramIcon()))
         return false;
@@ -227,7 +227,7 @@ void AboutWindow::Layout() {
 
 void AboutWindow::SizeWindow(bool center) {
     RECT r{0, 0, Px(kClientWidth), Px(model_->GamesShown() ? kGrownClientHeight : kClientHeight)};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    AdjustWindowRectForDpi(r, kStyle, kExStyle, dpi_);
     int w = r.right - r.left, h = r.bottom - r.top;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int x = 0, y = 0;

@@ -38,7 +38,7 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
     desktop_ = &desktop;
     config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
     previewIcon_ = std::make_unique<IconPicture>(icons);
-    dpi_ = ScreenDpi();
+    dpi_ = MonitorDpi(nullptr);
     HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;

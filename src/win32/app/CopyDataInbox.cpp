@@ -30,10 +30,12 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker, InboxCommand
 
 }  // namespace
 
-LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data) {
+LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor door, WPARAM wParam,
+                               const COPYDATASTRUCT* data) {
     if (!data) return kInboxRejected;
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return kInboxRejected;
+    if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
     if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
         return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam), request->command);
     // A hide shows no message and waits for no program: it is done now.

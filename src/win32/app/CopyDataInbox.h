@@ -20,8 +20,8 @@ public:
     // More waiting requests than this are rejected.
     static constexpr std::size_t kMaxQueued = 64;
 
-    // WM_COPYDATA of the main window: an InboxAnswer.
-    LRESULT Receive(TrayEngine& engine, HWND mainWindow, WPARAM wParam, const COPYDATASTRUCT* data);
+    // WM_COPYDATA of the main window (the open door) or of the trusted inbox: an InboxAnswer.
+    LRESULT Receive(TrayEngine& engine, HWND mainWindow, InboxDoor door, WPARAM wParam, const COPYDATASTRUCT* data);
     // kRunMessage: carries out the queued requests, one at a time.
     void RunQueued(TrayEngine& engine);
 

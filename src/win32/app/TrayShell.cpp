@@ -35,6 +35,10 @@ bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
     // start, which run with normal rights: let them through.
     for (UINT allowed : {taskbarCreated_, showConfiguration_, UINT(WM_COPYDATA)})
         ChangeWindowMessageFilterEx(Hwnd(), allowed, MSGFLT_ALLOW, nullptr);
+    // No filter on the trusted inbox: only programs with Hidewell's rights reach it.
+    trustedInbox_.Create([this](WPARAM wParam, const COPYDATASTRUCT* data) {
+        return inbox_.Receive(*engine_, Hwnd(), InboxDoor::Trusted, wParam, data);
+    });
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
 }
 
@@ -71,6 +75,19 @@ void TrayShell::DestroyReceiver(int slot) { slotReceivers_.erase(slot); }
 IconHandle TrayShell::PictureIcon(Picture picture) { return FromWin32(pictures_.Get(picture)); }
 
 int TrayShell::TrayIconSize() { return pictures_.Size(); }
+
+bool TrayShell::NewIconsGoToOverflow() {
+    // Windows 11 (build 22000 on) puts new icons behind the overflow button. The true
+    // version comes from ntdll: the compatibility layer may report an older one.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    auto get = ntdll ? reinterpret_cast<RtlGetVersionFunction>(
+                           reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")))
+                     : nullptr;
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return get && get(&version) == 0 && version.dwMajorVersion >= 10 && version.dwBuildNumber >= 22000;
+}
 
 void TrayShell::OnIconSizeMaybeChanged() {
     if (pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()))) engine_->OnIconSizeChanged();
@@ -116,7 +133,8 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam));
     case WM_COPYDATA:
-        result = inbox_.Receive(*engine_, Hwnd(), wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        result = inbox_.Receive(*engine_, Hwnd(), InboxDoor::Open, wParam,
+                                reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return true;
     case CopyDataInbox::kRunMessage:
         inbox_.RunQueued(*engine_);

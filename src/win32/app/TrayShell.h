@@ -13,6 +13,7 @@
 #include "platform/EngineHost.h"
 #include "win32/app/ConfigWindow.h"
 #include "win32/app/CopyDataInbox.h"
+#include "win32/app/TrustedInboxWindow.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/app/TrayPictures.h"
 #include "win32/menus/Win32Menus.h"
@@ -40,6 +41,7 @@ public:
     void DestroyReceiver(int slot) override;
     IconHandle PictureIcon(Picture picture) override;
     int TrayIconSize() override;
+    bool NewIconsGoToOverflow() override;
     void SetMainIcon(Picture picture) override;
     void ShowConfiguration() override;
     void EntriesChanged() override;
@@ -81,6 +83,7 @@ private:
     UniqueMenu operation_;  // the popup of a hidden window's icon
     std::unique_ptr<SysMenuMirror> mirror_;  // declared after operation_: cleared before it goes
     CopyDataInbox inbox_;
+    TrustedInboxWindow trustedInbox_;
     std::unique_ptr<TaskListWindow> taskList_;
 };
 

@@ -21,6 +21,7 @@ Function Find(const wchar_t* module, const char* name) {
 
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
@@ -29,7 +30,8 @@ constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 int MonitorDpi(HWND window) {
     static const auto getDpi = Find<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
-    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY) : nullptr;
+    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY)
+                              : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     UINT x = 0, y = 0;
     if (getDpi && monitor && SUCCEEDED(getDpi(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
     return ScreenDpi();
@@ -37,10 +39,30 @@ int MonitorDpi(HWND window) {
 
 int TaskbarDpi() { return MonitorDpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
 
-int SmallIconSize(int dpi) {
+namespace {
+
+int MetricAtDpi(int metric, int dpi) {
     static const auto metrics = Find<GetSystemMetricsForDpiFunction>(L"user32.dll", "GetSystemMetricsForDpi");
-    if (metrics) return metrics(SM_CXSMICON, static_cast<UINT>(dpi));
-    return MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, ScreenDpi());
+    if (metrics) return metrics(metric, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(metric), dpi, ScreenDpi());
+}
+
+}  // namespace
+
+int SmallIconSize(int dpi) {
+    const int size = MetricAtDpi(SM_CXSMICON, dpi);
+    return size > 0 ? size : MulDiv(16, dpi, 96);
+}
+
+int LargeIconSize(int dpi) {
+    const int size = MetricAtDpi(SM_CXICON, dpi);
+    return size > 0 ? size : MulDiv(32, dpi, 96);
+}
+
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
+    static const auto adjust = Find<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (!adjust || !adjust(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
 UniqueFont CreateMessageFont(int dpi) {

@@ -1,6 +1,7 @@
 #include "win32/base/Placement.h"
 
 #include "../../../resources/resource.h"
+#include "win32/base/Dpi.h"
 
 namespace hw {
 
@@ -18,9 +19,9 @@ POINT CentredCorner(HWND window, int width, int height) {
 
 }  // namespace
 
-RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
     RECT r{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    AdjustWindowRectForDpi(r, style, exStyle, dpi);
     int w = r.right - r.left, h = r.bottom - r.top;
     POINT at = CentredCorner(nullptr, w, h);
     return RECT{at.x, at.y, at.x + w, at.y + h};

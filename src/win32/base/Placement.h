@@ -5,8 +5,8 @@
 namespace hw {
 
 // The outer rectangle of a window of this style whose client area has the given size in
-// pixels, centred on the primary monitor.
-RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+// pixels at the DPI, centred on the primary monitor.
+RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 
 // Moves a window, keeping its size, to the centre of the monitor it is on.
 void CentreOnScreen(HWND window);

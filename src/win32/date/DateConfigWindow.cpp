@@ -63,8 +63,9 @@ DateConfigWindow::~DateConfigWindow() {
 }
 
 bool DateConfigWindow::Create() {
-    dpi_ = ScreenDpi();
-    RECT r = CentredWindowRect(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_), kStyle, kExStyle);
+    dpi_ = MonitorDpi(nullptr);
+    RECT r = CentredWindowRect(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_), kStyle, kExStyle,
+                               dpi_);
     if (!Window::Create(kClassName, ToWide(kDateConfigCaption).c_str(), kStyle, kExStyle, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, nullptr, ProgramIcon()))
         return false;

@@ -1,5 +1,7 @@
 #include "win32/date/DayIcons.h"
 
+#include "win32/base/Dpi.h"
+
 #include <string>
 #include <vector>
 
@@ -91,10 +93,7 @@ UniqueIcon DrawDayIcon(int day, int size) {
     return UniqueIcon(CreateIconIndirect(&info));
 }
 
-int DayIcons::Size() {
-    int size = GetSystemMetrics(SM_CXSMICON);
-    return size > 0 ? size : 16;
-}
+int DayIcons::Size() { return SmallIconSize(TaskbarDpi()); }
 
 HICON DayIcons::Get(int day) {
     if (size_ == 0) size_ = Size();

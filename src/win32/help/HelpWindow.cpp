@@ -74,12 +74,12 @@ HelpWindow* HelpWindow::Open(std::vector<HelpTopic> topics, HelpContext context)
 int HelpWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool HelpWindow::Create() {
-    dpi_ = ScreenDpi();
-    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle);
+    // One DPI for the size and the layout: the monitor's the window opens on.
+    dpi_ = MonitorDpi(nullptr);
+    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle, dpi_);
     if (!Window::Create(kClassName, L"Hidewell Help", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
-    dpi_ = MonitorDpi(Hwnd());
     CreateControls();
     return list_ && text_;
 }

@@ -15,12 +15,30 @@ bool IsIcon(HICON icon) { return reinterpret_cast<UINT_PTR>(icon) > 1; }
 
 }  // namespace
 
+int CountFileIcons(const Text& path) {
+    if (path.empty()) return 0;
+    UINT n = PrivateExtractIconsW(ToWide(path).c_str(), 0, 0, 0, nullptr, nullptr, 0, 0);
+    return n == UINT(-1) || n > 0x7FFFFFFF ? 0 : static_cast<int>(n);
+}
+
+UniqueIcon ExtractFileIcon(const Text& path, int index, int size) {
+    if (path.empty() || index < 0 || size <= 0) return UniqueIcon();
+    HICON icon = nullptr;
+    UINT id = 0;
+    UINT n = PrivateExtractIconsW(ToWide(path).c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+    if (n == 0 || n == UINT(-1)) return UniqueIcon();
+    return UniqueIcon(icon);
+}
+
 int Win32Icons::CountIcons(const Text& path) {
+    // Counted as they are extracted.
+    if (size_ > 0) return CountFileIcons(path);
     HICON count = ExtractIconW(instance_, ToWide(path).c_str(), UINT(-1));
     return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
 }
 
 IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
+    if (size_ > 0) return ExtractIconSized(path, index, size_);
     // Other negative indexes would name resource identifiers, and -1 the count.
     if (index < 0) return 0;
     HICON icon = ExtractIconW(instance_, ToWide(path).c_str(), UINT(index));
@@ -28,12 +46,7 @@ IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
 }
 
 IconHandle Win32Icons::ExtractIconSized(const Text& path, int index, int size) {
-    if (index < 0 || size <= 0) return 0;
-    HICON icon = nullptr;
-    UINT id = 0;
-    UINT n = PrivateExtractIconsW(ToWide(path).c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
-    if (n == 0 || n == UINT(-1) || !icon) return 0;
-    return static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon));
+    return static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(ExtractFileIcon(path, index, size).Release()));
 }
 
 IconHandle Win32Icons::CopyWindowIcon(WindowHandle window, int size) {

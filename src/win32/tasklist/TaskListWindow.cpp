@@ -57,7 +57,7 @@ int TaskListWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool TaskListWindow::Create() {
     dpi_ = MonitorDpi(nullptr);
-    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle);
+    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle, dpi_);
     if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, nullptr, ProgramIcon()))
         return false;

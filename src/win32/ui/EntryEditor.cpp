@@ -66,8 +66,8 @@ HWND EntryEditor::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int 
 
 bool EntryEditor::CreateOnce() {
     if (Hwnd()) return true;
-    layout_.SetDpi(ScreenDpi());
-    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle);
+    layout_.SetDpi(MonitorDpi(nullptr));
+    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle, layout_.Dpi());
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
                         nullptr))
         return false;

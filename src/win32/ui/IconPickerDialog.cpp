@@ -21,7 +21,7 @@
 #include "win32/ui/DialogLayout.h"
 #include "win32/ui/IconExport.h"
 #include "win32/base/ModalLoop.h"
-#include "win32/ui/SizedIcons.h"
+#include "win32/icons/Win32Icons.h"
 
 namespace hw {
 
@@ -73,8 +73,9 @@ public:
     }
 
     bool Create(HWND owner) {
-        layout_.SetDpi(ScreenDpi());
-        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle);
+        layout_.SetDpi(MonitorDpi(nullptr));
+        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle,
+                                   layout_.Dpi());
         if (!Window::Create(L"HidewellIconPicker", L"Applications Icon", kStyle, kExStyle, r.left, r.top,
                             r.right - r.left, r.bottom - r.top, owner))
             return false;
@@ -320,7 +321,7 @@ private:
 std::optional<Text> PickIcon(HWND owner, const Text& reference) {
     static Text lastFolder;  // where an icon was last chosen in this run
     Win32FileSystem files;
-    SizedIcons icons(LargeIconSize(ScreenDpi()));
+    Win32Icons icons(GetModuleHandleW(nullptr), LargeIconSize(MonitorDpi(owner)));
     IconPickerModel model(files, icons);
     IconPickerWindow window(model);
     if (!window.Create(owner)) return std::nullopt;

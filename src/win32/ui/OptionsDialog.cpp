@@ -73,8 +73,9 @@ public:
     }
 
     bool Create(HWND owner) {
-        layout_.SetDpi(ScreenDpi());
-        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle);
+        layout_.SetDpi(MonitorDpi(nullptr));
+        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle,
+                                   layout_.Dpi());
         if (!Window::Create(L"HidewellOptions", L"Options", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, owner))
             return false;

@@ -170,6 +170,30 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     EXPECT_FALSE(reg.IsVolatile(kHkeyCurrentUser, kJournalKey));
 }
 
+// Where new icons go behind the overflow button, the first hide says so, once for good; a
+// window hidden without an icon of its own is told through the own icon.
+TEST_F(Hardening, TheOverflowIsExplainedAtTheFirstHideAndNeverAgain) {
+    host.overflow = true;
+    Start({{u"*NOTEPAD*", u""}, {u"*MAIL*", kAppIcon}});
+    Minimised(u"Untitled - Notepad");
+    Tick();
+    Minimised(u"Inbox - Mail");
+    Tick();
+    const Text tip = u"Hidewell|" + kOverflowTip;
+    EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(), tip), 1);
+    auto told = std::find_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.uFlags & kNifInfo; });
+    ASSERT_NE(told, tray.calls.end());
+    EXPECT_EQ(told->record.hWnd, FakeHost::kOwnReceiver);
+
+    engine.Quit(QuitReason::User);
+    TrayEngine next(platform);
+    next.Start();
+    Minimised(u"Drafts - Mail");
+    next.PollTick();
+    EXPECT_EQ(std::count(tray.balloons.begin(), tray.balloons.end(), tip), 1);
+    next.Quit(QuitReason::User);
+}
+
 TEST_F(Hardening, ThousandHideAndRestoreCyclesLeaveNothingBehind) {
     FakeMenus menus;
     Start({{u"*NOTEPAD*", kAppIcon}, {u"REPORT*", u""}});

@@ -63,6 +63,7 @@ public:
     void DestroyReceiver(int slot) override { receivers.erase(slot); }
     IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p) + pictureSet; }
     int TrayIconSize() override { return iconSize; }
+    bool NewIconsGoToOverflow() override { return overflow; }
     void SetMainIcon(Picture p) override { mainIcon = p; }
     void ShowConfiguration() override { configurationVisible = true; }
     void EntriesChanged() override {}
@@ -83,6 +84,7 @@ public:
     static constexpr WindowHandle kOwnReceiver = 0x700;
     static WindowHandle ReceiverOf(int slot) { return 0x800 + static_cast<WindowHandle>(slot); }
     int iconSize = 16;
+    bool overflow = false;
     IconHandle pictureSet = 0;  // changes when the pictures are loaded at another size
     bool timerEnabled = false;
     int interval = 0;

@@ -5,7 +5,7 @@
 #include "harness/HidewellApp.h"
 #include "win32/adapters/Win32FileSystem.h"
 #include "win32/ui/IconExport.h"
-#include "win32/ui/SizedIcons.h"
+#include "win32/icons/Win32Icons.h"
 
 namespace hw {
 namespace {

@@ -38,12 +38,17 @@ TEST_F(Inbox, CtlListsRestoresAndClosesByNonAsciiCaption) {
     EXPECT_TRUE(app.Messages().empty());
 }
 
-TEST_F(Inbox, RejectsMalformedRequestsAndReportsUnknownCaptions) {
+TEST_F(Inbox, RejectsMalformedRequestsAndCloseAtTheOpenDoorAndReportsUnknownCaptions) {
     const wchar_t caption[] = L"Nothing hidden";
     COPYDATASTRUCT data{1, sizeof(caption), const_cast<wchar_t*>(caption)};  // restore, terminator inside
     DWORD_PTR accepted = TRUE;
     SendMessageTimeoutW(app.Main(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &accepted);
     EXPECT_EQ(accepted, DWORD_PTR{FALSE});
+    // Close reaches only the trusted inbox, which Windows shields from programs of fewer rights.
+    const wchar_t target[] = L"Nothing hidden";
+    COPYDATASTRUCT close{2, sizeof(target) - sizeof(wchar_t), const_cast<wchar_t*>(target)};
+    SendMessageTimeoutW(app.Main(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&close), SMTO_ABORTIFHUNG, 5000, &accepted);
+    EXPECT_EQ(accepted, DWORD_PTR{3});
     EXPECT_EQ(RunCtl(L"close " + std::wstring(1025, L'x')).first, 2) << "hidewellctl checks requests first";
     EXPECT_TRUE(app.Messages().empty());
 
