@@ -32,7 +32,7 @@ protected:
 TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunValue) {
     Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
     ASSERT_FALSE(StartsWithWindows(reg));
-    Minimised(u"App");
+    WindowHandle app = Minimised(u"App");
     Tick();
     ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
 
@@ -47,9 +47,13 @@ TEST_F(EngineOptionsTest, OkAppliesAtOnceCancelLeavesEverythingIncludingTheRunVa
     EXPECT_EQ(options.CurrentOptions(), all);
     EXPECT_EQ(host.interval, 4000);
     EXPECT_EQ(dateRemovals, 1);
-    // The own icon leaves at the next tick although the number of icons did not change.
+    // The own icon leaves at the next tick although the number of icons did not change, and
+    // comes back once no window is hidden.
     Tick();
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    desktop[app].iconic = false;
+    Tick();
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
 
     Dialog({.pollIntervalMs = 4000}, true);
     EXPECT_FALSE(StartsWithWindows(reg));

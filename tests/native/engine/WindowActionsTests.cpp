@@ -33,33 +33,26 @@ TEST_F(WindowActions, PopupTitleIsTheTipCutToThirtyCharacters) {
     EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
 }
 
-TEST_F(WindowActions, InboxFindsTheLowerSlotAndReportsUnknownCaptions) {
+// Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case;
+// a close drops the slot at once, even when the window refuses.
+TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     WindowHandle first = HideOne(u"Same");
     HideOne(u"Same");
     EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
     EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}));
     EXPECT_FALSE(desktop[first].iconic);
-    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));  // case counts
+    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, u"Error 909745");
-}
 
-TEST_F(WindowActions, CloseDropsTheSlotAtOnceEvenWhenTheWindowRefuses) {
-    WindowHandle h = HideOne(u"Unsaved work");
-    desktop[h].refusesClose = true;
-    engine.OnInboxRequest({InboxCommand::Close, u"Unsaved work"});
-    EXPECT_EQ(SlotIcon(1), nullptr);
-    EXPECT_EQ(engine.HiddenCount(), 0);
-    EXPECT_EQ(engine.IconCount(), 0);
-    EXPECT_TRUE(desktop.Exists(h));
-}
-
-TEST_F(WindowActions, InboxFindsAWindowByItsCaptionNow) {
     WindowHandle h = HideOne(u"report.txt - Editor");
     desktop[h].caption = u"letter.txt - Editor";
+    desktop[h].refusesClose = true;
     Tick();
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"letter.txt - Editor"}));
-    EXPECT_FALSE(desktop[h].iconic);
+    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_TRUE(desktop.Exists(h));
 }
 
 TEST_F(WindowActions, MirroredCommandHidesAgainWhileMinimisedElseBringsToFront) {
@@ -87,8 +80,14 @@ TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
     }
 }
 
-TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
+// A click restores by the click option; the own icon's double click opens the configuration,
+// or the task list while windows are hidden.
+TEST_F(WindowActions, ClicksFollowTheClickOption) {
+    engine.OnOwnIconEvent(515);
+    EXPECT_TRUE(host.configurationVisible);
     WindowHandle h = HideOne(u"App");
+    engine.OnOwnIconEvent(515);
+    EXPECT_EQ(host.taskLists, 1);
     engine.OnWindowIconEvent(1, 513);  // double-click mode: a single click does nothing
     EXPECT_TRUE(desktop[h].iconic);
     engine.OnWindowIconEvent(1, 515);
@@ -98,15 +97,6 @@ TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
     engine.SetSingleClickRestores(true);
     engine.OnWindowIconEvent(1, 513);
     EXPECT_FALSE(desktop[h].iconic);
-}
-
-TEST_F(WindowActions, OwnIconDoubleClickOpensTheTaskListOnlyWhileWindowsAreHidden) {
-    engine.OnOwnIconEvent(515);
-    EXPECT_TRUE(host.configurationVisible);
-    EXPECT_EQ(host.taskLists, 0);
-    HideOne(u"App");
-    engine.OnOwnIconEvent(515);
-    EXPECT_EQ(host.taskLists, 1);
 }
 
 // A shell that knows the icons' version sends a menu request after the right click and
