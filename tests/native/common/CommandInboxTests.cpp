@@ -5,7 +5,7 @@
 namespace hw {
 namespace {
 
-TEST(CommandInbox, AcceptsOnlyWellFormedRequests) {
+TEST(CommandInbox, AcceptsOnlyWellFormedRequestsAndAnswers) {
     const struct { std::uint64_t code; Text caption; bool accepted; } cases[] = {
         {1, u"Untitled - Notepad", true}, {2, u"T\u00EBst \u03A9mega \u0414\u043E\u043C", true}, {3, u"", true},
         {1, Text(kInboxMaxChars, u'x'), true}, {2, Text(kInboxMaxChars + 1, u'x'), false}, {4, u"A", false},
@@ -21,9 +21,8 @@ TEST(CommandInbox, AcceptsOnlyWellFormedRequests) {
     EXPECT_FALSE(DecodeRequest(1, bytes, 3)) << "odd size";
     EXPECT_FALSE(DecodeRequest(1, nullptr, 2)) << "size without data";
     EXPECT_EQ(DecodeRequest(2, bytes, 2)->command, InboxCommand::Close) << "unaligned data";
-}
 
-TEST(CommandInbox, AnswerToListRoundTrips) {
+    // The answer to list round-trips.
     for (const std::vector<Text>& captions : {std::vector<Text>{}, {u"One", u"Tw\u00F6", u"Three"}}) {
         Text joined = JoinCaptions(captions);
         EXPECT_EQ(DecodeAnswer(3, joined.data(), joined.size() * 2), captions);

@@ -11,7 +11,7 @@ Text Repeat(const Text& piece, int times) {
     return out;
 }
 
-TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptions) {
+TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptionsNeverCuttingASurrogatePair) {
     const Text sixty = Repeat(u"0123456789", 6);
     const Text long61 = sixty + u"X";
     const std::pair<Text, Text> cases[] = {  // caption, menu text
@@ -25,9 +25,8 @@ TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptions) {
         {Repeat(u"&", 61), Repeat(u"&&", 30) + u"\u2026" + Repeat(u"&&", 29)},
     };
     for (const auto& [caption, menu] : cases) EXPECT_EQ(MenuItemText(caption), menu) << caption.size();
-}
 
-TEST(MenuItemText, NeverCutsASurrogatePair) {
+    // A surrogate pair is never cut.
     const Text smile = u"\U0001F600";  // one character, two code units
     // 70 characters, each a pair: shortened to 30 pairs, the ellipsis and 29 pairs.
     Text pairs = Repeat(smile, 70);

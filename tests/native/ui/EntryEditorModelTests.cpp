@@ -121,12 +121,5 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
     EXPECT_EQ(m.Result().titlePattern, u"");
 }
 
-TEST(EntryEditor, AltLettersMoveTheFocus) {
-    EXPECT_EQ(EntryEditorModel::FocusForKey('T', true), EditorFocus::Title);
-    EXPECT_EQ(EntryEditorModel::FocusForKey('A', true), EditorFocus::Icon);
-    EXPECT_EQ(EntryEditorModel::FocusForKey('B', true), EditorFocus::None);
-    EXPECT_EQ(EntryEditorModel::FocusForKey('T', false), EditorFocus::None);
-}
-
 }  // namespace
 }  // namespace hw
