@@ -2,10 +2,6 @@
 
 #include "addons/date/DateAddOn.h"
 #include "fakes/EnglishDateNames.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeShell.h"
-#include "fakes/MemoryRegistry.h"
-#include "fakes/RecordingLog.h"
 #include "fakes/SimulatedEngine.h"
 
 namespace hw {
@@ -33,20 +29,15 @@ struct FakeDateHost : DateAddOnHost {
     std::vector<std::pair<WindowHandle, Text>> typed;
 };
 
-class DateAddOnTest : public ::testing::Test {
+// The add-on in the world of a simulated engine, which some tests start.
+class DateAddOnTest : public ::testing::Test, public test::SimulatedEngine {
 protected:
     const NotifyIconRecord* Icon() const { return tray.Find(kReceiver); }
     Text Tip() const { return test::FakeNotifyArea::ShownTip(*Icon()); }
 
-    test::FakeNotifyArea tray;
-    test::FakeDesktop desktop;
-    test::FakeClock clock;
-    test::MemoryRegistry reg;
     test::EnglishDateNames names;
-    FakeDateHost host;
-    test::FakeUi ui;
-    test::RecordingLog log;
-    DateAddOn addOn{DateAddOnServices{tray, desktop, clock, reg, names, host, ui, log}};
+    FakeDateHost dates;
+    DateAddOn addOn{DateAddOnServices{tray, desktop, clock, reg, names, dates, ui, log}};
     bool rebuild = false;
 };
 
@@ -79,31 +70,31 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
 TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
     clock.now = LocalTime{2026, 12, 22, 9, 30, 0, 2};
     WindowHandle editor = desktop.Add(u"Untitled - Notepad");
-    host.own = desktop.Add(u"Date Hidewell");
+    dates.own = desktop.Add(u"Date Hidewell");
     addOn.Tick(rebuild);
 
-    host.menuAnswer = DateMenuItem::Medium;
+    dates.menuAnswer = DateMenuItem::Medium;
     addOn.OnIconEvent(0x7B);  // the shell's menu request
-    EXPECT_EQ(host.menuDates[0], u"22nd December 2026");
-    EXPECT_EQ(host.menuDates[1], u"22-Dec-26");
-    EXPECT_EQ(host.menuDates[2], u"22/12/2026");
-    EXPECT_EQ(host.menuDefault, DateChoice::User);
+    EXPECT_EQ(dates.menuDates[0], u"22nd December 2026");
+    EXPECT_EQ(dates.menuDates[1], u"22-Dec-26");
+    EXPECT_EQ(dates.menuDates[2], u"22/12/2026");
+    EXPECT_EQ(dates.menuDefault, DateChoice::User);
     addOn.OnIconEvent(515);  // double click: the stored choice, the user's pattern
-    ASSERT_EQ(host.typed.size(), 2u);
-    EXPECT_EQ(host.typed[0], std::make_pair(editor, Text(u"22-Dec-26")));
-    EXPECT_EQ(host.typed[1], std::make_pair(editor, Text(u"22nd December 2026")));
+    ASSERT_EQ(dates.typed.size(), 2u);
+    EXPECT_EQ(dates.typed[0], std::make_pair(editor, Text(u"22-Dec-26")));
+    EXPECT_EQ(dates.typed[1], std::make_pair(editor, Text(u"22nd December 2026")));
 
     // Cancel keeps the new choice for this run without writing it.
     DateConfigModel model = addOn.ConfigModel();
     model.OnChoose(DateChoice::Short);
     addOn.ApplyConfiguration(model.Finish(false));
     addOn.OnIconEvent(515);
-    EXPECT_EQ(host.typed.back().second, u"22/12/2026");
+    EXPECT_EQ(dates.typed.back().second, u"22/12/2026");
     EXPECT_EQ(LoadDateSettings(reg).choice, DateChoice::User);
 
     desktop.Close(editor);  // nothing but our own window: nothing typed
     addOn.OnIconEvent(515);
-    EXPECT_EQ(host.typed.size(), 3u);
+    EXPECT_EQ(dates.typed.size(), 3u);
     EXPECT_TRUE(log.lines.empty());
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -133,37 +124,33 @@ TEST_F(DateAddOnTest, TypingThatFailsOrASaveThatFailsIsToldAndLogged) {
     EXPECT_NE(log.lines[2].systemError, 0u);
     EXPECT_EQ(ui.messages.back().text, kSaveFailedMessage);
     addOn.OnIconEvent(515);  // the choice holds for this run all the same
-    EXPECT_EQ(host.typed.back().first, admin);
+    EXPECT_EQ(dates.typed.back().first, admin);
 }
 
-TEST(DateStepsInThePollLoop, FollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
-    test::SimulatedEngine sim;
-    sim.icons.files[u"C:\\Apps\\app.exe"] = 1;
-    test::EnglishDateNames names;
-    FakeDateHost host;
-    DateAddOn addOn{DateAddOnServices{sim.tray, sim.desktop, sim.clock, sim.reg, names, host, sim.ui, sim.log}};
-    sim.engine.SetDateIcon(&addOn);
-    sim.Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
-    sim.Tick();
-    ASSERT_EQ(sim.tray.icons.size(), 2u);
-    EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // up from the first tick, behind the own icon
+TEST_F(DateAddOnTest, StepsInThePollLoopFollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
+    icons.files[u"C:\\Apps\\app.exe"] = 1;
+    engine.SetDateIcon(&addOn);
+    Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
+    Tick();
+    ASSERT_EQ(tray.icons.size(), 2u);
+    EXPECT_EQ(tray.icons.back().hWnd, kReceiver);  // up from the first tick, behind the own icon
 
-    sim.desktop.Add(u"Untitled - Notepad", true);
-    sim.Tick();
-    ASSERT_EQ(sim.tray.icons.size(), 3u);
-    EXPECT_EQ(sim.tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
+    desktop.Add(u"Untitled - Notepad", true);
+    Tick();
+    ASSERT_EQ(tray.icons.size(), 3u);
+    EXPECT_EQ(tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
 
-    sim.engine.SetHideDateIcon(true);
-    sim.engine.RemoveDateIcon();
-    sim.clock.now.minute += 1;
-    sim.Tick();
-    EXPECT_EQ(sim.tray.Find(kReceiver), nullptr);
-    sim.engine.SetHideDateIcon(false);
-    sim.Tick();
-    EXPECT_NE(sim.tray.Find(kReceiver), nullptr);
+    engine.SetHideDateIcon(true);
+    engine.RemoveDateIcon();
+    clock.now.minute += 1;
+    Tick();
+    EXPECT_EQ(tray.Find(kReceiver), nullptr);
+    engine.SetHideDateIcon(false);
+    Tick();
+    EXPECT_NE(tray.Find(kReceiver), nullptr);
 
-    sim.engine.Quit(QuitReason::User);
-    EXPECT_TRUE(sim.tray.icons.empty());
+    engine.Quit(QuitReason::User);
+    EXPECT_TRUE(tray.icons.empty());
 }
 
 }  // namespace

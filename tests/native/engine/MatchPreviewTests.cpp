@@ -37,7 +37,7 @@ TEST_F(MatchPreviewTest, CountsAndNamesTheOpenWindowsTheTitleMatches) {
     EXPECT_EQ(Judge(u"?*").matches, u"Matches 5 open windows: Calc, Mail, Report - Word, …");
 }
 
-TEST_F(MatchPreviewTest, WarnsOfTitlesThatTakeEveryWindowOrOnlyWhatIsTakenAbove) {
+TEST_F(MatchPreviewTest, WarnsOfTitlesThatTakeEveryWindowOrOnlyWhatIsTakenAboveAndRefusesHopelessOnes) {
     desktop.Add(u"Untitled - Notepad");
     desktop.Add(u"Report - Word");
     EXPECT_EQ(Judge(u"*").warning, kEveryWindowWarning);
@@ -48,10 +48,8 @@ TEST_F(MatchPreviewTest, WarnsOfTitlesThatTakeEveryWindowOrOnlyWhatIsTakenAbove)
     EXPECT_EQ(Judge(u"*O*", {u"*PAD*"}).warning, u"");                             // the report is its own
     EXPECT_EQ(Judge(u"*MAIL*", {u"*"}).warning, u"");  // matches nothing now: nothing to say
     EXPECT_EQ(Judge(u"*PAD*", {u"[Z-A]*"}).warning, u"");  // a malformed entry above takes nothing
-}
 
-TEST_F(MatchPreviewTest, RefusesTitlesThatCanNeverMatch) {
-    desktop.Add(u"Untitled - Notepad");
+    // Titles that can never match are refused.
     EXPECT_EQ(Judge(u"*[NOTE").refusal, kUnclosedBracketMessage);
     EXPECT_EQ(Judge(u"[z-a]*").refusal, u"This title has a range from z to a and can never match a window.");
     EXPECT_EQ(Judge(Text(255, u'x')).refusal, kTooLongTitleMessage);

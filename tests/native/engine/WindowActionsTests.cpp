@@ -55,19 +55,9 @@ TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     EXPECT_TRUE(desktop.Exists(h));
 }
 
-TEST_F(WindowActions, MirroredCommandHidesAgainWhileMinimisedElseBringsToFront) {
-    WindowHandle h = HideOne(u"App");
-    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE: still minimised
-    EXPECT_FALSE(desktop[h].visible);
-    desktop.foregroundRight = true;  // Hidewell's popup had the foreground
-    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
-    EXPECT_TRUE(desktop[h].visible);
-    EXPECT_EQ(desktop.foreground, h);
-}
-
 // A request from a program in the background cannot take the front on Windows: the window
 // is restored and flashed instead; a click on the icon or an allowed request brings it up.
-TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
+TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroundRight) {
     for (bool right : {false, true}) {
         WindowHandle h = HideOne(u"App");
         desktop.foregroundRight = right;
@@ -78,6 +68,14 @@ TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
         EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});
         Tick();
     }
+    // A mirrored command hides the window again while it stays minimised, else brings it up.
+    WindowHandle h = HideOne(u"Mirrored");
+    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE
+    EXPECT_FALSE(desktop[h].visible);
+    desktop.foregroundRight = true;  // Hidewell's popup had the foreground
+    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_EQ(desktop.foreground, h);
 }
 
 // A click restores by the click option; the own icon's double click opens the configuration,
