@@ -1,19 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "harness/Harness.h"
+#include "harness/HidewellApp.h"
 #include "ui/IconPicture.h"
 #include "win32/icons/Win32Icons.h"
 
 namespace hw {
 namespace {
 
-TEST(Icons, CountsAndExtractsFromFiles) {
+TEST(Icons, CountsAndExtractsFromFilesAndFindsTheWindowsDirectory) {
     Win32Icons icons(GetModuleHandleW(nullptr));
-    wchar_t self[MAX_PATH]{};
-    std::wstring folder(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    const Text program = wine::T(folder.substr(0, folder.rfind(L'\\')) + L"\\Hidewell.exe");  // built beside us
+    const Text program = wine::T(wine::ProgramFolder() + L"Hidewell.exe");  // built beside us
     const int count = icons.CountIcons(program);
     ASSERT_GE(count, 1);
     for (int i : {0, count - 1}) {
@@ -25,17 +22,13 @@ TEST(Icons, CountsAndExtractsFromFiles) {
     }
     EXPECT_EQ(icons.ExtractIconAt(program, count), 0u);
     EXPECT_EQ(icons.ExtractIconAt(program, -1), 0u);
-    for (const Text& none : {icons.GetWinDir() + u"\\win.ini", program + u"x"}) {
+    const Text dir = icons.GetWinDir();  // no trailing backslash
+    ASSERT_TRUE(dir.size() >= 3 && dir.substr(1, 2) == u":\\" && dir.back() != u'\\');
+    EXPECT_NE(GetFileAttributesW(wine::W(dir).c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const Text& none : {dir + u"\\win.ini", program + u"x"}) {
         EXPECT_EQ(icons.CountIcons(none), 0);
         EXPECT_EQ(icons.ExtractIconAt(none, 0), 0u);
     }
-}
-
-TEST(Icons, WindowsDirectoryHasNoTrailingBackslash) {
-    Text dir = Win32Icons(GetModuleHandleW(nullptr)).GetWinDir();
-    ASSERT_TRUE(dir.size() >= 3 && dir.substr(1, 2) == u":\\");
-    EXPECT_NE(dir.back(), u'\\');
-    EXPECT_NE(GetFileAttributesW(wine::W(dir).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
