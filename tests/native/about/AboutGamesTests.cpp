@@ -59,7 +59,7 @@ bool TickUntilFull(SkillChance& game) {
 }
 
 // The bar fills, stays full one tick and empties; a click on a bar not full loses, also before Go.
-TEST(SkillChanceGame, BarSweepsAndAClickOnABarNotFullLoses) {
+TEST(SkillChanceGame, BarSweepsAClickOnABarNotFullLosesAndHitsClimbToWinner) {
     FakeTimer timer;
     SkillChance idle(timer);
     idle.OnBarClick();
@@ -75,11 +75,8 @@ TEST(SkillChanceGame, BarSweepsAndAClickOnABarNotFullLoses) {
     EXPECT_EQ(lengths, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2}));
     game.OnBarClick();
     EXPECT_TRUE(game.Outcome() == GameOutcome::GameOver && !timer.running);
-}
 
-TEST(SkillChanceGame, HitsClimbToWinnerWithFasterTicksAndShorterBar) {
-    FakeTimer timer;
-    SkillChance game(timer);
+    // Hits climb to Winner with faster ticks and a shorter bar.
     game.Go();
     EXPECT_EQ(timer.interval, 500);
     const int intervals[] = {400, 300, 200, 100, 1, 1, 1, 1, 1, 1, 1};  // after the hit that reaches level 2..12

@@ -67,7 +67,7 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     EXPECT_EQ(Tip(), u"Friday 01 January 2027 - 12:00 am");
 }
 
-TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
+TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOursAndFailuresAreTold) {
     clock.now = LocalTime{2026, 12, 22, 9, 30, 0, 2};
     WindowHandle editor = desktop.Add(u"Untitled - Notepad");
     dates.own = desktop.Add(u"Date Hidewell");
@@ -95,14 +95,12 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOurs) {
     desktop.Close(editor);  // nothing but our own window: nothing typed
     addOn.OnIconEvent(515);
     EXPECT_EQ(dates.typed.size(), 3u);
-    EXPECT_TRUE(log.lines.empty());
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(DateAddOnTest, TypingThatFailsOrASaveThatFailsIsToldAndLogged) {
     WindowHandle admin = desktop.Add(u"Admin - Notepad");
     addOn.OnTypingFinished(admin, TypingResult{});
     EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Typing that fails, or a save that fails, is told and logged.
 
     addOn.OnTypingFinished(admin, TypingResult{TypingOutcome::InputBlocked, 5});
     addOn.OnTypingFinished(admin, TypingResult{TypingOutcome::NotInFront, 0});
@@ -115,7 +113,7 @@ TEST_F(DateAddOnTest, TypingThatFailsOrASaveThatFailsIsToldAndLogged) {
     EXPECT_EQ(ui.messages[0].text, TypingFailedMessage(TypingOutcome::InputBlocked, u"Admin - Notepad"));
     EXPECT_EQ(ui.messages[1].text, TypingFailedMessage(TypingOutcome::NotInFront, u"Admin - Notepad"));
 
-    DateConfigModel model = addOn.ConfigModel();  // reads the settings while the registry lets it
+    model = addOn.ConfigModel();  // reads the settings while the registry lets it
     model.OnChoose(DateChoice::Short);
     reg.writesLeft = 0;
     addOn.ApplyConfiguration(model.Finish(true));

@@ -13,8 +13,12 @@ protected:
     }
 };
 
-TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
-    HideOne(u"App");
+// The popup's title is the tip cut to thirty characters; a new icon size draws every picture again.
+TEST_F(WindowActions, PopupTitlesAndPicturesAtTheNewIconSize) {
+    HideOne(u"A window title of more than thirty characters");
+    HideOne(u"  Short  ");
+    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
+    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
     EXPECT_EQ(icons.lastSize, 16);
     IconHandle before = SlotIcon(1)->hIcon;
     host.iconSize = 24;
@@ -22,15 +26,8 @@ TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
     engine.OnIconSizeChanged();
     EXPECT_EQ(icons.lastSize, 24);
     EXPECT_NE(SlotIcon(1)->hIcon, before);
-    EXPECT_EQ(icons.live, std::set<IconHandle>{SlotIcon(1)->hIcon}) << "the old picture is destroyed";
+    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->hIcon, SlotIcon(2)->hIcon})) << "the old pictures are destroyed";
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
-}
-
-TEST_F(WindowActions, PopupTitleIsTheTipCutToThirtyCharacters) {
-    HideOne(u"A window title of more than thirty characters");
-    HideOne(u"  Short  ");
-    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
-    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
 }
 
 // Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case;

@@ -26,7 +26,7 @@ TEST(EntryEditor, OpensWithTheCheckBoxAndIconFieldOfTheEntry) {
     EXPECT_FALSE(Opened(EditorMode::Edit, u"*PAD*", u"").ShowIcon());
 }
 
-TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZeroOnlyWhenChanged) {
+TEST(EntryEditor, IconFieldAndBrowseRebuildTheReferenceOnlyWhenChanged) {
     EntryEditorModel m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     // Tabbing through the field, or Enter in it, keeps the icon chosen before.
     m.OnIconLeave();
@@ -53,10 +53,9 @@ TEST(EntryEditor, IconFieldRebuildsTheReferenceWithIndexZeroOnlyWhenChanged) {
     m.SetIconText(longPath);
     m.OnIconLeave();
     EXPECT_EQ(m.IconReference(), u"000:" + longPath);
-}
 
-TEST(EntryEditor, BrowseStartsAtExplorerAndCancelTakesTheDefaultBack) {
-    EntryEditorModel m = Opened(EditorMode::New, u"", u"");
+    // Browsing starts at Explorer; cancelling the picker keeps what was there.
+    m = Opened(EditorMode::New, u"", u"");
     EXPECT_EQ(m.BeginBrowse(u"C:\\WINDOWS"), u"000:C:\\WINDOWS\\explorer.exe");
     m.EndBrowse(std::nullopt);
     EXPECT_EQ(m.IconReference(), u"");

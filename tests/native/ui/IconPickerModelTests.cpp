@@ -70,7 +70,7 @@ TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
     EXPECT_FALSE(picker.TakeMessage());
 }
 
-TEST_F(IconPickerTest, ParentStopsAtTheRootAndEmptyNameIsNoFile) {
+TEST_F(IconPickerTest, ParentStopsAtTheRootEmptyNameIsNoFileAndIconsAreCounted) {
     picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
     picker.GoToParent();
     EXPECT_EQ(picker.Folder(), u"C:\\");
@@ -84,6 +84,17 @@ TEST_F(IconPickerTest, ParentStopsAtTheRootAndEmptyNameIsNoFile) {
     picker.Cancel();
     EXPECT_TRUE(picker.Finished());
     EXPECT_FALSE(picker.Result());
+
+    // A file without icons shows none; the last icon has a three-digit reference.
+    picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
+    picker.PickFile(1);  // a.ico, not a real icon file
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 0:0");
+    EXPECT_FALSE(picker.Preview());
+    picker.PickFile(2);
+    picker.Scroll(picker.ScrollMax());
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 5:5");
+    picker.Select();
+    EXPECT_EQ(picker.Result(), Text(u"004:C:\\WINDOWS\\Explorer.EXE"));
 }
 
 TEST_F(IconPickerTest, TypedPathMovesThereAndUnreadablePlacesAreReported) {
@@ -112,18 +123,6 @@ TEST_F(IconPickerTest, TypedPathMovesThereAndUnreadablePlacesAreReported) {
     EXPECT_EQ(picker.IconCaption(), u"&Icon: 1:12");
     picker.DoubleClickFile(0);
     EXPECT_EQ(picker.Result(), Text(u"000:C:\\Tools\\Пуск.dll"));
-}
-
-TEST_F(IconPickerTest, AFileWithoutIconsShowsNoneAndTheLastIconHasAThreeDigitReference) {
-    picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
-    picker.PickFile(1);  // a.ico, not a real icon file
-    EXPECT_EQ(picker.IconCaption(), u"&Icon: 0:0");
-    EXPECT_FALSE(picker.Preview());
-    picker.PickFile(2);
-    picker.Scroll(picker.ScrollMax());
-    EXPECT_EQ(picker.IconCaption(), u"&Icon: 5:5");
-    picker.Select();
-    EXPECT_EQ(picker.Result(), Text(u"004:C:\\WINDOWS\\Explorer.EXE"));
 }
 
 }  // namespace
