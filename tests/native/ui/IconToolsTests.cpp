@@ -16,7 +16,6 @@ TEST(IconReference, ParseAndFormat) {
         IconReference r = ParseIconReference(reference);
         EXPECT_EQ(std::tie(r.index, r.path), std::make_tuple(index, Text(path)));
     }
-    EXPECT_EQ(FormatIconReference(1000, u"a"), u"");
     EXPECT_EQ(DefaultIconReference(u"C:\\WINDOWS"), u"000:C:\\WINDOWS\\explorer.exe");
     EXPECT_EQ(IconPositionCaption(1, 0), u"&Icon: 0:0");
 }
