@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/MenuText.h"
+#include "common/Paths.h"
 
 namespace hw {
 namespace {
@@ -38,6 +39,23 @@ TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptionsNeverCuttingASurrogat
     EXPECT_EQ(shown, Repeat(u"a" + smile, 15) + u"\u2026" + smile + Repeat(u"a" + smile, 14));
     // A lone surrogate is kept as it is, as one character.
     EXPECT_EQ(MenuItemText(u"a\xD800" u"b"), u"a\xD800" u"b");
+}
+
+TEST(Paths, TakeApartAtLastColonOrBackslash) {
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*> cases[] = {  // path, folder, name
+        {u"C:\\A\\B\\C.EXE", u"C:\\A\\B\\", u"C.EXE"},
+        {u"C:NOTE.TXT", u"C:", u"NOTE.TXT"},
+        {u"NOTEPAD.EXE", u"NOTEPAD.EXE", u""},
+        {u"C:\\DIR\\", u"C:\\DIR\\", u""},
+        {u"C:/DIR/X.ICO", u"C:", u"/DIR/X.ICO"},
+        {u"", u"", u""},
+    };
+    for (auto [path, folder, name] : cases) {
+        EXPECT_EQ(GetPath(path), folder);
+        EXPECT_EQ(GetFileName(path), name);
+        EXPECT_EQ(SplitPath(path), Text(folder) + u"|" + name);
+    }
+    EXPECT_EQ(JoinPath(u"C:\\", u"Y.DLL"), u"C:\\Y.DLL");
 }
 
 }  // namespace
