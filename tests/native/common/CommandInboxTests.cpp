@@ -23,14 +23,5 @@ TEST(CommandInbox, AcceptsOnlyWellFormedRequests) {
     EXPECT_EQ(DecodeRequest(2, bytes, 2)->command, InboxCommand::Close) << "unaligned data";
 }
 
-TEST(CommandInbox, AnswerToListRoundTrips) {
-    for (const std::vector<Text>& captions : {std::vector<Text>{}, {u"One", u"Tw\u00F6", u"Three"}}) {
-        Text joined = JoinCaptions(captions);
-        EXPECT_EQ(DecodeAnswer(3, joined.data(), joined.size() * 2), captions);
-    }
-    EXPECT_FALSE(DecodeAnswer(1, u"A", 2)) << "not an answer to list";
-    EXPECT_FALSE(DecodeAnswer(3, u"A", 1)) << "odd size";
-}
-
 }  // namespace
 }  // namespace hw
