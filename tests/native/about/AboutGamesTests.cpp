@@ -58,8 +58,13 @@ bool TickUntilFull(SkillChance& game) {
     return false;
 }
 
-TEST(SkillChanceGame, BarFillsStaysFullOneTickAndEmpties) {
+// The bar fills, stays full one tick and empties; a click on a bar not full loses, also before Go.
+TEST(SkillChanceGame, BarSweepsAClickOnABarNotFullLosesAndHitsClimbToWinner) {
     FakeTimer timer;
+    SkillChance idle(timer);
+    idle.OnBarClick();
+    EXPECT_EQ(OutcomeText(idle.Outcome()), u"Game Over");
+
     SkillChance game(timer);
     game.Go();
     std::vector<int> lengths;
@@ -68,11 +73,10 @@ TEST(SkillChanceGame, BarFillsStaysFullOneTickAndEmpties) {
         lengths.push_back(game.RedLength());
     }
     EXPECT_EQ(lengths, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2}));
-}
+    game.OnBarClick();
+    EXPECT_TRUE(game.Outcome() == GameOutcome::GameOver && !timer.running);
 
-TEST(SkillChanceGame, HitsClimbToWinnerWithFasterTicksAndShorterBar) {
-    FakeTimer timer;
-    SkillChance game(timer);
+    // Hits climb to Winner with faster ticks and a shorter bar.
     game.Go();
     EXPECT_EQ(timer.interval, 500);
     const int intervals[] = {400, 300, 200, 100, 1, 1, 1, 1, 1, 1, 1};  // after the hit that reaches level 2..12
@@ -92,19 +96,6 @@ TEST(SkillChanceGame, HitsClimbToWinnerWithFasterTicksAndShorterBar) {
     EXPECT_EQ(game.Outcome(), GameOutcome::Winner);
 }
 
-TEST(SkillChanceGame, ClickOnABarNotFullLosesAlsoBeforeGo) {
-    FakeTimer timer;
-    SkillChance idle(timer);
-    idle.OnBarClick();
-    EXPECT_EQ(OutcomeText(idle.Outcome()), u"Game Over");
-
-    SkillChance game(timer);
-    game.Go();
-    game.OnTick();
-    game.OnBarClick();
-    EXPECT_TRUE(game.Outcome() == GameOutcome::GameOver && !timer.running);
-}
-
 class SeeGame : public ::testing::Test {
 protected:
     int Shown() const {
@@ -117,7 +108,7 @@ protected:
     LastOneToSee game{flash, turn, random};
 };
 
-TEST_F(SeeGame, FlashesNeverRepeatAndTheLastShownIsTheAnswer) {
+TEST_F(SeeGame, FlashesNeverRepeatTheLastShownIsTheAnswerAndAWrongOneLoses) {
     game.OnShapeClick(0);  // no turn has ended: nothing happens
     EXPECT_EQ(game.Level(), 1);
     EXPECT_EQ(game.Outcome(), GameOutcome::None);
@@ -138,6 +129,21 @@ TEST_F(SeeGame, FlashesNeverRepeatAndTheLastShownIsTheAnswer) {
     EXPECT_EQ(game.Answer(), previous);
     EXPECT_FALSE(flash.running || turn.running);
     for (int k = 0; k < 4; ++k) EXPECT_TRUE(game.Visible(k) && !game.Marked(k));
+
+    // A wrong answer loses and marks the right shape; a later click is too late.
+    game.OnShapeClick((previous + 1) % 4);
+    EXPECT_EQ(game.Outcome(), GameOutcome::GameOver);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(game.Marked(k), k == previous);
+    game.OnShapeClick(previous);
+    EXPECT_EQ(game.Level(), 1);
+
+    // A wrong click during a turn, judged by the old answer, also stops the flashing.
+    random.script = {(previous + 1) % 4};
+    game.Go();
+    game.OnFlash();
+    game.OnShapeClick(Shown());
+    EXPECT_EQ(game.Outcome(), GameOutcome::GameOver);
+    EXPECT_FALSE(flash.running || turn.running);
 }
 
 TEST_F(SeeGame, RightAnswersClimbToWinnerAndAClickDuringATurnIsJudgedByThePreviousAnswer) {
@@ -165,26 +171,6 @@ TEST_F(SeeGame, RightAnswersClimbToWinnerAndAClickDuringATurnIsJudgedByThePrevio
     EXPECT_EQ(game.Level(), 11);
     EXPECT_EQ(game.IntervalMs(), 1);
     EXPECT_EQ(game.Outcome(), GameOutcome::Winner);
-    EXPECT_FALSE(flash.running || turn.running);
-}
-
-TEST_F(SeeGame, WrongAnswerLosesAndMarksTheRightShape) {
-    random.script = {1};
-    game.Go();
-    game.OnFlash();
-    game.OnTurnEnd();
-    game.OnShapeClick(3);
-    EXPECT_EQ(game.Outcome(), GameOutcome::GameOver);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(game.Marked(k), k == 1);
-    game.OnShapeClick(1);  // too late: the game is over
-    EXPECT_EQ(game.Level(), 1);
-
-    // A wrong click during a turn (shape 0 flashes, the old answer is 1) also stops the flashing.
-    game.Go();
-    game.OnFlash();
-    ASSERT_EQ(Shown(), 0);
-    game.OnShapeClick(0);
-    EXPECT_EQ(game.Outcome(), GameOutcome::GameOver);
     EXPECT_FALSE(flash.running || turn.running);
 }
 

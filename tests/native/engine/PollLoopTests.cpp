@@ -8,34 +8,23 @@ namespace {
 
 using PollLoop = EngineTest;
 
-TEST_F(PollLoop, HidesAMinimisedMatchingWindowBehindAnIcon) {
-    Start({{u"*NOTEPAD*", kAppIcon}});
+TEST_F(PollLoop, HidesMinimisedMatchingWindowsAndRestoredOnesLoseTheirSlotsInAnyOrder) {
+    Start({{u"DOC*", kAppIcon}});
     EXPECT_EQ(host.interval, kFirstTickMs);
     EXPECT_TRUE(host.timerEnabled);
-    WindowHandle h = Minimised(u"Untitled - Notepad");
-    desktop.Add(u"Untitled - Notepad");  // not minimised: stays
+    WindowHandle a = Minimised(u"Doc A"), b = Minimised(u"Doc B");
+    desktop.Add(u"Doc A");  // not minimised: stays
     Tick();
-
-    EXPECT_TRUE(Hidden(h));
-    EXPECT_TRUE(desktop[h].iconic);
-    ASSERT_EQ(engine.HiddenWindows().size(), 1u);
-    EXPECT_EQ(engine.HiddenWindows()[0].caption, u"Untitled - Notepad");
-    EXPECT_EQ(SlotWindow(1), h);
-    EXPECT_EQ(SlotTip(1), u"Untitled - Notepad");
-    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_TRUE(Hidden(a) && desktop[a].iconic);
+    EXPECT_EQ(SlotWindow(2), a);
+    EXPECT_EQ(SlotTip(2), u"Doc A");
+    EXPECT_EQ(engine.IconCount(), 2);
     EXPECT_EQ(host.mainIcon, Picture::Got);
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
-    EXPECT_EQ(host.interval, kHideCheckMs);  // the next tick checks soon that it went
+    EXPECT_EQ(host.interval, kHideCheckMs);  // the next tick checks soon that they went
     Tick();
     EXPECT_EQ(host.interval, 500);
-    EXPECT_TRUE(host.timerEnabled);
-}
 
-TEST_F(PollLoop, RestoredWindowsLoseTheirSlotsInAnyOrder) {
-    Start({{u"DOC*", kAppIcon}});
-    WindowHandle a = Minimised(u"Doc A"), b = Minimised(u"Doc B");
-    Tick();
-    ASSERT_EQ(engine.HiddenCount(), 2);
     WindowHandle first = SlotWindow(1);
     desktop[first].iconic = false;  // restored through the task list or by its program
     Tick();
@@ -85,38 +74,32 @@ TEST_F(PollLoop, CaptionChangesFollowTheTipOrBringTheWindowBack) {
     EXPECT_EQ(engine.HiddenCount(), 0);
 }
 
-TEST_F(PollLoop, FirstMatchingEntryDecidesTheIcon) {
-    Start({{u"*PAD*", kOtherIcon}, {u"*NOTEPAD*", kAppIcon}});
-    Minimised(u"Notepad");
-    Tick();
-    EXPECT_EQ(engine.HiddenCount(), 1);
-    EXPECT_EQ(engine.IconCount(), 1);
-    ASSERT_NE(SlotIcon(1), nullptr);
-    EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
-}
-
-TEST_F(PollLoop, EntryWithoutIconHidesWithoutOneAndAMissingFileShowsHidewellsIcon) {
-    Start({{u"PLAIN*", u""}, {u"GONE*", u"000:C:\\Gone\\missing.exe"}});
+// One tick over windows of every kind of entry: each window takes the icon of the first entry
+// it matches; a malformed pattern matches nothing and says nothing.
+TEST_F(PollLoop, EachWindowShowsTheIconOfTheFirstEntryItMatches) {
+    Start({{u"[ABC", kAppIcon}, {u"PLAIN*", u""}, {u"GONE*", u"000:C:\\Gone\\missing.exe"}, {u"*PAD*", kOtherIcon},
+           {u"*NOTEPAD*", kAppIcon}, {u"OWN*", kWindowIconReference}});
+    Minimised(u"[ABC");
     WindowHandle plain = Minimised(u"Plain");
-    Minimised(u"Gone");  // on top of the Z order: slot 1
+    Minimised(u"Notepad");
+    Minimised(u"Gone");
+    icons.windowsWithIcons = {Minimised(u"Own icon")};
+    Minimised(u"Own none");
+    // Handles that share their last eight digits are two windows.
+    desktop.AddWithHandle(0x100000000ull + 12345678, u"Plain 1", true);
+    desktop.AddWithHandle(12345678, u"Plain 2", true);
     Tick();
+    EXPECT_EQ(engine.HiddenCount(), 7);
+    EXPECT_EQ(engine.IconCount(), 4);
     EXPECT_TRUE(Hidden(plain));
-    EXPECT_EQ(SlotWindow(2), plain);
-    EXPECT_EQ(SlotIcon(2), nullptr);
-    ASSERT_NE(SlotIcon(1), nullptr);
-    EXPECT_EQ(SlotIcon(1)->hIcon, host.PictureIcon(Picture::Program));
-    EXPECT_EQ(engine.IconCount(), 1);
-}
-
-TEST_F(PollLoop, OwnIconLeavesWhileAppIconsShowWithHideOption) {
-    Start({{u"*", kAppIcon}});
-    SetOptions([](OptionValues& o) { o.hideOwnIcon = true; });
-    WindowHandle h = Minimised(u"App");
-    Tick();
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    desktop[h].iconic = false;
-    Tick();
-    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    EXPECT_EQ(SlotIcon(SlotView(u"Plain")), nullptr);
+    EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
+    EXPECT_EQ(SlotIcon(SlotView(u"Gone"))->hIcon, host.PictureIcon(Picture::Program));
+    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own icon"))->hIcon)) << "a copy of the window's own icon";
+    EXPECT_EQ(SlotIcon(SlotView(u"Own none"))->hIcon, host.PictureIcon(Picture::Program));
+    EXPECT_EQ(icons.lastSize, host.iconSize);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.timerEnabled);
 }
 
 TEST_F(PollLoop, SuspendLetsTheRunningTickFinishAndStopsPolling) {
@@ -135,37 +118,6 @@ TEST_F(PollLoop, SuspendLetsTheRunningTickFinishAndStopsPolling) {
     EXPECT_EQ(host.interval, 1);
     EXPECT_EQ(FakeNotifyArea::ShownTip(*tray.Find(FakeHost::kOwnReceiver)), u"Hidewell");
     EXPECT_EQ(host.mainIcon, Picture::Got);
-}
-
-TEST_F(PollLoop, MalformedPatternMatchesNothingAndPollingGoesOn) {
-    Start({{u"[ABC", kAppIcon}});
-    Minimised(u"[ABC");
-    Tick();
-    EXPECT_EQ(engine.HiddenCount(), 0);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(host.timerEnabled);
-}
-
-TEST_F(PollLoop, HandlesSharingTheirLastEightDigitsAreBothHidden) {
-    Start({{u"*", u""}});
-    desktop.AddWithHandle(0x100000000ull + 12345678, u"One", true);
-    desktop.AddWithHandle(12345678, u"Two", true);
-    Tick();
-    EXPECT_EQ(engine.HiddenCount(), 2);
-}
-
-TEST_F(PollLoop, AnEntryWithTheWindowsOwnIconShowsItOrTheProgramIcon) {
-    Start({{u"*", kWindowIconReference}});
-    WindowHandle withIcon = Minimised(u"Has an icon");
-    Minimised(u"Has none");
-    icons.windowsWithIcons = {withIcon};
-    Tick();
-    ASSERT_EQ(engine.IconCount(), 2);
-    const NotifyIconRecord* own = tray.Find(FakeHost::ReceiverOf(SlotView(u"Has an icon")));
-    ASSERT_NE(own, nullptr);
-    EXPECT_TRUE(icons.live.count(own->hIcon)) << "a copy of the window's own icon";
-    EXPECT_EQ(tray.Find(FakeHost::ReceiverOf(SlotView(u"Has none")))->hIcon, host.PictureIcon(Picture::Program));
-    EXPECT_EQ(icons.lastSize, host.iconSize);
 }
 
 // Explorer still starting refuses the own icon; Explorer restarted without TaskbarCreated has
@@ -188,15 +140,13 @@ TEST_F(PollLoop, IconsTheShellRefusedOrLostComeBackAtTheNextTick) {
     const std::size_t calls = tray.calls.size();
     Tick();
     EXPECT_EQ(tray.calls.size(), calls + 1) << "a steady tick asks the shell once";
-}
 
-TEST_F(PollLoop, WindowIsShownAgainWhenItsIconCannotBeAdded) {
-    Start({{u"*", kAppIcon}});
+    // A window whose icon cannot be added is shown again.
     tray.refuseAdds = true;
-    WindowHandle h = Minimised(u"App");
+    WindowHandle h = Minimised(u"App 2");
     Tick();
     EXPECT_TRUE(desktop[h].visible);
-    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_EQ(engine.HiddenCount(), 1);
 }
 
 TEST_F(PollLoop, SlotsAreRenumberedWhenTheThirtiethIsTakenAfterOthersWereFreed) {
@@ -214,15 +164,13 @@ TEST_F(PollLoop, SlotsAreRenumberedWhenTheThirtiethIsTakenAfterOthersWereFreed) 
     EXPECT_EQ(host.receivers.size(), 29u);
     EXPECT_EQ(tray.icons.size(), 30u);
     for (WindowHandle h : windows) EXPECT_TRUE(h == windows[0] || Hidden(h));
-}
 
-TEST_F(PollLoop, MoreThanThirtyHiddenWindowsKeepTheirSlots) {
-    Start({{u"W*", kAppIcon}});
-    for (int i = 0; i < 31; ++i) Minimised(Text(u"W").append(DecimalText(i)));
+    // Beyond thirty, windows keep their slots: no renumbering loop.
+    Minimised(u"W 30");
+    Minimised(u"W 31");
+    Tick();
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 31);
-    EXPECT_EQ(engine.IconCount(), 31);
-    Tick();  // no renumbering loop
     EXPECT_EQ(engine.HiddenWindows().back().slot, 31);
     EXPECT_EQ(host.interval, 500);
 }
@@ -257,6 +205,52 @@ TEST_F(PollLoop, QuitShowsHiddenWindowsUnlessTheSessionEndsAndReportsAFailedSave
     EXPECT_TRUE(desktop[h].iconic);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, kSaveFailedMessage);
+}
+
+using EntryEdits = EngineTest;
+
+// Captions seen before must be matched against the entries as they are now.
+TEST_F(EntryEdits, TakeEffectOnTheNextTickForCaptionsSeenBefore) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    WindowHandle pad = Minimised(u"Untitled - Notepad");
+    WindowHandle mail = Minimised(u"Inbox - Mail");
+    Tick();
+    ASSERT_TRUE(Hidden(pad));
+    ASSERT_FALSE(Hidden(mail));
+
+    engine.EditedEntries()[0].titlePattern = u"*MAIL*";
+    Tick();
+    EXPECT_FALSE(Hidden(pad));
+    EXPECT_TRUE(Hidden(mail));
+    EXPECT_EQ(SlotTip(1), u"Inbox - Mail");
+
+    engine.EditedEntries().insert(engine.EditedEntries().begin(), {u"*NOTE*", u""});
+    Tick();
+    EXPECT_TRUE(Hidden(pad));
+    EXPECT_TRUE(Hidden(mail));
+    EXPECT_EQ(engine.IconCount(), 1);  // the new first entry has no icon
+}
+
+// Ok after an edit refreshes: a window its entry no longer matches comes back at once as a
+// taskbar button, and the others keep their slot, icon and tip without being added again.
+TEST_F(EntryEdits, RefreshShowsWhatNoLongerMatchesAndLeavesTheRestAlone) {
+    Start({{u"*NOTEPAD*", kAppIcon}, {u"*MAIL*", kOtherIcon}});
+    WindowHandle pad = Minimised(u"Untitled - Notepad");
+    WindowHandle mail = Minimised(u"Inbox - Mail");
+    Tick();
+    ASSERT_EQ(engine.HiddenCount(), 2);
+    const WindowRef mailRef = engine.FindByCaption(u"Inbox - Mail").value();
+    const std::size_t calls = tray.calls.size();
+
+    engine.EditedEntries()[0].titlePattern = u"*WORDPAD*";
+    engine.RefreshAll();
+    desktop.Advance();
+    EXPECT_TRUE(desktop[pad].visible && desktop[pad].iconic);
+    EXPECT_EQ(engine.FindByCaption(u"Inbox - Mail"), mailRef);
+    EXPECT_TRUE(Hidden(mail));
+    ASSERT_EQ(tray.calls.size(), calls + 1);
+    EXPECT_EQ(tray.calls.back().action, kNimDelete);  // notepad's icon, only
+    EXPECT_EQ(host.interval, 1);
 }
 
 // An entry that hides its windows as soon as they appear minimises them first, waits for a

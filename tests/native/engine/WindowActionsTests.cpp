@@ -1,4 +1,7 @@
 #include "engine/EngineFixture.h"
+#include "engine/EngineOptions.h"
+#include "settings/RunValue.h"
+#include "ui/OptionsModel.h"
 
 namespace hw::test {
 namespace {
@@ -13,8 +16,12 @@ protected:
     }
 };
 
-TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
-    HideOne(u"App");
+// The popup's title is the tip cut to thirty characters; a new icon size draws every picture again.
+TEST_F(WindowActions, PopupTitlesAndPicturesAtTheNewIconSize) {
+    HideOne(u"A window title of more than thirty characters");
+    HideOne(u"  Short  ");
+    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
+    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
     EXPECT_EQ(icons.lastSize, 16);
     IconHandle before = SlotIcon(1)->hIcon;
     host.iconSize = 24;
@@ -22,59 +29,35 @@ TEST_F(WindowActions, IconSizeChangeDrawsEveryPictureAgainAtTheNewSize) {
     engine.OnIconSizeChanged();
     EXPECT_EQ(icons.lastSize, 24);
     EXPECT_NE(SlotIcon(1)->hIcon, before);
-    EXPECT_EQ(icons.live, std::set<IconHandle>{SlotIcon(1)->hIcon}) << "the old picture is destroyed";
+    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->hIcon, SlotIcon(2)->hIcon})) << "the old pictures are destroyed";
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
 }
 
-TEST_F(WindowActions, PopupTitleIsTheTipCutToThirtyCharacters) {
-    HideOne(u"A window title of more than thirty characters");
-    HideOne(u"  Short  ");
-    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
-    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
-}
-
-TEST_F(WindowActions, InboxFindsTheLowerSlotAndReportsUnknownCaptions) {
+// Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case;
+// a close drops the slot at once, even when the window refuses.
+TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     WindowHandle first = HideOne(u"Same");
     HideOne(u"Same");
     EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
     EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}));
     EXPECT_FALSE(desktop[first].iconic);
-    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));  // case counts
+    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, u"Error 909745");
-}
 
-TEST_F(WindowActions, CloseDropsTheSlotAtOnceEvenWhenTheWindowRefuses) {
-    WindowHandle h = HideOne(u"Unsaved work");
-    desktop[h].refusesClose = true;
-    engine.OnInboxRequest({InboxCommand::Close, u"Unsaved work"});
-    EXPECT_EQ(SlotIcon(1), nullptr);
-    EXPECT_EQ(engine.HiddenCount(), 0);
-    EXPECT_EQ(engine.IconCount(), 0);
-    EXPECT_TRUE(desktop.Exists(h));
-}
-
-TEST_F(WindowActions, InboxFindsAWindowByItsCaptionNow) {
     WindowHandle h = HideOne(u"report.txt - Editor");
     desktop[h].caption = u"letter.txt - Editor";
+    desktop[h].refusesClose = true;
     Tick();
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"letter.txt - Editor"}));
-    EXPECT_FALSE(desktop[h].iconic);
-}
-
-TEST_F(WindowActions, MirroredCommandHidesAgainWhileMinimisedElseBringsToFront) {
-    WindowHandle h = HideOne(u"App");
-    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE: still minimised
-    EXPECT_FALSE(desktop[h].visible);
-    desktop.foregroundRight = true;  // Hidewell's popup had the foreground
-    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
-    EXPECT_TRUE(desktop[h].visible);
-    EXPECT_EQ(desktop.foreground, h);
+    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_TRUE(desktop.Exists(h));
 }
 
 // A request from a program in the background cannot take the front on Windows: the window
 // is restored and flashed instead; a click on the icon or an allowed request brings it up.
-TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
+TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroundRight) {
     for (bool right : {false, true}) {
         WindowHandle h = HideOne(u"App");
         desktop.foregroundRight = right;
@@ -85,10 +68,24 @@ TEST_F(WindowActions, RestoreTakesTheFrontOnlyWithTheForegroundRight) {
         EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});
         Tick();
     }
+    // A mirrored command hides the window again while it stays minimised, else brings it up.
+    WindowHandle h = HideOne(u"Mirrored");
+    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE
+    EXPECT_FALSE(desktop[h].visible);
+    desktop.foregroundRight = true;  // Hidewell's popup had the foreground
+    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_EQ(desktop.foreground, h);
 }
 
-TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
+// A click restores by the click option; the own icon's double click opens the configuration,
+// or the task list while windows are hidden.
+TEST_F(WindowActions, ClicksFollowTheClickOption) {
+    engine.OnOwnIconEvent(515);
+    EXPECT_TRUE(host.configurationVisible);
     WindowHandle h = HideOne(u"App");
+    engine.OnOwnIconEvent(515);
+    EXPECT_EQ(host.taskLists, 1);
     engine.OnWindowIconEvent(1, 513);  // double-click mode: a single click does nothing
     EXPECT_TRUE(desktop[h].iconic);
     engine.OnWindowIconEvent(1, 515);
@@ -98,15 +95,6 @@ TEST_F(WindowActions, ClicksRestoreByTheClickOption) {
     SetOptions([](OptionValues& o) { o.singleClickRestores = true; });
     engine.OnWindowIconEvent(1, 513);
     EXPECT_FALSE(desktop[h].iconic);
-}
-
-TEST_F(WindowActions, OwnIconDoubleClickOpensTheTaskListOnlyWhileWindowsAreHidden) {
-    engine.OnOwnIconEvent(515);
-    EXPECT_TRUE(host.configurationVisible);
-    EXPECT_EQ(host.taskLists, 0);
-    HideOne(u"App");
-    engine.OnOwnIconEvent(515);
-    EXPECT_EQ(host.taskLists, 1);
 }
 
 // A shell that knows the icons' version sends a menu request after the right click and
@@ -137,6 +125,63 @@ TEST_F(WindowActions, MenusOpenOnceAndTheKeyboardActsOnNewAndOldShells) {
         EXPECT_FALSE(desktop[h].iconic);
         Tick();
     }
+}
+
+// A date icon that only counts how often it is taken away.
+struct CountingDateIcon : DateIconSteps {
+    void Tick(bool& rebuildRequested) override { rebuildRequested = false; }
+    void RemoveIcon() override { ++removals; }
+    void OnTaskbarCreated() override {}
+    int removals = 0;
+};
+
+class EngineOptionsTest : public EngineTest {
+protected:
+    EngineOptionsTest() { engine.SetDateIcon(&dateIcon); }
+    // Runs the options dialog's rules on the engine: the user changes the values, then OK or not.
+    void Dialog(OptionValues chosen, bool ok) {
+        OptionsModel model(options.CurrentOptions());
+        model.Values() = chosen;
+        model.Finish(ok);
+        model.ApplyTo(options);
+    }
+    CountingDateIcon dateIcon;
+    int& dateRemovals = dateIcon.removals;
+    EngineOptions options{engine};
+};
+
+TEST_F(EngineOptionsTest, OkAndUndoApplyAtOnceCancelLeavesEverythingIncludingTheRunValue) {
+    Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
+    ASSERT_FALSE(StartsWithWindows(reg));
+    WindowHandle app = Minimised(u"App");
+    Tick();
+    ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    const OptionValues stored = options.CurrentOptions();
+
+    OptionValues all = stored;
+    all.startWithWindows = all.hideOwnIcon = all.hideDateIcon = all.singleClickRestores = true;
+    all.pollIntervalMs = 4000;
+    Dialog(all, false);
+    EXPECT_FALSE(StartsWithWindows(reg));
+    EXPECT_EQ(options.CurrentOptions(), stored);
+    EXPECT_EQ(dateRemovals, 0);
+
+    Dialog(all, true);
+    EXPECT_TRUE(StartsWithWindows(reg));
+    EXPECT_EQ(options.CurrentOptions(), all);
+    EXPECT_EQ(dateRemovals, 1);
+    // The own icon leaves at the next tick although the number of icons did not change.
+    Tick();
+    EXPECT_EQ(host.interval, 4000);
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+
+    // Undo takes the stored options back, and they take effect as the entries do.
+    engine.ReloadSettings();
+    EXPECT_TRUE(engine.DateRebuildRequested());
+    Tick();
+    EXPECT_EQ(host.interval, 300);
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    EXPECT_TRUE(Hidden(app));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 namespace hw {
 namespace {
 
-TEST(HelpMarkdown, RendersBlocksAsPlainText) {
+TEST(HelpMarkdown, RendersBlocksAsPlainTextAndSplitsTopics) {
     const std::pair<const char16_t*, const char16_t*> cases[] = {
         // Paragraph lines are joined; paragraphs keep one blank line between them.
         {u"One\ntwo\n\n\nThree", u"One two\n\nThree"},
@@ -26,6 +26,17 @@ TEST(HelpMarkdown, RendersBlocksAsPlainText) {
         {u"As `Page [!0-9]*` does", u"As \u2018Page\u00A0[!0-9]*\u2019 does"},
     };
     for (auto [markdown, text] : cases) EXPECT_EQ(RenderMarkdown(markdown), text) << std::u16string_view(markdown).size();
+
+    // Topics split at top headings, decoded from UTF-8.
+    auto topics = ParseHelp("preamble\n# First {#one}\nA\n```\n# code\n```\n# Second \xC3\xA9 \xF0\x9F\x98\x80\n"
+                            "bad \xC3 byte\r\n");
+    ASSERT_EQ(topics.size(), 2u);
+    EXPECT_EQ(topics[0].key, "one");
+    EXPECT_EQ(topics[0].title, u"First");
+    EXPECT_EQ(topics[0].text, u"A\n\n    # code");
+    EXPECT_EQ(topics[1].key, "");
+    EXPECT_EQ(topics[1].title, u"Second \u00E9 \U0001F600");
+    EXPECT_EQ(topics[1].text, u"bad \uFFFD byte");
 }
 
 // Lines break at spaces only: the edit control asks where the word at a position starts.
@@ -39,18 +50,6 @@ TEST(HelpMarkdown, LinesBreakOnlyAtSpaces) {
     };
     for (auto [at, query, expected] : cases)
         EXPECT_EQ(HelpWordBreak(text, at, query), expected) << at << " " << static_cast<int>(query);
-}
-
-TEST(HelpMarkdown, SplitsTopicsAtTopHeadingsAndDecodesUtf8) {
-    auto topics = ParseHelp("preamble\n# First {#one}\nA\n```\n# code\n```\n# Second \xC3\xA9 \xF0\x9F\x98\x80\n"
-                            "bad \xC3 byte\r\n");
-    ASSERT_EQ(topics.size(), 2u);
-    EXPECT_EQ(topics[0].key, "one");
-    EXPECT_EQ(topics[0].title, u"First");
-    EXPECT_EQ(topics[0].text, u"A\n\n    # code");
-    EXPECT_EQ(topics[1].key, "");
-    EXPECT_EQ(topics[1].title, u"Second \u00E9 \U0001F600");
-    EXPECT_EQ(topics[1].text, u"bad \uFFFD byte");
 }
 
 TEST(HelpBook, OpensAtTheContextsTopicOrTheFirst) {

@@ -32,7 +32,9 @@ TEST(IconPickerPaths, ResolvesTypedPaths) {
     for (auto [typed, resolved] : cases) EXPECT_EQ(ResolvePath(u"C:\\A\\B", typed), resolved) << k++;
 }
 
-TEST_F(IconPickerTest, OpensOnTheReferencedFileAndIconListingIconFilesOnly) {
+// An entry with an icon opens at it, listing icon files only; one without opens where the last
+// icon of this run was chosen, or at the default reference when that folder is gone.
+TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
     picker.Open(u"009:C:\\WINDOWS\\explorer.exe");  // index beyond the last icon, other case
     EXPECT_EQ(picker.Folder(), u"C:\\WINDOWS");
     EXPECT_EQ(picker.Files(), (std::vector<Text>{u"1.exe", u"a.ico", u"Explorer.EXE", u"[1].exe"}));
@@ -43,18 +45,8 @@ TEST_F(IconPickerTest, OpensOnTheReferencedFileAndIconListingIconFilesOnly) {
     ASSERT_TRUE(picker.Preview());
     EXPECT_EQ(picker.Preview()->index, 4);
 
-    // The name is matched literally: brackets are no wild cards.
-    picker.Open(u"001:C:\\WINDOWS\\[1].EXE");
-    EXPECT_EQ(picker.Files()[picker.FileSelection()], u"[1].exe");
-    EXPECT_EQ(picker.IconCaption(), u"&Icon: 2:2");
-}
-
-// An entry with an icon opens at it; one without opens where the last icon of this run was
-// chosen, or at the default reference when that folder is gone.
-TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
     const Text fallback = u"000:C:\\WINDOWS\\Explorer.EXE";
     picker.Open(PickerArgs{u"", u"", fallback});
-    EXPECT_EQ(picker.Files()[picker.FileSelection()], u"Explorer.EXE");
     picker.SetName(u"C:\\Tools\\Пуск.dll");
     picker.EnterInName();
     picker.Select();
@@ -67,9 +59,10 @@ TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
     EXPECT_FALSE(picker.Finished());
     EXPECT_EQ(picker.ChosenFolder(), u"");
 
-    picker.Open(PickerArgs{u"001:C:\\WINDOWS\\[1].exe", u"C:\\Tools", fallback});
-    EXPECT_EQ(picker.Folder(), u"C:\\WINDOWS");
+    // The name is matched literally: brackets are no wild cards.
+    picker.Open(PickerArgs{u"001:C:\\WINDOWS\\[1].EXE", u"C:\\Tools", fallback});
     EXPECT_EQ(picker.Files()[picker.FileSelection()], u"[1].exe");
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 2:2");
 
     picker.Open(PickerArgs{u"", u"C:\\Gone", fallback});
     EXPECT_EQ(picker.Folder(), u"C:\\WINDOWS");
@@ -77,16 +70,7 @@ TEST_F(IconPickerTest, OpensAtTheEntrysIconOrWhereTheLastOneWasChosen) {
     EXPECT_FALSE(picker.TakeMessage());
 }
 
-TEST_F(IconPickerTest, SteppingToTheLastIconSelectsItsThreeDigitReference) {
-    picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
-    picker.Scroll(picker.ScrollMax());
-    EXPECT_EQ(picker.IconCaption(), u"&Icon: 5:5");
-    picker.Select();
-    EXPECT_TRUE(picker.Finished());
-    EXPECT_EQ(picker.Result(), Text(u"004:C:\\WINDOWS\\Explorer.EXE"));
-}
-
-TEST_F(IconPickerTest, ParentStopsAtTheRootAndEmptyNameIsNoFile) {
+TEST_F(IconPickerTest, ParentStopsAtTheRootEmptyNameIsNoFileAndIconsAreCounted) {
     picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
     picker.GoToParent();
     EXPECT_EQ(picker.Folder(), u"C:\\");
@@ -100,6 +84,17 @@ TEST_F(IconPickerTest, ParentStopsAtTheRootAndEmptyNameIsNoFile) {
     picker.Cancel();
     EXPECT_TRUE(picker.Finished());
     EXPECT_FALSE(picker.Result());
+
+    // A file without icons shows none; the last icon has a three-digit reference.
+    picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
+    picker.PickFile(1);  // a.ico, not a real icon file
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 0:0");
+    EXPECT_FALSE(picker.Preview());
+    picker.PickFile(2);
+    picker.Scroll(picker.ScrollMax());
+    EXPECT_EQ(picker.IconCaption(), u"&Icon: 5:5");
+    picker.Select();
+    EXPECT_EQ(picker.Result(), Text(u"004:C:\\WINDOWS\\Explorer.EXE"));
 }
 
 TEST_F(IconPickerTest, TypedPathMovesThereAndUnreadablePlacesAreReported) {
@@ -128,13 +123,6 @@ TEST_F(IconPickerTest, TypedPathMovesThereAndUnreadablePlacesAreReported) {
     EXPECT_EQ(picker.IconCaption(), u"&Icon: 1:12");
     picker.DoubleClickFile(0);
     EXPECT_EQ(picker.Result(), Text(u"000:C:\\Tools\\Пуск.dll"));
-}
-
-TEST_F(IconPickerTest, AFileWithoutIconsShowsNone) {
-    picker.Open(u"000:C:\\WINDOWS\\Explorer.EXE");
-    picker.PickFile(1);  // a.ico, not a real icon file
-    EXPECT_EQ(picker.IconCaption(), u"&Icon: 0:0");
-    EXPECT_FALSE(picker.Preview());
 }
 
 }  // namespace

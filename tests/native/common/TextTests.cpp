@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/MenuText.h"
+#include "common/Paths.h"
 
 namespace hw {
 namespace {
@@ -11,7 +12,7 @@ Text Repeat(const Text& piece, int times) {
     return out;
 }
 
-TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptions) {
+TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptionsNeverCuttingASurrogatePair) {
     const Text sixty = Repeat(u"0123456789", 6);
     const Text long61 = sixty + u"X";
     const std::pair<Text, Text> cases[] = {  // caption, menu text
@@ -25,9 +26,8 @@ TEST(MenuItemText, DoublesAmpersandsAndShortensLongCaptions) {
         {Repeat(u"&", 61), Repeat(u"&&", 30) + u"\u2026" + Repeat(u"&&", 29)},
     };
     for (const auto& [caption, menu] : cases) EXPECT_EQ(MenuItemText(caption), menu) << caption.size();
-}
 
-TEST(MenuItemText, NeverCutsASurrogatePair) {
+    // A surrogate pair is never cut.
     const Text smile = u"\U0001F600";  // one character, two code units
     // 70 characters, each a pair: shortened to 30 pairs, the ellipsis and 29 pairs.
     Text pairs = Repeat(smile, 70);
@@ -39,6 +39,23 @@ TEST(MenuItemText, NeverCutsASurrogatePair) {
     EXPECT_EQ(shown, Repeat(u"a" + smile, 15) + u"\u2026" + smile + Repeat(u"a" + smile, 14));
     // A lone surrogate is kept as it is, as one character.
     EXPECT_EQ(MenuItemText(u"a\xD800" u"b"), u"a\xD800" u"b");
+}
+
+TEST(Paths, TakeApartAtLastColonOrBackslash) {
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*> cases[] = {  // path, folder, name
+        {u"C:\\A\\B\\C.EXE", u"C:\\A\\B\\", u"C.EXE"},
+        {u"C:NOTE.TXT", u"C:", u"NOTE.TXT"},
+        {u"NOTEPAD.EXE", u"NOTEPAD.EXE", u""},
+        {u"C:\\DIR\\", u"C:\\DIR\\", u""},
+        {u"C:/DIR/X.ICO", u"C:", u"/DIR/X.ICO"},
+        {u"", u"", u""},
+    };
+    for (auto [path, folder, name] : cases) {
+        EXPECT_EQ(GetPath(path), folder);
+        EXPECT_EQ(GetFileName(path), name);
+        EXPECT_EQ(SplitPath(path), Text(folder) + u"|" + name);
+    }
+    EXPECT_EQ(JoinPath(u"C:\\", u"Y.DLL"), u"C:\\Y.DLL");
 }
 
 }  // namespace

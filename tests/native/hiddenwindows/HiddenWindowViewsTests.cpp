@@ -3,9 +3,10 @@
 #include <optional>
 #include <tuple>
 
-#include "fakes/FakeDesktop.h"
 #include "fakes/FakeMenus.h"
+#include "fakes/SimulatedEngine.h"
 #include "hiddenwindows/SysMenuMirror.h"
+#include "hiddenwindows/TaskList.h"
 
 namespace hw::test {
 namespace {
@@ -39,11 +40,13 @@ protected:
     std::optional<SysMenuMirror> mirror{std::in_place, menus, desktop};
 };
 
-TEST_F(SysMenuMirrorTest, PlainSystemMenuWithAndWithoutMaximizeBox) {
+// States follow the commands, not the words: a German menu is mirrored like an English one.
+TEST_F(SysMenuMirrorTest, LocalisedSystemMenuWithAndWithoutMaximizeBox) {
     // A minimised window's menu: text, command, state.
     const std::tuple<const char16_t*, std::uint32_t, std::uint32_t> plain[] = {
-        {u"&Restore", kScRestore, kMfGrayed}, {u"&Move", kScMove, 0}, {u"&Size", 0xF000, 0}, {u"Mi&nimize", 0xF020, 0},
-        {u"Ma&ximize", 0xF030, kMfGrayed}, {u"", 0, 0}, {u"&Close\tAlt+F4", kScClose, 0}};
+        {u"&Wiederherstellen", kScRestore, kMfGrayed}, {u"&Verschieben", kScMove, 0},
+        {u"&Gr\u00f6\u00dfe \u00e4ndern", 0xF000, 0}, {u"Mi&nimieren", 0xF020, 0}, {u"Ma&ximieren", 0xF030, kMfGrayed},
+        {u"", 0, 0}, {u"&Schlie\u00dfen\tAlt+F4", kScClose, 0}};
     for (auto [text, id, state] : plain) menus.Append(sys, text, id, state);
     // The second build must replace the first.
     for (auto [style, maximize] : {std::pair{0x10CF0000u, 0u}, {0x10CE0000u, std::uint32_t{kMfGrayed}}}) {
@@ -55,6 +58,7 @@ TEST_F(SysMenuMirrorTest, PlainSystemMenuWithAndWithoutMaximizeBox) {
     EXPECT_EQ(mirror->CommandMap(),
               (std::vector<std::uint32_t>{kScRestore, kScMove, 0xF000, 0xF020, 0xF030, 0, kScClose}));
     EXPECT_EQ(mirror->ItemCount(), 7);
+    EXPECT_EQ(Mirrored()[2].text, u"&Gr\u00f6\u00dfe \u00e4ndern");
     std::uint32_t cmd = 0;
     EXPECT_TRUE(mirror->SysCommandFor(106, cmd) && cmd == kScClose);
     for (int id : {99, 105, 107}) EXPECT_FALSE(mirror->SysCommandFor(id, cmd)) << id;
@@ -101,17 +105,71 @@ TEST_F(SysMenuMirrorTest, StatesAskedOfTheWindowButNotOfAHungOne) {
     EXPECT_EQ(Mirrored()[0].state, kMfGrayed);
 }
 
-// States follow the commands, not the words: a German menu is mirrored like an English one.
-TEST_F(SysMenuMirrorTest, LocalisedMenuGetsTheSameStates) {
-    const std::tuple<const char16_t*, std::uint32_t> german[] = {
-        {u"&Wiederherstellen", kScRestore}, {u"&Verschieben", kScMove}, {u"&Gr\u00f6\u00dfe \u00e4ndern", 0xF000},
-        {u"Mi&nimieren", 0xF020},          {u"Ma&ximieren", 0xF030},   {u"&Schlie\u00dfen\tAlt+F4", kScClose}};
-    for (auto [text, id] : german) menus.Append(sys, text, id, kMfGrayed * (id == kScRestore));
-    desktop[window].style = 0x10CF0000u;
-    mirror->Build(operation, window);
-    EXPECT_EQ(IdsAndStates(Mirrored()), (IdStates{{100, 0}, {101, kMfGrayed}, {102, kMfGrayed}, {103, kMfGrayed},
-                                                  {104, 0}, {105, 0}}));
-    EXPECT_EQ(Mirrored()[2].text, u"&Gr\u00f6\u00dfe \u00e4ndern");
+class TaskListTest : public ::testing::Test, public SimulatedEngine {
+protected:
+    TaskListTest() {
+        Start({{u"*", u""}});
+        a = desktop.Add(u"Untitled - Notepad", true);
+        b = desktop.Add(u"Calculator", true);
+        c = desktop.Add(u"Minesweeper", true);
+        Tick();
+        list.Load();
+    }
+    int RowOf(WindowHandle h) {
+        for (std::size_t k = 0; k < list.Rows().size(); ++k)
+            if (list.Rows()[k] == desktop[h].caption) return static_cast<int>(k);
+        return -1;
+    }
+    WindowHandle a = 0, b = 0, c = 0;
+    TaskList list{engine, desktop};
+};
+
+TEST_F(TaskListTest, SelectionFollowsItsWindowAndNeverMovesToAnother) {
+    ASSERT_EQ(list.Rows().size(), 3u);
+    EXPECT_EQ(list.Selection(), -1);
+    list.Select(RowOf(b));
+    desktop[b].caption = u"Calculator - Scientific";
+    EXPECT_FALSE(list.Refresh());
+    EXPECT_EQ(list.Rows()[static_cast<std::size_t>(list.Selection())], u"Calculator - Scientific");
+
+    // A window above it leaves: the rows are rebuilt and the selection moves with its window.
+    desktop.Close(RowOf(a) < RowOf(b) ? a : c);
+    Tick();
+    EXPECT_TRUE(list.Refresh());
+    EXPECT_EQ(list.Selection(), RowOf(b));
+
+    // Its own window leaves, and a new one takes the same handle: nothing stays selected.
+    desktop.Reuse(b, u"Other", true);
+    Tick();
+    Tick();
+    list.Refresh();
+    EXPECT_EQ(list.Selection(), -1);
+    list.EndTask();
+    EXPECT_TRUE(desktop.Exists(b)) << "End Task never ends a window the user did not choose";
+}
+
+TEST_F(TaskListTest, ActionsGoThroughTheLedgerForTheChosenWindowOnly) {
+    list.Select(7);
+    list.SwitchTo();
+    list.EndTask();
+    EXPECT_TRUE(desktop.sent.empty());
+
+    list.Select(RowOf(a));
+    list.SwitchTo();
+    Tick();
+    EXPECT_FALSE(desktop[a].iconic);
+    EXPECT_EQ(engine.HiddenCount(), 2);
+
+    list.Refresh();
+    list.Select(RowOf(c));
+    EXPECT_FALSE(engine.Close(WindowRef{}));  // no such record
+    list.EndTask();
+    desktop.Advance();
+    EXPECT_FALSE(desktop.Exists(c));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    list.Refresh();
+    EXPECT_FALSE(list.Refresh());
+    EXPECT_TRUE(list.CanAct());
 }
 
 }  // namespace
