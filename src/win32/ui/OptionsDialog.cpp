@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include "settings/HotkeyText.h"
 #include "ui/OptionsModel.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
