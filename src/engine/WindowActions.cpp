@@ -90,7 +90,12 @@ void TrayEngine::RunMirroredCommand(const WindowRef& ref, std::uint32_t command)
     p_.desktop.ShowWindow(h, kSwShow);
     p_.desktop.SendTimeout(h, kWmSysCommand, command, 0);
     if (p_.desktop.IsIconic(h)) {
+        // Hidden again: a restore asked before no longer stands, and the record waits for the
+        // hide as a new one does.
         p_.desktop.ShowWindow(h, kSwHide);
+        record->restoreAsked = false;
+        record->state = HideState::Asked;
+        record->checks = 0;
     } else {
         record->restoreAsked = true;
         if (!p_.desktop.SetForeground(h)) p_.desktop.Flash(h);

@@ -82,7 +82,7 @@ bool EntryEditor::CreateOnce() {
     matchLine_ = Add(WC_STATICW, L"", kLine, kIdMatchLine, 90, 840, 4470, 195);
     warningLine_ = Add(WC_STATICW, L"", kLine, kIdWarningLine, 90, 840 + 195, 4470, 195);
     Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870 + kMatchLines, 4470, 585 + 195);
-    hideOnAppear_ = Add(WC_BUTTONW, L"Hide its windows as soon as they a&ppear, not only when minimised",
+    hideOnAppear_ = Add(WC_BUTTONW, L"Hide windows as soon as they a&ppear",
                         WS_TABSTOP | BS_AUTOCHECKBOX, kIdHideOnAppear, 195, kAppearTop, 4365, 240);
     showIcon_ =
         Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, kLow + 1530, 1800, 195);
