@@ -44,7 +44,7 @@ constexpr int kHotkeyTop = 2175, kHotkeyRow = 375;
 constexpr int kButtonTop = kHotkeyTop + 1335 + 105;
 constexpr int kClientWidth = 3975;
 constexpr int kClientHeight = kButtonTop + 450;
-const wchar_t* const kHotkeyLabels[] = {L"Hide the &window in front", L"&Bring back the last", L"Open the &menu"};
+const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
 
 // The hot-key control's value and a hotkey's modifiers and key.
 Hotkey FromControl(LRESULT value) {
