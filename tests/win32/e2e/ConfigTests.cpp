@@ -66,7 +66,7 @@ TEST_F(FirstSession, AddsAnEntryHidesNotepadAndExitBringsItBack) {
     PressKey(VK_ESCAPE);  // puts the window away as Ok does
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s));
     EXPECT_EQ(ReadSetting(L" 0"), L"*NOTEPAD*");
-    EXPECT_EQ(ReadSetting(L"I0"), L"");  // no icon chosen: hidden without one
+    EXPECT_EQ(ReadSetting(L"I0"), L"000:<window>");  // ticked with no file chosen: the window's own icon
 
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
     HWND pad = nullptr;
