@@ -5,6 +5,7 @@ set -uo pipefail
 dir="$(cd "$(dirname "$1")" && pwd)"
 bmp="$dir/hidewell-screenshot.bmp"
 shot="$dir/hidewell-screenshot.png"
+echo "Running Hidewell and minimising Wine's notepad..."
 if ! wine "$dir/hwdemo.exe" show "$(winepath -w "$bmp")"; then
     echo "The demo did not complete; see the messages above."
     exit 1

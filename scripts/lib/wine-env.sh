@@ -5,6 +5,17 @@
 
 hw_xvfb_pid=""
 
+# Wine makes Linux file names from Windows ones in the locale's character set: without UTF-8,
+# a name outside ASCII cannot be made. A caller without a UTF-8 locale gets C.UTF-8 (a test
+# that sets its own locale keeps it).
+hw_utf8_locale() {
+    case "$(locale charmap 2>/dev/null)" in
+        UTF-8 | utf-8 | UTF8 | utf8) ;;
+        *) export LC_ALL=C.UTF-8 ;;
+    esac
+}
+hw_utf8_locale
+
 hw_free_display() {
     local n
     for n in $(seq 90 200); do
@@ -15,6 +26,11 @@ hw_free_display() {
 
 # Starts Xvfb (unless HW_DISPLAY is set), prepares the prefix and starts the desktop.
 hw_wine_start() {
+    if [ -f "$HW_PREFIX/system.reg" ]; then
+        echo "Starting a Wine desktop..."
+    else
+        echo "Starting a Wine desktop (first time: making its Wine prefix, about a minute)..."
+    fi
     export WINEPREFIX="$HW_PREFIX" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
     if [ -n "${HW_DISPLAY:-}" ]; then
         export DISPLAY="$HW_DISPLAY"
