@@ -2,6 +2,9 @@
 // editor's Browse..., the options through the configuration window's File > Options.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -142,6 +145,11 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
             SendMessageW(Child(box, L"Button", check), BM_CLICK, 0, 0);
         SendMessageW(box, WM_HSCROLL, SB_PAGERIGHT, reinterpret_cast<LPARAM>(Child(box, L"ScrollBar")));
         EXPECT_EQ(TextOf(label), L"Response &Time : 4.");
+        // Ctrl+Alt+K in the hide hotkey's control, as the control reports a key the user pressed.
+        HWND hide = Child(box, HOTKEY_CLASSW);
+        ASSERT_TRUE(hide);
+        SendMessageW(hide, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        SendMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hide), EN_CHANGE), reinterpret_cast<LPARAM>(hide));
         Press(box, ok ? L"&Ok" : L"Cance&l");
         ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(box); }, 5s));
         EXPECT_TRUE(WaitFor([&] { return RunValueExists() == ok; }, 3s));  // written after the dialog hides
@@ -150,6 +158,13 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
     ASSERT_TRUE(WaitFor([&] { return ReadSetting(L"RT") == L"4000"; }, 5s));
     // Each box was turned over; the date icon was shown at the start.
     EXPECT_EQ(ReadSetting(L"HIDE") + ReadSetting(L"HIDEDATE") + ReadSetting(L"SINGLE"), L"101");
+    EXPECT_EQ(ReadSetting(L"HotkeyHide"), L"Ctrl+Alt+K");
+    // The dialog opens showing the stored hotkey.
+    PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+    HWND box = Shown(L"HidewellOptions");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(SendMessageW(Child(box, HOTKEY_CLASSW), HKM_GETHOTKEY, 0, 0), MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    Press(box, L"Cance&l");
 }
 
 // Every key path of the icon picker and the options dialog: Alt+N, Alt+L, Alt+I, Enter in
