@@ -56,7 +56,7 @@ std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* by
 Text JoinDetails(const std::vector<ListedWindow>& windows) {
     std::vector<Text> lines;
     for (const ListedWindow& w : windows)
-        lines.push_back(DecimalText(static_cast<std::int64_t>(w.handle)) + (w.manual ? u"\tmanual\t" : u"\trule\t") +
+        lines.push_back(DecimalText(static_cast<std::int64_t>(w.window.Value())) + (w.manual ? u"\tmanual\t" : u"\trule\t") +
                         w.caption);
     return JoinCaptions(lines);
 }
@@ -77,7 +77,7 @@ std::optional<std::vector<ListedWindow>> DecodeDetails(std::uint64_t code, const
         }
         const Text kind = line.substr(tab + 1, second - tab - 1);
         if (kind != u"rule" && kind != u"manual") return std::nullopt;
-        windows.push_back({handle, kind == u"manual", line.substr(second + 1)});
+        windows.push_back({WindowHandle{handle}, kind == u"manual", line.substr(second + 1)});
     }
     return windows;
 }

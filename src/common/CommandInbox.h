@@ -77,7 +77,7 @@ std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* by
 
 // One line of the answer to list with details.
 struct ListedWindow {
-    std::uint64_t handle = 0;
+    WindowHandle window;
     bool manual = false;  // hidden by hand, not by an entry's rule
     Text caption;
     bool operator==(const ListedWindow&) const = default;

@@ -26,7 +26,7 @@ struct OpenKey {
     Registry& reg;
     RegKey key;
     ~OpenKey() {
-        if (key != 0) reg.CloseKey(key);
+        if (key) reg.CloseKey(key);
     }
 };
 
@@ -42,7 +42,7 @@ std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& t
     std::size_t i = 0;
     std::optional<std::uint64_t> window = Digits(name, i);
     if (!window || *window == 0 || i != name.size()) return std::nullopt;
-    r.window = *window;
+    r.window = WindowHandle{*window};
     i = 0;
     std::optional<std::uint64_t> pid = Digits(text, i);
     if (!pid || *pid > UINT32_MAX || i >= text.size() || text[i++] != u' ') return std::nullopt;
@@ -62,31 +62,31 @@ std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& t
 HiddenJournal::HiddenJournal(Registry& registry, Text keyPath) : reg_(registry), path_(std::move(keyPath)) {}
 
 RegKey HiddenJournal::Open(bool create) {
-    RegKey key = 0;
+    RegKey key;
     std::int32_t status = create ? reg_.CreateKeyEx(kHkeyCurrentUser, path_, kRegOptionVolatile, kKeyAccess, key)
                                  : reg_.OpenKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key);
-    return status == kErrorSuccess ? key : 0;
+    return status == kErrorSuccess ? key : RegKey{};
 }
 
 bool HiddenJournal::Add(const JournalRecord& record) {
     OpenKey k{reg_, Open(true)};
-    if (k.key == 0) return false;
+    if (!k.key) return false;
     const Text text = EncodeJournalRecord(record);
-    return reg_.SetValueEx(k.key, DecimalText(static_cast<std::int64_t>(record.window)), kRegSz,
+    return reg_.SetValueEx(k.key, DecimalText(static_cast<std::int64_t>(record.window.Value())), kRegSz,
                            reinterpret_cast<const std::uint8_t*>(text.data()),
                            static_cast<std::uint32_t>(text.size() * sizeof(char16_t))) == kErrorSuccess;
 }
 
 bool HiddenJournal::Remove(WindowHandle window) {
     OpenKey k{reg_, Open(false)};
-    if (k.key == 0) return true;  // no journal: nothing to remove
-    std::int32_t status = reg_.DeleteValue(k.key, DecimalText(static_cast<std::int64_t>(window)));
+    if (!k.key) return true;  // no journal: nothing to remove
+    std::int32_t status = reg_.DeleteValue(k.key, DecimalText(static_cast<std::int64_t>(window.Value())));
     return status == kErrorSuccess || status == kErrorFileNotFound;
 }
 
 bool HiddenJournal::Clear() {
     OpenKey k{reg_, Open(false)};
-    if (k.key == 0) return true;
+    if (!k.key) return true;
     // Deleting shifts the indices down, so the first value is taken each time.
     Text name;
     bool ok = true;
@@ -102,7 +102,7 @@ bool HiddenJournal::Clear() {
 std::vector<JournalRecord> HiddenJournal::Read() {
     std::vector<JournalRecord> records;
     OpenKey k{reg_, Open(false)};
-    if (k.key == 0) return records;
+    if (!k.key) return records;
     Text name;
     for (std::uint32_t i = 0; reg_.EnumValue(k.key, i, name) == kErrorSuccess; ++i) {
         std::uint32_t type = 0, size = 0;

@@ -11,7 +11,7 @@
 namespace hw {
 
 struct JournalRecord {
-    WindowHandle window = 0;
+    WindowHandle window;
     std::uint32_t processId = 0;
     // The Windows session of the Hidewell that hid it; 0 in records that do not say.
     std::uint32_t session = 0;

@@ -20,7 +20,7 @@ struct HiddenWindow {
     explicit HiddenWindow(Icons& icons) : picture(icons) {}
 
     RecordId id = 0;
-    WindowHandle window = 0;
+    WindowHandle window;
     // Who the window was when hidden, so that a handle given to a new window is not taken
     // for it.
     std::uint32_t processId = 0;

@@ -16,7 +16,7 @@ using RecordId = std::uint64_t;
 // one it names, does nothing.
 struct WindowRef {
     RecordId record = 0;
-    WindowHandle window = 0;
+    WindowHandle window;
     bool operator==(const WindowRef&) const = default;
 };
 

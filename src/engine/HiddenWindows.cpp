@@ -144,7 +144,7 @@ bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
     record.icon->SetIcon(shown);
     record.icon->SetTip(record.currentCaption + u'\0');
     dateRebuildRequested_ = true;
-    if (receiver != 0 && record.icon->Show()) return true;
+    if (receiver && record.icon->Show()) return true;
     p_.log.Failure(u"Hidewell could not add a hidden window's icon; the window was shown again", record.caption, 0);
     return false;
 }
@@ -187,7 +187,7 @@ void TrayEngine::RenumberSlots() {
         int to = moving ? next + 1 : slot;
         if (to != slot && record.icon) {
             const WindowHandle receiver = p_.host.CreateReceiver(to);
-            if (receiver == 0) {
+            if (!receiver) {
                 moving = false;
                 to = slot;
             } else {

@@ -19,7 +19,7 @@ bool IsShellWindow(const Text& className) {
 }  // namespace
 
 bool TrayEngine::HideManually(WindowHandle h) {
-    if (h == 0 || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
+    if (!h || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
         (p_.desktop.GetStyle(h) & kWindowVisible) == 0 || IsShellWindow(p_.desktop.ClassName(h)))
         return false;
     // Its own icon is its way back.
@@ -30,7 +30,7 @@ bool TrayEngine::HideManually(WindowHandle h) {
 bool TrayEngine::HideForeground() { return HideManually(p_.desktop.Foreground()); }
 
 bool TrayEngine::HideByCaption(const Text& caption) {
-    for (WindowHandle h = p_.desktop.FirstTopLevel(); h != 0; h = p_.desktop.NextWindow(h)) {
+    for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
         if ((p_.desktop.GetStyle(h) & kWindowVisible) == 0 || p_.desktop.IsOwnWindow(h) || p_.desktop.IsCloaked(h))
             continue;
         if (p_.desktop.GetText(h, kScanCaptionMax) == caption) return HideManually(h);

@@ -32,11 +32,11 @@ MatchPreview::MatchPreview(const CaseMapping& upper, const std::vector<Text>& ti
 
 void MatchPreview::Scan(Desktop& desktop) {
     open_.clear();
-    for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h)) {
+    for (WindowHandle h = desktop.FirstTopLevel(); h; h = desktop.NextWindow(h)) {
         if (desktop.IsOwnWindow(h)) continue;
         if (!desktop.IsIconic(h) && (desktop.GetStyle(h) & kWindowVisible) == 0) continue;
         Text caption = desktop.GetText(h, kScanCaptionMax);
-        if (caption.empty() || desktop.ParentOrOwner(h) != 0) continue;
+        if (caption.empty() || desktop.ParentOrOwner(h)) continue;
         if (caption.size() > kLongestCaption) caption.resize(kLongestCaption);
         Text upper = upper_.Upper(caption);
         bool taken = std::any_of(above_.begin(), above_.end(), [&](const TitlePattern& p) { return p.MatchesUpper(upper); });

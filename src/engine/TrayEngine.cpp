@@ -45,7 +45,7 @@ void TrayEngine::RescueJournaledWindows() {
         if (same) {
             // What an entry still matches is taken into this run's ledger, as a tick would.
             const Text caption = p_.desktop.GetText(h, kScanCaptionMax);
-            const std::size_t j = caption.empty() || p_.desktop.ParentOrOwner(h) != 0 ? kNoEntry : FirstMatch(caption);
+            const std::size_t j = caption.empty() || p_.desktop.ParentOrOwner(h) ? kNoEntry : FirstMatch(caption);
             if (p_.desktop.IsIconic(h) && j != kNoEntry) {
                 HideWindow(h, caption.substr(0, kScanCaptionMax - 1), settings_.entries[j]);
                 if (InLedger(h)) continue;

@@ -48,7 +48,7 @@ void TrayIcon::SetTip(const Text& tip) {
 }
 
 bool TrayIcon::Show() {
-    if (record_.hWnd == 0 || record_.hIcon == 0) return false;
+    if (!record_.hWnd || !record_.hIcon) return false;
     if (shown_) return shell_.Notify(kNimModify, record_);
     record_.uFlags = kNifMessage | kNifIcon | kNifTip;
     shown_ = true;

@@ -7,7 +7,7 @@
 namespace hw {
 
 struct ScannedWindow {
-    WindowHandle window = 0;
+    WindowHandle window;
     Text caption;
     bool minimised = true;
 };

@@ -27,14 +27,14 @@ void SysMenuMirror::Build(MenuHandle destination, WindowHandle window) {
     if (!source) return;
     hasMaximizeBox_ = (desktop_.GetStyle(window) & kWsMaximizeBox) != 0;
     // The window brings its menu states up to date; once it fails to answer it is not asked again.
-    responsive_ = desktop_.SendTimeout(window, kWmInitMenu, source, 0);
+    responsive_ = desktop_.SendTimeout(window, kWmInitMenu, source.Value(), 0);
     int count = std::max(menus_.GetMenuItemCount(destination), 0);
     CopyMenu(std::min(kMirrorPosition, static_cast<std::uint32_t>(count)), destination, source, kSystemMenuParam);
 }
 
 void SysMenuMirror::CopyMenu(std::uint32_t position, MenuHandle destination, MenuHandle source,
                              std::int64_t initParam) {
-    if (responsive_) responsive_ = desktop_.SendTimeout(window_, kWmInitMenuPopup, source, initParam);
+    if (responsive_) responsive_ = desktop_.SendTimeout(window_, kWmInitMenuPopup, source.Value(), initParam);
     int n = menus_.GetMenuItemCount(source);
     std::uint32_t at = position;
     for (int i = 0; i < n && itemCount_ < kMaxMirrorItems; ++i) {
@@ -43,7 +43,7 @@ void SysMenuMirror::CopyMenu(std::uint32_t position, MenuHandle destination, Men
         if (MenuHandle submenu = menus_.GetSubMenu(source, i)) {
             MenuHandle copy = menus_.CreatePopupMenu();
             if (!copy) continue;
-            if (!menus_.InsertItem(destination, at, kMfByPosition | kMfPopup, copy, text)) {
+            if (!menus_.InsertSubmenu(destination, at, kMfByPosition, copy, text)) {
                 menus_.DestroyMenu(copy);
                 continue;
             }
@@ -100,8 +100,8 @@ void SysMenuMirror::Clear() {
     popups_.clear();
     sysCmdMap_.clear();
     itemCount_ = 0;
-    destination_ = 0;
-    window_ = 0;
+    destination_ = {};
+    window_ = {};
 }
 
 bool SysMenuMirror::SysCommandFor(int id, std::uint32_t& cmd) const {

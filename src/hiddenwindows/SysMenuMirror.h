@@ -50,9 +50,9 @@ private:
 
     Menus& menus_;
     Desktop& desktop_;
-    MenuHandle destination_ = 0;
+    MenuHandle destination_;
     std::vector<MenuHandle> popups_;  // copied submenus inserted directly into destination_
-    WindowHandle window_ = 0;
+    WindowHandle window_;
     std::vector<std::uint32_t> sysCmdMap_;
     int itemCount_ = 0;
     bool hasMaximizeBox_ = false;

@@ -21,7 +21,7 @@ public:
     // names none), at size x size pixels; 0 when it has none or does not answer.
     virtual IconHandle CopyWindowIcon(WindowHandle window, int size) {
         (void)window, (void)size;
-        return 0;
+        return {};
     }
     virtual void DestroyIcon(IconHandle icon) = 0;
     // The Windows directory without a trailing "\" (e.g. C:\WINDOWS).

@@ -11,7 +11,6 @@ enum MenuFlags : std::uint32_t {
     kMfGrayed = 0x1,
     kMfDisabled = 0x2,
     kMfChecked = 0x8,
-    kMfPopup = 0x10,
     kMfByPosition = 0x400,
     kMfSeparator = 0x800,
 };
@@ -33,9 +32,11 @@ public:
     virtual bool DestroyMenu(MenuHandle menu) = 0;
 
     // Inserts before the item at position (kMfByPosition; past the end appends) or before the
-    // item with that command. idOrSubmenu is the command, or the submenu's handle with kMfPopup.
-    virtual bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+    // item with that command: an item with the command id, or one that opens submenu.
+    virtual bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
                             const Text& text) = 0;
+    virtual bool InsertSubmenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle submenu,
+                               const Text& text) = 0;
     // Takes an item out and destroys its submenu, if any.
     virtual bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) = 0;
 

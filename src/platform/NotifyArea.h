@@ -17,11 +17,11 @@ constexpr std::uint32_t kTrayCallbackMessage = 0x8000 + 0x100;
 
 // One icon's record as handed to the shell (the first shell version's fields).
 struct NotifyIconRecord {
-    WindowHandle hWnd = 0;
+    WindowHandle hWnd;
     std::uint32_t uID = 1;
     std::uint32_t uFlags = kNifMessage | kNifIcon | kNifTip;
     std::uint32_t uCallbackMessage = kTrayCallbackMessage;
-    IconHandle hIcon = 0;
+    IconHandle hIcon;
     Text szTip;  // up to 64 characters; the shell shows it up to the first NUL
     // A balloon (with kNifInfo): its text, title and icon.
     Text szInfo;

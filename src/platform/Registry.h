@@ -7,9 +7,9 @@
 namespace hw {
 
 // An open key, or one of the predefined roots; 0 is "none".
-using RegKey = std::uint64_t;
-constexpr RegKey kHkeyCurrentUser = 0x80000001;
-constexpr RegKey kHkeyLocalMachine = 0x80000002;
+using RegKey = Handle<struct RegKeyTag>;
+constexpr RegKey kHkeyCurrentUser{0x80000001};
+constexpr RegKey kHkeyLocalMachine{0x80000002};
 
 // Value types (the platform's numbers).
 enum RegType : std::uint32_t {

@@ -25,30 +25,30 @@ std::int32_t WriteDword(Registry& reg, RegKey key, const Text& name, std::uint32
 }  // namespace
 
 RegistryKey::RegistryKey(Registry& reg, RegKey root, const Text& path, std::uint32_t access) : reg_(reg) {
-    RegKey key = 0;
+    RegKey key;
     if (reg_.OpenKeyEx(root, path, access, key) == kErrorSuccess) key_ = key;
 }
 
 RegistryKey::~RegistryKey() {
-    if (key_ != 0) reg_.CloseKey(key_);
+    if (key_) reg_.CloseKey(key_);
 }
 
 RegistryValue RegistryKey::Read(const Text& name) {
     RegistryValue value;
-    if (key_ != 0) ReadValueFromOpenKey(reg_, key_, name, value);
+    if (key_) ReadValueFromOpenKey(reg_, key_, name, value);
     return value;
 }
 
 std::int32_t RegistryKey::Write(const Text& name, const RegistryValue& value, std::uint32_t type) {
-    return key_ != 0 ? WriteValueToOpenKey(reg_, key_, name, type, value) : kErrorInvalidHandle;
+    return key_ ? WriteValueToOpenKey(reg_, key_, name, type, value) : kErrorInvalidHandle;
 }
 
 std::int32_t RegistryKey::Remove(const Text& name) {
-    return key_ != 0 ? reg_.DeleteValue(key_, name) : kErrorInvalidHandle;
+    return key_ ? reg_.DeleteValue(key_, name) : kErrorInvalidHandle;
 }
 
 std::optional<std::vector<Text>> RegistryKey::ValueNames() {
-    if (key_ == 0) return std::nullopt;
+    if (!key_) return std::nullopt;
     std::vector<Text> names;
     for (std::uint32_t i = 0;; ++i) {
         Text name;
@@ -60,7 +60,7 @@ std::optional<std::vector<Text>> RegistryKey::ValueNames() {
 }
 
 void CreateKey(Registry& reg, RegKey root, const Text& path) {
-    RegKey key = 0;
+    RegKey key;
     if (reg.CreateKeyEx(root, path, kRegOptionNonVolatile, kKeyAccess, key) == kErrorSuccess) reg.CloseKey(key);
 }
 

@@ -22,7 +22,7 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
-    bool IsOpen() const { return key_ != 0; }
+    bool IsOpen() const { return static_cast<bool>(key_); }
     // Each does nothing, or reads empty, when the key is not open.
     RegistryValue Read(const Text& name);
     std::int32_t Write(const Text& name, const RegistryValue& value, std::uint32_t type);
@@ -33,7 +33,7 @@ public:
 
 private:
     Registry& reg_;
-    RegKey key_ = 0;
+    RegKey key_;
 };
 
 void CreateKey(Registry& reg, RegKey root, const Text& path);

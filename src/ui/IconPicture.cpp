@@ -5,11 +5,11 @@
 namespace hw {
 
 IconPicture::IconPicture(IconPicture&& other) noexcept
-    : icons_(other.icons_), icon_(std::exchange(other.icon_, 0)) {}
+    : icons_(other.icons_), icon_(std::exchange(other.icon_, IconHandle{})) {}
 
 IconPicture& IconPicture::operator=(IconPicture&& other) noexcept {
     if (this != &other) {
-        Reset(std::exchange(other.icon_, 0));
+        Reset(std::exchange(other.icon_, IconHandle{}));
         icons_ = other.icons_;
     }
     return *this;
@@ -17,7 +17,7 @@ IconPicture& IconPicture::operator=(IconPicture&& other) noexcept {
 
 void IconPicture::Reset(IconHandle icon) {
     IconHandle old = std::exchange(icon_, icon);
-    if (old != 0 && old != icon) icons_->DestroyIcon(old);
+    if (old && old != icon) icons_->DestroyIcon(old);
 }
 
 }  // namespace hw

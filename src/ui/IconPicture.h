@@ -6,7 +6,7 @@ namespace hw {
 
 class IconPicture {
 public:
-    explicit IconPicture(Icons& icons, IconHandle icon = 0) : icons_(&icons), icon_(icon) {}
+    explicit IconPicture(Icons& icons, IconHandle icon = {}) : icons_(&icons), icon_(icon) {}
     ~IconPicture() { Reset(); }
     IconPicture(const IconPicture&) = delete;
     IconPicture& operator=(const IconPicture&) = delete;
@@ -14,9 +14,9 @@ public:
     IconPicture& operator=(IconPicture&& other) noexcept;
 
     IconHandle Handle() const { return icon_; }
-    explicit operator bool() const { return icon_ != 0; }
+    explicit operator bool() const { return static_cast<bool>(icon_); }
     // Takes the new icon; the one held before is destroyed.
-    void Reset(IconHandle icon = 0);
+    void Reset(IconHandle icon = {});
 
 private:
     Icons* icons_;

@@ -30,7 +30,7 @@ Text IconPositionCaption(int position, int count) {
 
 IconHandle ExtractReferencedIcon(Icons& icons, const Text& reference, int size) {
     IconReference r = ParseIconReference(reference);
-    if (r.path.empty() || r.index >= icons.CountIcons(r.path)) return 0;
+    if (r.path.empty() || r.index >= icons.CountIcons(r.path)) return {};
     return size > 0 ? icons.ExtractIconSized(r.path, r.index, size) : icons.ExtractIconAt(r.path, r.index);
 }
 

@@ -8,11 +8,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using hw::fuzz::Check;
     hw::fuzz::FuzzInput in(data, size);
     hw::JournalRecord r;
-    r.window = 1 + in.Number(8) % INT64_MAX;
+    r.window = hw::WindowHandle{1 + in.Number(8) % INT64_MAX};
     r.processId = static_cast<std::uint32_t>(in.Number(4));
     r.className = in.Chars(256);
     r.caption = in.Chars(300);
-    const hw::Text name = hw::DecimalText(static_cast<std::int64_t>(r.window));
+    const hw::Text name = hw::DecimalText(static_cast<std::int64_t>(r.window.Value()));
     Check(hw::DecodeJournalRecord(name, hw::EncodeJournalRecord(r)) == r);
 
     const hw::Text anyName = in.Chars(40);

@@ -56,7 +56,7 @@ struct World {
 WindowHandle Pick(World& w, hw::fuzz::FuzzInput& in) {
     std::vector<WindowHandle> all = w.desktop.Windows();
     const std::uint8_t at = in.Byte();
-    return all.empty() ? 0 : all[at % all.size()];
+    return all.empty() ? WindowHandle{} : all[at % all.size()];
 }
 
 // Every window that will be hidden once its program has caught up is in the ledger, with its

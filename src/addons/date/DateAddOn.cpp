@@ -96,7 +96,7 @@ Text DateAddOn::DateText(DateChoice choice, const LocalTime& t) {
 void DateAddOn::TypeDate(DateChoice choice) {
     WindowHandle target =
         ChooseTypingTarget(s_.desktop, [this](WindowHandle h) { return s_.host.IsOwnOrShell(h); });
-    if (target == 0) return;
+    if (!target) return;
     s_.host.TypeInto(target, DateText(choice, s_.clock.Now()));
 }
 

@@ -16,7 +16,7 @@ bool TakesTyping(Desktop& desktop, WindowHandle h, const std::function<bool(Wind
     if (desktop.GetExStyle(h) & (kWsExToolWindow | kWsExNoActivate)) return false;
     Text title = desktop.GetText(h, kTitleBuffer);
     if (title.empty()) return false;
-    if (desktop.ParentOrOwner(h) != 0 && !HoldsToFile(title)) return false;
+    if (desktop.ParentOrOwner(h) && !HoldsToFile(title)) return false;
     if (excluded && excluded(h)) return false;
     return !desktop.IsCloaked(h);
 }
@@ -24,10 +24,10 @@ bool TakesTyping(Desktop& desktop, WindowHandle h, const std::function<bool(Wind
 
 WindowHandle ChooseTypingTarget(Desktop& desktop, const std::function<bool(WindowHandle)>& excluded) {
     WindowHandle front = desktop.Foreground();
-    if (front != 0 && TakesTyping(desktop, front, excluded)) return front;
-    for (WindowHandle h = desktop.FirstTopLevel(); h != 0; h = desktop.NextWindow(h))
+    if (front && TakesTyping(desktop, front, excluded)) return front;
+    for (WindowHandle h = desktop.FirstTopLevel(); h; h = desktop.NextWindow(h))
         if (TakesTyping(desktop, h, excluded)) return h;
-    return 0;
+    return {};
 }
 
 }  // namespace hw

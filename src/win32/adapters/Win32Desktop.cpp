@@ -44,7 +44,7 @@ WindowHandle Win32Desktop::ParentOrOwner(WindowHandle h) {
     HWND w = H(h);
     if (HWND owner = ::GetWindow(w, GW_OWNER)) return W(owner);
     HWND parent = ::GetAncestor(w, GA_PARENT);
-    return parent && parent != ::GetDesktopWindow() ? W(parent) : 0;
+    return parent && parent != ::GetDesktopWindow() ? W(parent) : WindowHandle{};
 }
 
 std::uint32_t Win32Desktop::GetStyle(WindowHandle h) {

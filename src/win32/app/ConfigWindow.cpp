@@ -7,6 +7,7 @@
 #include "ui/IconTools.h"
 #include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
+#include "win32/base/HandleCast.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/AccessibleName.h"
@@ -273,7 +274,7 @@ void ConfigWindow::ShowButtons() {
 
 void ConfigWindow::ShowPreview() {
     IconHandle icon = ExtractReferencedIcon(*icons_, config_->SelectedIconReference());
-    SendMessageW(preview_, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<UINT_PTR>(icon)), 0);
+    SendMessageW(preview_, STM_SETICON, reinterpret_cast<WPARAM>(ToWin32<HICON>(icon)), 0);
     previewIcon_->Reset(icon);  // after the box lets go of the icon it showed
 }
 

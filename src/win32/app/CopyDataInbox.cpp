@@ -1,7 +1,5 @@
 #include "win32/app/CopyDataInbox.h"
 
-#include "win32/base/HandleCast.h"
-
 namespace hw {
 
 namespace {
@@ -37,7 +35,7 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     if (!request) return kInboxRejected;
     if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
     if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
-        return AnswerList(engine, mainWindow, ToWin32<HWND>(wParam), request->command);
+        return AnswerList(engine, mainWindow, reinterpret_cast<HWND>(wParam), request->command);
     // A hide shows no message and waits for no program: it is done now.
     if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;

@@ -64,7 +64,7 @@ WindowHandle TrayShell::CreateReceiver(int slot) {
         if (!receiver->Create([this, slot](int message) { engine_->OnWindowIconEvent(slot, message); })) {
             log_.Failure(u"Hidewell could not create the receiver of a hidden window's icon", u"", GetLastError());
             slotReceivers_.erase(slot);
-            return 0;
+            return {};
         }
     }
     return FromWin32(receiver->Hwnd());

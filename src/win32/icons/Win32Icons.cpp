@@ -40,13 +40,13 @@ int Win32Icons::CountIcons(const Text& path) {
 IconHandle Win32Icons::ExtractIconAt(const Text& path, int index) {
     if (size_ > 0) return ExtractIconSized(path, index, size_);
     // Other negative indexes would name resource identifiers, and -1 the count.
-    if (index < 0) return 0;
+    if (index < 0) return {};
     HICON icon = ExtractIconW(instance_, ToWide(path).c_str(), UINT(index));
-    return IsIcon(icon) ? static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(icon)) : 0;
+    return IsIcon(icon) ? FromWin32(icon) : IconHandle{};
 }
 
 IconHandle Win32Icons::ExtractIconSized(const Text& path, int index, int size) {
-    return static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(ExtractFileIcon(path, index, size).Release()));
+    return FromWin32(ExtractFileIcon(path, index, size).Release());
 }
 
 IconHandle Win32Icons::CopyWindowIcon(WindowHandle window, int size) {
@@ -62,14 +62,14 @@ IconHandle Win32Icons::CopyWindowIcon(WindowHandle window, int size) {
     }
     if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICONSM));
     if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICON));
-    if (!icon) return 0;
+    if (!icon) return {};
     // The program owns its icon: Hidewell keeps a copy of its own.
     HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, 0));
-    return copy ? static_cast<IconHandle>(reinterpret_cast<UINT_PTR>(copy)) : 0;
+    return FromWin32(copy);
 }
 
 void Win32Icons::DestroyIcon(IconHandle icon) {
-    if (icon != 0) ::DestroyIcon(ToWin32<HICON>(icon));
+    if (icon) ::DestroyIcon(ToWin32<HICON>(icon));
 }
 
 Text Win32Icons::GetWinDir() {

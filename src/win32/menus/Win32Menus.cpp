@@ -15,7 +15,6 @@ namespace hw {
 
 namespace {
 HMENU Menu(MenuHandle m) { return ToWin32<HMENU>(m); }
-MenuHandle Handle(HMENU m) { return FromWin32(m); }
 HWND H(WindowHandle h) { return ToWin32<HWND>(h); }
 
 // The text of an item by command, as the menu holds it; empty when there is no such item.
@@ -35,10 +34,10 @@ HMENU Win32Menus::SystemTexts() {
 }
 
 MenuHandle Win32Menus::GetSystemMenu(WindowHandle window, bool revert) {
-    if (HMENU menu = ::GetSystemMenu(H(window), revert ? TRUE : FALSE)) return Handle(menu);
-    if (!::IsWindow(H(window)) || revert) return 0;
+    if (HMENU menu = ::GetSystemMenu(H(window), revert ? TRUE : FALSE)) return FromWin32(menu);
+    if (!::IsWindow(H(window)) || revert) return {};
     HMENU texts = SystemTexts();
-    if (!texts) return 0;
+    if (!texts) return {};
     LONG_PTR style = ::GetWindowLongPtrW(H(window), GWL_STYLE);
     bool iconic = ::IsIconic(H(window)), zoomed = ::IsZoomed(H(window));
     const std::pair<UINT, bool> items[] = {
@@ -60,17 +59,24 @@ MenuHandle Win32Menus::GetSystemMenu(WindowHandle window, bool revert) {
         std::wstring text = ItemText(texts, command);
         if (!text.empty()) ::AppendMenuW(m, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, text.c_str());
     }
-    return Handle(m);
+    return FromWin32(m);
 }
 
-MenuHandle Win32Menus::CreatePopupMenu() { return Handle(::CreatePopupMenu()); }
+MenuHandle Win32Menus::CreatePopupMenu() { return FromWin32(::CreatePopupMenu()); }
 
 bool Win32Menus::DestroyMenu(MenuHandle menu) { return ::DestroyMenu(Menu(menu)) != FALSE; }
 
-bool Win32Menus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+bool Win32Menus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
                             const Text& text) {
     std::wstring wide = ToWide(text);
-    return ::InsertMenuW(Menu(menu), position, flags, static_cast<UINT_PTR>(idOrSubmenu), wide.c_str()) != FALSE;
+    return ::InsertMenuW(Menu(menu), position, flags, id, wide.c_str()) != FALSE;
+}
+
+bool Win32Menus::InsertSubmenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle submenu,
+                               const Text& text) {
+    std::wstring wide = ToWide(text);
+    return ::InsertMenuW(Menu(menu), position, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(Menu(submenu)),
+                         wide.c_str()) != FALSE;
 }
 
 bool Win32Menus::DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) {
@@ -94,6 +100,6 @@ std::uint32_t Win32Menus::GetMenuState(MenuHandle menu, int position) {
     return static_cast<std::uint32_t>(::GetMenuState(Menu(menu), static_cast<UINT>(position), MF_BYPOSITION));
 }
 
-MenuHandle Win32Menus::GetSubMenu(MenuHandle menu, int position) { return Handle(::GetSubMenu(Menu(menu), position)); }
+MenuHandle Win32Menus::GetSubMenu(MenuHandle menu, int position) { return FromWin32(::GetSubMenu(Menu(menu), position)); }
 
 }  // namespace hw

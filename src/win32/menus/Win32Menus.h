@@ -13,8 +13,10 @@ public:
     MenuHandle GetSystemMenu(WindowHandle window, bool revert) override;
     MenuHandle CreatePopupMenu() override;
     bool DestroyMenu(MenuHandle menu) override;
-    bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+    bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
                     const Text& text) override;
+    bool InsertSubmenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle submenu,
+                       const Text& text) override;
     bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     int GetMenuItemCount(MenuHandle menu) override;
     std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;

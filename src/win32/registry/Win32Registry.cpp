@@ -2,19 +2,20 @@
 
 #include <vector>
 
+#include "win32/base/HandleCast.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
 
 namespace {
 
-RegKey FromHkey(HKEY key) { return static_cast<RegKey>(reinterpret_cast<ULONG_PTR>(key)); }
+RegKey FromHkey(HKEY key) { return FromWin32(key); }
 
 // The predefined roots are sign-extended on 64-bit Windows; other keys are open handles.
 HKEY ToHkey(RegKey key) {
     if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
     if (key == kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
-    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(key));
+    return ToWin32<HKEY>(key);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
+#include "win32/base/HandleCast.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
@@ -165,7 +166,7 @@ void EntryEditor::ShowPreview() {
     if (model_.Preview() == shownPreview_ && (preview_ || shownPreview_.empty())) return;
     shownPreview_ = model_.Preview();
     IconHandle icon = ExtractReferencedIcon(icons_, shownPreview_);
-    SendMessageW(previewBox_, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<UINT_PTR>(icon)), 0);
+    SendMessageW(previewBox_, STM_SETICON, reinterpret_cast<WPARAM>(ToWin32<HICON>(icon)), 0);
     preview_.Reset(icon);  // after the box lets go of the icon it showed
 }
 

@@ -11,11 +11,11 @@
 namespace hw {
 namespace {
 
-constexpr WindowHandle kReceiver = 0x900;
+constexpr WindowHandle kReceiver{0x900};
 
 struct FakeDateHost : DateAddOnHost {
     WindowHandle Receiver() override { return kReceiver; }
-    IconHandle DayIcon(int day) override { return 0x1000 + static_cast<IconHandle>(day); }
+    IconHandle DayIcon(int day) override { return IconHandle{0x1000 + static_cast<std::uint64_t>(day)}; }
     std::optional<DateMenuItem> ShowMenu(const std::array<Text, 3>& dates, DateChoice defaultItem) override {
         menuDates = dates;
         menuDefault = defaultItem;
@@ -25,7 +25,7 @@ struct FakeDateHost : DateAddOnHost {
     bool IsOwnOrShell(WindowHandle h) override { return h == own; }
     void TypeInto(WindowHandle target, const Text& text) override { typed.emplace_back(target, text); }
 
-    WindowHandle own = 0;
+    WindowHandle own;
     std::array<Text, 3> menuDates;
     DateChoice menuDefault = DateChoice::User;
     std::optional<DateMenuItem> menuAnswer;
@@ -50,7 +50,7 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     addOn.Tick(rebuild);
     ASSERT_NE(Icon(), nullptr);
     EXPECT_EQ(Tip(), u"Thursday 31 December 2026 - 11:58 pm");
-    EXPECT_EQ(Icon()->hIcon, 0x1000u + 31);
+    EXPECT_EQ(Icon()->hIcon, IconHandle{0x1000 + 31});
     EXPECT_FALSE(rebuild);
 
     std::size_t calls = tray.calls.size();
@@ -67,7 +67,7 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     addOn.Tick(rebuild);  // midnight: removed and added again with the new day
     EXPECT_EQ(tray.calls[tray.calls.size() - 2].action, kNimDelete);
     EXPECT_EQ(tray.calls.back().action, kNimAdd);
-    EXPECT_EQ(Icon()->hIcon, 0x1000u + 1);
+    EXPECT_EQ(Icon()->hIcon, IconHandle{0x1000 + 1});
     EXPECT_EQ(Tip(), u"Friday 01 January 2027 - 12:00 am");
 }
 
@@ -243,13 +243,13 @@ TEST(TypingTarget, TheWindowInFrontOrTheTopmostOneTheUserTypesInto) {
     desk.foreground = editor;  // the user works in it, below another window
     EXPECT_EQ(ChooseTypingTarget(desk, excluded), editor);
 
-    desk.foreground = 0;
+    desk.foreground = {};
     WindowHandle printTo = desk.Add(u"Print to file", false, editor);  // owned, but kept
     EXPECT_EQ(ChooseTypingTarget(desk, excluded), printTo);
 
     test::FakeDesktop onlyOurs;
     WindowHandle own = onlyOurs.Add(u"Date Hidewell");
-    EXPECT_EQ(ChooseTypingTarget(onlyOurs, [&](WindowHandle h) { return h == own; }), 0u);
+    EXPECT_EQ(ChooseTypingTarget(onlyOurs, [&](WindowHandle h) { return h == own; }), WindowHandle{});
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ TEST(TrayIcon, AddsOnlyWithReceiverAndIconThenChangesOneFieldAtATime) {
         TrayIcon icon(shell);
         icon.SetTip(Text(u"Tip") + u'\0');
         EXPECT_EQ(icon.Tip(), Text(u"Tip") + u'\0' + Text(60, u' '));  // the tip field: 64 characters, padded
-        icon.SetReceiver(0x700);
+        icon.SetReceiver(WindowHandle{0x700});
         EXPECT_FALSE(icon.Show());
         icon.Readd();  // not shown: nothing
         EXPECT_TRUE(shell.calls.empty());
 
-        icon.SetIcon(0x42);
+        icon.SetIcon(IconHandle{0x42});
         EXPECT_TRUE(icon.Show());
         ASSERT_EQ(shell.calls.size(), 1u);
         EXPECT_EQ(shell.calls[0].action, kNimAdd);
@@ -33,9 +33,9 @@ TEST(TrayIcon, AddsOnlyWithReceiverAndIconThenChangesOneFieldAtATime) {
         EXPECT_EQ(shell.calls.back().action, kNimModify);
         EXPECT_EQ(shell.calls.back().record.uFlags, static_cast<std::uint32_t>(kNifTip));
         EXPECT_EQ(icon.Tip(), Text(64, u'x'));
-        icon.SetIcon(0x43);
+        icon.SetIcon(IconHandle{0x43});
         EXPECT_EQ(shell.calls.back().record.uFlags, static_cast<std::uint32_t>(kNifIcon));
-        EXPECT_EQ(shell.icons.at(0).hIcon, 0x43u);
+        EXPECT_EQ(shell.icons.at(0).hIcon, IconHandle{0x43});
 
         // A notice of Hidewell's own accord waits for the user's quiet time to end.
         EXPECT_TRUE(icon.ShowBalloon(u"Hidewell", u"Notice"));
@@ -44,7 +44,7 @@ TEST(TrayIcon, AddsOnlyWithReceiverAndIconThenChangesOneFieldAtATime) {
 
         shell.icons.clear();  // the taskbar was re-created
         icon.Readd();
-        EXPECT_NE(shell.Find(0x700), nullptr);
+        EXPECT_NE(shell.Find(WindowHandle{0x700}), nullptr);
         icon.Remove();
         EXPECT_FALSE(icon.ShowBalloon(u"Hidewell", u"Notice"));
         std::size_t calls = shell.calls.size();
@@ -54,7 +54,7 @@ TEST(TrayIcon, AddsOnlyWithReceiverAndIconThenChangesOneFieldAtATime) {
         EXPECT_EQ(shell.calls.back().action, kNimDelete);
         icon.Show();
     }
-    EXPECT_EQ(shell.Find(0x700), nullptr) << "gone with its owner";
+    EXPECT_EQ(shell.Find(WindowHandle{0x700}), nullptr) << "gone with its owner";
 }
 
 const Text kJournalKey = u"Software\\Pellworth\\Hidewell\\Hidden";
@@ -63,12 +63,12 @@ TEST(HiddenJournal, KeepsRecordsUntilRemovedOrClearedAndSkipsDamagedOnes) {
     MemoryRegistry reg;
     HiddenJournal journal(reg, kJournalKey);
     EXPECT_TRUE(journal.Read().empty());
-    EXPECT_TRUE(journal.Remove(0x1234));  // no journal yet
+    EXPECT_TRUE(journal.Remove(WindowHandle{0x1234}));  // no journal yet
 
-    const JournalRecord a{0x1234, 77, 1, u"Notepad", u"Untitled - Notepad"};
-    const JournalRecord b{0x99AABB, 4000000000u, 4000000001u, u"A 3 B", u""};
+    const JournalRecord a{WindowHandle{0x1234}, 77, 1, u"Notepad", u"Untitled - Notepad"};
+    const JournalRecord b{WindowHandle{0x99AABB}, 4000000000u, 4000000001u, u"A 3 B", u""};
     // A record of a run that did not yet write its session.
-    const JournalRecord old{0x55, 12, 0, u"Edit", u"Old"};
+    const JournalRecord old{WindowHandle{0x55}, 12, 0, u"Edit", u"Old"};
     ASSERT_TRUE(journal.Add(a));
     ASSERT_TRUE(journal.Add(b));
     reg.PlantText(kHkeyCurrentUser, kJournalKey, u"85", u"12 4 EditOld");
@@ -96,7 +96,7 @@ struct VanishingDesktop : test::FakeDesktop {
         if (h == vanishing) Close(h);
         return t;
     }
-    WindowHandle vanishing = 0;
+    WindowHandle vanishing;
 };
 
 // Hidden windows count, Hidewell's own do not; captions are cut to 254 and read once, so a
@@ -117,7 +117,7 @@ TEST(WindowScan, TakesOnlyMinimisedTitledUnownedWindows) {
     d[d.Add(u"Keyboard", true)].exStyle = kWsExNoActivate;
     d[d.Add(u"Other desktop", true)].cloaked = true;
     WindowHandle top = d.Add(Text(300, u'x'), true);
-    std::vector<ScannedWindow> found{{7, u"stale"}};
+    std::vector<ScannedWindow> found{{WindowHandle{7}, u"stale"}};
     EXPECT_TRUE(ScanMinimisedWindows(d, found));
     Found listed;
     for (const ScannedWindow& w : found) listed.emplace_back(w.window, w.caption);

@@ -29,7 +29,7 @@ TEST_F(PollLoop, HidesMinimisedMatchingWindowsAndRestoredOnesLoseTheirSlotsInAny
     desktop[first].iconic = false;  // restored through the task list or by its program
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 1);
-    EXPECT_NE(SlotWindow(2), 0u);
+    EXPECT_TRUE(SlotWindow(2));
     EXPECT_EQ(SlotIcon(1), nullptr);
     EXPECT_EQ(engine.IconCount(), 1);
     EXPECT_TRUE(desktop[first].visible);
@@ -43,7 +43,7 @@ TEST_F(PollLoop, HidesMinimisedMatchingWindowsAndRestoredOnesLoseTheirSlotsInAny
     // With every window back, slots count from 1 again.
     Minimised(u"Doc C");
     Tick();
-    EXPECT_NE(SlotWindow(1), 0u);
+    EXPECT_TRUE(SlotWindow(1));
 }
 
 TEST_F(PollLoop, CaptionChangesFollowTheTipOrBringTheWindowBack) {
@@ -86,8 +86,8 @@ TEST_F(PollLoop, EachWindowShowsTheIconOfTheFirstEntryItMatches) {
     icons.windowsWithIcons = {Minimised(u"Own icon")};
     Minimised(u"Own none");
     // Handles that share their last eight digits are two windows.
-    desktop.AddWithHandle(0x100000000ull + 12345678, u"Plain 1", true);
-    desktop.AddWithHandle(12345678, u"Plain 2", true);
+    desktop.AddWithHandle(WindowHandle{0x100000000ull + 12345678}, u"Plain 1", true);
+    desktop.AddWithHandle(WindowHandle{12345678}, u"Plain 2", true);
     Tick();
     EXPECT_EQ(engine.HiddenCount(), 7);
     EXPECT_EQ(engine.IconCount(), 4);

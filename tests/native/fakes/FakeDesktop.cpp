@@ -10,7 +10,7 @@ constexpr std::uint32_t kScMinimize = 0xF020, kScMaximize = 0xF030, kScClose = 0
 
 WindowHandle FakeDesktop::Add(const Text& caption, bool iconic, WindowHandle owner) {
     next_ += 0x12;
-    WindowHandle h = next_;
+    WindowHandle h{next_};
     AddWithHandle(h, caption, iconic);
     windows_[h].owner = owner;
     return h;
@@ -72,13 +72,13 @@ bool FakeDesktop::HasPendingRequests(WindowHandle h) const {
     return q != queues_.end() && !q->second.empty();
 }
 
-WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? 0 : zOrder_.front(); }
+WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? WindowHandle{} : zOrder_.front(); }
 
 WindowHandle FakeDesktop::NextWindow(WindowHandle h) {
     // A walk asks for the window after the one it got last: look there first.
     if (walkAt_ >= zOrder_.size() || zOrder_[walkAt_] != h)
         walkAt_ = static_cast<std::size_t>(std::find(zOrder_.begin(), zOrder_.end(), h) - zOrder_.begin());
-    if (walkAt_ + 1 >= zOrder_.size()) return 0;
+    if (walkAt_ + 1 >= zOrder_.size()) return {};
     return zOrder_[++walkAt_];
 }
 
@@ -95,7 +95,7 @@ Text FakeDesktop::GetText(WindowHandle h, int maxCount) {
 
 WindowHandle FakeDesktop::ParentOrOwner(WindowHandle h) {
     auto it = windows_.find(h);
-    return it == windows_.end() ? 0 : it->second.owner;
+    return it == windows_.end() ? WindowHandle{} : it->second.owner;
 }
 
 std::uint32_t FakeDesktop::GetStyle(WindowHandle h) {

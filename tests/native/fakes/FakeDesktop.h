@@ -16,7 +16,7 @@ struct FakeWindow {
     Text caption;
     bool iconic = false;
     bool visible = true;
-    WindowHandle owner = 0;
+    WindowHandle owner;
     std::uint32_t style = 0x10CF0000;  // overlapped window with both boxes, visible
     bool hung = false;                 // neither pumps nor answers sent messages
     bool refusesClose = false;
@@ -42,7 +42,7 @@ struct SentMessage {
 class FakeDesktop : public Desktop {
 public:
     // Adds a window on top of the Z order and returns its handle.
-    WindowHandle Add(const Text& caption, bool iconic = false, WindowHandle owner = 0);
+    WindowHandle Add(const Text& caption, bool iconic = false, WindowHandle owner = {});
     WindowHandle AddWithHandle(WindowHandle h, const Text& caption, bool iconic = false);
     // The window goes; its pending requests go with it.
     void Close(WindowHandle h);
@@ -62,7 +62,7 @@ public:
 
     std::vector<SentMessage> sent;
     std::vector<std::pair<WindowHandle, int>> shows;  // every show request, as asked
-    WindowHandle foreground = 0;
+    WindowHandle foreground;
     // Windows' foreground rule: Hidewell may bring a window to the front only while it holds
     // the right (the user's last input went to it: a tray click, its own menu; or the
     // foreground process allowed it), and loses it with the foreground.
@@ -84,7 +84,7 @@ public:
     std::uint32_t GetStyle(WindowHandle h) override;
     std::uint32_t GetExStyle(WindowHandle h) override { return Exists(h) ? windows_.at(h).exStyle : 0; }
     bool IsCloaked(WindowHandle h) override { return Exists(h) && windows_.at(h).cloaked; }
-    WindowHandle Foreground() override { return Exists(foreground) ? foreground : 0; }
+    WindowHandle Foreground() override { return Exists(foreground) ? foreground : WindowHandle{}; }
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     std::uint32_t ProcessId(WindowHandle h) override { return Exists(h) ? windows_.at(h).processId : 0; }
     Text ClassName(WindowHandle h) override { return Exists(h) ? windows_.at(h).className : Text(); }
@@ -115,7 +115,7 @@ private:
     std::unordered_map<WindowHandle, std::deque<Request>> queues_;
     std::vector<WindowHandle> zOrder_;  // topmost first
     std::size_t walkAt_ = 0;            // where NextWindow found the last window
-    WindowHandle next_ = 0x10010;
+    std::uint64_t next_ = 0x10010;
     std::uint32_t nextProcess_ = 5000;
     std::int64_t nowMs_ = 0;
 };

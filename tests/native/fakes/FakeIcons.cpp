@@ -3,11 +3,11 @@
 namespace hw::test {
 
 IconHandle FakeIcons::ExtractIconAt(const Text& path, int index) {
-    if (index < 0 || index >= CountIcons(path)) return 0;
+    if (index < 0 || index >= CountIcons(path)) return {};
     lastExtracted = path;
     next_ += 4;
-    live.insert(next_);
-    return next_;
+    live.insert(IconHandle{next_});
+    return IconHandle{next_};
 }
 
 void FakeIcons::DestroyIcon(IconHandle icon) {

@@ -25,15 +25,15 @@ public:
     std::set<WindowHandle> windowsWithIcons;  // windows that answer with an icon of their own
     IconHandle CopyWindowIcon(WindowHandle window, int size) override {
         lastSize = size;
-        if (!windowsWithIcons.count(window)) return 0;
-        live.insert(++next_);
-        return next_;
+        if (!windowsWithIcons.count(window)) return {};
+        live.insert(IconHandle{++next_});
+        return IconHandle{next_};
     }
     void DestroyIcon(IconHandle icon) override;
     Text GetWinDir() override { return u"C:\\WINDOWS"; }
 
 private:
-    IconHandle next_ = 0x5000;
+    std::uint64_t next_ = 0x5000;
 };
 
 }  // namespace hw::test

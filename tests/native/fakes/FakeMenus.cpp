@@ -6,7 +6,7 @@
 namespace hw::test {
 
 MenuHandle FakeMenus::NewMenu() {
-    next_ += 0x10;
+    next_ = MenuHandle{next_.Value() + 0x10};
     menus_[next_];
     return next_;
 }
@@ -20,7 +20,7 @@ void FakeMenus::Append(MenuHandle menu, const Text& text, std::uint32_t id, std:
 }
 
 const FakeMenuItem& FakeMenus::At(MenuHandle menu, std::int64_t position) const {
-    static const FakeMenuItem none{{}, kMenuNoId, kMenuNoState, 0};
+    static const FakeMenuItem none{{}, kMenuNoId, kMenuNoState, {}};
     auto it = menus_.find(menu);
     if (it == menus_.end() || position < 0 || static_cast<std::size_t>(position) >= it->second.size()) return none;
     return it->second[static_cast<std::size_t>(position)];
@@ -28,7 +28,7 @@ const FakeMenuItem& FakeMenus::At(MenuHandle menu, std::int64_t position) const 
 
 MenuHandle FakeMenus::GetSystemMenu(WindowHandle window, bool revert) {
     auto it = systemMenus_.find(window);
-    return it == systemMenus_.end() || revert ? 0 : it->second;
+    return it == systemMenus_.end() || revert ? MenuHandle{} : it->second;
 }
 
 MenuHandle FakeMenus::CreatePopupMenu() {
@@ -48,15 +48,20 @@ bool FakeMenus::DestroyMenu(MenuHandle menu) {
     return true;
 }
 
-bool FakeMenus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+bool FakeMenus::InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
                            const Text& text) {
+    return Insert(menu, position, flags, {text, id, flags & ~kMfByPosition, {}});
+}
+
+bool FakeMenus::InsertSubmenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle submenu,
+                              const Text& text) {
+    if (!menus_.count(submenu) || submenu == menu) return false;
+    return Insert(menu, position, flags, {text, kMenuNoId, 0, submenu});
+}
+
+bool FakeMenus::Insert(MenuHandle menu, std::uint32_t position, std::uint32_t flags, const FakeMenuItem& item) {
     auto it = menus_.find(menu);
     if (it == menus_.end() || !(flags & kMfByPosition)) return false;
-    FakeMenuItem item{text, static_cast<std::uint32_t>(idOrSubmenu), flags & ~(kMfByPosition | kMfPopup), 0};
-    if (flags & kMfPopup) {
-        if (!menus_.count(idOrSubmenu) || idOrSubmenu == menu) return false;
-        item = {text, kMenuNoId, 0, idOrSubmenu};
-    }
     std::vector<FakeMenuItem>& items = it->second;
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(position, items.size())), item);
     return true;

@@ -13,7 +13,7 @@ struct FakeMenuItem {
     Text text;
     std::uint32_t id = 0;
     std::uint32_t state = 0;  // MF_* state bits
-    MenuHandle submenu = 0;
+    MenuHandle submenu;
 };
 
 class FakeMenus : public Menus {
@@ -22,7 +22,7 @@ public:
     MenuHandle AddSystemMenu(WindowHandle window);
     // Appends an item: a separator when text is empty, a submenu item when submenu is set.
     void Append(MenuHandle menu, const Text& text, std::uint32_t id, std::uint32_t state = 0,
-                MenuHandle submenu = 0);
+                MenuHandle submenu = {});
     std::vector<FakeMenuItem>& Items(MenuHandle menu) { return menus_.at(menu); }
     // Menus made by CreatePopupMenu and not destroyed yet.
     std::size_t LiveCreated() const { return created_.size(); }
@@ -30,8 +30,10 @@ public:
     MenuHandle GetSystemMenu(WindowHandle window, bool revert) override;
     MenuHandle CreatePopupMenu() override;
     bool DestroyMenu(MenuHandle menu) override;
-    bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint64_t idOrSubmenu,
+    bool InsertItem(MenuHandle menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
                     const Text& text) override;
+    bool InsertSubmenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags, MenuHandle submenu,
+                       const Text& text) override;
     bool DeleteMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags) override;
     int GetMenuItemCount(MenuHandle menu) override;
     std::uint32_t GetMenuItemID(MenuHandle menu, int position) override { return At(menu, position).id; }
@@ -42,6 +44,7 @@ public:
 private:
     // Takes the item out, leaving its submenu alive.
     bool RemoveMenu(MenuHandle menu, std::uint32_t position, std::uint32_t flags);
+    bool Insert(MenuHandle menu, std::uint32_t position, std::uint32_t flags, const FakeMenuItem& item);
     MenuHandle NewMenu();
     // The item, or one with no id, no state and no submenu.
     const FakeMenuItem& At(MenuHandle menu, std::int64_t position) const;
@@ -49,7 +52,7 @@ private:
     std::map<MenuHandle, std::vector<FakeMenuItem>> menus_;
     std::map<WindowHandle, MenuHandle> systemMenus_;
     std::set<MenuHandle> created_;
-    MenuHandle next_ = 0x70000;
+    MenuHandle next_{0x70000};
 };
 
 }  // namespace hw::test

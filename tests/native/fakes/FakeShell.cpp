@@ -36,7 +36,7 @@ const NotifyIconRecord* FakeNotifyArea::Find(WindowHandle receiver) const {
 }
 
 WindowHandle FakeHost::CreateReceiver(int slot) {
-    if (failReceivers) return 0;
+    if (failReceivers) return {};
     receivers.insert(slot);
     return ReceiverOf(slot);
 }

@@ -61,7 +61,9 @@ public:
     WindowHandle OwnReceiver() override { return kOwnReceiver; }
     WindowHandle CreateReceiver(int slot) override;
     void DestroyReceiver(int slot) override { receivers.erase(slot); }
-    IconHandle PictureIcon(Picture p) override { return 0x100 + static_cast<IconHandle>(p) + pictureSet; }
+    IconHandle PictureIcon(Picture p) override {
+        return IconHandle{0x100 + static_cast<std::uint64_t>(p) + pictureSet};
+    }
     int TrayIconSize() override { return iconSize; }
     bool NewIconsGoToOverflow() override { return overflow; }
     void SetMainIcon(Picture p) override { mainIcon = p; }
@@ -81,11 +83,11 @@ public:
     void ShowIconMenu(int slot) override { iconMenus.push_back(slot); }
     void ShowTaskList() override { ++taskLists; }
 
-    static constexpr WindowHandle kOwnReceiver = 0x700;
-    static WindowHandle ReceiverOf(int slot) { return 0x800 + static_cast<WindowHandle>(slot); }
+    static constexpr WindowHandle kOwnReceiver{0x700};
+    static WindowHandle ReceiverOf(int slot) { return WindowHandle{0x800 + static_cast<std::uint64_t>(slot)}; }
     int iconSize = 16;
     bool overflow = false;
-    IconHandle pictureSet = 0;  // changes when the pictures are loaded at another size
+    std::uint64_t pictureSet = 0;  // changes when the pictures are loaded at another size
     bool timerEnabled = false;
     int interval = 0;
     std::set<int> receivers;

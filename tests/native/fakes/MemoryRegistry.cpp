@@ -53,7 +53,7 @@ std::int32_t MemoryRegistry::Open(RegKey root, const Text& path, std::uint32_t a
         keys_[id];
         if (created) *created = true;
     }
-    key = next_++;
+    key = RegKey{next_++};
     handles_[key] = Handle{id, access};
     return kErrorSuccess;
 }

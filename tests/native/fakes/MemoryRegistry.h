@@ -73,7 +73,7 @@ private:
     std::map<KeyId, Values> keys_;
     std::map<RegKey, Handle> handles_;
     std::set<KeyId> volatile_;
-    RegKey next_ = 0x1000;
+    std::uint64_t next_ = 0x1000;
 };
 
 }  // namespace hw::test

@@ -69,7 +69,7 @@ TEST_F(SysMenuMirrorTest, LocalisedSystemMenuWithAndWithoutMaximizeBox) {
 
 // Also: a rebuild and the destructor free the copied submenus; a menu that contains itself is bounded.
 TEST_F(SysMenuMirrorTest, SubmenuInTheMiddle) {
-    MenuHandle options = menus.AddSystemMenu(0);
+    MenuHandle options = menus.AddSystemMenu({});
     menus.Append(options, u"&Opaque", 0x5001, kMfGrayed | kMfDisabled);
     menus.Append(options, u"&Transparent", 0x5002, kMfChecked);
     menus.Append(sys, u"&Restore", kScRestore);
@@ -94,7 +94,7 @@ TEST_F(SysMenuMirrorTest, SubmenuInTheMiddle) {
 TEST_F(SysMenuMirrorTest, StatesAskedOfTheWindowButNotOfAHungOne) {
     menus.Append(sys, u"&Close", kScClose);
     desktop.onMessage = [&](WindowHandle, std::uint32_t msg, std::uint64_t wParam) {
-        if (msg == kWmInitMenuPopup && wParam == sys) menus.Items(sys)[0].state = kMfGrayed;
+        if (msg == kWmInitMenuPopup && wParam == sys.Value()) menus.Items(sys)[0].state = kMfGrayed;
     };
     desktop[window].hung = true;
     mirror->Build(operation, window);
@@ -120,7 +120,7 @@ protected:
             if (list.Rows()[k] == desktop[h].caption) return static_cast<int>(k);
         return -1;
     }
-    WindowHandle a = 0, b = 0, c = 0;
+    WindowHandle a, b, c;
     TaskList list{engine, desktop};
 };
 

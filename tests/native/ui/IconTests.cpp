@@ -24,7 +24,7 @@ TEST(IconReference, ParseAndFormat) {
 TEST(IconPicture, HoldsReferencedIconsAndDestroysEachOnce) {
     test::FakeIcons icons;
     icons.files[u"C:\\A.DLL"] = 3;
-    for (const char16_t* none : {u"003:C:\\A.DLL", u"000:C:\\X.TXT"}) EXPECT_EQ(ExtractReferencedIcon(icons, none), 0u);
+    for (const char16_t* none : {u"003:C:\\A.DLL", u"000:C:\\X.TXT"}) EXPECT_FALSE(ExtractReferencedIcon(icons, none));
     {
         IconPicture first(icons, ExtractReferencedIcon(icons, u"002:C:\\A.DLL"));
         ASSERT_TRUE(first);

@@ -6,6 +6,7 @@
 #include "harness/HidewellApp.h"
 #include "ui/IconPicture.h"
 #include "win32/adapters/Win32FileSystem.h"
+#include "win32/base/HandleCast.h"
 #include "win32/icons/Win32Icons.h"
 #include "win32/ui/IconExport.h"
 
@@ -59,18 +60,18 @@ TEST(Icons, CountsAndExtractsFromFilesAndFindsTheWindowsDirectory) {
     for (int i : {0, count - 1}) {
         IconPicture icon(icons, icons.ExtractIconAt(program, i));
         ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(static_cast<UINT_PTR>(icon.Handle())), &info)) << i;
+        ASSERT_TRUE(GetIconInfo(ToWin32<HICON>(icon.Handle()), &info)) << i;
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
     }
-    EXPECT_EQ(icons.ExtractIconAt(program, count), 0u);
-    EXPECT_EQ(icons.ExtractIconAt(program, -1), 0u);
+    EXPECT_FALSE(icons.ExtractIconAt(program, count));
+    EXPECT_FALSE(icons.ExtractIconAt(program, -1));
     const Text dir = icons.GetWinDir();  // no trailing backslash
     ASSERT_TRUE(dir.size() >= 3 && dir.substr(1, 2) == u":\\" && dir.back() != u'\\');
     EXPECT_NE(GetFileAttributesW(wine::W(dir).c_str()), INVALID_FILE_ATTRIBUTES);
     for (const Text& none : {dir + u"\\win.ini", program + u"x"}) {
         EXPECT_EQ(icons.CountIcons(none), 0);
-        EXPECT_EQ(icons.ExtractIconAt(none, 0), 0u);
+        EXPECT_FALSE(icons.ExtractIconAt(none, 0));
     }
 }
 

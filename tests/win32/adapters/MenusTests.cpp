@@ -5,6 +5,7 @@
 
 #include "harness/HidewellApp.h"
 #include "win32/adapters/Win32Desktop.h"
+#include "win32/base/HandleCast.h"
 #include "win32/base/Handles.h"
 #include "win32/menus/Win32Menus.h"
 #include "hiddenwindows/SysMenuMirror.h"
@@ -26,8 +27,7 @@ TEST(Win32Menus, MirrorsARealSystemMenuOnce) {
     Win32Menus menus;
     Win32Desktop desktop;
     SysMenuMirror mirror(menus, desktop);
-    auto handle = [](auto h) { return reinterpret_cast<std::uintptr_t>(h); };
-    for (int build = 0; build < 2; ++build) mirror.Build(handle(operation.Get()), handle(window.Get()));
+    for (int build = 0; build < 2; ++build) mirror.Build(FromWin32(operation.Get()), FromWin32(window.Get()));
 
     ASSERT_EQ(GetMenuItemCount(operation.Get()), count + 3);
     const wchar_t* texts[] = {L"&Restore", L"&Move", L"&Size", L"Mi&nimize", L"Ma&ximize"};
@@ -66,7 +66,7 @@ TEST(Win32MenusGerman, StandInCarriesTheSystemsTexts) {
     Win32Menus menus;
     Win32Desktop desktop;
     SysMenuMirror mirror(menus, desktop);
-    mirror.Build(reinterpret_cast<std::uintptr_t>(operation.Get()), reinterpret_cast<std::uintptr_t>(other.Hwnd()));
+    mirror.Build(FromWin32(operation.Get()), FromWin32(other.Hwnd()));
 
     const std::pair<UINT, UINT> items[] = {{SC_RESTORE, 0}, {SC_MOVE, MF_GRAYED}, {SC_MINIMIZE, MF_GRAYED}, {SC_CLOSE, 0}};
     for (auto [command, grayed] : items) {

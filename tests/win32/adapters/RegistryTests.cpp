@@ -31,7 +31,7 @@ protected:
     }
 
     Win32Registry reg_;
-    RegKey key_ = 0;
+    RegKey key_;
     Text path_ = wine::T(L"Software\\HidewellTests\\Registry" + std::to_wstring(GetCurrentProcessId()));
 };
 
