@@ -56,8 +56,8 @@ std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* by
 Text JoinDetails(const std::vector<ListedWindow>& windows) {
     std::vector<Text> lines;
     for (const ListedWindow& w : windows)
-        lines.push_back(DecimalText(static_cast<std::int64_t>(w.window.Value())) + (w.manual ? u"\tmanual\t" : u"\trule\t") +
-                        w.caption);
+        lines.push_back(DecimalText(static_cast<std::int64_t>(w.window.Value())) +
+                        (w.manual ? u"\tmanual\t" : u"\trule\t") + w.caption);
     return JoinCaptions(lines);
 }
 

@@ -100,6 +100,8 @@ std::uint32_t Win32Menus::GetMenuState(MenuHandle menu, int position) {
     return static_cast<std::uint32_t>(::GetMenuState(Menu(menu), static_cast<UINT>(position), MF_BYPOSITION));
 }
 
-MenuHandle Win32Menus::GetSubMenu(MenuHandle menu, int position) { return FromWin32(::GetSubMenu(Menu(menu), position)); }
+MenuHandle Win32Menus::GetSubMenu(MenuHandle menu, int position) {
+    return FromWin32(::GetSubMenu(Menu(menu), position));
+}
 
 }  // namespace hw
