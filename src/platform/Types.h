@@ -20,6 +20,11 @@ public:
 
     friend constexpr bool operator==(Handle, Handle) = default;
     friend constexpr auto operator<=>(Handle, Handle) = default;
+    // Written as its number (test failures, logs); the stream is any that takes a number.
+    template <typename Stream>
+    friend Stream& operator<<(Stream& out, Handle handle) {
+        return out << handle.value_;
+    }
 
 private:
     std::uint64_t value_ = 0;
