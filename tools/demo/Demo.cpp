@@ -63,69 +63,71 @@ int Seed() {
     return 0;
 }
 
+// Hidewell and notepad, both running on the desktop; both stay when the demo ends, and the
+// caller ends the Wine session.
+struct Scene {
+    Process hidewell, notepad;
+    HWND pad = nullptr;
+    ~Scene() {
+        hidewell.Detach();
+        notepad.Detach();
+    }
+    bool Start() {
+        Seed();
+        hidewell.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+        if (!WaitFor([] { return OwnIcons().size() == 1; }, 20s))
+            return fputs("Hidewell's icon did not appear\n", stderr), false;
+        notepad.Start(L"notepad.exe");
+        if (!WaitFor([&] { return (pad = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s))
+            return fputs("notepad did not start\n", stderr), false;
+        return true;
+    }
+    // A second start shows the running Hidewell's configuration window.
+    HWND ShowConfiguration() {
+        Process second;
+        second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
+        return ShownOf(hw::kMainWindowClass);
+    }
+    // Hidewell's first window of the class once it is visible, or null.
+    HWND ShownOf(const wchar_t* cls) {
+        HWND found = nullptr;
+        WaitFor([&] {
+            auto all = WindowsOf(hidewell.Id(), cls);
+            found = all.empty() || !IsWindowVisible(all.front()) ? nullptr : all.front();
+            return found != nullptr;
+        }, 10s);
+        return found;
+    }
+};
+
 int Show(const std::wstring& screenshot) {
-    Seed();
-    Process hidewell;
-    hidewell.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
-    if (!WaitFor([] { return OwnIcons().size() == 1; }, 20s)) return fputs("Hidewell's icon did not appear\n", stderr), 1;
-    Process notepad;
-    notepad.Start(L"notepad.exe");
-    HWND h = nullptr;
-    if (!WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s))
-        return fputs("notepad did not start\n", stderr), 1;
+    Scene scene;
+    if (!scene.Start()) return 1;
     Sleep(1500);
-    ShowWindow(h, SW_MINIMIZE);
+    ShowWindow(scene.pad, SW_MINIMIZE);
     if (!WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 10s))
         return fputs("notepad was not hidden\n", stderr), 1;
-    // A second start shows the running Hidewell's configuration window.
-    Process second;
-    second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
-    WaitFor([&] { return !WindowsOf(hidewell.Id(), hw::kMainWindowClass).empty() &&
-                         IsWindowVisible(WindowsOf(hidewell.Id(), hw::kMainWindowClass).front()); }, 10s);
+    scene.ShowConfiguration();
     Sleep(500);
     ClickIcon(TrayIconsWithTip(L"Untitled - Notepad").at(0), Button::Right, 1);
     WaitFor([] { return OpenPopupMenu() != nullptr; }, 5s);
     Sleep(500);
     bool saved = SaveScreenshot(screenshot);
     PressKey(VK_ESCAPE);
-    // Both stay running; the caller ends the Wine session.
-    hidewell.Detach();
-    notepad.Detach();
     return saved ? 0 : 1;
 }
 
 int Editor(const std::wstring& screenshot) {
-    Seed();
-    Process hidewell;
-    hidewell.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
-    if (!WaitFor([] { return OwnIcons().size() == 1; }, 20s)) return fputs("Hidewell's icon did not appear\n", stderr), 1;
-    Process notepad;
-    notepad.Start(L"notepad.exe");
-    if (!WaitFor([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 20s))
-        return fputs("notepad did not start\n", stderr), 1;
-    Process second;
-    second.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"");
-    HWND main = nullptr;
-    WaitFor([&] {
-        auto found = WindowsOf(hidewell.Id(), hw::kMainWindowClass);
-        main = found.empty() || !IsWindowVisible(found.front()) ? nullptr : found.front();
-        return main != nullptr;
-    }, 10s);
+    Scene scene;
+    if (!scene.Start()) return 1;
+    HWND main = scene.ShowConfiguration();
     if (!main) return fputs("the configuration window did not open\n", stderr), 1;
     PostMessageW(FindWindowExW(main, nullptr, L"Button", L"&New..."), BM_CLICK, 0, 0);
-    HWND editor = nullptr;
-    WaitFor([&] {
-        auto found = WindowsOf(hidewell.Id(), L"HidewellEntryEditor");
-        editor = found.empty() || !IsWindowVisible(found.front()) ? nullptr : found.front();
-        return editor != nullptr;
-    }, 10s);
+    HWND editor = scene.ShownOf(L"HidewellEntryEditor");
     if (!editor) return fputs("the entry editor did not open\n", stderr), 1;
     PostMessageW(FindWindowExW(editor, nullptr, L"Edit", nullptr), WM_CHAR, L'*', 0);
     Sleep(1500);  // the line follows a pause in typing
-    bool saved = SaveScreenshot(screenshot);
-    hidewell.Detach();
-    notepad.Detach();
-    return saved ? 0 : 1;
+    return SaveScreenshot(screenshot) ? 0 : 1;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -12,12 +13,6 @@ namespace hw::wine {
 namespace {
 
 using namespace std::chrono_literals;
-
-std::wstring TextOf(HWND h) {
-    wchar_t text[256] = {};
-    SendMessageW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 // The box's children of a class.
 std::vector<HWND> Children(HWND box, const wchar_t* cls) {

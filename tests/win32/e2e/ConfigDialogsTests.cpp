@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -17,49 +18,11 @@ using namespace std::chrono_literals;
 
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::wstring TextOf(HWND h) {
-    wchar_t buffer[512]{};
-    GetWindowTextW(h, buffer, 512);
-    return buffer;
-}
-
 // An edit control's text, read from another process.
 std::wstring FieldText(HWND h) {
     wchar_t buffer[512]{};
     SendMessageW(h, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
     return buffer;
-}
-
-// The first child of the class whose caption starts with the text.
-HWND Child(HWND parent, const wchar_t* cls, const std::wstring& start = L"") {
-    for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
-        if (TextOf(c).rfind(start, 0) == 0) return c;
-    return nullptr;
-}
-
-// Posted: the button may open a modal dialog.
-void Press(HWND window, const wchar_t* caption) {
-    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
-    ASSERT_NE(button, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
-// Presses the key with Alt held, as a user does.
-void PressAlt(WORD vk) {
-    INPUT input[4] = {};
-    for (INPUT& i : input) i.type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[3].ki.wVk = VK_MENU;
-    input[1].ki.wVk = input[2].ki.wVk = vk;
-    input[2].ki.dwFlags = input[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, input, sizeof(INPUT));
-    Sleep(80);
 }
 
 bool RunValueExists() {
@@ -85,17 +48,7 @@ protected:
         DeleteRunValue();
     }
     // The visible window of the class in Hidewell's process.
-    HWND Shown(const wchar_t* cls) {
-        HWND found = nullptr;
-        WaitFor(
-            [&] {
-                auto all = WindowsOf(app.Proc().Id(), cls);
-                found = all.empty() || !IsWindowVisible(all[0]) ? nullptr : all[0];
-                return found != nullptr;
-            },
-            5s);
-        return found;
-    }
+    HWND Shown(const wchar_t* cls) { return app.Shown(cls); }
     HidewellApp app;
     HWND main = nullptr;
     std::wstring folder, program;  // a copy of Hidewell.exe the test makes
@@ -176,7 +129,7 @@ TEST_F(ConfigDialogs, KeysReachEveryFieldOfThePickerAndTheOptions) {
     HWND timeScroll = Child(box, L"ScrollBar");
     ASSERT_TRUE(WaitFor([&] { return FocusOf(box) != nullptr; }, 5s));
     EXPECT_NE(FocusOf(box), timeScroll);
-    PressAlt('T');
+    PressWith({VK_MENU}, 'T');
     EXPECT_TRUE(WaitFor([&] { return FocusOf(box) == timeScroll; }, 3s));
     Press(box, L"Cance&l");
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(box); }, 5s));
@@ -191,7 +144,7 @@ TEST_F(ConfigDialogs, KeysReachEveryFieldOfThePickerAndTheOptions) {
     const std::pair<WORD, HWND> keys[] = {
         {'L', Child(picker, L"ComboBox")}, {'I', Child(picker, L"ScrollBar")}, {'N', name}};
     for (auto [key, target] : keys) {
-        PressAlt(key);
+        PressWith({VK_MENU}, key);
         EXPECT_TRUE(WaitFor([&] { return FocusOf(picker) == target; }, 3s)) << char(key);
     }
     // Enter in the name box goes to Hidewell.exe; the file list is next, and Enter there selects.

@@ -3,6 +3,7 @@
 // from a hidden window giving the window back.
 #include <gtest/gtest.h>
 
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -12,18 +13,6 @@ namespace hw::wine {
 namespace {
 
 using namespace std::chrono_literals;
-
-void Press(HWND window, const wchar_t* caption) {
-    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
-    ASSERT_NE(button, nullptr) << "no button " << std::string(caption, caption + wcslen(caption));
-    PostMessageW(button, BM_CLICK, 0, 0);  // posted: the window may open a modal dialog
-}
-
-bool HasButton(const std::wstring& title) {
-    for (auto& t : TaskbarWindows())
-        if (t == title) return true;
-    return false;
-}
 
 class FirstSession : public ::testing::Test {
 protected:
@@ -46,14 +35,8 @@ TEST_F(FirstSession, AddsAnEntryHidesNotepadAndExitBringsItBack) {
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
 
     Press(main, L"&New...");
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            auto found = WindowsOf(app.Proc().Id(), L"HidewellEntryEditor");
-            editor = found.empty() || !IsWindowVisible(found[0]) ? nullptr : found[0];
-            return editor != nullptr;
-        },
-        5s));
+    HWND editor = app.Shown(L"HidewellEntryEditor");
+    ASSERT_TRUE(editor);
     wchar_t caption[16] = {};
     GetWindowTextW(editor, caption, 16);
     EXPECT_STREQ(caption, L"New");
@@ -103,14 +86,8 @@ TEST_F(FirstSession, AnEntryEditedAwayFromAHiddenWindowGivesItBack) {
     PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     Press(main, L"&Edit...");
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            auto found = WindowsOf(app.Proc().Id(), L"HidewellEntryEditor");
-            editor = found.empty() || !IsWindowVisible(found[0]) ? nullptr : found[0];
-            return editor != nullptr;
-        },
-        5s));
+    HWND editor = app.Shown(L"HidewellEntryEditor");
+    ASSERT_TRUE(editor);
     HWND title = FindWindowExW(editor, nullptr, L"Edit", nullptr);
     SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"*WORDPAD*"));
     Press(editor, L"&Ok");

@@ -3,6 +3,7 @@
 // which open windows a title matches.
 #include <gtest/gtest.h>
 
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -12,33 +13,6 @@ namespace hw::wine {
 namespace {
 
 using namespace std::chrono_literals;
-
-std::wstring TextOf(HWND h) {
-    wchar_t buffer[512]{};
-    GetWindowTextW(h, buffer, 512);
-    return buffer;
-}
-
-// The first child of the class whose caption starts with the text.
-HWND Child(HWND parent, const wchar_t* cls, const std::wstring& start = L"") {
-    for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
-        if (TextOf(c).rfind(start, 0) == 0) return c;
-    return nullptr;
-}
-
-// Posted: the button may open a modal dialog.
-void Press(HWND window, const wchar_t* caption) {
-    HWND button = FindWindowExW(window, nullptr, L"Button", caption);
-    ASSERT_NE(button, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
 
 class Editor : public ::testing::Test {
 protected:
@@ -57,17 +31,7 @@ protected:
         DeleteSettings();
         DeleteRunValue();
     }
-    HWND ShownEditor() {
-        HWND found = nullptr;
-        WaitFor(
-            [&] {
-                auto all = WindowsOf(app.Proc().Id(), L"HidewellEntryEditor");
-                found = all.empty() || !IsWindowVisible(all[0]) ? nullptr : all[0];
-                return found != nullptr;
-            },
-            5s);
-        return found;
-    }
+    HWND ShownEditor() { return app.Shown(L"HidewellEntryEditor"); }
     const std::wstring reference = L"002:" + ProgramFolder() + L"Hidewell.exe";
     HidewellApp app;
     HWND main = nullptr;

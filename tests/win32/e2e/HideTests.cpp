@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "engine/TrayEngine.h"
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -20,12 +21,6 @@ using namespace std::chrono_literals;
 const COLORREF kGotBlue = RGB(40, 90, 200);  // the window inside the open folder
 
 std::wstring ProgramIcon() { return L"000:" + ProgramFolder() + L"Hidewell.exe"; }
-
-bool HasButton(const std::wstring& title) {
-    for (auto& t : TaskbarWindows())
-        if (t == title) return true;
-    return false;
-}
 
 class Hiding : public ::testing::Test {
 protected:

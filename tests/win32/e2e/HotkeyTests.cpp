@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/TrayEngine.h"
+#include "harness/Controls.h"
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
@@ -13,18 +14,6 @@ namespace hw::wine {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Ctrl+Alt and the key: modifiers down, the key down and up, modifiers up.
-void PressCtrlAlt(WORD key) {
-    INPUT input[6] = {};
-    const WORD keys[6] = {VK_CONTROL, VK_MENU, key, key, VK_MENU, VK_CONTROL};
-    for (int i = 0; i < 6; ++i) {
-        input[i].type = INPUT_KEYBOARD;
-        input[i].ki.wVk = keys[i];
-        input[i].ki.dwFlags = i >= 3 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(6, input, sizeof(INPUT));
-}
 
 bool Hidden(HWND h) { return IsWindow(h) && IsIconic(h) && !IsWindowVisible(h); }
 bool Shown(HWND h) { return IsWindowVisible(h) && !IsIconic(h); }
@@ -63,7 +52,7 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     ASSERT_TRUE(WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(h); }, 10s));
     SetForegroundWindow(h);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
-    PressCtrlAlt('H');
+    PressWith({VK_CONTROL, VK_MENU}, 'H');
     ASSERT_TRUE(WaitFor([&] { return Hidden(h); }, 5s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 3s));
     auto [code, listed] = RunCtl(L"list --json");
@@ -75,7 +64,7 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     EXPECT_TRUE(Hidden(h));
     EXPECT_TRUE(app.Messages().empty());
 
-    PressCtrlAlt('R');
+    PressWith({VK_CONTROL, VK_MENU}, 'R');
     EXPECT_TRUE(WaitFor([&] { return Shown(h); }, 5s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").empty(); }, 3s));
 
@@ -83,7 +72,7 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     TestWindow w;
     ASSERT_TRUE(w.Start(L"Hidewell Appear One"));
     ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
-    PressCtrlAlt('R');
+    PressWith({VK_CONTROL, VK_MENU}, 'R');
     ASSERT_TRUE(WaitFor([&] { return Shown(w.Hwnd()); }, 5s));
     Sleep(2000);
     EXPECT_TRUE(Shown(w.Hwnd()));

@@ -94,6 +94,18 @@ HWND HidewellApp::Main() const {
     return found.empty() ? nullptr : found.front();
 }
 
+HWND HidewellApp::Shown(const wchar_t* cls) const {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            auto all = WindowsOf(process_.Id(), cls);
+            found = all.empty() || !IsWindowVisible(all[0]) ? nullptr : all[0];
+            return found != nullptr;
+        },
+        std::chrono::seconds(5));
+    return found;
+}
+
 HWND HidewellApp::Receiver() const {
     for (HWND h = FindWindowExW(HWND_MESSAGE, nullptr, L"HidewellReceiver", nullptr); h;
          h = FindWindowExW(HWND_MESSAGE, h, L"HidewellReceiver", nullptr)) {

@@ -38,6 +38,8 @@ public:
     bool Stop();
     HWND Main() const;
     HWND Receiver() const;  // the own icon's receiver window
+    // Hidewell's first window of the class once it is visible; null if it is not shown in time.
+    HWND Shown(const wchar_t* cls) const;
     // Text of message boxes Hidewell shows now; Dismiss closes them with the given button.
     std::vector<std::wstring> Messages() const;
     void DismissMessages(int button = IDOK);
