@@ -65,6 +65,8 @@ public:
     // The process that made the window and its window class; 0 and empty when it is gone.
     virtual std::uint32_t ProcessId(WindowHandle h) = 0;
     virtual Text ClassName(WindowHandle h) = 0;
+    // The file name of the process's program ("notepad.exe"); empty when it cannot be read.
+    virtual Text ProgramName(std::uint32_t processId) = 0;
 
     virtual ShowRequest ShowWindow(WindowHandle h, int command) = 0;
     // True when the window's process runs at a higher integrity level than Hidewell, so that

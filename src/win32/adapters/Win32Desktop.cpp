@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -73,6 +74,18 @@ Text Win32Desktop::ClassName(WindowHandle h) {
     wchar_t name[257] = {};  // class names have at most 256 characters
     int n = ::GetClassNameW(H(h), name, static_cast<int>(std::size(name)));
     return Text(reinterpret_cast<const char16_t*>(name), n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+Text Win32Desktop::ProgramName(std::uint32_t processId) {
+    // The least access there is: granted for processes of any rights but the protected ones.
+    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return {};
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (!::QueryFullProcessImageNameW(process.Get(), 0, path, &size)) return {};
+    const Text full = FromWide(path, size);
+    const std::size_t slash = full.find_last_of(u"\\/");
+    return slash == Text::npos ? full : full.substr(slash + 1);
 }
 
 ShowRequest Win32Desktop::ShowWindow(WindowHandle h, int command) {

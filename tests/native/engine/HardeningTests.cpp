@@ -135,8 +135,8 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     WindowHandle otherSession = Minimised(u"Elsewhere");
     WindowHandle endedSession = Minimised(u"Ended");
     desktop[otherSession].visible = desktop[endedSession].visible = false;
-    HiddenJournal(reg, kJournalKey).Add({otherSession, 1234, 2, u"AppWindow", u"Elsewhere"});
-    HiddenJournal(reg, kJournalKey).Add({endedSession, 1234, 3, u"AppWindow", u"Ended"});
+    HiddenJournal(reg, kJournalKey).Add({otherSession, desktop[otherSession].processId, 2, u"AppWindow", u"Elsewhere"});
+    HiddenJournal(reg, kJournalKey).Add({endedSession, desktop[endedSession].processId, 3, u"AppWindow", u"Ended"});
     desktop.otherSessions = {2};
     TrayEngine next(platform);
     next.Start();
