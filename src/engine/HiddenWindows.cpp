@@ -83,7 +83,7 @@ void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind k
     const WindowHandle h = w.window;
     const Text& caption = w.caption;
     // Windows drops requests to a program of higher rights; it is not asked in vain.
-    if (p_.desktop.RunsAboveUs(h)) {
+    if (w.aboveUs) {
         Refuse(h, CannotHideMessage(caption));
         return;
     }

@@ -138,6 +138,8 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         }
         // A window that appeared may now match an entry.
         if (!appearing_.count(window)) return;
+    } else if (event == WindowEvent::Minimized && HideReportedMinimise(window)) {
+        return;
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
         if (!HidesOnAppear() || InLedger(window)) return;
@@ -148,6 +150,24 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
     // a failed tick. Further events before it fires make no further tick.
     if (inTick_ || suspended_ || !polling_) return;
     p_.host.SetPollInterval(kEventTickMs);
+}
+
+bool TrayEngine::HideReportedMinimise(WindowHandle window) {
+    // Not inside a tick, a window operation or an icon's event, which may be waiting on
+    // another program; nor while suspended or after a failed tick.
+    if (inTick_ || operationBusy_ || handlingIconEvent_ || suspended_ || !polling_) return false;
+    if (InLedger(window) || refused_.count(window)) return false;
+    const WindowFacts w = reader_.Read(window);
+    if (!w.minimised || !Qualifies(w)) return false;
+    matcher_.Compile(settings_.entries);
+    const std::size_t j = matcher_.FirstMatch(w);
+    if (j == EntryMatcher::kNone) return false;
+    HideWindow(w, settings_.entries[j]);
+    if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
+    // The rest (the own icon, caption watching, whether the hide was carried out) follows at
+    // a tick soon.
+    p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+    return true;
 }
 
 // The own icon follows the number of application icons: hidden while there are some, if the

@@ -206,6 +206,9 @@ private:
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
     bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
+    // A minimise the platform reported: the window is matched and hidden at once, with only
+    // its journal record before the request. False when it is not hidden now.
+    bool HideReportedMinimise(WindowHandle window);
     // Shows again what a run that ended without a clean exit left hidden, except what an
     // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();

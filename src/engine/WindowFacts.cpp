@@ -35,15 +35,17 @@ WindowFacts WindowReader::Read(WindowHandle h) {
     w.cloaked = desktop_.IsCloaked(h);
     w.className = desktop_.ClassName(h);
     w.processId = desktop_.ProcessId(h);
-    w.program = ProgramOf(w.processId);
+    const ProcessFacts& process = ProcessOf(w.processId);
+    w.program = process.program;
+    w.aboveUs = process.aboveUs;
     return w;
 }
 
-const Text& WindowReader::ProgramOf(std::uint32_t processId) {
+const ProcessFacts& WindowReader::ProcessOf(std::uint32_t processId) {
     auto [it, added] = programs_.try_emplace(processId);
-    if (added && processId != 0) it->second.name = desktop_.ProgramName(processId);
+    if (added && processId != 0) it->second.facts = desktop_.Process(processId);
     it->second.seenInScan = scan_;
-    return it->second.name;
+    return it->second.facts;
 }
 
 bool WindowReader::Scan(std::vector<WindowFacts>& found, bool alsoShown) {

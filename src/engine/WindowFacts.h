@@ -16,6 +16,7 @@ struct WindowFacts {
     Text className;
     std::uint32_t processId = 0;
     Text program;  // the file name of its process's program ("notepad.exe"); empty when unknown
+    bool aboveUs = false;  // its process runs with higher rights: Windows drops requests to it
     WindowHandle owner;  // its parent or owner; 0 for none
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
@@ -54,10 +55,10 @@ public:
     std::size_t KnownPrograms() const { return programs_.size(); }
 
 private:
-    const Text& ProgramOf(std::uint32_t processId);
+    const ProcessFacts& ProcessOf(std::uint32_t processId);
 
     struct Program {
-        Text name;
+        ProcessFacts facts;
         std::uint64_t seenInScan = 0;
     };
     Desktop& desktop_;

@@ -76,18 +76,6 @@ Text Win32Desktop::ClassName(WindowHandle h) {
     return Text(reinterpret_cast<const char16_t*>(name), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
-Text Win32Desktop::ProgramName(std::uint32_t processId) {
-    // The least access there is: granted for processes of any rights but the protected ones.
-    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process) return {};
-    wchar_t path[MAX_PATH * 4] = {};
-    DWORD size = static_cast<DWORD>(std::size(path));
-    if (!::QueryFullProcessImageNameW(process.Get(), 0, path, &size)) return {};
-    const Text full = FromWide(path, size);
-    const std::size_t slash = full.find_last_of(u"\\/");
-    return slash == Text::npos ? full : full.substr(slash + 1);
-}
-
 ShowRequest Win32Desktop::ShowWindow(WindowHandle h, int command) {
     if (!::IsWindow(H(h))) return {};
     const bool wasVisible = ::IsWindowVisible(H(h)) != FALSE;
@@ -119,15 +107,23 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
 
 }  // namespace
 
-bool Win32Desktop::RunsAboveUs(WindowHandle h) {
-    DWORD pid = 0;
-    if (!::GetWindowThreadProcessId(H(h), &pid) || pid == ::GetCurrentProcessId()) return false;
+ProcessFacts Win32Desktop::Process(std::uint32_t processId) {
+    ProcessFacts facts;
+    if (processId == 0 || processId == ::GetCurrentProcessId()) return facts;
+    // The least access there is, granted for processes of any rights but the protected ones.
+    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return facts;  // unknown: a hide request itself tells
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (::QueryFullProcessImageNameW(process.Get(), 0, path, &size)) {
+        const Text full = FromWide(path, size);
+        const std::size_t slash = full.find_last_of(u"\\/");
+        facts.program = slash == Text::npos ? full : full.substr(slash + 1);
+    }
     static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (!process) return false;  // unknown: the request itself tells
-    std::optional<DWORD> theirs = IntegrityLevel(process);
-    ::CloseHandle(process);
-    return own && theirs && *theirs > *own;
+    const std::optional<DWORD> theirs = IntegrityLevel(process.Get());
+    facts.aboveUs = own && theirs && *theirs > *own;
+    return facts;
 }
 
 std::uint32_t Win32Desktop::CurrentSession() {

@@ -26,10 +26,10 @@ WindowHandle FakeDesktop::AddWithHandle(WindowHandle h, const Text& caption, boo
     return h;
 }
 
-Text FakeDesktop::ProgramName(std::uint32_t processId) {
+ProcessFacts FakeDesktop::Process(std::uint32_t processId) {
     ++programLookups;
     for (const auto& [h, w] : windows_)
-        if (w.processId == processId) return w.program;
+        if (w.processId == processId) return {w.program, w.elevated};
     return {};
 }
 

@@ -90,11 +90,10 @@ public:
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     std::uint32_t ProcessId(WindowHandle h) override { return Exists(h) ? windows_.at(h).processId : 0; }
     Text ClassName(WindowHandle h) override { return Exists(h) ? windows_.at(h).className : Text(); }
-    // The program of the process's first window; each call counts as opening the process.
-    Text ProgramName(std::uint32_t processId) override;
+    // The program and rights of the process's first window; each call counts as opening the process.
+    ProcessFacts Process(std::uint32_t processId) override;
     int programLookups = 0;
     ShowRequest ShowWindow(WindowHandle h, int command) override;
-    bool RunsAboveUs(WindowHandle h) override { return Exists(h) && windows_.at(h).elevated; }
     std::uint32_t CurrentSession() override { return session; }
     bool SessionExists(std::uint32_t s) override { return s == session || otherSessions.count(s) != 0; }
     bool SetForeground(WindowHandle h) override;
