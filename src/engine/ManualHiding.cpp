@@ -29,6 +29,32 @@ bool TrayEngine::HideManually(WindowHandle h) {
 
 bool TrayEngine::HideForeground() { return HideManually(p_.desktop.Foreground()); }
 
+bool TrayEngine::HideByHand(WindowHandle h) { return HideManually(h); }
+
+HandHide TrayEngine::JudgeHandHide(WindowHandle h) {
+    if (!h || p_.desktop.IsOwnWindow(h) || InLedger(h) || (p_.desktop.GetStyle(h) & kWindowVisible) == 0 ||
+        (p_.desktop.GetExStyle(h) & (kWsExToolWindow | kWsExNoActivate)) || p_.desktop.IsCloaked(h))
+        return HandHide::Ignore;
+    const Text className = p_.desktop.ClassName(h);
+    if (IsShellWindow(className)) return HandHide::Ignore;
+    if (refused_.count(h) || className == kStoreAppFrameClass || p_.desktop.RunsAboveUs(h)) return HandHide::Refuse;
+    return HandHide::Hide;
+}
+
+void TrayEngine::TellHandHideRefused(WindowHandle h) {
+    const Text caption = p_.desktop.GetText(h, kScanCaptionMax);
+    Refuse(h, p_.desktop.ClassName(h) == kStoreAppFrameClass ? StoreAppMessage(caption) : CannotHideMessage(caption));
+}
+
+bool TrayEngine::HideFirstWindowOf(std::uint32_t processId) {
+    for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
+        if (p_.desktop.ProcessId(h) != processId || p_.desktop.ParentOrOwner(h)) continue;
+        if (p_.desktop.GetText(h, kScanCaptionMax).empty() || JudgeHandHide(h) != HandHide::Hide) continue;
+        return HideManually(h);
+    }
+    return false;
+}
+
 bool TrayEngine::HideByCaption(const Text& caption) {
     for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
         if ((p_.desktop.GetStyle(h) & kWindowVisible) == 0 || p_.desktop.IsOwnWindow(h) || p_.desktop.IsCloaked(h))
@@ -61,6 +87,17 @@ std::uint32_t TrayEngine::TryHotkey(const Hotkey& hotkey) {
     std::uint32_t error = p_.host.RegisterHotkey(kHotkeyTrialId, hotkey.modifiers, hotkey.key);
     if (error == 0) p_.host.UnregisterHotkey(kHotkeyTrialId);
     return error;
+}
+
+void TrayEngine::FollowRightClickOption(bool userAsked) {
+    const bool on = settings_.rightClickHides;
+    if (on == rightClickHooked_) return;
+    if (const std::uint32_t error = p_.host.SetRightClickHiding(on)) {
+        p_.log.Failure(kRightClickFailure, u"", error);
+        if (userAsked) p_.ui.ShowMessage(kRightClickFailure + u" (error " + DecimalText(error) + u").", kAppTitle, kMbIconExclamation);
+        return;
+    }
+    rightClickHooked_ = on;
 }
 
 void TrayEngine::RegisterHotkeys() {

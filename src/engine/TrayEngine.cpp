@@ -21,6 +21,7 @@ void TrayEngine::Start() {
     if (!ownIcon_.Show()) p_.log.Failure(u"Hidewell could not add its icon to the notification area", u"", 0);
     RescueJournaledWindows();
     RegisterHotkeys();
+    FollowRightClickOption(false);
 
     if (settings_.entries.empty()) {
         p_.host.ShowConfiguration();

@@ -181,7 +181,20 @@ void SettingsStore::AskFirstStart() {
 
 void SettingsStore::LoadOptions() {
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
-    for (const OptionSetting& setting : kOptionSettings) LoadOption(setting, key.Read(setting.name).ToText(), s_);
+    // A missing value takes the default; in settings stored before a box existed, the box is
+    // off, so that they keep working as they did.
+    StoredNames names(key);
+    const bool stored = names.Has(kCountValueName) || !names.TitleIndices(kMaxEntries).empty();
+    const OptionValues defaults;
+    for (const OptionSetting& setting : kOptionSettings) {
+        const RegistryValue value = key.Read(setting.name);
+        if (!value.IsEmpty()) {
+            LoadOption(setting, value.ToText(), s_);
+            continue;
+        }
+        std::visit([&](auto field) { s_.*field = defaults.*field; }, setting.field);
+        if (stored && setting.format == OptionFormat::Box) s_.*std::get<bool OptionValues::*>(setting.field) = false;
+    }
 }
 
 bool SettingsStore::LoadEntries() {
