@@ -111,7 +111,12 @@ TEST_F(Hotkeys, RightClickOnTheMinimiseButtonHidesAndStartHidesANewProgram) {
     Process notepad;
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
     HWND h = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(h); }, 10s));
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<HWND> windows = WindowsOf(notepad.Id(), L"Notepad");
+        return !windows.empty() && IsWindowVisible(h = windows[0]);
+    }, 10s));
+    SetForegroundWindow(h);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
     const std::optional<POINT> button = MinimiseButtonOf(h);
     ASSERT_TRUE(button);
 
