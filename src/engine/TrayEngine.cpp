@@ -7,7 +7,7 @@ namespace hw {
 
 TrayEngine::TrayEngine(Platform& platform)
     : p_(platform),
-      store_(platform.registry, platform.ui, settings_, platform.programPath),
+      store_(platform.registry, platform.ui, platform.log, settings_, platform.programPath),
       ownIcon_(platform.tray),
       journal_(platform.registry, kJournalKey),
       reader_(platform.desktop),

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "settings/SettingsStore.h"
 #include "ui/OptionsModel.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
@@ -239,7 +240,7 @@ bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
     RunModal(window.Hwnd(), owner, [&] { return model.Finished(); }, [&](const MSG& msg) { return window.OnKey(msg); });
     if (!model.Accepted()) return false;
     if (!model.ApplyTo(target))
-        MessageBoxW(owner, L"The start-with-Windows setting could not be changed in the registry.", L"Hidewell",
+        MessageBoxW(owner, ToWide(kRunValueFailedMessage).c_str(), L"Hidewell",
                     MB_OK | MB_ICONEXCLAMATION);
     return true;
 }

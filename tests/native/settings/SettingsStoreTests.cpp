@@ -18,6 +18,16 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
     Set(u"EOF", u"0");
     store.Load();
     EXPECT_EQ(ui.messages.size(), 1u);
+
+    // A registry that takes no write: the Yes is not lost in silence, nor is the record.
+    ResetRegistry();
+    reg.writesLeft = 0;
+    ui.messages.clear();
+    store.Load();
+    EXPECT_EQ(Shown(), (Texts{u"Do you wish to Auto Load Hidewell on Startup?|Hidewell+|36",
+                              kRunValueFailedMessage + u"|Hidewell+|48"}));
+    ASSERT_GE(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines[1].what, u"Hidewell could not record that the start-with-Windows question was answered");
 }
 
 // Twelve entries (value names " 10", "I10", "W9" ...) saved over fifteen that all hid on
