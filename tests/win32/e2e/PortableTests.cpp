@@ -30,6 +30,14 @@ std::string FileText(const std::wstring& path) {
     return text.str();
 }
 
+// Message texts for a failure report (ASCII as it is).
+std::string Narrow(const std::vector<std::wstring>& texts) {
+    std::string out;
+    for (const std::wstring& t : texts)
+        for (wchar_t c : t) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
 class Portable : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,12 +89,19 @@ TEST_F(Portable, ZipCopyKeepsItsSettingsInItsFileAndAsksOnlyOnce) {
     for (const char* line : {"\r\nASKED=1\r\n", "\r\nEOF=0\r\n"})
         EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
 
+    // An entry written into the file by hand (so that no message about having none comes).
+    std::string edited = saved;
+    edited.replace(edited.find("\r\nEOF=0\r\n"), 9, "\r\nEOF=1\r\n 0=*NO SUCH \xC3\x9CINDOW*\r\n");
+    std::ofstream(std::filesystem::path(ini), std::ios::binary) << edited;
+
     // The second start finds the answer in the file: its icon comes with no question.
     ASSERT_TRUE(app.Start(program));
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
-    EXPECT_TRUE(app.Messages().empty());
+    const std::vector<std::wstring> shown = app.Messages();
+    EXPECT_TRUE(shown.empty()) << Narrow(shown);
     ASSERT_TRUE(app.Stop());
     EXPECT_FALSE(KeyExists(kSettingsKey));
+    EXPECT_NE(FileText(ini).find("\r\n 0=*NO SUCH \xC3\x9CINDOW*\r\n"), std::string::npos) << FileText(ini);
 }
 
 }  // namespace
