@@ -122,7 +122,8 @@ Text EscapeSettingsText(const Text& text, bool name) {
             out += text[++i];
             continue;
         }
-        const bool escaped = c < 0x20 || c == 0x7F || IsHigh(c) || IsLow(c) ||
+        // A byte-order mark would be taken for the file's own at its start.
+        const bool escaped = c < 0x20 || c == 0x7F || c == 0xFEFF || IsHigh(c) || IsLow(c) ||
                              (c == u'\\' && EscapeAt(text, i).has_value()) || (c == u' ' && i + 1 == text.size()) ||
                              (name && (c == u'=' || (i == 0 && (c == u'[' || c == u';' || c == u'#'))));
         if (escaped)

@@ -11,7 +11,7 @@
 //
 // Escapes make any UTF-16 text come back exactly: "\u{hex}" is one UTF-16 code unit (or a code
 // point above FFFF). It is written for control characters (line breaks, tabs, NUL), unpaired
-// surrogates, a last space, and a backslash that would otherwise start an escape; in names also
+// surrogates, the byte-order mark, a last space, and a backslash that would otherwise start an escape; in names also
 // for "=" and for a first "[", ";" or "#". Any other backslash is itself, so paths read as
 // written.
 #include <optional>

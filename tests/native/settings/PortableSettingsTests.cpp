@@ -35,6 +35,7 @@ TEST(SettingsFile, EveryTextComesBackExactly) {
         u"\U0001F600 beyond the BMP",
         Text(1, u'\xD800') + u"unpaired" + Text(1, u'\xDC00'),
         u"\x7F\x85\x2028",
+        u"\xFEFF at the start",
     };
     for (const Text& text : texts) {
         for (const Text& key : {Text(), Text(u"Kestle2")}) {
