@@ -68,7 +68,7 @@ constexpr int kEarlyHideChecks = 8;
 // At most this many appearing windows have their captions followed.
 constexpr std::size_t kMaxAppearing = 64;
 // The journal of hidden windows: a volatile key under the settings key.
-inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
+inline const Text kJournalKey = kSettingsKey + u"\\" + kJournalKeyName;
 inline Text CannotHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
 }
@@ -179,6 +179,8 @@ public:
     // Loads the stored settings again (Undo); entries and options take effect.
     void ReloadSettings();
     int ReadHeight() { return store_.ReadHeight(); }
+    // Where the settings are kept: the registry key, or a portable copy's settings file.
+    Text SettingsPlace() { return p_.registry.Place(kHkeyCurrentUser, kSettingsKey); }
     // The registry's status of the write.
     std::int32_t SaveHeight(int twips) { return store_.SaveHeight(twips); }
 

@@ -24,6 +24,8 @@ inline const Text kRunKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 inline const Text kRunValueName = u"Hidewell";
 inline const Text kFirstStartRecord = u"ASKED";
 inline const Text kCountValueName = u"EOF";
+inline const Text kDateKeyName = u"Kestle2";
+inline const Text kJournalKeyName = u"Hidden";
 
 // How an option is stored: the poll interval in milliseconds; a box, "0" / "1" ("2", greyed,
 // reads as off); a hotkey's text, empty or missing for none.
