@@ -66,7 +66,7 @@ protected:
     }
     Settings LoadThrough(PortableRegistry& r) {
         Settings s;
-        SettingsStore(r, ui, s, u"F:\\Hidewell\\x64\\Hidewell.exe").Load();
+        SettingsStore(r, ui, log, s, u"F:\\Hidewell\\x64\\Hidewell.exe").Load();
         return s;
     }
     bool RegistryHasSettings() {
@@ -91,7 +91,7 @@ TEST_F(PortableTest, SettingsRoundTripThroughTheFile) {
     std::tie(saved.pollIntervalMs, saved.hideDateIcon, saved.singleClickRestores) = std::make_tuple(700, true, true);
     saved.hotkeyHide = u"Ctrl+Alt+H";
     PortableRegistry& first = Start();
-    SettingsStore store(first, ui, saved, u"F:\\Hidewell\\x64\\Hidewell.exe");
+    SettingsStore store(first, ui, log, saved, u"F:\\Hidewell\\x64\\Hidewell.exe");
     ASSERT_TRUE(store.Save());
     EXPECT_EQ(store.SaveHeight(5000), kErrorSuccess);
     EXPECT_EQ(SaveDateSettings(first, {u"d mmm \"=\"", DateChoice::Short}), kErrorSuccess);
@@ -103,7 +103,7 @@ TEST_F(PortableTest, SettingsRoundTripThroughTheFile) {
     Settings loaded = LoadThrough(second);
     saved.startWithWindows = true;
     EXPECT_TRUE(loaded == saved);
-    EXPECT_EQ(SettingsStore(second, ui, loaded, u"").ReadHeight(), 5000);
+    EXPECT_EQ(SettingsStore(second, ui, log, loaded, u"").ReadHeight(), 5000);
     DateSettings date = LoadDateSettings(second);
     EXPECT_EQ(std::make_pair(date.format, date.choice), std::make_pair(Text(u"d mmm \"=\""), DateChoice::Short));
     EXPECT_EQ(HiddenJournal(second, kJournalKey).Read().size(), 1u);
@@ -130,7 +130,7 @@ TEST_F(PortableTest, LinesHidewellDoesNotKnowAreKept) {
     Settings loaded = LoadThrough(Start());
     EXPECT_EQ(loaded.pollIntervalMs, 250);
     loaded.entries = {{u"*A*", u""}};
-    SettingsStore(*portable, ui, loaded, u"").Save();
+    SettingsStore(*portable, ui, log, loaded, u"").Save();
     const std::string& now = files.files[kIni];
     std::size_t at = 0;
     for (const std::string& line : kept) {
@@ -139,7 +139,7 @@ TEST_F(PortableTest, LinesHidewellDoesNotKnowAreKept) {
     }
     EXPECT_TRUE(now.starts_with("\xEF\xBB\xBF; mine\r\n\r\nColour=blue\r\nno equals sign\r\nRT=250\r\nASKED=1\r\n"));
     const int writes = files.writes;
-    SettingsStore(*portable, ui, loaded, u"").Save();
+    SettingsStore(*portable, ui, log, loaded, u"").Save();
     EXPECT_EQ(files.writes, writes);
 }
 
@@ -162,8 +162,8 @@ TEST_F(PortableTest, UnreadableFileIsKeptUntilTheUserAgrees) {
             EXPECT_EQ(loaded.pollIntervalMs, OptionValues{}.pollIntervalMs);
             r.Started();
             files.unreadable.clear();
-            SettingsStore(r, ui, loaded, u"").Save();
-            SettingsStore(r, ui, loaded, u"").Save();
+            SettingsStore(r, ui, log, loaded, u"").Save();
+            SettingsStore(r, ui, log, loaded, u"").Save();
             ASSERT_EQ(ui.messages.size(), 3u);
             EXPECT_EQ(ui.messages[0].text, UnreadableSettingsMessage(kIni, locked ? files.LastError()
                                                                                   : u"It is not a text file in UTF-8."));
@@ -185,7 +185,7 @@ TEST_F(PortableTest, FailedWritesKeepTheOldFileAndTheSettingsForTheRun) {
     files.readOnly = true;
     Settings s = LoadThrough(r);
     s.entries = {{u"*NEW*", u""}, {u"*TWO*", u""}};
-    SettingsStore store(r, ui, s, u"");
+    SettingsStore store(r, ui, log, s, u"");
     EXPECT_TRUE(store.Save());
     EXPECT_TRUE(store.Save());
     EXPECT_EQ(SaveDateSettings(r, {}), kErrorSuccess);
@@ -216,7 +216,7 @@ TEST_F(PortableTest, FirstStartOffersTheRegistrysSettingsOnce) {
         Settings loaded = LoadThrough(*portable);
         EXPECT_EQ(Titles(loaded), answer == kIdYes ? Texts{u"*FROM REGISTRY*"} : Texts{});
         EXPECT_EQ(LoadDateSettings(*portable).format, answer == kIdYes ? u"yyyy" : kDefaultDateFormat);
-        EXPECT_EQ(SettingsStore(*portable, ui, loaded, u"").ReadHeight(), answer == kIdYes ? 5000 : kDefaultHeightTwips);
+        EXPECT_EQ(SettingsStore(*portable, ui, log, loaded, u"").ReadHeight(), answer == kIdYes ? 5000 : kDefaultHeightTwips);
         // Yes: nothing more is asked; No: the first-start question follows.
         ASSERT_EQ(ui.messages.size(), answer == kIdYes ? 1u : 2u);
         EXPECT_EQ(ui.messages[0].text, CopySettingsQuestion(kIni));
