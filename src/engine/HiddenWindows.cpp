@@ -97,6 +97,7 @@ void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind k
     record.processId = w.processId;
     record.className = w.className;
     record.program = w.program;
+    record.programPath = w.programPath;
     record.caption = record.currentCaption = caption;
     record.iconReference = entry.iconReference;
     record.kind = kind;
@@ -135,7 +136,12 @@ void TrayEngine::TellAboutOverflowOnce(TrayIcon& icon) {
 
 IconHandle TrayEngine::PictureOf(const HiddenWindow& record) {
     const int size = p_.host.TrayIconSize();
-    if (record.iconReference == kWindowIconReference) return p_.icons.CopyWindowIcon(record.window, size);
+    if (record.iconReference == kWindowIconReference) {
+        // The window's own icon; for a window that shows none, its program file's; else Hidewell's.
+        const IconHandle own = p_.icons.CopyWindowIcon(record.window, size);
+        if (own || record.programPath.empty()) return own;
+        return p_.icons.ExtractIconSized(record.programPath, 0, size);
+    }
     return ExtractReferencedIcon(p_.icons, record.iconReference, size);
 }
 
