@@ -54,7 +54,17 @@ std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
         if (record.caption == caption) return record.Ref();
     for (auto& [slot, record] : ledger_)
         if (record.currentCaption == caption) return record.Ref();
-    return std::nullopt;
+    // Entries match without regard to case, and so does a caption asked for, when it names
+    // exactly one window.
+    const Text upper = p_.caseMapping.Upper(caption);
+    std::optional<WindowRef> found;
+    for (auto& [slot, record] : ledger_) {
+        if (p_.caseMapping.Upper(record.caption) != upper && p_.caseMapping.Upper(record.currentCaption) != upper)
+            continue;
+        if (found) return std::nullopt;
+        found = record.Ref();
+    }
+    return found;
 }
 
 bool TrayEngine::SameWindow(const HiddenWindow& record) {
@@ -154,7 +164,10 @@ void TrayEngine::BringBack(int slot) {
     if (it == ledger_.end()) return;
     // Asked even when the window looks shown: a hide still queued for it is then undone.
     // A refused request keeps the journal record, so that the next start tries again.
-    bool asked = p_.desktop.ShowWindow(it->second.window, kSwShowNa).accepted || !SameWindow(it->second);
+    // A window that was shown when hidden comes back as it was (shown or maximised), not
+    // minimised.
+    const int command = it->second.minimiseAsked ? kSwShowNoActivate : kSwShowNa;
+    bool asked = p_.desktop.ShowWindow(it->second.window, command).accepted || !SameWindow(it->second);
     ForgetSlot(slot, !asked);
 }
 

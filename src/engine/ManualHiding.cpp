@@ -22,20 +22,31 @@ bool TrayEngine::HideManually(WindowHandle h) {
     if (!h || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
         (p_.desktop.GetStyle(h) & kWindowVisible) == 0 || IsShellWindow(p_.desktop.ClassName(h)))
         return false;
-    // Its own icon is its way back.
+    // Its own icon is its way back. Marked as an operation, so a request that comes in while
+    // the icon is added waits for it to end.
+    const bool wasBusy = operationBusy_;
+    operationBusy_ = true;
     HideWindow(h, p_.desktop.GetText(h, kScanCaptionMax), Entry{Text(), kWindowIconReference}, HideKind::Manual);
+    operationBusy_ = wasBusy;
     return InLedger(h);
 }
 
 bool TrayEngine::HideForeground() { return HideManually(p_.desktop.Foreground()); }
 
 bool TrayEngine::HideByCaption(const Text& caption) {
+    // The first shown window with the exact caption; else the one window that has it without
+    // regard to case.
+    const Text upper = p_.caseMapping.Upper(caption);
+    WindowHandle alike;
+    int alikeCount = 0;
     for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
         if ((p_.desktop.GetStyle(h) & kWindowVisible) == 0 || p_.desktop.IsOwnWindow(h) || p_.desktop.IsCloaked(h))
             continue;
-        if (p_.desktop.GetText(h, kScanCaptionMax) == caption) return HideManually(h);
+        const Text text = p_.desktop.GetText(h, kScanCaptionMax);
+        if (text == caption) return HideManually(h);
+        if (p_.caseMapping.Upper(text) == upper && ++alikeCount == 1) alike = h;
     }
-    return false;
+    return alikeCount == 1 && HideManually(alike);
 }
 
 bool TrayEngine::RestoreLast() {
@@ -63,7 +74,28 @@ std::uint32_t TrayEngine::TryHotkey(const Hotkey& hotkey) {
     return error;
 }
 
+Text HotkeyFailureHeading(int failed, int working) {
+    return Text(failed == 1 ? u"Hidewell could not set up this hotkey" : u"Hidewell could not set up these hotkeys") +
+           (working == 0 ? u":" : working == 1 ? u"; the other one works:" : u"; the others work:");
+}
+
+void TrayEngine::SetHotkeysAside(bool aside) {
+    if (aside == hotkeysAside_) return;
+    hotkeysAside_ = aside;
+    if (!aside) {
+        RegisterHotkeys();
+        return;
+    }
+    // Let go, and forgotten as registered, so that each is registered again.
+    for (std::size_t i = 0; i < std::size(kHotkeyActions); ++i) {
+        if (hotkeysHeld_[i]) p_.host.UnregisterHotkey(HotkeyId(kHotkeyActions[i]));
+        hotkeysHeld_[i] = false;
+        hotkeysTried_[i].clear();
+    }
+}
+
 void TrayEngine::RegisterHotkeys() {
+    if (hotkeysAside_) return;
     constexpr std::size_t n = std::size(kHotkeyActions);
     bool changed[n] = {};
     // Every changed one lets go first, so that two hotkeys can swap their combinations.
@@ -73,6 +105,7 @@ void TrayEngine::RegisterHotkeys() {
         if (changed[i]) hotkeysHeld_[i] = false;
     }
     Text failures;
+    int failed = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const HotkeyAction action = kHotkeyActions[i];
         const Text& text = hotkeysTried_[i] = settings_.HotkeyOf(action);
@@ -91,8 +124,12 @@ void TrayEngine::RegisterHotkeys() {
         const Text line = HotkeyActionName(action) + u" (" + text + u"): " + why + u".";
         p_.log.Failure(u"Hidewell could not set up a hotkey", line, 0);
         failures += u"\n" + line;
+        ++failed;
     }
-    if (!failures.empty()) p_.ui.ShowMessage(kHotkeyFailureHeading + failures, kAppTitle, kMbIconExclamation);
+    if (failed == 0) return;
+    int working = 0;
+    for (bool held : hotkeysHeld_) working += held;
+    p_.ui.ShowMessage(HotkeyFailureHeading(failed, working) + failures, kAppTitle, kMbIconExclamation);
 }
 
 }  // namespace hw

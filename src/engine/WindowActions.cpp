@@ -40,6 +40,12 @@ bool TrayEngine::Restore(const WindowRef& ref) {
         p_.desktop.ShowWindow(h, kSwRestore);
         p_.desktop.Flash(h);
     }
+    // Its icon goes as soon as it shows: now, or at a tick that comes soon.
+    const bool shows = (p_.desktop.GetStyle(h) & kWindowVisible) != 0 && !p_.desktop.IsIconic(h);
+    if (shows && record->state == HideState::Hidden)
+        ForgetSlot(SlotOf(record->id));
+    else if (polling_ && !inTick_)
+        p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
     return true;
 }
 
@@ -59,17 +65,20 @@ bool TrayEngine::Close(const WindowRef& ref) {
     return true;
 }
 
-bool TrayEngine::OnInboxRequest(const InboxRequest& request) {
+bool TrayEngine::OnInboxRequest(const InboxRequest& request, bool callerAnswered) {
     std::optional<WindowRef> ref = FindByCaption(request.caption);
     if (!ref) {
+        // A caller that gets an answer hears it from its exit code; a box would only make the
+        // user dismiss one per request. One that takes no answer gets the box, one at a time.
+        p_.log.Failure(u"No hidden window has the caption asked for", request.caption, 0);
+        if (callerAnswered || unknownCaptionBoxUp_) return false;
+        unknownCaptionBoxUp_ = true;
         p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
+        unknownCaptionBoxUp_ = false;
         return false;
     }
-    if (request.command == InboxCommand::Close)
-        Close(*ref);
-    else
-        Restore(*ref);
-    return true;
+    if (request.command == InboxCommand::Close) return Close(*ref);
+    return Restore(*ref);
 }
 
 Text TrayEngine::PopupTitle(const WindowRef& ref) const {

@@ -18,6 +18,21 @@ public:
     virtual void ApplyOptions(const OptionValues& options) = 0;
     // Whether the hotkey could be registered now: 0, or the platform's error.
     virtual std::uint32_t TryHotkey(const Hotkey& hotkey) = 0;
+    // Lets go of Hidewell's own hotkeys, so that a hotkey field receives them, or takes them
+    // again.
+    virtual void SetHotkeysAside(bool aside) = 0;
+};
+
+// Hidewell's hotkeys are set aside for as long as it lives (the options dialog is open).
+class HotkeysAside {
+public:
+    explicit HotkeysAside(OptionsTarget& target) : target_(target) { target_.SetHotkeysAside(true); }
+    ~HotkeysAside() { target_.SetHotkeysAside(false); }
+    HotkeysAside(const HotkeysAside&) = delete;
+    HotkeysAside& operator=(const HotkeysAside&) = delete;
+
+private:
+    OptionsTarget& target_;
 };
 
 }  // namespace hw
