@@ -47,7 +47,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // fields are wide enough for the longest combination, such as Ctrl+Alt+Shift+Win+PgDn.
 constexpr int kHotkeyTop = 2175, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
 constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
-constexpr int kClientWidth = 4575;
+constexpr int kClientWidth = 4695;
 constexpr int kFrameWidth = kClientWidth - 180;
 constexpr int kClientHeight = kButtonTop + 450;
 const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
@@ -134,10 +134,10 @@ private:
         RegisterHotkeyFieldClass();
         for (int i = 0; i < 3; ++i) {
             const int y = kHotkeyTop + 270 + i * kHotkeyRow;
-            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1560, 255);
-            hotkeys_[i] = add(kHotkeyFieldClass, ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str(), WS_TABSTOP,
-                              kIdHotkey + i, 1800, y, 2010, 285, WS_EX_CLIENTEDGE);
-            add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3870, y, 540, 285);
+            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1680, 255);
+            hotkeys_[i] = layout_.Add(h, kHotkeyFieldClass, ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str(),
+                                      WS_CLIPSIBLINGS | WS_TABSTOP, kIdHotkey + i, 1920, y, 2010, 285, WS_EX_CLIENTEDGE);
+            add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3990, y, 540, 285);
         }
         note_ = add(WC_STATICW, L"", SS_NOPREFIX, kIdHotkeyNote, 210, kHotkeyTop + 270 + 3 * kHotkeyRow + 30,
                     kFrameWidth - 240, 480);
