@@ -80,7 +80,8 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
 }
 
 // hidewellctl's manners, an icon that goes as soon as its window shows after a double click
-// (with a 3-second poll), and a window hidden by hand that comes back shown on exit.
+// (with a 3-second poll), the menu hotkey's menu above the notification area's end of the
+// taskbar, and a window hidden by hand that comes back shown on exit.
 TEST_F(Hotkeys, CtlHelpIconGoneAtOnceAndHandHiddenWindowBackShownOnExit) {
     auto [helpCode, help] = RunCtl(L"--help");
     EXPECT_EQ(helpCode, 0);
@@ -93,6 +94,7 @@ TEST_F(Hotkeys, CtlHelpIconGoneAtOnceAndHandHiddenWindowBackShownOnExit) {
     options.pollIntervalMs = 3000;
     options.hideDateIcon = true;
     options.hotkeyHide = u"Ctrl+Alt+H";
+    options.hotkeyMenu = u"Ctrl+Alt+J";
     WriteSettings({{u"HIDEWELL T?ST *", u"000:" + T(ProgramFolder()) + u"Hidewell.exe"}}, options);
     ASSERT_TRUE(app.Start());
     TestWindow w;
@@ -102,6 +104,17 @@ TEST_F(Hotkeys, CtlHelpIconGoneAtOnceAndHandHiddenWindowBackShownOnExit) {
     ASSERT_TRUE(WaitFor([&] { return Shown(w.Hwnd()); }, 5s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Double").empty(); }, 1s))
         << "the icon waits for the next tick";
+
+    PressWith({VK_CONTROL, VK_MENU}, 'J');
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = OpenPopupMenu()) != nullptr; }, 5s));
+    RECT menuPlace{}, taskbar{};
+    GetWindowRect(menu, &menuPlace);
+    GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &taskbar);
+    EXPECT_LE(menuPlace.bottom, taskbar.top + 1);
+    EXPECT_GT(menuPlace.right, taskbar.right - 40);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 3s));
 
     Process notepad;
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
