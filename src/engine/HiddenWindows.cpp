@@ -1,6 +1,7 @@
 // The ledger of hidden windows: asking for a hide, forgetting a record, and the views of it.
 #include <algorithm>
 
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 #include "settings/RegistryStore.h"
 #include "ui/IconTools.h"
@@ -224,13 +225,16 @@ void TrayEngine::RefreshAll() {
 
 void TrayEngine::SettingsChanged() {
     CompilePatterns();
-    std::vector<int> slots;
-    for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots) {
-        const HiddenWindow& record = ledger_.at(slot);
-        if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    {
+        OperationScope busy(operationBusy_);  // the walk waits on the taskbar
+        std::vector<int> slots;
+        for (auto& [slot, record] : ledger_) slots.push_back(slot);
+        for (int slot : slots) {
+            const HiddenWindow& record = ledger_.at(slot);
+            if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+        }
+        ShowOwnState();
     }
-    ShowOwnState();
     RegisterHotkeys();
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
     lastIconCount_ = 0;
@@ -244,6 +248,7 @@ void TrayEngine::SettingsChanged() {
 }
 
 void TrayEngine::OnIconSizeChanged() {
+    OperationScope busy(operationBusy_);
     ShowOwnState();
     for (auto& [slot, record] : ledger_) {
         if (!record.icon) continue;

@@ -1,6 +1,7 @@
 // Hiding by hand and the global hotkeys: the window in front or one named by its caption is
 // hidden whatever its caption; the last one hidden comes back first.
 #include "common/NumericParse.h"
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 #include "settings/HotkeyText.h"
 #include "ui/IconTools.h"
@@ -22,12 +23,9 @@ bool TrayEngine::HideManually(WindowHandle h) {
     if (!h || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
         (p_.desktop.GetStyle(h) & kWindowVisible) == 0 || IsShellWindow(p_.desktop.ClassName(h)))
         return false;
-    // Its own icon is its way back. Marked as an operation, so a request that comes in while
-    // the icon is added waits for it to end.
-    const bool wasBusy = operationBusy_;
-    operationBusy_ = true;
+    // Its own icon is its way back.
+    OperationScope busy(operationBusy_);
     HideWindow(h, p_.desktop.GetText(h, kScanCaptionMax), Entry{Text(), kWindowIconReference}, HideKind::Manual);
-    operationBusy_ = wasBusy;
     return InLedger(h);
 }
 

@@ -2,26 +2,10 @@
 // Each is the one way for the popups, the own menu, the task list and the command line.
 #include <algorithm>
 
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 
 namespace hw {
-
-namespace {
-
-// Marks a window operation as running for as long as it lives.
-class OperationScope {
-public:
-    explicit OperationScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~OperationScope() { flag_ = was_; }
-    OperationScope(const OperationScope&) = delete;
-    OperationScope& operator=(const OperationScope&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
-
-}  // namespace
 
 bool TrayEngine::Restore(const WindowRef& ref) {
     OperationScope busy(operationBusy_);

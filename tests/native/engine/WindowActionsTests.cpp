@@ -45,7 +45,12 @@ TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
     EXPECT_EQ(engine.FindByCaption(u"same"), std::nullopt) << "three windows have it in another case";
     EXPECT_EQ(engine.FindByCaption(u"untitled - NOTEPAD"), Ref(4));
+    // A request that comes while the restore waits on the window is asked to come again.
+    bool busyMeanwhile = false;
+    desktop.onShow = [&](WindowHandle, int) { busyMeanwhile = engine.Busy(); };
     EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}, true));
+    desktop.onShow = nullptr;
+    EXPECT_TRUE(busyMeanwhile && !engine.Busy());
     EXPECT_FALSE(desktop[first].iconic);
     EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, true));
     EXPECT_TRUE(ui.messages.empty()) << "its caller hears it from the answer";
