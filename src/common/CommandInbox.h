@@ -13,7 +13,8 @@
 // Hidewell answers kInboxRejected to a request that breaks the format, kInboxNotFound to
 // restore or close when no hidden window has the caption, and to hide when no shown window
 // has it (or none is in front) or it cannot be hidden, kInboxBusy when the request came in the
-// middle of another window operation (the sender asks again), kInboxAccepted otherwise. A
+// middle of another window operation (the sender asks again), kInboxAsked to a restore whose
+// window's program has not shown it yet (busy or hung), kInboxAccepted otherwise. A
 // caption is taken exactly first; when no window has it, the one window (and only one) that
 // has it without regard to case. Restore, close and hide are carried out before the answer;
 // exit runs after the sender's call has returned. An answered request shows no message: the
@@ -57,7 +58,8 @@ enum InboxAnswer : std::int64_t {
     kInboxAccepted = 1,
     kInboxNotFound = 2,
     kInboxNeedsRights = 3,
-    kInboxBusy = 4,  // it came in the middle of a window operation: ask again shortly
+    kInboxBusy = 4,   // it came in the middle of a window operation: ask again shortly
+    kInboxAsked = 5,  // restore asked, but the window's program has not shown it yet
 };
 
 // Which window a request came to.

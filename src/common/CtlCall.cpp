@@ -74,7 +74,8 @@ Text CtlUsage() {
            u"A caption is taken exactly; when no window has it, the one window that has it in other\r\n"
            u"case. In list, tabs, line breaks and other control characters show as \\t, \\n, \\r, \\xNN.\r\n"
            u"Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected or no answer,\r\n"
-           u"4 no such window, 5 Hidewell would not take it from this program.\r\n";
+           u"4 no such window, 5 Hidewell would not take it from this program, 6 restore asked but the\r\n"
+           u"window's program has not shown it yet.\r\n";
 }
 
 Text ListLine(const Text& caption) {

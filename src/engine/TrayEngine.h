@@ -113,9 +113,11 @@ public:
     // A window was minimised (a tick follows shortly, unless one runs or polling is off) or
     // changed its caption (a hidden window's tip follows at once).
     void OnWindowEvent(WindowEvent event, WindowHandle window) override;
-    // A restore or close of the command inbox, carried out now; false when no hidden window
-    // has the caption (told in a box only to a caller that gets no answer, one box at a time).
-    bool OnInboxRequest(const InboxRequest& request, bool callerAnswered);
+    // A restore or close of the command inbox, carried out now: done (a restored window shows
+    // now), asked (its program has not shown it yet), or no hidden window has the caption (told
+    // in a box only to a caller that gets no answer, one box at a time).
+    enum class InboxOutcome { Done, Asked, NotFound };
+    InboxOutcome OnInboxRequest(const InboxRequest& request, bool callerAnswered);
     // A tick or a window operation runs: a request that came in the middle of it (while
     // Hidewell waits on another program) must not change the ledger.
     bool Busy() const { return inTick_ || operationBusy_; }

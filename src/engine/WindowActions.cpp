@@ -49,20 +49,22 @@ bool TrayEngine::Close(const WindowRef& ref) {
     return true;
 }
 
-bool TrayEngine::OnInboxRequest(const InboxRequest& request, bool callerAnswered) {
+TrayEngine::InboxOutcome TrayEngine::OnInboxRequest(const InboxRequest& request, bool callerAnswered) {
     std::optional<WindowRef> ref = FindByCaption(request.caption);
     if (!ref) {
         // A caller that gets an answer hears it from its exit code; a box would only make the
         // user dismiss one per request. One that takes no answer gets the box, one at a time.
         p_.log.Failure(u"No hidden window has the caption asked for", request.caption, 0);
-        if (callerAnswered || unknownCaptionBoxUp_) return false;
+        if (callerAnswered || unknownCaptionBoxUp_) return InboxOutcome::NotFound;
         unknownCaptionBoxUp_ = true;
         p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
         unknownCaptionBoxUp_ = false;
-        return false;
+        return InboxOutcome::NotFound;
     }
-    if (request.command == InboxCommand::Close) return Close(*ref);
-    return Restore(*ref);
+    if (request.command == InboxCommand::Close) return Close(*ref) ? InboxOutcome::Done : InboxOutcome::NotFound;
+    if (!Restore(*ref)) return InboxOutcome::NotFound;
+    const bool shows = (p_.desktop.GetStyle(ref->window) & kWindowVisible) != 0 && !p_.desktop.IsIconic(ref->window);
+    return shows ? InboxOutcome::Done : InboxOutcome::Asked;
 }
 
 Text TrayEngine::PopupTitle(const WindowRef& ref) const {

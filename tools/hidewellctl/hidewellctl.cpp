@@ -5,7 +5,8 @@
 // Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected, no answer, busy
 // for too long, or (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
 // window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
-// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt).
+// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt), 6 restore
+// asked but the window's program has not shown it yet.
 #include <windows.h>
 
 #include <optional>
@@ -21,7 +22,15 @@
 
 namespace {
 
-enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4, kNeedsRights = 5 };
+enum ExitCode : int {
+    kDone = 0,
+    kNotRunning = 1,
+    kUsageError = 2,
+    kRejected = 3,
+    kNotFound = 4,
+    kNeedsRights = 5,
+    kNotShownYet = 6
+};
 
 constexpr UINT kSendTimeoutMs = 5000;
 // Hidewell shows every hidden window again before it ends; that may take a while.
@@ -140,6 +149,11 @@ int wmain(int argc, wchar_t** argv) {
                                     ? L"hidewellctl: no shown window that Hidewell can hide has the caption \"" + caption + L"\".\r\n"
                                     : L"hidewellctl: no hidden window has the caption \"" + caption + L"\".\r\n");
         return kNotFound;
+    }
+    if (sent && reply == hw::kInboxAsked) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell asked for the window, but its program has not shown it yet (busy "
+                                L"or not responding); it comes back when the program responds.\r\n");
+        return kNotShownYet;
     }
     bool answered = request.command == hw::InboxCommand::List          ? answer.Captions().has_value()
                     : request.command == hw::InboxCommand::ListDetails ? answer.Details().has_value()

@@ -45,7 +45,12 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
     // A sender of WM_COPYDATA waits for the answer, unless it only notified.
     const bool answered = (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != ISMEX_NOTIFY;
-    return engine.OnInboxRequest(*request, answered) ? kInboxAccepted : kInboxNotFound;
+    switch (engine.OnInboxRequest(*request, answered)) {
+    case TrayEngine::InboxOutcome::Done: return kInboxAccepted;
+    case TrayEngine::InboxOutcome::Asked: return kInboxAsked;
+    case TrayEngine::InboxOutcome::NotFound: break;
+    }
+    return kInboxNotFound;
 }
 
 }  // namespace hw

@@ -6,6 +6,9 @@
 namespace hw::test {
 namespace {
 
+constexpr auto Done = TrayEngine::InboxOutcome::Done;
+constexpr auto NotFound = TrayEngine::InboxOutcome::NotFound;
+
 class WindowActions : public EngineTest {
 protected:
     void SetUp() override { Start({{u"*", kAppIcon}}); }
@@ -48,33 +51,38 @@ TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     // A request that comes while the restore waits on the window is asked to come again.
     bool busyMeanwhile = false;
     desktop.onShow = [&](WindowHandle, int) { busyMeanwhile = engine.Busy(); };
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}, true));
+    EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"Same"}, true));
     desktop.onShow = nullptr;
     EXPECT_TRUE(busyMeanwhile && !engine.Busy());
     EXPECT_FALSE(desktop[first].iconic);
-    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, true));
+    EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, true));
     EXPECT_TRUE(ui.messages.empty()) << "its caller hears it from the answer";
     // Two unanswered unknown requests, the second while the first one's box is up, and a
     // restore meanwhile, which is carried out at once.
     int boxes = 0;
     ui.onMessage = [&] {
         if (++boxes > 1) return;
-        EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"Nowhere"}, false));
-        EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"untitled - notepad"}, true));
+        EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"Nowhere"}, false));
+        EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"untitled - notepad"}, true));
         EXPECT_TRUE(desktop[notepad].visible);
     };
-    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, false));
+    EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, false));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, u"Error 909745");
     ui.onMessage = nullptr;
+
+    // A program slow to show its window: the restore is asked, not yet done.
+    WindowHandle slow = HideOne(u"Slow");
+    desktop[slow].pumpDelayMs = 5000;
+    EXPECT_EQ(engine.OnInboxRequest({InboxCommand::Restore, u"Slow"}, true), TrayEngine::InboxOutcome::Asked);
 
     WindowHandle h = HideOne(u"report.txt - Editor");
     desktop[h].caption = u"letter.txt - Editor";
     desktop[h].refusesClose = true;
     Tick();
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}, true));
-    EXPECT_EQ(engine.HiddenCount(), 2);
-    EXPECT_EQ(engine.IconCount(), 2);
+    EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}, true));
+    EXPECT_EQ(engine.HiddenCount(), 3);  // the slow one keeps its icon until it shows
+    EXPECT_EQ(engine.IconCount(), 3);
     EXPECT_TRUE(desktop.Exists(h));
 }
 
@@ -85,7 +93,7 @@ TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroun
         WindowHandle h = HideOne(u"App");
         desktop.foregroundRight = right;
         desktop.flashed.clear();
-        EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"App"}, true));
+        EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"App"}, true));
         EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic) << right;
         EXPECT_EQ(desktop.foreground == h, right);
         EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});
