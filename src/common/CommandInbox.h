@@ -24,7 +24,8 @@
 // returns: dwData 3, lpData the captions in UTF-16, each ended by a NUL (which no caption
 // holds; every other character, line breaks and tabs too, crosses as it is). The answer to
 // list with details is the same with dwData 7, each item being the window's handle in
-// decimal, a tab, "rule" or "manual" (why it is hidden), a tab and the caption.
+// decimal, a tab, "rule" or "manual" (why it is hidden), a tab, its program's file name, a
+// tab, its window class, a tab and the caption.
 //
 // The main window takes requests from programs of any rights (an elevated Hidewell lets
 // them through), so it refuses close and hide with kInboxNeedsRights: a program must not use
@@ -90,6 +91,8 @@ struct ListedWindow {
     WindowHandle window;
     bool manual = false;  // hidden by hand, not by an entry's rule
     Text caption;
+    Text program{};    // its program's file name
+    Text className{};  // its window class
     bool operator==(const ListedWindow&) const = default;
 };
 Text JoinDetails(const std::vector<ListedWindow>& windows);

@@ -102,7 +102,8 @@ Text ListJson(const std::vector<ListedWindow>& windows) {
         if (json.size() > 1) json += u",";
         json += u"{\"caption\":" + JsonString(w.caption) + u",\"handle\":" +
                 DecimalText(static_cast<std::int64_t>(w.window.Value())) + u",\"kind\":" +
-                (w.manual ? u"\"manual\"" : u"\"rule\"") + u"}";
+                (w.manual ? u"\"manual\"" : u"\"rule\"") + u",\"program\":" + JsonString(w.program) +
+                u",\"class\":" + JsonString(w.className) + u"}";
     }
     return json + u"]";
 }

@@ -28,7 +28,8 @@ Text CtlUsage();
 // written as escapes ("\t", "\n", "\r", "\x1f"), so each window takes one line.
 Text ListLine(const Text& caption);
 
-// The answer to list with details as a JSON array of objects with caption, handle and kind.
+// The answer to list with details as a JSON array of objects with caption, handle, kind,
+// program and class.
 Text ListJson(const std::vector<ListedWindow>& windows);
 
 }  // namespace hw

@@ -47,7 +47,8 @@ std::optional<HiddenWindowView> TrayEngine::SlotView(int slot) const {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return std::nullopt;
     const HiddenWindow& record = it->second;
-    return HiddenWindowView{slot, record.Ref(), record.caption, record.kind, record.state == HideState::Asked};
+    return HiddenWindowView{slot,         record.Ref(),     record.caption, record.kind, record.state == HideState::Asked,
+                            record.program, record.className};
 }
 
 std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
@@ -89,26 +90,29 @@ void TrayEngine::Refuse(WindowHandle h, const Text& message) {
     p_.log.Failure(message, p_.desktop.GetText(h, kScanCaptionMax), 0);
 }
 
-void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind) {
+void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind) {
+    const WindowHandle h = w.window;
+    const Text& caption = w.caption;
     // Windows drops requests to a program of higher rights; it is not asked in vain.
-    if (p_.desktop.RunsAboveUs(h)) {
+    if (w.aboveUs) {
         Refuse(h, CannotHideMessage(caption));
         return;
     }
-    if (p_.desktop.ClassName(h) == kStoreAppFrameClass) {
+    if (w.className == kStoreAppFrameClass) {
         Refuse(h, StoreAppMessage(caption));
         return;
     }
     HiddenWindow record(p_.icons);
     record.id = ++lastRecord_;
     record.window = h;
-    record.processId = p_.desktop.ProcessId(h);
-    record.className = p_.desktop.ClassName(h);
+    record.processId = w.processId;
+    record.className = w.className;
+    record.program = w.program;
     record.caption = record.currentCaption = caption;
     record.iconReference = entry.iconReference;
     record.kind = kind;
     // A shown window is minimised first, so that its owned windows go with it.
-    record.minimiseAsked = !p_.desktop.IsIconic(h);
+    record.minimiseAsked = !w.minimised;
     // On disk before the request, so that a crash from here on cannot lose the window.
     if (!journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption}))
         p_.log.Failure(u"Hidewell could not write the journal of hidden windows", caption, 0);
@@ -224,14 +228,14 @@ void TrayEngine::RefreshAll() {
 }
 
 void TrayEngine::SettingsChanged() {
-    CompilePatterns();
+    matcher_.Compile(settings_.entries);
     {
         OperationScope busy(operationBusy_);  // the walk waits on the taskbar
         std::vector<int> slots;
         for (auto& [slot, record] : ledger_) slots.push_back(slot);
         for (int slot : slots) {
             const HiddenWindow& record = ledger_.at(slot);
-            if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+            if (record.kind == HideKind::Rule && !StillTaken(reader_.Read(record.window))) BringBack(slot);
         }
         ShowOwnState();
     }

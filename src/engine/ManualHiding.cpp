@@ -8,45 +8,40 @@
 
 namespace hw {
 
-namespace {
-
-// The shell's own windows: hiding them would take the taskbar or the desktop away.
-bool IsShellWindow(const Text& className) {
-    for (const char16_t* shell : {u"Shell_TrayWnd", u"Shell_SecondaryTrayWnd", u"Progman", u"WorkerW"})
-        if (className == shell) return true;
-    return false;
-}
-
-}  // namespace
-
-bool TrayEngine::HideManually(WindowHandle h) {
-    if (!h || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
-        (p_.desktop.GetStyle(h) & kWindowVisible) == 0 || IsShellWindow(p_.desktop.ClassName(h)))
-        return false;
+bool TrayEngine::HideManually(const WindowFacts& w) {
+    if (!Qualifies(w) || !w.visible || InLedger(w.window) || refused_.count(w.window)) return false;
     // Its own icon is its way back.
     OperationScope busy(operationBusy_);
-    HideWindow(h, p_.desktop.GetText(h, kScanCaptionMax), Entry{Text(), kWindowIconReference}, HideKind::Manual);
-    return InLedger(h);
+    HideWindow(w, Entry{Text(), kWindowIconReference}, HideKind::Manual);
+    return InLedger(w.window);
 }
 
-bool TrayEngine::HideForeground() { return HideManually(p_.desktop.Foreground()); }
+bool TrayEngine::HideForeground() {
+    // A dialog in front stands for the window that owns it, which takes it along.
+    WindowHandle h = p_.desktop.Foreground();
+    for (int depth = 0; depth < 64 && h; ++depth) {
+        const WindowHandle owner = p_.desktop.ParentOrOwner(h);
+        if (!owner) break;
+        h = owner;
+    }
+    return HideManually(reader_.Read(h));
+}
 
 bool TrayEngine::HideByCaption(const Text& caption) {
     // The first shown window with the exact caption; else the one window that has it without
     // regard to case.
+    std::vector<WindowFacts> shown;
+    reader_.Scan(shown, true);
     const Text upper = p_.caseMapping.Upper(caption);
-    WindowHandle alike;
+    const WindowFacts* alike = nullptr;
     int alikeCount = 0;
-    for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
-        if ((p_.desktop.GetStyle(h) & kWindowVisible) == 0 || p_.desktop.IsOwnWindow(h) || p_.desktop.IsCloaked(h))
-            continue;
-        const Text text = p_.desktop.GetText(h, kScanCaptionMax);
-        if (text == caption) return HideManually(h);
-        if (p_.caseMapping.Upper(text) == upper && ++alikeCount == 1) alike = h;
+    for (const WindowFacts& w : shown) {
+        if (!w.visible) continue;
+        if (w.caption == caption) return HideManually(w);
+        if (p_.caseMapping.Upper(w.caption) == upper && ++alikeCount == 1) alike = &w;
     }
-    return alikeCount == 1 && HideManually(alike);
+    return alikeCount == 1 && HideManually(*alike);
 }
-
 bool TrayEngine::RestoreLast() {
     const HiddenWindow* last = nullptr;
     for (auto& [slot, record] : ledger_)

@@ -10,53 +10,22 @@ namespace {
 constexpr int kErrOverflow = 6;
 }  // namespace
 
-// Compiles the title patterns again only when the entries changed since the last time.
-void TrayEngine::CompilePatterns() {
-    if (patternSources_.size() == settings_.entries.size() &&
-        std::equal(patternSources_.begin(), patternSources_.end(), settings_.entries.begin(),
-                   [](const Text& source, const Entry& e) { return source == e.titlePattern; }))
-        return;
-    patternSources_.clear();
-    patterns_.clear();
-    for (const Entry& e : settings_.entries) {
-        patternSources_.push_back(e.titlePattern);
-        patterns_.emplace_back(e.titlePattern, p_.caseMapping);
-    }
-    firstMatchNow_.clear();
-    firstMatchBefore_.clear();
-}
-
-// The first entry whose pattern matches the caption, or kNoEntry. A caption already met in
-// this tick or the one before is not matched again: the answer depends on nothing else.
-std::size_t TrayEngine::FirstMatch(const Text& caption) {
-    if (auto now = firstMatchNow_.find(caption); now != firstMatchNow_.end()) return now->second;
-    std::size_t j = 0;
-    if (auto before = firstMatchBefore_.find(caption); before != firstMatchBefore_.end()) {
-        j = before->second;
-    } else {
-        const Text upper = p_.caseMapping.Upper(caption);
-        while (j < patterns_.size() && !patterns_[j].MatchesUpper(upper)) ++j;
-        if (j == patterns_.size()) j = kNoEntry;
-    }
-    firstMatchNow_.emplace(caption, j);
-    return j;
-}
-
 bool TrayEngine::CheckRecord(int slot) {
     HiddenWindow& record = ledger_.at(slot);
+    const WindowFacts w = reader_.Read(record.window);
     // Gone, or its handle given to a new window: nothing left to bring back.
-    if (!SameWindow(record)) {
+    if (!SameWindow(record, w)) {
         ForgetSlot(slot);
         return true;
     }
     const WindowHandle h = record.window;
-    const bool visible = (p_.desktop.GetStyle(h) & kWindowVisible) != 0;
+    const bool visible = w.visible;
     if (record.restoreAsked) {
         // Brought back as asked; until it shows, its icon stays its way back.
         if (visible) ForgetSlot(slot);
         return true;
     }
-    if (!p_.desktop.IsIconic(h)) {
+    if (!w.minimised) {
         // Asked to minimise before the hide, and its program has not got to it yet.
         if (record.minimiseAsked && record.state == HideState::Asked && visible) {
             ++record.checks;
@@ -81,9 +50,9 @@ bool TrayEngine::CheckRecord(int slot) {
             record.checks = 0;
         }
     }
-    FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
+    FollowCaption(record, w.caption);
     // A window hidden by hand stays hidden whatever its caption.
-    if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    if (record.kind == HideKind::Rule && !StillTaken(w)) BringBack(slot);
     return true;
 }
 
@@ -96,9 +65,8 @@ void TrayEngine::PollTick() {
         ~TickEnd() { inTick = false; }
     } tickEnd{inTick_};
     p_.host.SetPollInterval(settings_.pollIntervalMs);
-    CompilePatterns();
-    firstMatchBefore_.swap(firstMatchNow_);
-    firstMatchNow_.clear();
+    matcher_.Compile(settings_.entries);
+    matcher_.NextRound();
 
     // The ledger, walked over a snapshot of the slots.
     std::vector<int> slots;
@@ -116,20 +84,20 @@ void TrayEngine::PollTick() {
 
     // Newly minimised windows that match an entry, and new windows of entries that hide them
     // as soon as they appear.
-    if (!ScanMinimisedWindows(p_.desktop, scan_, HidesOnAppear())) {
+    if (!reader_.Scan(scan_, HidesOnAppear())) {
         FailurePath(kErrOverflow);
         return;
     }
-    for (const ScannedWindow& w : scan_) {
+    for (const WindowFacts& w : scan_) {
         if (InLedger(w.window) || refused_.count(w.window)) continue;
-        std::size_t j = FirstMatch(w.caption);
-        if (j == kNoEntry) continue;
+        const std::size_t j = matcher_.FirstMatch(w);
+        if (j == EntryMatcher::kNone) continue;
         appearing_.erase(w.window);
         if (!w.minimised) {
             if (!settings_.entries[j].hideOnAppear || appeared_.count(w.window)) continue;
-            appeared_.emplace(w.window, p_.desktop.ProcessId(w.window));
+            appeared_.emplace(w.window, w.processId);
         }
-        HideWindow(w.window, w.caption, settings_.entries[j]);
+        HideWindow(w, settings_.entries[j]);
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }
@@ -170,6 +138,8 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         }
         // A window that appeared may now match an entry.
         if (!appearing_.count(window)) return;
+    } else if (event == WindowEvent::Minimized && HideReportedMinimise(window)) {
+        return;
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
         if (!HidesOnAppear() || InLedger(window)) return;
@@ -180,6 +150,24 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
     // a failed tick. Further events before it fires make no further tick.
     if (inTick_ || suspended_ || !polling_) return;
     p_.host.SetPollInterval(kEventTickMs);
+}
+
+bool TrayEngine::HideReportedMinimise(WindowHandle window) {
+    // Not inside a tick, a window operation or an icon's event, which may be waiting on
+    // another program; nor while suspended or after a failed tick.
+    if (inTick_ || operationBusy_ || handlingIconEvent_ || suspended_ || !polling_) return false;
+    if (InLedger(window) || refused_.count(window)) return false;
+    const WindowFacts w = reader_.Read(window);
+    if (!w.minimised || !Qualifies(w)) return false;
+    matcher_.Compile(settings_.entries);
+    const std::size_t j = matcher_.FirstMatch(w);
+    if (j == EntryMatcher::kNone) return false;
+    HideWindow(w, settings_.entries[j]);
+    if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
+    // The rest (the own icon, caption watching, whether the hide was carried out) follows at
+    // a tick soon.
+    p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+    return true;
 }
 
 // The own icon follows the number of application icons: hidden while there are some, if the

@@ -12,11 +12,11 @@
 #include "common/CommandInbox.h"
 #include "common/QuitReason.h"
 #include "engine/DateIconSteps.h"
+#include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
-#include "engine/TitleMatch.h"
 #include "engine/TrayIcon.h"
-#include "engine/WindowScan.h"
+#include "engine/WindowFacts.h"
 #include "platform/CaseMapping.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -204,8 +204,10 @@ public:
     void RemoveDateIcon();
 
 private:
-    void HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind = HideKind::Rule);
-    bool HideManually(WindowHandle h);
+    void HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind = HideKind::Rule);
+    bool HideManually(const WindowFacts& w);
+    // Whether a rule record's entry, or any other, still takes its window as it is now.
+    bool StillTaken(const WindowFacts& w) { return matcher_.FirstMatch(w) != EntryMatcher::kNone; }
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.
     void RegisterHotkeys();
@@ -214,6 +216,9 @@ private:
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
     bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
+    // A minimise the platform reported: the window is matched and hidden at once, with only
+    // its journal record before the request. False when it is not hidden now.
+    bool HideReportedMinimise(WindowHandle window);
     // Shows again what a run that ended without a clean exit left hidden, except what an
     // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();
@@ -243,9 +248,6 @@ private:
     void SetOwnPicture(Picture picture);
     // The own icon's picture and tip follow the hidden windows and Suspend.
     void ShowOwnState();
-    void CompilePatterns();
-    static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
-    std::size_t FirstMatch(const Text& caption);
     bool InLedger(WindowHandle h) const;
     // The record that ref names, if it is still in the ledger for the same window.
     HiddenWindow* Find(const WindowRef& ref);
@@ -253,6 +255,9 @@ private:
     int SlotOf(RecordId id) const;
     // Whether h is still the window the record was made for.
     bool SameWindow(const HiddenWindow& record);
+    bool SameWindow(const HiddenWindow& record, const WindowFacts& now) const {
+        return now.window == record.window && now.processId == record.processId && now.className == record.className;
+    }
 
     Platform& p_;
     Settings settings_;
@@ -285,20 +290,16 @@ private:
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.
     bool handlingIconEvent_ = false;
-    std::vector<ScannedWindow> scan_;  // kept between ticks to reuse its storage
+    // Every window is seen through its facts, and meets the entries in the matcher only.
+    WindowReader reader_;
+    EntryMatcher matcher_;
+    std::vector<WindowFacts> scan_;  // kept between ticks to reuse its storage
     // Each hotkey's combination as last registered or tried, and whether it is held.
     Text hotkeysTried_[std::size(kHotkeyActions)];
     bool hotkeysHeld_[std::size(kHotkeyActions)] = {};
     bool hotkeysAside_ = false;
     // A box about an unknown caption is up.
     bool unknownCaptionBoxUp_ = false;
-
-    // The entries' title patterns, compiled when the entries change, and the first matching
-    // entry of each caption met in this tick and in the one before.
-    std::vector<Text> patternSources_;
-    std::vector<TitlePattern> patterns_;
-    std::unordered_map<Text, std::size_t> firstMatchNow_;
-    std::unordered_map<Text, std::size_t> firstMatchBefore_;
 };
 
 }  // namespace hw

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The details of every window come back, whatever their captions hold.
     std::vector<hw::ListedWindow> windows;
     for (std::size_t i = 0; i < expected.size(); ++i)
-        windows.push_back({hw::WindowHandle{i * 977}, i % 2 == 1, expected[i]});
+        windows.push_back({hw::WindowHandle{i * 977}, i % 2 == 1, expected[i], u"app.exe", i % 3 ? u"Frame" : u""});
     const hw::Text details = hw::JoinDetails(windows);
     std::optional<std::vector<hw::ListedWindow>> listed = hw::DecodeDetails(7, details.data(), details.size() * 2);
     Check(listed && *listed == windows);

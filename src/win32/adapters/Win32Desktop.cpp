@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -106,15 +107,23 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
 
 }  // namespace
 
-bool Win32Desktop::RunsAboveUs(WindowHandle h) {
-    DWORD pid = 0;
-    if (!::GetWindowThreadProcessId(H(h), &pid) || pid == ::GetCurrentProcessId()) return false;
+ProcessFacts Win32Desktop::Process(std::uint32_t processId) {
+    ProcessFacts facts;
+    if (processId == 0 || processId == ::GetCurrentProcessId()) return facts;
+    // The least access there is, granted for processes of any rights but the protected ones.
+    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return facts;  // unknown: a hide request itself tells
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (::QueryFullProcessImageNameW(process.Get(), 0, path, &size)) {
+        const Text full = FromWide(path, size);
+        const std::size_t slash = full.find_last_of(u"\\/");
+        facts.program = slash == Text::npos ? full : full.substr(slash + 1);
+    }
     static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (!process) return false;  // unknown: the request itself tells
-    std::optional<DWORD> theirs = IntegrityLevel(process);
-    ::CloseHandle(process);
-    return own && theirs && *theirs > *own;
+    const std::optional<DWORD> theirs = IntegrityLevel(process.Get());
+    facts.aboveUs = own && theirs && *theirs > *own;
+    return facts;
 }
 
 std::uint32_t Win32Desktop::CurrentSession() {

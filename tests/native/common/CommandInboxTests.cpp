@@ -50,7 +50,7 @@ TEST(CommandInbox, ListAnswersCarryEveryCaptionIntact) {
         const Text joined = JoinCaptions(captions);
         EXPECT_EQ(DecodeAnswer(3, joined.data(), joined.size() * 2), captions);
         std::vector<ListedWindow> windows;
-        for (std::size_t i = 0; i < captions.size(); ++i) windows.push_back({WindowHandle{i * 65537}, i % 2 == 0, captions[i]});
+        for (std::size_t i = 0; i < captions.size(); ++i) windows.push_back({WindowHandle{i * 65537}, i % 2 == 0, captions[i], u"ab.exe", u"Cls\nName"});
         const Text details = JoinDetails(windows);
         EXPECT_EQ(DecodeDetails(7, details.data(), details.size() * 2), windows);
     }
@@ -123,9 +123,9 @@ TEST(CtlCall, ListPrintsOneLinePerWindow) {
         {u"C:\\x \u00E9", u"C:\\x \u00E9"},
     };
     for (const auto& [caption, line] : lines) EXPECT_EQ(ListLine(caption), line);
-    EXPECT_EQ(ListJson({{WindowHandle{42}, true, u"A\nB"}, {WindowHandle{7}, false, u"\"C\""}}),
-              u"[{\"caption\":\"A\\u000aB\",\"handle\":42,\"kind\":\"manual\"},"
-              u"{\"caption\":\"\\\"C\\\"\",\"handle\":7,\"kind\":\"rule\"}]");
+    EXPECT_EQ(ListJson({{WindowHandle{42}, true, u"A\nB", u"notepad.exe", u"Notepad"}, {WindowHandle{7}, false, u"\"C\""}}),
+              u"[{\"caption\":\"A\\u000aB\",\"handle\":42,\"kind\":\"manual\",\"program\":\"notepad.exe\",\"class\":\"Notepad\"},"
+              u"{\"caption\":\"\\\"C\\\"\",\"handle\":7,\"kind\":\"rule\",\"program\":\"\",\"class\":\"\"}]");
     EXPECT_EQ(ListJson({}), u"[]");
 }
 

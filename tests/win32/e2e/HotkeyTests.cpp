@@ -58,7 +58,8 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     auto [code, listed] = RunCtl(L"list --json");
     EXPECT_EQ(code, 0);
     EXPECT_NE(listed.find(L"{\"caption\":\"Untitled - Notepad\",\"handle\":"), std::wstring::npos) << listed;
-    EXPECT_NE(listed.find(L"\"kind\":\"manual\"}"), std::wstring::npos) << listed;
+    EXPECT_NE(listed.find(L"\"kind\":\"manual\",\"program\":\"notepad.exe\",\"class\":\"Notepad\"}"), std::wstring::npos)
+        << listed;
     // No entry matches it, and it stays hidden tick after tick; the failure was told once.
     Sleep(2000);
     EXPECT_TRUE(Hidden(h));
