@@ -70,12 +70,14 @@ Text CtlUsage() {
            u"       hidewellctl list                  list the captions of the hidden windows, one a line\r\n"
            u"       hidewellctl list --json           list the hidden windows as JSON\r\n"
            u"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n"
+           u"       hidewellctl start [--wait <seconds>] <program> [arguments...]\r\n"
+           u"                                         start a program and hide its first window (wait 30 s)\r\n"
            u"       hidewellctl --help                show this\r\n"
            u"A caption is taken exactly; when no window has it, the one window that has it in other\r\n"
            u"case. In list, tabs, line breaks and other control characters show as \\t, \\n, \\r, \\xNN.\r\n"
            u"Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected or no answer,\r\n"
-           u"4 no such window, 5 Hidewell would not take it from this program, 6 restore asked but the\r\n"
-           u"window's program has not shown it yet.\r\n";
+           u"4 no such window, 5 Hidewell would not take it from this program, 6 start: not started,\r\n"
+           u"7 start: no window in time, 8 restore asked but the window's program has not shown it yet.\r\n";
 }
 
 Text ListLine(const Text& caption) {

@@ -14,6 +14,7 @@ public:
     void ApplyOptions(const OptionValues& options) override { engine_.ApplyOptions(options); }
     std::uint32_t TryHotkey(const Hotkey& hotkey) override { return engine_.TryHotkey(hotkey); }
     void SetHotkeysAside(bool aside) override { engine_.SetHotkeysAside(aside); }
+    Text SettingsPlace() override { return engine_.SettingsPlace(); }
 
 private:
     TrayEngine& engine_;

@@ -240,6 +240,7 @@ void TrayEngine::SettingsChanged() {
         ShowOwnState();
     }
     RegisterHotkeys();
+    FollowRightClickOption(true);
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
     lastIconCount_ = 0;
     if (settings_.hideDateIcon)

@@ -15,6 +15,7 @@
 #include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
+#include "engine/RightClickHiding.h"
 #include "engine/TrayIcon.h"
 #include "engine/WindowFacts.h"
 #include "platform/CaseMapping.h"
@@ -67,7 +68,7 @@ constexpr int kEarlyHideChecks = 8;
 // At most this many appearing windows have their captions followed.
 constexpr std::size_t kMaxAppearing = 64;
 // The journal of hidden windows: a volatile key under the settings key.
-inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
+inline const Text kJournalKey = kSettingsKey + u"\\" + kJournalKeyName;
 inline Text CannotHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
 }
@@ -88,6 +89,7 @@ inline Text RefusedHideMessage(const Text& caption) {
 // The hotkeys' ids with the host, by action, and the id of a combination only tried.
 inline int HotkeyId(HotkeyAction action) { return static_cast<int>(action) + 1; }
 constexpr int kHotkeyTrialId = 4;
+inline const Text kRightClickFailure = u"Hidewell could not watch for right clicks on minimise buttons";
 // The heading of the start-up message for this many hotkeys that failed and that work.
 Text HotkeyFailureHeading(int failed, int working);
 
@@ -135,6 +137,14 @@ public:
     // such window, or it cannot be hidden.
     bool HideForeground();
     bool HideByCaption(const Text& caption);
+    bool HideByHand(WindowHandle h);
+    // The first shown, titled, unowned window of the process that Hidewell may hide; false
+    // while it has none.
+    bool HideFirstWindowOf(std::uint32_t processId);
+    // What a hide by hand would make of the window now (a right click on its minimise
+    // button asks before taking the click), and the notice of one that is refused.
+    HandHide JudgeHandHide(WindowHandle h);
+    void TellHandHideRefused(WindowHandle h);
     // Brings back the window hidden last that is not on its way back already; false when none.
     bool RestoreLast();
 
@@ -179,6 +189,8 @@ public:
     // Loads the stored settings again (Undo); entries and options take effect.
     void ReloadSettings();
     int ReadHeight() { return store_.ReadHeight(); }
+    // Where the settings are kept: the registry key, or a portable copy's settings file.
+    Text SettingsPlace() { return p_.registry.Place(kHkeyCurrentUser, kSettingsKey); }
     // The registry's status of the write.
     std::int32_t SaveHeight(int twips) { return store_.SaveHeight(twips); }
 
@@ -211,6 +223,11 @@ private:
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.
     void RegisterHotkeys();
+    // Installs or removes the right-click hook as the option says; a failure is logged and,
+    // when the user has just turned the option on, told.
+    void FollowRightClickOption(bool userAsked);
+    // The window at the top of h's chain of owners: what a hide by hand takes.
+    WindowHandle RootOwner(WindowHandle h);
     // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
     void Refuse(WindowHandle h, const Text& message);
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
@@ -300,6 +317,7 @@ private:
     bool hotkeysAside_ = false;
     // A box about an unknown caption is up.
     bool unknownCaptionBoxUp_ = false;
+    bool rightClickHooked_ = false;
 };
 
 }  // namespace hw

@@ -5,8 +5,9 @@
 // Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected, no answer, busy
 // for too long, or (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
 // window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
-// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt), 6 restore
-// asked but the window's program has not shown it yet.
+// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt); start: 6 the
+// program could not be started, 7 no window of it appeared within the wait; 8 restore asked
+// but the window's program has not shown it yet.
 #include <windows.h>
 
 #include <optional>
@@ -16,6 +17,7 @@
 #include "common/CommandInbox.h"
 #include "common/CtlCall.h"
 #include "common/NumericParse.h"
+#include "StartCommand.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
@@ -29,7 +31,7 @@ enum ExitCode : int {
     kRejected = 3,
     kNotFound = 4,
     kNeedsRights = 5,
-    kNotShownYet = 6
+    kNotShownYet = 8
 };
 
 constexpr UINT kSendTimeoutMs = 5000;
@@ -82,6 +84,9 @@ private:
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wstring(argv[1]) == L"start")
+        return RunStartCommand(std::vector<std::wstring>(argv + 2, argv + argc),
+                               [](const std::wstring& text) { Print(STD_ERROR_HANDLE, text); });
     std::vector<hw::Text> args;
     for (int i = 1; i < argc; ++i) args.push_back(hw::FromWide(argv[i], wcslen(argv[i])));
     const hw::CtlCall call = hw::ParseCtlArguments(args);

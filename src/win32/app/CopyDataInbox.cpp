@@ -43,6 +43,8 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     if (engine.Busy()) return kInboxBusy;
     if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
+    if (request->command == InboxCommand::HideProcess)
+        return engine.HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
     // A sender of WM_COPYDATA waits for the answer, unless it only notified.
     const bool answered = (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != ISMEX_NOTIFY;
     switch (engine.OnInboxRequest(*request, answered)) {

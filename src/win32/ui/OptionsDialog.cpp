@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "settings/SettingsStore.h"
 #include "ui/OptionsModel.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
@@ -39,6 +40,7 @@ enum : int {
     kIdHotkey = kIdHotkeyLabel + 3,            // the hotkey fields, then
     kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
     kIdHotkeyNote = kIdClearHotkey + 3,        // the answer to the last combination pressed
+    kIdSettingsPlace,
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -49,7 +51,9 @@ constexpr int kHotkeyTop = 2175, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
 constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
 constexpr int kClientWidth = 4695;
 constexpr int kFrameWidth = kClientWidth - 180;
-constexpr int kClientHeight = kButtonTop + 450;
+// Below the buttons, one line says where the settings are kept.
+constexpr int kPlaceTop = kButtonTop + 450;
+constexpr int kClientHeight = kPlaceTop + 330;
 const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
 
 class OptionsWindow : public Window {
@@ -142,6 +146,8 @@ private:
         note_ = add(WC_STATICW, L"", SS_NOPREFIX, kIdHotkeyNote, 210, kHotkeyTop + 270 + 3 * kHotkeyRow + 30,
                     kFrameWidth - 240, 480);
         add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, kFrameWidth, kHotkeyFrameHeight);
+        add(WC_STATICW, (L"Settings: " + ToWide(target_.SettingsPlace())).c_str(), SS_NOPREFIX | SS_PATHELLIPSIS,
+            kIdSettingsPlace, 90, kPlaceTop, kFrameWidth, 255);
         if (!keyboard_.Installed())
             Win32Log().Failure(u"Hidewell could not watch the keyboard for the hotkey fields; a combination that "
                                u"another program holds does not reach them",
@@ -268,7 +274,7 @@ bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
     RunModal(window.Hwnd(), owner, [&] { return model.Finished(); }, [&](const MSG& msg) { return window.OnKey(msg); });
     if (!model.Accepted()) return false;
     if (!model.ApplyTo(target))
-        MessageBoxW(owner, L"The start-with-Windows setting could not be changed in the registry.", L"Hidewell",
+        MessageBoxW(owner, ToWide(kRunValueFailedMessage).c_str(), L"Hidewell",
                     MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
