@@ -236,6 +236,7 @@ private:
     // A minimise the platform reported: the window is matched and hidden at once, with only
     // its journal record before the request. False when it is not hidden now.
     bool HideReportedMinimise(WindowHandle window);
+    void RunTick();
     // Shows again what a run that ended without a clean exit left hidden, except what an
     // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();
@@ -290,6 +291,8 @@ private:
     // Windows reported as appearing that no entry took yet: their captions are followed, as
     // a caption set after the window showed may still match.
     std::unordered_map<WindowHandle, std::uint32_t> appearing_;
+    // Windows reported minimised while a tick ran, taken when it ends.
+    std::vector<WindowHandle> reportedInTick_;
     bool dateRebuildRequested_ = false;
     TrayIcon ownIcon_;
     // The ledger, by slot, and its copy on disk (written before each hide request).
