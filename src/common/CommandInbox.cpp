@@ -44,9 +44,10 @@ std::optional<std::uint32_t> RequestedProcess(const InboxRequest& request) {
 
 Text JoinCaptions(const std::vector<Text>& captions) {
     Text joined;
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        if (i > 0) joined += u'\n';
-        joined += captions[i];
+    for (const Text& caption : captions) {
+        // Windows ends a caption at a NUL, so none holds one.
+        joined.append(caption, 0, caption.find(u'\0'));
+        joined += u'\0';
     }
     return joined;
 }
@@ -54,24 +55,24 @@ Text JoinCaptions(const std::vector<Text>& captions) {
 std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* bytes, std::size_t size) {
     if (code != static_cast<std::uint64_t>(InboxCommand::List) || size % sizeof(char16_t) != 0) return std::nullopt;
     if (size > 0 && bytes == nullptr) return std::nullopt;
-    Text joined = TextFromBytes(bytes, size);
+    const Text joined = TextFromBytes(bytes, size);
+    if (!joined.empty() && joined.back() != u'\0') return std::nullopt;
     std::vector<Text> captions;
-    if (joined.empty()) return captions;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t end = joined.find(u'\n', start);
+    // Each caption ends at its NUL; the walk moves past one at every step.
+    for (std::size_t start = 0; start < joined.size();) {
+        const std::size_t end = joined.find(u'\0', start);
         captions.push_back(joined.substr(start, end - start));
-        if (end == Text::npos) return captions;
         start = end + 1;
     }
+    return captions;
 }
 
 Text JoinDetails(const std::vector<ListedWindow>& windows) {
     std::vector<Text> lines;
-    // A tab or line break in a class name (file names hold none) would break the line.
+    // A tab or NUL in a class name (file names hold none) would break the item.
     auto field = [](Text t) {
         for (char16_t& c : t)
-            if (c == u'\t' || c == u'\n') c = u' ';
+            if (c == u'\t' || c == u'\0') c = u' ';
         return t + u'\t';
     };
     for (const ListedWindow& w : windows)

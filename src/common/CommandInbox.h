@@ -11,18 +11,21 @@
 //           the others: nothing (cbData 0)
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
 //   wParam  list and list with details: the window that receives the answer
-// Hidewell answers kInboxRejected to a request that breaks the format or cannot be queued,
-// kInboxNotFound to restore or close when no hidden window has the caption, and to hide when
-// no shown window has it (or none is in front) or it cannot be hidden, kInboxAccepted
-// otherwise. The caption is looked up before the answer; hide is done before it; restore,
-// close and exit run after the sender's call has returned. Hidewell also reports an unknown
-// caption itself. Exit ends
-// Hidewell as its Exit command does, without asking: every hidden window comes back, the
-// icons go and the settings are saved.
+// Hidewell answers kInboxRejected to a request that breaks the format, kInboxNotFound to
+// restore or close when no hidden window has the caption, and to hide when no shown window
+// has it (or none is in front) or it cannot be hidden, kInboxBusy when the request came in the
+// middle of another window operation (the sender asks again), kInboxAsked to a restore whose
+// window's program has not shown it yet (busy or hung), kInboxAccepted otherwise. A
+// caption is taken exactly first; when no window has it, the one window (and only one) that
+// has it without regard to case. Restore, close and hide are carried out before the answer;
+// exit runs after the sender's call has returned. An answered request shows no message: the
+// answer says it. Exit ends Hidewell as its Exit command does, without asking: every hidden
+// window comes back, the icons go and the settings are saved.
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
-// returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator. The
-// answer to list with details is the same with dwData 7, each line being the window's handle
-// in decimal, a tab, "rule" or "manual" (why it is hidden), a tab, its program's file name, a
+// returns: dwData 3, lpData the captions in UTF-16, each ended by a NUL (which no caption
+// holds; every other character, line breaks and tabs too, crosses as it is). The answer to
+// list with details is the same with dwData 7, each item being the window's handle in
+// decimal, a tab, "rule" or "manual" (why it is hidden), a tab, its program's file name, a
 // tab, its window class, a tab and the caption.
 //
 // The main window takes requests from programs of any rights (an elevated Hidewell lets
@@ -53,7 +56,14 @@ enum class InboxCommand : std::uint64_t {
 constexpr std::size_t kInboxMaxChars = 1024;
 
 // What the WM_COPYDATA message returns.
-enum InboxAnswer : std::int64_t { kInboxRejected = 0, kInboxAccepted = 1, kInboxNotFound = 2, kInboxNeedsRights = 3 };
+enum InboxAnswer : std::int64_t {
+    kInboxRejected = 0,
+    kInboxAccepted = 1,
+    kInboxNotFound = 2,
+    kInboxNeedsRights = 3,
+    kInboxBusy = 4,   // it came in the middle of a window operation: ask again shortly
+    kInboxAsked = 5,  // restore asked, but the window's program has not shown it yet
+};
 
 // Which window a request came to.
 enum class InboxDoor { Open, Trusted };

@@ -1,6 +1,7 @@
 // The ledger of hidden windows: asking for a hide, forgetting a record, and the views of it.
 #include <algorithm>
 
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 #include "settings/RegistryStore.h"
 #include "ui/IconTools.h"
@@ -55,7 +56,17 @@ std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
         if (record.caption == caption) return record.Ref();
     for (auto& [slot, record] : ledger_)
         if (record.currentCaption == caption) return record.Ref();
-    return std::nullopt;
+    // Entries match without regard to case, and so does a caption asked for, when it names
+    // exactly one window.
+    const Text upper = p_.caseMapping.Upper(caption);
+    std::optional<WindowRef> found;
+    for (auto& [slot, record] : ledger_) {
+        if (p_.caseMapping.Upper(record.caption) != upper && p_.caseMapping.Upper(record.currentCaption) != upper)
+            continue;
+        if (found) return std::nullopt;
+        found = record.Ref();
+    }
+    return found;
 }
 
 bool TrayEngine::SameWindow(const HiddenWindow& record) {
@@ -164,7 +175,10 @@ void TrayEngine::BringBack(int slot) {
     if (it == ledger_.end()) return;
     // Asked even when the window looks shown: a hide still queued for it is then undone.
     // A refused request keeps the journal record, so that the next start tries again.
-    bool asked = p_.desktop.ShowWindow(it->second.window, kSwShowNa).accepted || !SameWindow(it->second);
+    // A window that was shown when hidden comes back as it was (shown or maximised), not
+    // minimised.
+    const int command = it->second.minimiseAsked ? kSwShowNoActivate : kSwShowNa;
+    bool asked = p_.desktop.ShowWindow(it->second.window, command).accepted || !SameWindow(it->second);
     ForgetSlot(slot, !asked);
 }
 
@@ -221,13 +235,16 @@ void TrayEngine::RefreshAll() {
 
 void TrayEngine::SettingsChanged() {
     matcher_.Compile(settings_.entries);
-    std::vector<int> slots;
-    for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots) {
-        const HiddenWindow& record = ledger_.at(slot);
-        if (record.kind == HideKind::Rule && !StillTaken(reader_.Read(record.window))) BringBack(slot);
+    {
+        OperationScope busy(operationBusy_);  // the walk waits on the taskbar
+        std::vector<int> slots;
+        for (auto& [slot, record] : ledger_) slots.push_back(slot);
+        for (int slot : slots) {
+            const HiddenWindow& record = ledger_.at(slot);
+            if (record.kind == HideKind::Rule && !StillTaken(reader_.Read(record.window))) BringBack(slot);
+        }
+        ShowOwnState();
     }
-    ShowOwnState();
     RegisterHotkeys();
     FollowRightClickOption(true);
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
@@ -242,6 +259,7 @@ void TrayEngine::SettingsChanged() {
 }
 
 void TrayEngine::OnIconSizeChanged() {
+    OperationScope busy(operationBusy_);
     ShowOwnState();
     for (auto& [slot, record] : ledger_) {
         if (!record.icon) continue;

@@ -1,6 +1,7 @@
 // Hiding by hand and the global hotkeys: the window in front or one named by its caption is
 // hidden whatever its caption; the last one hidden comes back first.
 #include "common/NumericParse.h"
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 #include "settings/HotkeyText.h"
 #include "ui/IconTools.h"
@@ -10,6 +11,7 @@ namespace hw {
 bool TrayEngine::HideManually(const WindowFacts& w) {
     if (!Qualifies(w) || !w.visible || InLedger(w.window) || refused_.count(w.window)) return false;
     // Its own icon is its way back.
+    OperationScope busy(operationBusy_);
     HideWindow(w, Entry{Text(), kWindowIconReference}, HideKind::Manual);
     return InLedger(w.window);
 }
@@ -48,11 +50,19 @@ bool TrayEngine::HideFirstWindowOf(std::uint32_t processId) {
 }
 
 bool TrayEngine::HideByCaption(const Text& caption) {
+    // The first shown window with the exact caption; else the one window that has it without
+    // regard to case.
     std::vector<WindowFacts> shown;
     reader_.Scan(shown, true);
-    for (const WindowFacts& w : shown)
-        if (w.visible && w.caption == caption) return HideManually(w);
-    return false;
+    const Text upper = p_.caseMapping.Upper(caption);
+    const WindowFacts* alike = nullptr;
+    int alikeCount = 0;
+    for (const WindowFacts& w : shown) {
+        if (!w.visible) continue;
+        if (w.caption == caption) return HideManually(w);
+        if (p_.caseMapping.Upper(w.caption) == upper && ++alikeCount == 1) alike = &w;
+    }
+    return alikeCount == 1 && HideManually(*alike);
 }
 bool TrayEngine::RestoreLast() {
     const HiddenWindow* last = nullptr;
@@ -79,6 +89,26 @@ std::uint32_t TrayEngine::TryHotkey(const Hotkey& hotkey) {
     return error;
 }
 
+Text HotkeyFailureHeading(int failed, int working) {
+    return Text(failed == 1 ? u"Hidewell could not set up this hotkey" : u"Hidewell could not set up these hotkeys") +
+           (working == 0 ? u":" : working == 1 ? u"; the other one works:" : u"; the others work:");
+}
+
+void TrayEngine::SetHotkeysAside(bool aside) {
+    if (aside == hotkeysAside_) return;
+    hotkeysAside_ = aside;
+    if (!aside) {
+        RegisterHotkeys();
+        return;
+    }
+    // Let go, and forgotten as registered, so that each is registered again.
+    for (std::size_t i = 0; i < std::size(kHotkeyActions); ++i) {
+        if (hotkeysHeld_[i]) p_.host.UnregisterHotkey(HotkeyId(kHotkeyActions[i]));
+        hotkeysHeld_[i] = false;
+        hotkeysTried_[i].clear();
+    }
+}
+
 void TrayEngine::FollowRightClickOption(bool userAsked) {
     const bool on = settings_.rightClickHides;
     if (on == rightClickHooked_) return;
@@ -91,6 +121,7 @@ void TrayEngine::FollowRightClickOption(bool userAsked) {
 }
 
 void TrayEngine::RegisterHotkeys() {
+    if (hotkeysAside_) return;
     constexpr std::size_t n = std::size(kHotkeyActions);
     bool changed[n] = {};
     // Every changed one lets go first, so that two hotkeys can swap their combinations.
@@ -100,6 +131,7 @@ void TrayEngine::RegisterHotkeys() {
         if (changed[i]) hotkeysHeld_[i] = false;
     }
     Text failures;
+    int failed = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const HotkeyAction action = kHotkeyActions[i];
         const Text& text = hotkeysTried_[i] = settings_.HotkeyOf(action);
@@ -118,8 +150,12 @@ void TrayEngine::RegisterHotkeys() {
         const Text line = HotkeyActionName(action) + u" (" + text + u"): " + why + u".";
         p_.log.Failure(u"Hidewell could not set up a hotkey", line, 0);
         failures += u"\n" + line;
+        ++failed;
     }
-    if (!failures.empty()) p_.ui.ShowMessage(kHotkeyFailureHeading + failures, kAppTitle, kMbIconExclamation);
+    if (failed == 0) return;
+    int working = 0;
+    for (bool held : hotkeysHeld_) working += held;
+    p_.ui.ShowMessage(HotkeyFailureHeading(failed, working) + failures, kAppTitle, kMbIconExclamation);
 }
 
 }  // namespace hw

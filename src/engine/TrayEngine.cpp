@@ -1,5 +1,6 @@
 // Start-up and ending of the tray engine.
 #include "engine/TrayEngine.h"
+#include "engine/OperationScope.h"
 
 #include <utility>
 
@@ -60,6 +61,7 @@ void TrayEngine::RescueJournaledWindows() {
 }
 
 void TrayEngine::OnTaskbarCreated() {
+    OperationScope busy(operationBusy_);  // the walk below waits on the taskbar
     ownIcon_.Readd();
     for (auto& [slot, record] : ledger_)
         if (record.icon) record.icon->Readd();

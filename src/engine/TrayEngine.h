@@ -90,7 +90,8 @@ inline Text RefusedHideMessage(const Text& caption) {
 inline int HotkeyId(HotkeyAction action) { return static_cast<int>(action) + 1; }
 constexpr int kHotkeyTrialId = 4;
 inline const Text kRightClickFailure = u"Hidewell could not watch for right clicks on minimise buttons";
-inline const Text kHotkeyFailureHeading = u"Hidewell could not set up these hotkeys; the others work:";
+// The heading of the start-up message for this many hotkeys that failed and that work.
+Text HotkeyFailureHeading(int failed, int working);
 
 class TrayEngine : public WindowEventSink, public HiddenWindowActions {
 public:
@@ -114,8 +115,17 @@ public:
     // A window was minimised (a tick follows shortly, unless one runs or polling is off) or
     // changed its caption (a hidden window's tip follows at once).
     void OnWindowEvent(WindowEvent event, WindowHandle window) override;
-    // A request of the command inbox; false when no hidden window has the caption.
-    bool OnInboxRequest(const InboxRequest& request);
+    // A restore or close of the command inbox, carried out now: done (a restored window shows
+    // now), asked (its program has not shown it yet), or no hidden window has the caption (told
+    // in a box only to a caller that gets no answer, one box at a time).
+    enum class InboxOutcome { Done, Asked, NotFound };
+    InboxOutcome OnInboxRequest(const InboxRequest& request, bool callerAnswered);
+    // A tick or a window operation runs: a request that came in the middle of it (while
+    // Hidewell waits on another program) must not change the ledger.
+    bool Busy() const { return inTick_ || operationBusy_; }
+    // Sets the hotkeys aside (while the options dialog takes combinations) or registers them
+    // again.
+    void SetHotkeysAside(bool aside);
     // A registered hotkey was pressed (its id with the host).
     void OnHotkey(int id);
     // Whether the combination could be registered now (0) or the platform's error; one that
@@ -307,6 +317,9 @@ private:
     // Each hotkey's combination as last registered or tried, and whether it is held.
     Text hotkeysTried_[std::size(kHotkeyActions)];
     bool hotkeysHeld_[std::size(kHotkeyActions)] = {};
+    bool hotkeysAside_ = false;
+    // A box about an unknown caption is up.
+    bool unknownCaptionBoxUp_ = false;
     bool rightClickHooked_ = false;
 };
 

@@ -2,26 +2,10 @@
 // Each is the one way for the popups, the own menu, the task list and the command line.
 #include <algorithm>
 
+#include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 
 namespace hw {
-
-namespace {
-
-// Marks a window operation as running for as long as it lives.
-class OperationScope {
-public:
-    explicit OperationScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~OperationScope() { flag_ = was_; }
-    OperationScope(const OperationScope&) = delete;
-    OperationScope& operator=(const OperationScope&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
-
-}  // namespace
 
 bool TrayEngine::Restore(const WindowRef& ref) {
     OperationScope busy(operationBusy_);
@@ -40,6 +24,12 @@ bool TrayEngine::Restore(const WindowRef& ref) {
         p_.desktop.ShowWindow(h, kSwRestore);
         p_.desktop.Flash(h);
     }
+    // Its icon goes as soon as it shows: now, or at a tick that comes soon.
+    const bool shows = (p_.desktop.GetStyle(h) & kWindowVisible) != 0 && !p_.desktop.IsIconic(h);
+    if (shows && record->state == HideState::Hidden)
+        ForgetSlot(SlotOf(record->id));
+    else if (polling_ && !inTick_)
+        p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
     return true;
 }
 
@@ -59,17 +49,22 @@ bool TrayEngine::Close(const WindowRef& ref) {
     return true;
 }
 
-bool TrayEngine::OnInboxRequest(const InboxRequest& request) {
+TrayEngine::InboxOutcome TrayEngine::OnInboxRequest(const InboxRequest& request, bool callerAnswered) {
     std::optional<WindowRef> ref = FindByCaption(request.caption);
     if (!ref) {
+        // A caller that gets an answer hears it from its exit code; a box would only make the
+        // user dismiss one per request. One that takes no answer gets the box, one at a time.
+        p_.log.Failure(u"No hidden window has the caption asked for", request.caption, 0);
+        if (callerAnswered || unknownCaptionBoxUp_) return InboxOutcome::NotFound;
+        unknownCaptionBoxUp_ = true;
         p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
-        return false;
+        unknownCaptionBoxUp_ = false;
+        return InboxOutcome::NotFound;
     }
-    if (request.command == InboxCommand::Close)
-        Close(*ref);
-    else
-        Restore(*ref);
-    return true;
+    if (request.command == InboxCommand::Close) return Close(*ref) ? InboxOutcome::Done : InboxOutcome::NotFound;
+    if (!Restore(*ref)) return InboxOutcome::NotFound;
+    const bool shows = (p_.desktop.GetStyle(ref->window) & kWindowVisible) != 0 && !p_.desktop.IsIconic(ref->window);
+    return shows ? InboxOutcome::Done : InboxOutcome::Asked;
 }
 
 Text TrayEngine::PopupTitle(const WindowRef& ref) const {

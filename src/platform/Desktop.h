@@ -9,6 +9,7 @@ namespace hw {
 // ShowWindow commands used by Hidewell.
 enum ShowCommand : int {
     kSwHide = 0,
+    kSwShowNoActivate = 4,  // shown as it was before it was minimised, not activated
     kSwShow = 5,
     kSwMinimize = 6,
     kSwShowNa = 8,

@@ -21,6 +21,12 @@ enum class ScrollStep { LineDown, LineUp, PageDown, PageUp, ToStart, ToEnd };
 // (500 ".5", 1500 "1.5", 3000 "3.", 10000 "10.").
 Text ResponseTimeText(int ms);
 
+// What a key pressed in a hotkey field does: Tab, Esc and Enter without Ctrl, Alt or Win go to
+// the dialog; a modifier alone waits for the key; Backspace or Del alone clears the field;
+// anything else is a combination.
+enum class FieldKey { Dialog, Modifier, Clear, Combination };
+FieldKey ClassifyFieldKey(std::uint8_t key, std::uint8_t modifiers);
+
 class OptionsModel {
 public:
     // Copies the live options in; an interval outside the dialog's range is shown at its end.
@@ -33,10 +39,14 @@ public:
     // "Response &Time : " followed by the interval in seconds.
     Text ResponseTimeLabel() const;
 
-    // The hotkey controls: what each shows (none for a stored text that cannot be read), and
-    // what the user set; a cleared one is none.
-    Hotkey HotkeyShown(HotkeyAction action) const;
+    // The hotkey fields: what each shows (the whole combination, "None", or a stored text
+    // that cannot be read as it is), and what the user set; a cleared one is none.
+    Text HotkeyFieldText(HotkeyAction action) const;
     void SetHotkey(HotkeyAction action, const Hotkey& hotkey);
+    // A combination pressed in a field, Win included. It is taken as pressed, unless it has
+    // no Ctrl, Alt or Win, or Windows will not give it (another program holds it); the reply
+    // says so at once, or warns of a taken combination that may clash; empty when all is well.
+    Text OnHotkeyPressed(HotkeyAction action, const Hotkey& pressed, OptionsTarget& target);
 
     // OK: each hotkey the user changed is tried first. An empty message means the dialog
     // closes. Otherwise the dialog shows the message and stays open: a combination chosen

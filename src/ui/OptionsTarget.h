@@ -20,6 +20,21 @@ public:
     virtual std::uint32_t TryHotkey(const Hotkey& hotkey) = 0;
     // Where the settings are kept, as the user is shown it: a registry key or a file.
     virtual Text SettingsPlace() { return Text(); }
+    // Lets go of Hidewell's own hotkeys, so that a hotkey field receives them, or takes them
+    // again.
+    virtual void SetHotkeysAside(bool aside) = 0;
+};
+
+// Hidewell's hotkeys are set aside for as long as it lives (the options dialog is open).
+class HotkeysAside {
+public:
+    explicit HotkeysAside(OptionsTarget& target) : target_(target) { target_.SetHotkeysAside(true); }
+    ~HotkeysAside() { target_.SetHotkeysAside(false); }
+    HotkeysAside(const HotkeysAside&) = delete;
+    HotkeysAside& operator=(const HotkeysAside&) = delete;
+
+private:
+    OptionsTarget& target_;
 };
 
 }  // namespace hw

@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         case 7:  // hidewellctl restore or close
-            if (h) w.E().OnInboxRequest({arg & 1 ? InboxCommand::Close : InboxCommand::Restore, w.desktop[h].caption});
+            if (h) w.E().OnInboxRequest({arg & 1 ? InboxCommand::Close : InboxCommand::Restore, w.desktop[h].caption}, true);
             break;
         case 8:  // a caption changes
             if (h) {

@@ -6,6 +6,8 @@
 //   hwdemo editor <bmp>  starts Hidewell and notepad, opens New... in the configuration
 //                        window, types "*" and saves a screenshot of the line that tells
 //                        which open windows the title matches
+//   hwdemo options <bmp> sets the three hotkeys, starts Hidewell, opens its options dialog
+//                        and saves a screenshot of the dialog alone
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
+#include "win32/app/CommandIds.h"
 #include "win32/app/MainWindowClass.h"
 
 using namespace hw::wine;
@@ -21,9 +24,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Saves the whole screen as a .bmp file.
-bool SaveScreenshot(const std::wstring& path) {
-    int w = GetSystemMetrics(SM_CXVIRTUALSCREEN), h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+// Saves the whole screen, or one window's place on it, as a .bmp file.
+bool SaveScreenshot(const std::wstring& path, HWND only = nullptr) {
+    RECT place{0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    if (only) GetWindowRect(only, &place);
+    int w = place.right - place.left, h = place.bottom - place.top;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi{};
@@ -35,7 +40,7 @@ bool SaveScreenshot(const std::wstring& path) {
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, w, h, screen, place.left, place.top, SRCCOPY);
     SelectObject(mem, old);
     DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
     BITMAPFILEHEADER fh{};
@@ -130,6 +135,24 @@ int Editor(const std::wstring& screenshot) {
     return SaveScreenshot(screenshot) ? 0 : 1;
 }
 
+int Options(const std::wstring& screenshot) {
+    hw::OptionValues options;
+    options.hideDateIcon = true;
+    options.hotkeyHide = u"Ctrl+Alt+H";
+    options.hotkeyRestore = u"Ctrl+Alt+Shift+PgDn";
+    options.hotkeyMenu = u"Win+F9";
+    WriteSettings({{u"*NOTEPAD*", u"000:" + hw::wine::T(ProgramFolder()) + u"Hidewell.exe"}}, options);
+    Scene scene;
+    if (!scene.Start()) return 1;
+    HWND main = scene.ShowConfiguration();
+    if (!main) return fputs("the configuration window did not open\n", stderr), 1;
+    PostMessageW(main, WM_COMMAND, hw::kCmdOptions, 0);
+    HWND box = scene.ShownOf(L"HidewellOptions");
+    if (!box) return fputs("the options dialog did not open\n", stderr), 1;
+    Sleep(1000);
+    return SaveScreenshot(screenshot, box) ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -137,6 +160,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"seed") return Seed();
     if (command == L"show" && argc > 2) return Show(argv[2]);
     if (command == L"editor" && argc > 2) return Editor(argv[2]);
-    fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp> | hwdemo editor <screenshot.bmp>\n", stderr);
+    if (command == L"options" && argc > 2) return Options(argv[2]);
+    fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp> | hwdemo editor <screenshot.bmp> | "
+          "hwdemo options <screenshot.bmp>\n", stderr);
     return 2;
 }

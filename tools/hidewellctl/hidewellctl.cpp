@@ -1,11 +1,13 @@
 // hidewellctl: asks a running Hidewell to restore or close one of its hidden windows, named
 // by its caption, to hide a window by its caption or the window in front, lists the hidden
 // windows (captions one a line, or JSON), or ends Hidewell and waits until it has ended.
-// Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
-// (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
+// Arguments are read by ParseCtlArguments; --help prints the usage.
+// Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected, no answer, busy
+// for too long, or (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
 // window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
 // program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt); start: 6 the
-// program could not be started, 7 no window of it appeared within the wait.
+// program could not be started, 7 no window of it appeared within the wait; 8 restore asked
+// but the window's program has not shown it yet.
 #include <windows.h>
 
 #include <optional>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "common/CommandInbox.h"
+#include "common/CtlCall.h"
 #include "common/NumericParse.h"
 #include "StartCommand.h"
 #include "win32/app/MainWindowClass.h"
@@ -21,21 +24,22 @@
 
 namespace {
 
-enum ExitCode : int { kDone = 0, kNotRunning = 1, kUsageError = 2, kRejected = 3, kNotFound = 4, kNeedsRights = 5 };
+enum ExitCode : int {
+    kDone = 0,
+    kNotRunning = 1,
+    kUsageError = 2,
+    kRejected = 3,
+    kNotFound = 4,
+    kNeedsRights = 5,
+    kNotShownYet = 8
+};
 
 constexpr UINT kSendTimeoutMs = 5000;
 // Hidewell shows every hidden window again before it ends; that may take a while.
 constexpr DWORD kExitTimeoutMs = 60000;
-constexpr const wchar_t* kUsage =
-    L"Usage: hidewellctl restore \"<caption>\"   restore the hidden window with this caption\r\n"
-    L"       hidewellctl close \"<caption>\"     close the hidden window with this caption\r\n"
-    L"       hidewellctl hide \"<caption>\"      hide the shown window with this caption\r\n"
-    L"       hidewellctl hide --foreground     hide the window in front\r\n"
-    L"       hidewellctl list                  list the captions of the hidden windows\r\n"
-    L"       hidewellctl list --json           list the hidden windows as JSON\r\n"
-    L"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n"
-    L"       hidewellctl start [--wait <seconds>] <program> [arguments...]\r\n"
-    L"                                         start a program and hide its first window (wait 30 s)\r\n";
+// A request that comes while Hidewell is in the middle of a window operation is asked again.
+constexpr int kBusyRetries = 50;
+constexpr DWORD kBusyPauseMs = 100;
 
 // Text to a console as it is, anywhere else (file, pipe) as UTF-8.
 void Print(DWORD stream, const std::wstring& text) {
@@ -77,41 +81,24 @@ private:
     std::optional<std::vector<hw::ListedWindow>> details_;
 };
 
-std::optional<hw::InboxRequest> ParseArguments(int argc, wchar_t** argv) {
-    std::wstring verb = argc > 1 ? argv[1] : L"";
-    std::optional<hw::InboxRequest> request;
-    std::wstring option = argc == 3 ? argv[2] : L"";
-    if (argc == 2 && verb == L"list")
-        request = hw::InboxRequest{hw::InboxCommand::List, {}};
-    else if (verb == L"list" && option == L"--json")
-        request = hw::InboxRequest{hw::InboxCommand::ListDetails, {}};
-    else if (verb == L"hide" && option == L"--foreground")
-        request = hw::InboxRequest{hw::InboxCommand::HideForeground, {}};
-    else if (argc == 2 && verb == L"exit")
-        request = hw::InboxRequest{hw::InboxCommand::Exit, {}};
-    else if (argc == 3 && (verb == L"restore" || verb == L"close" || verb == L"hide"))
-        request = hw::InboxRequest{verb == L"close"  ? hw::InboxCommand::Close
-                                   : verb == L"hide" ? hw::InboxCommand::Hide
-                                                     : hw::InboxCommand::Restore,
-                                   hw::FromWide(argv[2], wcslen(argv[2]))};
-    // The request must pass Hidewell's own checks (caption of 1 to 1024 characters).
-    if (request && !hw::DecodeRequest(static_cast<std::uint64_t>(request->command), request->caption.data(),
-                                      request->caption.size() * sizeof(char16_t)))
-        request.reset();
-    return request;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc > 1 && std::wstring(argv[1]) == L"start")
         return RunStartCommand(std::vector<std::wstring>(argv + 2, argv + argc),
                                [](const std::wstring& text) { Print(STD_ERROR_HANDLE, text); });
-    std::optional<hw::InboxRequest> request = ParseArguments(argc, argv);
-    if (!request) {
-        Print(STD_ERROR_HANDLE, kUsage);
+    std::vector<hw::Text> args;
+    for (int i = 1; i < argc; ++i) args.push_back(hw::FromWide(argv[i], wcslen(argv[i])));
+    const hw::CtlCall call = hw::ParseCtlArguments(args);
+    if (call.kind == hw::CtlCall::Kind::Usage) {
+        Print(STD_OUTPUT_HANDLE, hw::ToWide(hw::CtlUsage()));
+        return kDone;
+    }
+    if (call.kind == hw::CtlCall::Kind::Wrong) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: " + hw::ToWide(call.problem) + L"\r\n" + hw::ToWide(hw::CtlUsage()));
         return kUsageError;
     }
+    hw::InboxRequest request = call.request;
     HWND hidewell = FindWindowW(hw::kMainWindowClass, nullptr);
     if (!hidewell) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell is not running.\r\n");
@@ -120,31 +107,39 @@ int wmain(int argc, wchar_t** argv) {
     // Opened before the request, so the wait for the end cannot miss the process.
     DWORD processId = 0;
     GetWindowThreadProcessId(hidewell, &processId);
-    hw::UniqueKernelHandle process(request->command == hw::InboxCommand::Exit && processId
+    hw::UniqueKernelHandle process(request.command == hw::InboxCommand::Exit && processId
                                        ? OpenProcess(SYNCHRONIZE, FALSE, processId)
                                        : nullptr);
     AnswerWindow answer(hidewell);
     COPYDATASTRUCT data{};
-    data.dwData = static_cast<ULONG_PTR>(request->command);
-    data.cbData = static_cast<DWORD>(request->caption.size() * sizeof(char16_t));
-    data.lpData = request->caption.empty() ? nullptr : request->caption.data();
+    data.dwData = static_cast<ULONG_PTR>(request.command);
+    data.cbData = static_cast<DWORD>(request.caption.size() * sizeof(char16_t));
+    data.lpData = request.caption.empty() ? nullptr : request.caption.data();
     // Lets Hidewell bring the restored window to the front, a right Windows grants only to
     // the foreground process (this one, when run from a focused console or a shortcut key).
     if (processId) AllowSetForegroundWindow(processId);
     // Close and hide go to the trusted inbox, which Windows lets only programs with Hidewell's
     // rights reach; the rest to the main window.
     HWND inbox = hidewell;
-    if (!hw::DoorAllows(hw::InboxDoor::Open, request->command)) {
+    if (!hw::DoorAllows(hw::InboxDoor::Open, request.command)) {
         HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
         if (trusted) inbox = trusted;
     }
     DWORD_PTR reply = hw::kInboxRejected;
-    bool sent = answer.Create() && SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
-                                                       reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                                       kSendTimeoutMs, &reply);
+    bool sent = answer.Create();
+    for (int attempt = 0; sent && attempt <= kBusyRetries; ++attempt) {
+        if (attempt > 0) Sleep(kBusyPauseMs);
+        sent = SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+                                   reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kSendTimeoutMs, &reply) != 0;
+        if (!sent || reply != hw::kInboxBusy) break;
+    }
     const bool blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    if (sent && reply == hw::kInboxBusy) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell stayed busy with another window; try again.\r\n");
+        return kRejected;
+    }
     if (blocked || (sent && reply == hw::kInboxNeedsRights)) {
-        Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::Close
+        Print(STD_ERROR_HANDLE, request.command == hw::InboxCommand::Close
                                     ? L"hidewellctl: Hidewell runs with more rights than this program; close the window "
                                       L"from a prompt run as administrator, or restore it.\r\n"
                                     : L"hidewellctl: Hidewell runs with more rights than this program; hide the window "
@@ -152,38 +147,34 @@ int wmain(int argc, wchar_t** argv) {
         return kNeedsRights;
     }
     if (sent && reply == hw::kInboxNotFound) {
-        const std::wstring caption = hw::ToWide(request->caption);
-        Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::HideForeground
+        const std::wstring caption = hw::ToWide(hw::ListLine(request.caption));
+        Print(STD_ERROR_HANDLE, request.command == hw::InboxCommand::HideForeground
                                     ? L"hidewellctl: no window in front that Hidewell can hide.\r\n"
-                                : request->command == hw::InboxCommand::Hide
+                                : request.command == hw::InboxCommand::Hide
                                     ? L"hidewellctl: no shown window that Hidewell can hide has the caption \"" + caption + L"\".\r\n"
                                     : L"hidewellctl: no hidden window has the caption \"" + caption + L"\".\r\n");
         return kNotFound;
     }
-    bool answered = request->command == hw::InboxCommand::List          ? answer.Captions().has_value()
-                    : request->command == hw::InboxCommand::ListDetails ? answer.Details().has_value()
+    if (sent && reply == hw::kInboxAsked) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell asked for the window, but its program has not shown it yet (busy "
+                                L"or not responding); it comes back when the program responds.\r\n");
+        return kNotShownYet;
+    }
+    bool answered = request.command == hw::InboxCommand::List          ? answer.Captions().has_value()
+                    : request.command == hw::InboxCommand::ListDetails ? answer.Details().has_value()
                                                                         : true;
     if (!sent || reply != hw::kInboxAccepted || !answered) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
         return kRejected;
     }
-    if (request->command == hw::InboxCommand::Exit && process &&
+    if (request.command == hw::InboxCommand::Exit && process &&
         WaitForSingleObject(process.Get(), kExitTimeoutMs) != WAIT_OBJECT_0) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell did not end.\r\n");
         return kRejected;
     }
-    if (request->command == hw::InboxCommand::List)
-        for (const hw::Text& caption : *answer.Captions()) Print(STD_OUTPUT_HANDLE, hw::ToWide(caption) + L"\r\n");
-    if (request->command == hw::InboxCommand::ListDetails) {
-        hw::Text json = u"[";
-        for (const hw::ListedWindow& w : *answer.Details()) {
-            if (json.size() > 1) json += u",";
-            json += u"{\"caption\":" + hw::JsonString(w.caption) + u",\"handle\":" +
-                    hw::DecimalText(static_cast<std::int64_t>(w.window.Value())) + u",\"kind\":" +
-                    (w.manual ? u"\"manual\"" : u"\"rule\"") + u",\"program\":" + hw::JsonString(w.program) +
-                    u",\"class\":" + hw::JsonString(w.className) + u"}";
-        }
-        Print(STD_OUTPUT_HANDLE, hw::ToWide(json + u"]") + L"\r\n");
-    }
+    if (request.command == hw::InboxCommand::List)
+        for (const hw::Text& caption : *answer.Captions()) Print(STD_OUTPUT_HANDLE, hw::ToWide(hw::ListLine(caption)) + L"\r\n");
+    if (request.command == hw::InboxCommand::ListDetails)
+        Print(STD_OUTPUT_HANDLE, hw::ToWide(hw::ListJson(*answer.Details())) + L"\r\n");
     return kDone;
 }

@@ -36,32 +36,23 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
     if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
         return AnswerList(engine, mainWindow, reinterpret_cast<HWND>(wParam), request->command);
-    // A hide shows no message and waits for no program: it is done now.
+    if (request->command == InboxCommand::Exit)
+        return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
+    // It came while Hidewell waits on another program in the middle of a window operation or
+    // a tick (a send to a window or to the taskbar lets sent messages in): asked again later.
+    if (engine.Busy()) return kInboxBusy;
     if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideProcess)
         return engine.HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
-    if (request->command == InboxCommand::Exit)
-        return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
-    if (queue_.size() >= kMaxQueued) return kInboxRejected;
-    // The lookup answers the sender now; the request itself runs later and reports an
-    // unknown caption to the user as well.
-    LRESULT answer = engine.FindByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
-    queue_.push_back(std::move(*request));
-    PostMessageW(mainWindow, kRunMessage, 0, 0);
-    return answer;
-}
-
-void CopyDataInbox::RunQueued(TrayEngine& engine) {
-    // A request may show a message box: one that comes in meanwhile waits for the loop below.
-    if (running_) return;
-    running_ = true;
-    while (!queue_.empty()) {
-        InboxRequest request = std::move(queue_.front());
-        queue_.pop_front();
-        engine.OnInboxRequest(request);
+    // A sender of WM_COPYDATA waits for the answer, unless it only notified.
+    const bool answered = (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != ISMEX_NOTIFY;
+    switch (engine.OnInboxRequest(*request, answered)) {
+    case TrayEngine::InboxOutcome::Done: return kInboxAccepted;
+    case TrayEngine::InboxOutcome::Asked: return kInboxAsked;
+    case TrayEngine::InboxOutcome::NotFound: break;
     }
-    running_ = false;
+    return kInboxNotFound;
 }
 
 }  // namespace hw

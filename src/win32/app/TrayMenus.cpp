@@ -15,10 +15,14 @@ namespace hw {
 int TrayShell::TrackPopup(HMENU menu, HWND icon) {
     // The menu closes properly only when Hidewell is in the foreground.
     SetForegroundWindow(Hwnd());
-    bool fromKeyboard = false;
-    POINT pt = TrayPopupPoint(icon, &fromKeyboard);
-    int id = static_cast<int>(
-        TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, Hwnd(), nullptr));
+    if (GetForegroundWindow() != Hwnd())
+        log_.Failure(u"Hidewell's menu opens without the foreground; keys may not reach it", u"", GetLastError());
+    bool fromKeyboard = menuFromHotkey_;
+    POINT pt = menuFromHotkey_ ? KeyboardPopupPoint(icon) : TrayPopupPoint(icon, &fromKeyboard);
+    // At the icon or the notification area, the menu stands above the point, off the taskbar.
+    const UINT above = fromKeyboard ? TPM_BOTTOMALIGN : 0;
+    int id = static_cast<int>(TrackPopupMenu(menu, TPM_RIGHTALIGN | above | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                                             pt.x, pt.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);
     if (!id && fromKeyboard) ReturnTrayFocus(icon);
     return id;

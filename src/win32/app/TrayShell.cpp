@@ -149,14 +149,14 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = inbox_.Receive(*engine_, Hwnd(), InboxDoor::Open, wParam,
                                 reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return true;
-    case CopyDataInbox::kRunMessage:
-        inbox_.RunQueued(*engine_);
-        return true;
     case CopyDataInbox::kExitMessage:
         config_.Quit(QuitReason::Program);
         return true;
     case WM_HOTKEY:
+        // The menu hotkey's menu opens at Hidewell's icon, not at the mouse.
+        menuFromHotkey_ = true;
         engine_->OnHotkey(static_cast<int>(wParam));
+        menuFromHotkey_ = false;
         return true;
     case kHideByHandMessage:
         engine_->HideByHand(WindowHandle{static_cast<std::uint64_t>(wParam)});

@@ -63,7 +63,8 @@ private:
     // A command of the tray popups (or posted to the window); false when it is not one.
     bool OnCommand(int id);
     // Shows a popup with Hidewell in the foreground, at the mouse or at the tray icon whose
-    // receiver is given (TrayPopupPoint); returns the chosen command.
+    // receiver is given (TrayPopupPoint; for the menu hotkey KeyboardPopupPoint); returns the
+    // chosen command.
     int TrackPopup(HMENU menu, HWND icon = nullptr);
     HWND Hwnd() const { return config_.Hwnd(); }
 
@@ -75,6 +76,7 @@ private:
     UINT taskbarCreated_ = 0;
     UINT showConfiguration_ = 0;
     bool pollTimerOn_ = false;
+    bool menuFromHotkey_ = false;  // the menu hotkey is being handled
     int interval_ = 2000;
     TrayPictures pictures_;
     ReceiverWindow ownReceiver_;

@@ -34,6 +34,17 @@ POINT TrayPopupPoint(HWND receiver, bool* atIcon) {
     return pt;
 }
 
+POINT KeyboardPopupPoint(HWND receiver) {
+    RECT place{};
+    if (IconRect(receiver, place)) return POINT{(place.left + place.right) / 2, place.top};
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    HWND notify = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
+    if ((notify && GetWindowRect(notify, &place)) || (taskbar && GetWindowRect(taskbar, &place)))
+        return POINT{place.right - 1, place.top};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &place, 0);
+    return POINT{place.right - 1, place.bottom - 1};
+}
+
 void ReturnTrayFocus(HWND receiver) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);

@@ -1,6 +1,7 @@
 // The options dialog's window: four check boxes and the response-time scroll bar in a frame,
-// the three hotkeys, each with a way to clear it, in another, with OK, Help and Cancel. It
-// edits a copy; only OK hands it back.
+// the three hotkeys, each with a way to clear it, and a line that answers each combination
+// pressed, in another, with OK, Help and Cancel. It edits a copy; only OK hands it back.
+// While it is open Hidewell's own hotkeys are set aside, so the fields receive them.
 #include "win32/ui/OptionsDialog.h"
 
 #include <commctrl.h>
@@ -16,6 +17,8 @@
 #include "win32/help/Help.h"
 #include "win32/ui/DialogLayout.h"
 #include "win32/base/ModalLoop.h"
+#include "win32/adapters/Win32Log.h"
+#include "win32/ui/HotkeyField.h"
 
 namespace hw {
 
@@ -34,39 +37,24 @@ enum : int {
     kIdFrame,
     kIdHotkeyFrame,
     kIdHotkeyLabel,                            // one per hotkey, then
-    kIdHotkey = kIdHotkeyLabel + 3,            // the hot-key controls, then
+    kIdHotkey = kIdHotkeyLabel + 3,            // the hotkey fields, then
     kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
-    kIdSettingsPlace = kIdClearHotkey + 3,
+    kIdHotkeyNote = kIdClearHotkey + 3,        // the answer to the last combination pressed
+    kIdSettingsPlace,
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// Twips: the hotkeys' frame sits below the options' frame, and the buttons below both.
-constexpr int kHotkeyTop = 2175, kHotkeyRow = 375;
-constexpr int kButtonTop = kHotkeyTop + 1335 + 105;
-constexpr int kClientWidth = 3975;
+// Twips: the hotkeys' frame sits below the options' frame, and the buttons below both. The
+// fields are wide enough for the longest combination, such as Ctrl+Alt+Shift+Win+PgDn.
+constexpr int kHotkeyTop = 2175, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
+constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
+constexpr int kClientWidth = 4695;
+constexpr int kFrameWidth = kClientWidth - 180;
 // Below the buttons, one line says where the settings are kept.
 constexpr int kPlaceTop = kButtonTop + 450;
 constexpr int kClientHeight = kPlaceTop + 330;
 const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
-
-// The hot-key control's value and a hotkey's modifiers and key.
-Hotkey FromControl(LRESULT value) {
-    const BYTE flags = HIBYTE(LOWORD(value));
-    Hotkey h;
-    h.key = LOBYTE(LOWORD(value));
-    h.modifiers = static_cast<std::uint8_t>(((flags & HOTKEYF_CONTROL) ? kHotkeyCtrl : 0) |
-                                            ((flags & HOTKEYF_ALT) ? kHotkeyAlt : 0) |
-                                            ((flags & HOTKEYF_SHIFT) ? kHotkeyShift : 0));
-    return h;
-}
-
-WPARAM ToControl(const Hotkey& h) {
-    const BYTE flags = static_cast<BYTE>((h.Has(kHotkeyCtrl) ? HOTKEYF_CONTROL : 0) | (h.Has(kHotkeyAlt) ? HOTKEYF_ALT : 0) |
-                                         (h.Has(kHotkeyShift) ? HOTKEYF_SHIFT : 0));
-    return MAKEWORD(h.key, flags);
-}
-
 
 class OptionsWindow : public Window {
 public:
@@ -87,8 +75,10 @@ public:
         return true;
     }
 
-    // Alt+T reaches the response-time scroll bar from anywhere in the dialog.
+    // Keys in a hotkey field are its combination; elsewhere Alt+T reaches the response-time
+    // scroll bar.
     bool OnKey(const MSG& msg) {
+        if (std::optional<int> field = FieldOf(GetFocus())) return OnFieldKey(*field, msg);
         if (msg.message != WM_SYSKEYDOWN || msg.wParam != 'T' || GetKeyState(VK_SHIFT) < 0 ||
             GetKeyState(VK_CONTROL) < 0)
             return false;
@@ -103,6 +93,10 @@ protected:
         switch (msg) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
+            return 0;
+        case FieldKeyboardHook::kCombinationMessage:
+            if (std::optional<int> field = FieldOf(GetFocus()))
+                OnCombination(*field, Hotkey{static_cast<std::uint8_t>(lParam), static_cast<std::uint8_t>(wParam)});
             return 0;
         case WM_HSCROLL:
             if (reinterpret_cast<HWND>(lParam) == scroll_) OnScroll(LOWORD(wParam));
@@ -128,7 +122,7 @@ private:
             return layout_.Add(h, cls, text, WS_CLIPSIBLINGS | style, id, x, y, w, ht);
         };
         // In tab order; the frame's controls are placed relative to the frame at (90, 120).
-        add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, 2775, kButtonTop, 1120, 350);
+        add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, kClientWidth - 1200, kButtonTop, 1120, 350);
         add(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_PUSHBUTTON, kIdOk, 45, kButtonTop, 1120, 345);
         add(WC_BUTTONW, L"&Help", WS_TABSTOP | BS_PUSHBUTTON, kIdHelp, 1245, kButtonTop, 1120, 350);
         const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
@@ -138,21 +132,59 @@ private:
         auto_ = add(WC_BUTTONW, L"&Auto Load Hidewell on Startup", check, kIdStartWithWindows, 240, 345, 3045, 240);
         scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, 1785, 3015, 195);
         label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, 1515, 1725, 255);
-        add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, 3795, 1995);
-        // Each hotkey: its label (whose mnemonic reaches the control after it), the control, Clear.
+        add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, kFrameWidth, 1995);
+        // Each hotkey: its label (whose mnemonic reaches the field after it), the field, Clear;
+        // below them the line that answers a combination.
+        RegisterHotkeyFieldClass();
         for (int i = 0; i < 3; ++i) {
             const int y = kHotkeyTop + 270 + i * kHotkeyRow;
-            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1650, 255);
-            hotkeys_[i] = add(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_BORDER, kIdHotkey + i, 1890, y, 1335, 285);
-            // A key without Ctrl or Alt gets Ctrl+Alt: a plain key would stop typing everywhere.
-            SendMessageW(hotkeys_[i], HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-            add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3285, y, 540, 285);
+            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1680, 255);
+            hotkeys_[i] = layout_.Add(h, kHotkeyFieldClass, ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str(),
+                                      WS_CLIPSIBLINGS | WS_TABSTOP, kIdHotkey + i, 1920, y, 2010, 285, WS_EX_CLIENTEDGE);
+            add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3990, y, 540, 285);
         }
-        add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, 3795, 1335);
+        note_ = add(WC_STATICW, L"", SS_NOPREFIX, kIdHotkeyNote, 210, kHotkeyTop + 270 + 3 * kHotkeyRow + 30,
+                    kFrameWidth - 240, 480);
+        add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, kFrameWidth, kHotkeyFrameHeight);
         add(WC_STATICW, (L"Settings: " + ToWide(target_.SettingsPlace())).c_str(), SS_NOPREFIX | SS_PATHELLIPSIS,
-            kIdSettingsPlace, 90, kPlaceTop, 3795, 255);
+            kIdSettingsPlace, 90, kPlaceTop, kFrameWidth, 255);
+        if (!keyboard_.Installed())
+            Win32Log().Failure(u"Hidewell could not watch the keyboard for the hotkey fields; a combination that "
+                               u"another program holds does not reach them",
+                               u"", GetLastError());
+    }
+
+    std::optional<int> FieldOf(HWND h) const {
         for (int i = 0; i < 3; ++i)
-            SendMessageW(hotkeys_[i], HKM_SETHOTKEY, ToControl(model_.HotkeyShown(kHotkeyActions[i])), 0);
+            if (h && hotkeys_[i] == h) return i;
+        return std::nullopt;
+    }
+
+    // A key message while field i has the focus; true when the dialog must not see it.
+    bool OnFieldKey(int i, const MSG& msg) {
+        if (msg.message == WM_SYSKEYUP || msg.message == WM_SYSCHAR || msg.message == WM_SYSDEADCHAR) return true;
+        if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+        if (msg.wParam > 0xFE) return true;
+        const Hotkey pressed{ModifiersHeld(false), static_cast<std::uint8_t>(msg.wParam)};
+        switch (ClassifyFieldKey(pressed.key, pressed.modifiers)) {
+        case FieldKey::Dialog: return false;
+        case FieldKey::Modifier: return true;
+        case FieldKey::Clear: OnClear(i); return true;
+        case FieldKey::Combination: OnCombination(i, pressed); return true;
+        }
+        return true;
+    }
+
+    void OnCombination(int i, const Hotkey& pressed) {
+        const Text note = model_.OnHotkeyPressed(kHotkeyActions[i], pressed, target_);
+        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str());
+        SetWindowTextW(note_, ToWide(note).c_str());
+    }
+
+    void OnClear(int i) {
+        model_.SetHotkey(kHotkeyActions[i], Hotkey{});
+        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str());
+        SetWindowTextW(note_, L"");
     }
 
     void Show() {
@@ -174,15 +206,8 @@ private:
     void OnCommand(int id) {
         auto checked = [](HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; };
         OptionValues& v = model_.Values();
-        if (id >= kIdHotkey && id < kIdHotkey + 3) {
-            // Changes only: a stored combination the control cannot show stays until then.
-            model_.SetHotkey(kHotkeyActions[id - kIdHotkey],
-                             FromControl(SendMessageW(hotkeys_[id - kIdHotkey], HKM_GETHOTKEY, 0, 0)));
-            return;
-        }
         if (id >= kIdClearHotkey && id < kIdClearHotkey + 3) {
-            SendMessageW(hotkeys_[id - kIdClearHotkey], HKM_SETHOTKEY, 0, 0);
-            model_.SetHotkey(kHotkeyActions[id - kIdClearHotkey], Hotkey{});
+            OnClear(id - kIdClearHotkey);
             return;
         }
         switch (id) {
@@ -231,6 +256,8 @@ private:
     OptionsTarget& target_;
     DialogLayout layout_;
     HWND hotkeys_[3] = {};
+    HWND note_ = nullptr;
+    FieldKeyboardHook keyboard_;
     DialogFocus focus_;
     HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
     HWND scroll_ = nullptr, label_ = nullptr;
@@ -239,6 +266,8 @@ private:
 }  // namespace
 
 bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
+    // Until the options have taken effect, so each hotkey is registered once, as chosen.
+    HotkeysAside aside(target);
     OptionsModel model(target.CurrentOptions());
     OptionsWindow window(model, target);
     if (!window.Create(owner)) return false;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "common/CommandInbox.h"
+#include "common/CtlCall.h"
 #include "common/StartHidden.h"
 
 namespace hw {
@@ -37,6 +38,99 @@ TEST(CommandInbox, CaptionsBecomeJsonStrings) {
         {Text(1, u'\xD800') + u"x", u"\"\\ud800x\""},                        // a lone surrogate
     };
     for (const auto& [text, json] : cases) EXPECT_EQ(JsonString(text), json);
+}
+
+// Every caption Windows allows crosses a list answer intact, however many there are; an
+// answer that breaks off is refused, never read forever.
+TEST(CommandInbox, ListAnswersCarryEveryCaptionIntact) {
+    const std::vector<Text> lists[] = {
+        {},
+        {u""},
+        {u"Ledger One\nLedger Two"},
+        {u"a\tb", u"\r\n", u"", u"Untitled - Notepad", u"\\server\\share"},
+        {Text(1, u'\xD800'), u"\U0001F600 x"},
+    };
+    for (const std::vector<Text>& captions : lists) {
+        const Text joined = JoinCaptions(captions);
+        EXPECT_EQ(DecodeAnswer(3, joined.data(), joined.size() * 2), captions);
+        std::vector<ListedWindow> windows;
+        for (std::size_t i = 0; i < captions.size(); ++i) windows.push_back({WindowHandle{i * 65537}, i % 2 == 0, captions[i], u"ab.exe", u"Cls\nName"});
+        const Text details = JoinDetails(windows);
+        EXPECT_EQ(DecodeDetails(7, details.data(), details.size() * 2), windows);
+    }
+    const Text cut = u"One";  // no NUL at its end
+    EXPECT_FALSE(DecodeAnswer(3, cut.data(), cut.size() * 2));
+    const Text badHandle = Text(u"12x\trule\tA") + u'\0';
+    EXPECT_FALSE(DecodeDetails(7, badHandle.data(), badHandle.size() * 2));
+}
+
+// hidewellctl's arguments: each call, and each wrong one with what was wrong.
+TEST(CtlCall, ParsesEachCallAndSaysWhatIsWrong) {
+    using K = CtlCall::Kind;
+    using C = InboxCommand;
+    const Text longest(kCtlLongestCaption, u'x');
+    const struct {
+        std::vector<Text> args;
+        K kind;
+        C command;
+        Text caption;  // or, for a wrong call, the start of what was wrong
+    } cases[] = {
+        {{u"restore", u"Untitled - Notepad"}, K::Request, C::Restore, u"Untitled - Notepad"},
+        {{u"close", u"-x-"}, K::Request, C::Close, u"-x-"},
+        {{u"hide", longest}, K::Request, C::Hide, longest},
+        {{u"hide", u"--foreground"}, K::Request, C::HideForeground, u""},
+        {{u"list"}, K::Request, C::List, u""},
+        {{u"list", u"--json"}, K::Request, C::ListDetails, u""},
+        {{u"exit"}, K::Request, C::Exit, u""},
+        {{u"--help"}, K::Usage, C::List, u""},
+        {{u"-h"}, K::Usage, C::List, u""},
+        {{u"/?"}, K::Usage, C::List, u""},
+        {{u"help", u"restore"}, K::Usage, C::List, u""},
+        {{}, K::Wrong, C::List, u"no command given."},
+        {{u"lst"}, K::Wrong, C::List, u"unknown command \"lst\"."},
+        {{u"Restore", u"A"}, K::Request, C::Restore, u"A"},
+        {{u"LIST", u"--JSON"}, K::Request, C::ListDetails, u""},
+        {{u"list", u"--xml"}, K::Wrong, C::List, u"unknown option \"--xml\" for list."},
+        {{u"list", u"A"}, K::Wrong, C::List, u"list takes no caption; unexpected \"A\"."},
+        {{u"list", u"--json", u"A"}, K::Wrong, C::List, u"list takes nothing more; unexpected \"A\"."},
+        {{u"exit", u"now"}, K::Wrong, C::List, u"exit takes nothing more"},
+        {{u"hide", u"--foreground", u"A"}, K::Wrong, C::List, u"hide --foreground takes nothing more"},
+        {{u"restore"}, K::Wrong, C::List, u"restore needs the caption of a window"},
+        {{u"close", u""}, K::Wrong, C::List, u"the caption is empty"},
+        {{u"restore", u"Untitled", u"Notepad"}, K::Wrong, C::List, u"restore takes one caption, in quotes; unexpected \"Notepad\"."},
+        {{u"restore", longest + u"x"}, K::Wrong, C::List, u"the caption has 255 characters; Hidewell reads at most 254"},
+        {{u"t\ny"}, K::Wrong, C::List, u"unknown command \"t\\ny\"."},
+    };
+    for (const auto& c : cases) {
+        const CtlCall call = ParseCtlArguments(c.args);
+        const std::string what = c.args.empty() ? "(none)" : std::string(c.args[0].begin(), c.args[0].end());
+        ASSERT_EQ(call.kind, c.kind) << what << ": " << std::string(call.problem.begin(), call.problem.end());
+        if (c.kind == K::Wrong) {
+            EXPECT_TRUE(call.problem.starts_with(c.caption)) << what << ": " << std::string(call.problem.begin(), call.problem.end());
+        } else if (c.kind == K::Request) {
+            EXPECT_EQ(call.request.command, c.command) << what;
+            EXPECT_EQ(call.request.caption, c.caption) << what;
+            // What it asks passes Hidewell's own checks.
+            EXPECT_TRUE(DecodeRequest(static_cast<std::uint64_t>(c.command), call.request.caption.data(),
+                                      call.request.caption.size() * 2)) << what;
+        }
+    }
+    EXPECT_NE(CtlUsage().find(u"hidewellctl list --json"), Text::npos);
+}
+
+// Plain list prints one line per window: control characters become escapes.
+TEST(CtlCall, ListPrintsOneLinePerWindow) {
+    const std::pair<Text, Text> lines[] = {
+        {u"Ledger One\nLedger Two", u"Ledger One\\nLedger Two"},
+        {u"a\tb\r", u"a\\tb\\r"},
+        {Text(u"bell") + u'\x07' + u'\x7F', u"bell\\x07\\x7f"},
+        {u"C:\\x \u00E9", u"C:\\x \u00E9"},
+    };
+    for (const auto& [caption, line] : lines) EXPECT_EQ(ListLine(caption), line);
+    EXPECT_EQ(ListJson({{WindowHandle{42}, true, u"A\nB", u"notepad.exe", u"Notepad"}, {WindowHandle{7}, false, u"\"C\""}}),
+              u"[{\"caption\":\"A\\u000aB\",\"handle\":42,\"kind\":\"manual\",\"program\":\"notepad.exe\",\"class\":\"Notepad\"},"
+              u"{\"caption\":\"\\\"C\\\"\",\"handle\":7,\"kind\":\"rule\",\"program\":\"\",\"class\":\"\"}]");
+    EXPECT_EQ(ListJson({}), u"[]");
 }
 
 // A program started hidden: Hidewell is asked until its window, or that of the process it

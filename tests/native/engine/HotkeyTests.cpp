@@ -1,7 +1,9 @@
 // The global hotkeys on the simulated host, and the windows they hide by hand.
 #include "engine/EngineFixture.h"
+#include "engine/EngineOptions.h"
 #include "engine/RightClickHiding.h"
 #include "settings/HotkeyText.h"
+#include "ui/OptionsModel.h"
 
 namespace hw::test {
 namespace {
@@ -27,6 +29,7 @@ TEST_F(Hotkeys, EachRegistersOnItsOwnFailuresAreToldOnceAndChangesRegisterAgain)
     EXPECT_EQ(engine.CurrentSettings().hotkeyHide, u"Ctrl+Alt+H");
     ASSERT_EQ(ui.messages.size(), 1u);
     const Text& told = ui.messages[0].text;
+    EXPECT_TRUE(told.starts_with(u"Hidewell could not set up these hotkeys; the other one works:\n"));
     EXPECT_NE(told.find(u"Bring back the last hidden window (Ctrl+Oops): "), Text::npos);
     EXPECT_NE(told.find(u"Open the menu of hidden windows (Ctrl+Alt+M): another program uses it."), Text::npos);
 
@@ -49,6 +52,41 @@ TEST_F(Hotkeys, EachRegistersOnItsOwnFailuresAreToldOnceAndChangesRegisterAgain)
 
     engine.Quit(QuitReason::User);
     EXPECT_TRUE(host.hotkeys.empty());
+}
+
+TEST(HotkeyFailures, TheHeadingFitsHowManyFailedAndWork) {
+    const std::tuple<int, int, const char16_t*> cases[] = {
+        {1, 0, u"Hidewell could not set up this hotkey:"},
+        {1, 2, u"Hidewell could not set up this hotkey; the others work:"},
+        {2, 1, u"Hidewell could not set up these hotkeys; the other one works:"},
+        {3, 0, u"Hidewell could not set up these hotkeys:"},
+    };
+    for (auto [failed, working, heading] : cases) EXPECT_EQ(HotkeyFailureHeading(failed, working), heading);
+}
+
+// While the options dialog is open Hidewell's hotkeys are let go, so its fields receive them
+// and count them as free; they are registered again once, as chosen, when its options have
+// taken effect.
+TEST_F(Hotkeys, TheOptionsDialogSetsThemAsideUntilItsOptionsTookEffect) {
+    PlantSetting(reg, u"HotkeyHide", u"Ctrl+Alt+H");
+    PlantSetting(reg, u"HotkeyMenu", u"Ctrl+Alt+M");
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    EngineOptions target(engine);
+    {
+        HotkeysAside aside(target);
+        EXPECT_TRUE(host.hotkeys.empty());
+        OptionsModel m(target.CurrentOptions());
+        EXPECT_EQ(m.OnHotkeyPressed(HotkeyAction::Restore, ReadHotkey(u"Ctrl+Alt+M").hotkey, target),
+                  u"Ctrl+Alt+M is also chosen for \"Open the menu of hidden windows\"; choose another for one of them.");
+        EXPECT_EQ(m.OnHotkeyPressed(HotkeyAction::Menu, ReadHotkey(u"Win+F9").hotkey, target), u"");
+        m.Finish(true);
+        m.ApplyTo(target);
+        EXPECT_TRUE(host.hotkeys.empty()) << "registered once, when the dialog is done";
+    }
+    EXPECT_EQ(host.hotkeys, (std::map<int, Combination>{{1, {kCtrlAlt, vk::Letter('H')}},
+                                                        {2, {kCtrlAlt, vk::Letter('M')}},
+                                                        {3, {kHotkeyWin, vk::F(9)}}}));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 // Windows hidden by hand stay hidden through ticks and Refresh although no entry matches
@@ -81,6 +119,42 @@ TEST_F(Hotkeys, HandHiddenWindowsStayAndComeBackLastFirst) {
 
     Press(HotkeyAction::Menu);
     EXPECT_EQ(host.ownMenus, 1);
+}
+
+// A window hidden by hand comes back on Exit as it was, shown, not minimised; one the user
+// minimised and an entry hid comes back minimised.
+TEST_F(Hotkeys, ExitBringsHandHiddenWindowsBackAsTheyWere) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    const WindowHandle shown = desktop.Add(u"Report.txt");
+    const WindowHandle minimised = Minimised(u"Untitled - Notepad");
+    desktop.foreground = shown;
+    Press(HotkeyAction::Hide);
+    Tick();
+    ASSERT_EQ(engine.HiddenCount(), 2);
+    engine.Quit(QuitReason::User);
+    desktop.Advance();
+    EXPECT_TRUE(desktop[shown].visible && !desktop[shown].iconic);
+    EXPECT_TRUE(desktop[minimised].visible && desktop[minimised].iconic);
+}
+
+// A double click brings the window back and its icon goes as soon as it shows, not at the
+// next tick; a program slow to show it keeps the icon, and a tick comes soon.
+TEST_F(Hotkeys, AnIconGoesAsSoonAsItsWindowShows) {
+    Start({{u"*", kAppIcon}});
+    const WindowHandle quick = Minimised(u"Quick");
+    const WindowHandle slow = Minimised(u"Slow");
+    Tick();
+    desktop.Advance();
+    Tick();
+    ASSERT_EQ(engine.IconCount(), 2);
+    host.interval = 0;
+    engine.OnWindowIconEvent(SlotView(u"Quick"), 0x203);  // double click
+    EXPECT_TRUE(desktop[quick].visible);
+    EXPECT_EQ(engine.IconCount(), 1);
+    desktop[slow].pumpDelayMs = 5000;
+    engine.OnWindowIconEvent(SlotView(u"Slow"), 0x203);
+    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_EQ(host.interval, kHideCheckMs);
 }
 
 // The screen as the mouse hook sees it: at x = 10 * n the window n, in the area given.

@@ -6,6 +6,9 @@
 namespace hw::test {
 namespace {
 
+constexpr auto Done = TrayEngine::InboxOutcome::Done;
+constexpr auto NotFound = TrayEngine::InboxOutcome::NotFound;
+
 class WindowActions : public EngineTest {
 protected:
     void SetUp() override { Start({{u"*", kAppIcon}}); }
@@ -33,25 +36,53 @@ TEST_F(WindowActions, PopupTitlesAndPicturesAtTheNewIconSize) {
     EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
 }
 
-// Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case;
-// a close drops the slot at once, even when the window refuses.
+// Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case
+// first, else the one window that has it in another case; a close drops the slot at once, even
+// when the window refuses. A caller that gets an answer gets no box; one that takes no answer
+// gets one box at a time, and no request waits behind it.
 TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     WindowHandle first = HideOne(u"Same");
     HideOne(u"Same");
+    HideOne(u"SAME");
+    WindowHandle notepad = HideOne(u"Untitled - Notepad");
     EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"Same"}));
+    EXPECT_EQ(engine.FindByCaption(u"same"), std::nullopt) << "three windows have it in another case";
+    EXPECT_EQ(engine.FindByCaption(u"untitled - NOTEPAD"), Ref(4));
+    // A request that comes while the restore waits on the window is asked to come again.
+    bool busyMeanwhile = false;
+    desktop.onShow = [&](WindowHandle, int) { busyMeanwhile = engine.Busy(); };
+    EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"Same"}, true));
+    desktop.onShow = nullptr;
+    EXPECT_TRUE(busyMeanwhile && !engine.Busy());
     EXPECT_FALSE(desktop[first].iconic);
-    EXPECT_FALSE(engine.OnInboxRequest({InboxCommand::Restore, u"same"}));
+    EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, true));
+    EXPECT_TRUE(ui.messages.empty()) << "its caller hears it from the answer";
+    // Two unanswered unknown requests, the second while the first one's box is up, and a
+    // restore meanwhile, which is carried out at once.
+    int boxes = 0;
+    ui.onMessage = [&] {
+        if (++boxes > 1) return;
+        EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"Nowhere"}, false));
+        EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"untitled - notepad"}, true));
+        EXPECT_TRUE(desktop[notepad].visible);
+    };
+    EXPECT_EQ(NotFound, engine.OnInboxRequest({InboxCommand::Restore, u"No Such Window"}, false));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, u"Error 909745");
+    ui.onMessage = nullptr;
+
+    // A program slow to show its window: the restore is asked, not yet done.
+    WindowHandle slow = HideOne(u"Slow");
+    desktop[slow].pumpDelayMs = 5000;
+    EXPECT_EQ(engine.OnInboxRequest({InboxCommand::Restore, u"Slow"}, true), TrayEngine::InboxOutcome::Asked);
 
     WindowHandle h = HideOne(u"report.txt - Editor");
     desktop[h].caption = u"letter.txt - Editor";
     desktop[h].refusesClose = true;
     Tick();
-    EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}));
-    EXPECT_EQ(engine.HiddenCount(), 1);
-    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}, true));
+    EXPECT_EQ(engine.HiddenCount(), 3);  // the slow one keeps its icon until it shows
+    EXPECT_EQ(engine.IconCount(), 3);
     EXPECT_TRUE(desktop.Exists(h));
 }
 
@@ -62,7 +93,7 @@ TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroun
         WindowHandle h = HideOne(u"App");
         desktop.foregroundRight = right;
         desktop.flashed.clear();
-        EXPECT_TRUE(engine.OnInboxRequest({InboxCommand::Restore, u"App"}));
+        EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Restore, u"App"}, true));
         EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic) << right;
         EXPECT_EQ(desktop.foreground == h, right);
         EXPECT_EQ(desktop.flashed, right ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{h});

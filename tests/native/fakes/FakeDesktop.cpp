@@ -70,7 +70,9 @@ bool FakeDesktop::VisibleInTheEnd(WindowHandle h) const {
         for (const Request& r : q->second) {
             if (!r.isShow) continue;
             if (r.command == kSwHide) visible = false;
-            if (r.command == kSwShow || r.command == kSwShowNa || r.command == kSwRestore) visible = true;
+            if (r.command == kSwShow || r.command == kSwShowNa || r.command == kSwRestore ||
+                r.command == kSwShowNoActivate)
+                visible = true;
         }
     return visible;
 }
@@ -133,7 +135,8 @@ void FakeDesktop::ApplyShow(WindowHandle h, int command) {
     case kSwHide: w.visible = false; break;
     case kSwShow:
     case kSwShowNa: w.visible = true; break;
-    case kSwRestore: w.visible = true; w.iconic = false; break;
+    case kSwRestore:
+    case kSwShowNoActivate: w.visible = true; w.iconic = false; break;
     case kSwMinimize: w.iconic = true; break;
     default: break;
     }

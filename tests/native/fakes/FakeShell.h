@@ -40,9 +40,11 @@ public:
     };
     int ShowMessage(const Text& text, const Text& caption, std::uint32_t style) override {
         messages.push_back({text, caption, style});
+        if (onMessage) onMessage();  // what happens while the box is up
         return answer;
     }
     std::vector<Message> messages;
+    std::function<void()> onMessage;
     int answer = kIdNo;
 };
 

@@ -224,6 +224,7 @@ struct RecordingTarget : OptionsTarget {
         return takenElsewhere.count(text) ? kErrorHotkeyTaken : 0;
     }
     OptionValues CurrentOptions() override { return live; }
+    void SetHotkeysAside(bool aside) override { log.push_back(aside ? "aside" : "back"); }
     bool SetStartWithWindows(bool on) override {
         log.push_back("run");
         if (runValueWorks) live.startWithWindows = on;
@@ -303,7 +304,7 @@ TEST(OptionsDialog, OkTriesChangedHotkeys) {
     target.live.hotkeyRestore = u"Ctrl+Alt+R";
     target.takenElsewhere = {u"Ctrl+Alt+M", u"Ctrl+Alt+R"};
     OptionsModel m(target.live);
-    EXPECT_EQ(m.HotkeyShown(HotkeyAction::Restore), ReadHotkey(u"Ctrl+Alt+R").hotkey);
+    EXPECT_EQ(m.HotkeyFieldText(HotkeyAction::Restore), u"Ctrl+Alt+R");
     m.SetHotkey(HotkeyAction::Hide, ReadHotkey(u"ctrl+alt+h").hotkey);
     m.SetHotkey(HotkeyAction::Menu, ReadHotkey(u"Ctrl+Alt+M").hotkey);
     OptionsModel::OkReply reply = m.OnOk(target);
@@ -326,6 +327,53 @@ TEST(OptionsDialog, OkTriesChangedHotkeys) {
     EXPECT_TRUE(m.Accepted());
     EXPECT_EQ(m.Values().hotkeyHide, u"Ctrl+C");
     EXPECT_EQ(m.Values().hotkeyMenu, u"");
+}
+
+// A hotkey field shows the whole combination and takes it as pressed, Win too; what it cannot
+// take it says at once, keeping what it had.
+TEST(OptionsDialog, HotkeyFieldsTakeCombinationsAsPressedOrSayWhyNot) {
+    RecordingTarget target;
+    target.live.hotkeyHide = u"ctrl+alt+shift+pgdn";
+    target.live.hotkeyRestore = u"Ctrl+Oops";
+    target.takenElsewhere = {u"Ctrl+Alt+E"};
+    OptionsModel m(target.live);
+    EXPECT_EQ(m.HotkeyFieldText(HotkeyAction::Hide), u"Ctrl+Alt+Shift+PgDn");
+    EXPECT_EQ(m.HotkeyFieldText(HotkeyAction::Restore), u"Ctrl+Oops") << "shown as stored";
+    EXPECT_EQ(m.HotkeyFieldText(HotkeyAction::Menu), u"None");
+    const struct {
+        const char16_t* pressed;
+        const char16_t* reply;  // its start
+        const char16_t* field;
+    } cases[] = {
+        {u"Win+E", u"Win+E is kept by Windows", u"Win+E"},
+        {u"Ctrl+Alt+E", u"Ctrl+Alt+E is taken by another program", u"Win+E"},
+        {u"Shift+E", u"Shift+E is not taken: a hotkey needs Ctrl, Alt or Win", u"Win+E"},
+        {u"F9", u"F9 is not taken", u"Win+E"},
+        {u"Ctrl+Alt+Shift+PgDn", u"Ctrl+Alt+Shift+PgDn is also chosen for \"Hide the window in front\"", u"Ctrl+Alt+Shift+PgDn"},
+        {u"Ctrl+V", u"Ctrl+V is Paste in many programs", u"Ctrl+V"},
+        {u"Ctrl+Shift+Esc", u"Ctrl+Shift+Esc is kept by Windows", u"Ctrl+Shift+Esc"},
+        {u"Ctrl+Alt+Win+F12", u"", u"Ctrl+Alt+Win+F12"},
+    };
+    for (const auto& c : cases) {
+        const Text reply = m.OnHotkeyPressed(HotkeyAction::Menu, ReadHotkey(c.pressed).hotkey, target);
+        EXPECT_TRUE(reply.starts_with(c.reply) && (reply.empty() == Text(c.reply).empty()))
+            << std::string(reply.begin(), reply.end());
+        EXPECT_EQ(m.HotkeyFieldText(HotkeyAction::Menu), c.field);
+    }
+    EXPECT_EQ(m.Values().hotkeyMenu, u"Ctrl+Alt+Win+F12");
+
+    const struct {
+        std::uint8_t key, modifiers;
+        FieldKey does;
+    } keys[] = {
+        {vk::kTab, 0, FieldKey::Dialog},          {vk::kTab, kHotkeyShift, FieldKey::Dialog},
+        {vk::kEsc, 0, FieldKey::Dialog},          {vk::kEnter, 0, FieldKey::Dialog},
+        {vk::kEsc, kHotkeyCtrl, FieldKey::Combination}, {vk::kTab, kHotkeyAlt, FieldKey::Combination},
+        {vk::kBackspace, 0, FieldKey::Clear},     {vk::kDel, 0, FieldKey::Clear},
+        {vk::kDel, kHotkeyCtrl | kHotkeyAlt, FieldKey::Combination}, {0x5B, kHotkeyWin, FieldKey::Modifier},
+        {0x11, kHotkeyCtrl, FieldKey::Modifier},  {vk::Letter('K'), 0, FieldKey::Combination},
+    };
+    for (const auto& k : keys) EXPECT_EQ(ClassifyFieldKey(k.key, k.modifiers), k.does) << int(k.key) << " " << int(k.modifiers);
 }
 
 }  // namespace

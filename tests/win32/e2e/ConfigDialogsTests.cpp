@@ -98,11 +98,13 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
             SendMessageW(Child(box, L"Button", check), BM_CLICK, 0, 0);
         SendMessageW(box, WM_HSCROLL, SB_PAGERIGHT, reinterpret_cast<LPARAM>(Child(box, L"ScrollBar")));
         EXPECT_EQ(TextOf(label), L"Response &Time : 4.");
-        // Ctrl+Alt+K in the hide hotkey's control, as the control reports a key the user pressed.
-        HWND hide = Child(box, HOTKEY_CLASSW);
+        // Ctrl+Alt+K pressed in the hide hotkey's field, reached by its label's Alt+W.
+        HWND hide = Child(box, L"HidewellHotkeyField");
         ASSERT_TRUE(hide);
-        SendMessageW(hide, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
-        SendMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hide), EN_CHANGE), reinterpret_cast<LPARAM>(hide));
+        PressWith({VK_MENU}, 'W');
+        ASSERT_TRUE(WaitFor([&] { return FocusOf(box) == hide; }, 3s));
+        PressWith({VK_CONTROL, VK_MENU}, 'K');
+        EXPECT_TRUE(WaitFor([&] { return TextOf(hide) == L"Ctrl+Alt+K"; }, 3s)) << TextOf(hide);
         Press(box, ok ? L"&Ok" : L"Cance&l");
         ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(box); }, 5s));
         EXPECT_TRUE(WaitFor([&] { return RunValueExists() == ok; }, 3s));  // written after the dialog hides
@@ -116,7 +118,7 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
     PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
     HWND box = Shown(L"HidewellOptions");
     ASSERT_TRUE(box);
-    EXPECT_EQ(SendMessageW(Child(box, HOTKEY_CLASSW), HKM_GETHOTKEY, 0, 0), MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_EQ(TextOf(Child(box, L"HidewellHotkeyField")), L"Ctrl+Alt+K");
     Press(box, L"Cance&l");
 }
 

@@ -82,6 +82,57 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     EXPECT_TRUE(TrayIconsWithTip(L"Hidewell Appear One").empty());
 }
 
+// hidewellctl's manners, an icon that goes as soon as its window shows after a double click
+// (with a 3-second poll), the menu hotkey's menu above the notification area's end of the
+// taskbar, and a window hidden by hand that comes back shown on exit.
+TEST_F(Hotkeys, CtlHelpIconGoneAtOnceAndHandHiddenWindowBackShownOnExit) {
+    auto [helpCode, help] = RunCtl(L"--help");
+    EXPECT_EQ(helpCode, 0);
+    EXPECT_EQ(help.find(L"Usage: hidewellctl restore"), 0u) << help;
+    auto [wrongCode, wrong] = RunCtl(L"lst", true);
+    EXPECT_EQ(wrongCode, 2);
+    EXPECT_EQ(wrong.find(L"hidewellctl: unknown command \"lst\".\r\nUsage:"), 0u) << wrong;
+
+    OptionValues options;
+    options.pollIntervalMs = 3000;
+    options.hideDateIcon = true;
+    options.hotkeyHide = u"Ctrl+Alt+H";
+    options.hotkeyMenu = u"Ctrl+Alt+J";
+    WriteSettings({{u"HIDEWELL T?ST *", u"000:" + T(ProgramFolder()) + u"Hidewell.exe"}}, options);
+    ASSERT_TRUE(app.Start());
+    TestWindow w;
+    ASSERT_TRUE(w.Start(L"Hidewell Test Double", L"minimized"));
+    ASSERT_TRUE(WaitFor([&] { return w.IsHidden() && TrayIconsWithTip(L"Hidewell Test Double").size() == 1; }, 10s));
+    ClickIcon(TrayIconsWithTip(L"Hidewell Test Double")[0], Button::Left, 2);
+    ASSERT_TRUE(WaitFor([&] { return Shown(w.Hwnd()); }, 5s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Test Double").empty(); }, 1s))
+        << "the icon waits for the next tick";
+
+    PressWith({VK_CONTROL, VK_MENU}, 'J');
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = OpenPopupMenu()) != nullptr; }, 5s));
+    RECT menuPlace{}, taskbar{};
+    GetWindowRect(menu, &menuPlace);
+    GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &taskbar);
+    EXPECT_LE(menuPlace.bottom, taskbar.top + 1);
+    EXPECT_GT(menuPlace.right, taskbar.right - 40);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 3s));
+
+    Process notepad;
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND h = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(h); }, 10s));
+    SetForegroundWindow(h);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
+    PressWith({VK_CONTROL, VK_MENU}, 'H');
+    ASSERT_TRUE(WaitFor([&] { return Hidden(h); }, 5s));
+    EXPECT_EQ(RunCtl(L"exit").first, 0);
+    EXPECT_TRUE(WaitFor([&] { return Shown(h); }, 5s)) << "minimised: " << IsIconic(h);
+    PostMessageW(h, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(notepad.WaitExit(5000));
+}
+
 // The point of the window's minimise button, by the window's own hit test along its title bar.
 std::optional<POINT> MinimiseButtonOf(HWND h) {
     RECT r{};
