@@ -28,10 +28,6 @@ enum : int {
     kIdCancel = IDCANCEL,
     kIdOk = 10,
     kIdHelp,
-    kIdSingleClick,
-    kIdHideDate,
-    kIdHideOwn,
-    kIdStartWithWindows,
     kIdTimeScroll,
     kIdTimeLabel,
     kIdFrame,
@@ -41,13 +37,32 @@ enum : int {
     kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
     kIdHotkeyNote = kIdClearHotkey + 3,        // the answer to the last combination pressed
     kIdSettingsPlace,
+    kIdBox,  // the check boxes, in the order of kBoxes
 };
+
+// Each check box and the option it shows, top to bottom in the options' frame.
+struct BoxBinding {
+    const wchar_t* text;
+    bool OptionValues::*option;
+};
+constexpr BoxBinding kBoxes[] = {
+    {L"&Auto Load Hidewell on Startup", &OptionValues::startWithWindows},
+    {L"Hide Hidewell Icon", &OptionValues::hideOwnIcon},
+    {L"Hide Hidewell Date", &OptionValues::hideDateIcon},
+    {L"Single Click on Application Icon", &OptionValues::singleClickRestores},
+    {L"Right-click the minimise button to hide a window", &OptionValues::rightClickHides},
+};
+constexpr int kBoxCount = static_cast<int>(std::size(kBoxes));
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Twips: the hotkeys' frame sits below the options' frame, and the buttons below both. The
 // fields are wide enough for the longest combination, such as Ctrl+Alt+Shift+Win+PgDn.
-constexpr int kHotkeyTop = 2175, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
+// The boxes come one a row, then the response time.
+constexpr int kBoxTop = 345, kBoxRow = 285;
+constexpr int kTimeLabelTop = kBoxTop + kBoxCount * kBoxRow + 30, kTimeScrollTop = kTimeLabelTop + 270;
+constexpr int kFrameHeight = kTimeScrollTop + 330 - 120;
+constexpr int kHotkeyTop = 120 + kFrameHeight + 60, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
 constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
 constexpr int kClientWidth = 4695;
 constexpr int kFrameWidth = kClientWidth - 180;
@@ -125,14 +140,13 @@ private:
         add(WC_BUTTONW, L"Cance&l", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, kClientWidth - 1200, kButtonTop, 1120, 350);
         add(WC_BUTTONW, L"&Ok", WS_TABSTOP | BS_PUSHBUTTON, kIdOk, 45, kButtonTop, 1120, 345);
         add(WC_BUTTONW, L"&Help", WS_TABSTOP | BS_PUSHBUTTON, kIdHelp, 1245, kButtonTop, 1120, 350);
-        const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
-        single_ = add(WC_BUTTONW, L"Single Click on Application Icon", check, kIdSingleClick, 240, 1200, 3045, 240);
-        hideDate_ = add(WC_BUTTONW, L"Hide Hidewell Date", check, kIdHideDate, 240, 915, 3045, 240);
-        hideOwn_ = add(WC_BUTTONW, L"Hide Hidewell Icon", check, kIdHideOwn, 240, 630, 3045, 240);
-        auto_ = add(WC_BUTTONW, L"&Auto Load Hidewell on Startup", check, kIdStartWithWindows, 240, 345, 3045, 240);
-        scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, 1785, 3015, 195);
-        label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, 1515, 1725, 255);
-        add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, kFrameWidth, 1995);
+        // The boxes from the bottom up, as the tab order has always run.
+        for (int i = kBoxCount - 1; i >= 0; --i)
+            boxes_[i] = add(WC_BUTTONW, kBoxes[i].text, WS_TABSTOP | BS_AUTOCHECKBOX, kIdBox + i, 240, kBoxTop + i * kBoxRow,
+                            kFrameWidth - 300, 240);
+        scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, kTimeScrollTop, 3015, 195);
+        label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, kTimeLabelTop, 1725, 255);
+        add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, kFrameWidth, kFrameHeight);
         // Each hotkey: its label (whose mnemonic reaches the field after it), the field, Clear;
         // below them the line that answers a combination.
         RegisterHotkeyFieldClass();
@@ -189,10 +203,8 @@ private:
 
     void Show() {
         const OptionValues& v = model_.Values();
-        SendMessageW(auto_, BM_SETCHECK, v.startWithWindows ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageW(hideOwn_, BM_SETCHECK, v.hideOwnIcon ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageW(hideDate_, BM_SETCHECK, v.hideDateIcon ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageW(single_, BM_SETCHECK, v.singleClickRestores ? BST_CHECKED : BST_UNCHECKED, 0);
+        for (int i = 0; i < kBoxCount; ++i)
+            SendMessageW(boxes_[i], BM_SETCHECK, v.*kBoxes[i].option ? BST_CHECKED : BST_UNCHECKED, 0);
         SCROLLINFO si{};
         si.cbSize = sizeof(si);
         si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
@@ -204,8 +216,10 @@ private:
     }
 
     void OnCommand(int id) {
-        auto checked = [](HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; };
-        OptionValues& v = model_.Values();
+        if (id >= kIdBox && id < kIdBox + kBoxCount) {
+            model_.Values().*kBoxes[id - kIdBox].option = SendMessageW(boxes_[id - kIdBox], BM_GETCHECK, 0, 0) == BST_CHECKED;
+            return;
+        }
         if (id >= kIdClearHotkey && id < kIdClearHotkey + 3) {
             OnClear(id - kIdClearHotkey);
             return;
@@ -214,10 +228,6 @@ private:
         case kIdOk: OnOk(); break;
         case kIdCancel: model_.Finish(false); break;
         case kIdHelp: ShowHelp(Hwnd(), HelpContext::Options); break;
-        case kIdStartWithWindows: v.startWithWindows = checked(auto_); break;
-        case kIdHideOwn: v.hideOwnIcon = checked(hideOwn_); break;
-        case kIdHideDate: v.hideDateIcon = checked(hideDate_); break;
-        case kIdSingleClick: v.singleClickRestores = checked(single_); break;
         default: break;  // Enter outside a button does nothing
         }
     }
@@ -259,7 +269,7 @@ private:
     HWND note_ = nullptr;
     FieldKeyboardHook keyboard_;
     DialogFocus focus_;
-    HWND auto_ = nullptr, hideOwn_ = nullptr, hideDate_ = nullptr, single_ = nullptr;
+    HWND boxes_[kBoxCount] = {};
     HWND scroll_ = nullptr, label_ = nullptr;
 };
 

@@ -94,7 +94,7 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
         HWND label = Child(box, L"Static", L"Response &Time : ");
         EXPECT_EQ(TextOf(label), L"Response &Time : 3.");
         for (const wchar_t* check : {L"&Auto Load Hidewell on Startup", L"Hide Hidewell Icon", L"Hide Hidewell Date",
-                                     L"Single Click on Application Icon"})
+                                     L"Single Click on Application Icon", L"Right-click the minimise button to hide a window"})
             SendMessageW(Child(box, L"Button", check), BM_CLICK, 0, 0);
         SendMessageW(box, WM_HSCROLL, SB_PAGERIGHT, reinterpret_cast<LPARAM>(Child(box, L"ScrollBar")));
         EXPECT_EQ(TextOf(label), L"Response &Time : 4.");
@@ -112,7 +112,8 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
     Press(main, L"&Ok");  // the configuration window saves the options with the entries
     ASSERT_TRUE(WaitFor([&] { return ReadSetting(L"RT") == L"4000"; }, 5s));
     // Each box was turned over; the date icon was shown at the start.
-    EXPECT_EQ(ReadSetting(L"HIDE") + ReadSetting(L"HIDEDATE") + ReadSetting(L"SINGLE"), L"101");
+    EXPECT_EQ(ReadSetting(L"HIDE") + ReadSetting(L"HIDEDATE") + ReadSetting(L"SINGLE") + ReadSetting(L"RightClickHides"),
+              L"1010");
     EXPECT_EQ(ReadSetting(L"HotkeyHide"), L"Ctrl+Alt+K");
     // The dialog opens showing the stored hotkey.
     PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
