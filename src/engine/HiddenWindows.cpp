@@ -1,5 +1,6 @@
 // The ledger of hidden windows: asking for a hide, forgetting a record, and the views of it.
 #include <algorithm>
+#include <utility>
 
 #include "engine/TrayEngine.h"
 #include "settings/RegistryStore.h"
@@ -73,9 +74,19 @@ void TrayEngine::SetOwnPicture(Picture picture) {
 }
 
 void TrayEngine::Refuse(WindowHandle h, const Text& message) {
-    if (!refused_.insert(h).second) return;
-    ownIcon_.ShowBalloon(u"Hidewell", message);
+    if (!refused_.emplace(h, message).second) return;
     p_.log.Failure(message, p_.desktop.GetText(h, kScanCaptionMax), 0);
+    TellRefusals();
+}
+
+void TrayEngine::TellRefusals() {
+    for (auto& [window, notice] : refused_) {
+        if (notice.empty()) continue;
+        bool told = ownIcon_.ShowBalloon(u"Hidewell", notice);
+        for (auto it = ledger_.begin(); !told && it != ledger_.end(); ++it)
+            told = it->second.icon && it->second.icon->ShowBalloon(u"Hidewell", notice);
+        if (told) notice.clear();
+    }
 }
 
 void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind) {
@@ -149,13 +160,57 @@ bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
     return false;
 }
 
-void TrayEngine::BringBack(int slot) {
+void TrayEngine::BringBack(int slot, bool quitting) {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return;
+    HiddenWindow& record = it->second;
     // Asked even when the window looks shown: a hide still queued for it is then undone.
-    // A refused request keeps the journal record, so that the next start tries again.
-    bool asked = p_.desktop.ShowWindow(it->second.window, kSwShowNa).accepted || !SameWindow(it->second);
-    ForgetSlot(slot, !asked);
+    if (!SameWindow(record) || AskShow(record, kSwShowNa)) {
+        ForgetSlot(slot);
+        return;
+    }
+    // Refused: the record keeps its way back and the next tick asks again. Hidewell ending
+    // keeps only the journal record, so that the next start tries again.
+    record.leaving = true;
+    if (quitting) ForgetSlot(slot, true);
+}
+
+bool TrayEngine::AskShow(HiddenWindow& record, int command) {
+    if (p_.desktop.ShowWindow(record.window, command).accepted) {
+        record.showRefused = false;
+        return true;
+    }
+    if (!std::exchange(record.showRefused, true))
+        p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", record.currentCaption, 0);
+    return false;
+}
+
+void TrayEngine::LeaveToTheUser(WindowHandle h) { appeared_.insert_or_assign(h, p_.desktop.ProcessId(h)); }
+
+void TrayEngine::FollowEntryIcon(int slot, const Entry& entry) {
+    HiddenWindow& record = ledger_.at(slot);
+    if (record.iconReference == entry.iconReference) return;
+    record.iconReference = entry.iconReference;
+    if (record.iconReference.empty()) {
+        RemoveWindowIcon(slot, record);
+    } else if (record.icon) {
+        record.picture.Reset(PictureOf(record));
+        record.icon->SetIcon(record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program));
+    } else if (!AddWindowIcon(slot, record)) {
+        // No way back without an icon: the window is shown again rather than lost.
+        RemoveWindowIcon(slot, record);
+        BringBack(slot);
+    }
+}
+
+void TrayEngine::RemoveWindowIcon(int slot, HiddenWindow& record) {
+    if (!record.icon) return;
+    record.icon->Remove();
+    record.icon.reset();
+    record.picture.Reset();
+    p_.host.DestroyReceiver(slot);
+    dateRebuildRequested_ = true;
+    if (!ownIcon_.Shown() && IconCount() == 0) ownIcon_.Show();
 }
 
 void TrayEngine::ForgetSlot(int slot, bool keepJournal) {
@@ -215,7 +270,12 @@ void TrayEngine::SettingsChanged() {
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
     for (int slot : slots) {
         const HiddenWindow& record = ledger_.at(slot);
-        if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+        if (record.kind == HideKind::Manual || record.leaving) continue;
+        const std::size_t j = FirstMatch(record.currentCaption);
+        if (j == kNoEntry)
+            BringBack(slot);
+        else
+            FollowEntryIcon(slot, settings_.entries[j]);
     }
     ShowOwnState();
     RegisterHotkeys();
@@ -239,10 +299,10 @@ void TrayEngine::OnIconSizeChanged() {
     }
 }
 
-void TrayEngine::RestoreAll() {
+void TrayEngine::RestoreAll(bool quitting) {
     std::vector<int> slots;
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots) BringBack(slot);
+    for (int slot : slots) BringBack(slot, quitting);
 }
 
 }  // namespace hw

@@ -49,11 +49,20 @@ bool TrayEngine::CheckRecord(int slot) {
         ForgetSlot(slot);
         return true;
     }
+    if (record.leaving) {
+        BringBack(slot);  // Windows refused the show before
+        return true;
+    }
     const WindowHandle h = record.window;
     const bool visible = (p_.desktop.GetStyle(h) & kWindowVisible) != 0;
     if (record.restoreAsked) {
-        // Brought back as asked; until it shows, its icon stays its way back.
-        if (visible) ForgetSlot(slot);
+        if (record.showRefused && !visible) AskShow(record, kSwShow);
+        // Brought back as asked once it shows not minimised: a busy program may still have a
+        // hide to carry out first. Until then its icon stays its way back.
+        if (visible && !p_.desktop.IsIconic(h)) {
+            LeaveToTheUser(h);
+            ForgetSlot(slot);
+        }
         return true;
     }
     if (!p_.desktop.IsIconic(h)) {
@@ -63,7 +72,9 @@ bool TrayEngine::CheckRecord(int slot) {
             return true;
         }
         if (operationBusy_) return false;
-        BringBack(slot);  // restored by the user from the taskbar, or by its program
+        // Restored by the user from the taskbar, or by its program.
+        LeaveToTheUser(h);
+        BringBack(slot);
         return true;
     }
     if (record.state == HideState::Asked) {
@@ -82,8 +93,13 @@ bool TrayEngine::CheckRecord(int slot) {
         }
     }
     FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
-    // A window hidden by hand stays hidden whatever its caption.
-    if (record.kind == HideKind::Rule && FirstMatch(record.currentCaption) == kNoEntry) BringBack(slot);
+    // A window hidden by hand stays hidden whatever its caption; the others follow the entry
+    // that takes them now.
+    if (record.kind == HideKind::Manual) return true;
+    if (const std::size_t j = FirstMatch(record.currentCaption); j == kNoEntry)
+        BringBack(slot);
+    else
+        FollowEntryIcon(slot, settings_.entries[j]);
     return true;
 }
 
@@ -109,7 +125,7 @@ void TrayEngine::PollTick() {
     }
     // A window that refused to go is left alone until it is gone, and so is one that appeared
     // and was brought back by the user (a new window with its handle is another window).
-    std::erase_if(refused_, [&](WindowHandle h) { return !p_.desktop.IsWindow(h); });
+    std::erase_if(refused_, [&](const auto& refused) { return !p_.desktop.IsWindow(refused.first); });
     auto gone = [&](const auto& seen) { return p_.desktop.ProcessId(seen.first) != seen.second; };
     std::erase_if(appeared_, gone);
     std::erase_if(appearing_, gone);
@@ -136,6 +152,7 @@ void TrayEngine::PollTick() {
 
     ShowOwnIconStep();
     KeepIcons();
+    TellRefusals();
     WatchLedgerCaptions();
     if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
     // Windows just asked to hide are checked soon, not a whole interval later.
@@ -170,6 +187,16 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         }
         // A window that appeared may now match an entry.
         if (!appearing_.count(window)) return;
+    } else if (event == WindowEvent::Minimized) {
+        // A window brought back and minimised again by the user is hidden again as new.
+        for (auto& [slot, record] : ledger_) {
+            if (record.window != window || !record.restoreAsked) continue;
+            if (p_.desktop.GetStyle(window) & kWindowVisible) {
+                record.restoreAsked = false;
+                record.state = HideState::Hidden;
+            }
+            break;
+        }
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
         if (!HidesOnAppear() || InLedger(window)) return;

@@ -86,10 +86,15 @@ void TrayEngine::ReloadSettings() {
 
 void TrayEngine::Quit(QuitReason reason) {
     SetPolling(false);
-    if (!store_.Save() && reason != QuitReason::SessionEnd)
-        p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
+    const bool sessionEnds = reason == QuitReason::SessionEnd;
+    // Nobody waits for an answer while the session ends or an installer closes Hidewell.
+    if (!store_.Save()) {
+        p_.log.Failure(kSaveFailedMessage, u"", 0);
+        if (!sessionEnds && reason != QuitReason::RestartManager)
+            p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
+    }
     // At a session end the windows stay hidden; the journal, volatile, ends with the session.
-    if (reason != QuitReason::SessionEnd) RestoreAll();
+    if (!sessionEnds) RestoreAll(true);
     for (std::size_t i = 0; i < std::size(kHotkeyActions); ++i)
         if (std::exchange(hotkeysHeld_[i], false)) p_.host.UnregisterHotkey(HotkeyId(kHotkeyActions[i]));
     ownIcon_.Remove();

@@ -147,8 +147,9 @@ public:
     void SettingsChanged();
     // The user asked for a refresh: polling resumes, and the settings take effect again.
     void RefreshAll();
-    // Shows every window in the ledger again and empties it.
-    void RestoreAll();
+    // Shows every window in the ledger again and empties it; a window whose show Windows
+    // refused stays in it with its way back (quitting: only in the journal).
+    void RestoreAll(bool quitting = false);
     void ToggleSuspend();
     bool Suspended() const { return suspended_; }
 
@@ -201,6 +202,9 @@ private:
     void RegisterHotkeys();
     // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
     void Refuse(WindowHandle h, const Text& message);
+    // Shows the refusals not told yet on the own icon or, while that is hidden, on a hidden
+    // window's icon; those that cannot be shown now are told at a later tick.
+    void TellRefusals();
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
     bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
@@ -212,8 +216,17 @@ private:
     // The picture of a record's icon at the notification area's size: from its entry's icon
     // file, or the window's own; 0 leaves the program icon.
     IconHandle PictureOf(const HiddenWindow& record);
-    // Asks for the slot's window to be shown again and forgets it.
-    void BringBack(int slot);
+    // Asks for the slot's window to be shown again and forgets it; when Windows refuses, the
+    // record stays, leaving, and the next tick asks again (quitting: only the journal keeps it).
+    void BringBack(int slot, bool quitting = false);
+    // Asks for the record's window to be shown; false when Windows refused (logged once).
+    bool AskShow(HiddenWindow& record, int command);
+    // The user brought the window back: no appear rule takes it again until it is minimised
+    // or closed.
+    void LeaveToTheUser(WindowHandle h);
+    // A rule record shows the icon of the entry that takes its window now.
+    void FollowEntryIcon(int slot, const Entry& entry);
+    void RemoveWindowIcon(int slot, HiddenWindow& record);
     // Forgets the slot: its icon, receiver and (unless kept) journal record go; with no hidden
     // window left, the own icon shows the empty folder and slots count from 1 again.
     void ForgetSlot(int slot, bool keepJournal = false);
@@ -252,8 +265,8 @@ private:
     bool overflowTold_ = false;
     std::vector<std::uint32_t> watchedProcesses_;
     bool watchingAppearances_ = false;
-    // Windows an entry hid as soon as they appeared, by the process that made them: once the
-    // user has brought one back it is left alone until it is minimised or closed.
+    // Windows an entry hid as soon as they appeared, and windows the user brought back, by the
+    // process that made them: no appear rule takes them until they are minimised or closed.
     std::unordered_map<WindowHandle, std::uint32_t> appeared_;
     // Windows reported as appearing that no entry took yet: their captions are followed, as
     // a caption set after the window showed may still match.
@@ -269,8 +282,9 @@ private:
     bool suspended_ = false;
     bool polling_ = false;  // the poll timer runs
     bool inTick_ = false;
-    // Windows that cannot be hidden; each was reported once.
-    std::set<WindowHandle> refused_;
+    // Windows that cannot be hidden, with the notice not yet shown (empty once told): each is
+    // told once, on an icon the user can see.
+    std::map<WindowHandle, Text> refused_;
     // Set while a window operation runs; a tick then leaves the hidden windows alone.
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.

@@ -31,7 +31,7 @@ bool TrayEngine::Restore(const WindowRef& ref) {
     // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
     // keeps its way back.
     record->restoreAsked = true;
-    p_.desktop.ShowWindow(h, kSwShow);
+    AskShow(*record, kSwShow);
     bool front = p_.desktop.SetForeground(h);
     p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
     // Without the foreground right (a request from a program in the background) the window
