@@ -14,6 +14,13 @@ bool TrayEngine::InLedger(WindowHandle h) const {
     return false;
 }
 
+bool TrayEngine::IconReachable() const {
+    if (ownIcon_.Present()) return true;
+    for (auto& [slot, record] : ledger_)
+        if (record.icon && record.icon->Present()) return true;
+    return false;
+}
+
 int TrayEngine::IconCount() const {
     int n = 0;
     for (auto& [slot, record] : ledger_) n += record.icon != nullptr;
@@ -99,6 +106,9 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
         Refuse(h, StoreAppMessage(caption));
         return;
     }
+    // A window without an icon of its own is reached through the own icon or another hidden
+    // window's icon; while the shell has none of them (it is still starting), it waits.
+    if (entry.iconReference.empty() && !IconReachable()) return;
     HiddenWindow record(p_.icons);
     record.id = ++lastRecord_;
     record.window = h;

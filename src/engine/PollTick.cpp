@@ -141,11 +141,9 @@ void TrayEngine::PollTick() {
         std::size_t j = FirstMatch(w.caption);
         if (j == kNoEntry) continue;
         appearing_.erase(w.window);
-        if (!w.minimised) {
-            if (!settings_.entries[j].hideOnAppear || appeared_.count(w.window)) continue;
-            appeared_.emplace(w.window, p_.desktop.ProcessId(w.window));
-        }
+        if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
         HideWindow(w.window, w.caption, settings_.entries[j]);
+        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, p_.desktop.ProcessId(w.window));
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }

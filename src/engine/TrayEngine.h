@@ -160,6 +160,9 @@ public:
     int HiddenCount() const { return static_cast<int>(ledger_.size()); }
     // Records that have a tray icon.
     int IconCount() const;
+    // Whether the shell has the own icon or a hidden window's icon, from which the own menu or
+    // the task list opens.
+    bool IconReachable() const;
 
     // The settings, read by the windows; the entries are edited in place by the configuration
     // window, and RefreshAll applies them.

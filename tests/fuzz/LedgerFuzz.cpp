@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "FuzzInput.h"
@@ -113,6 +114,9 @@ struct World {
     // to hide by hand.
     std::set<WindowHandle> restored;
     std::set<WindowHandle> takenByHand;
+    // The icons were lost while the shell refused new ones (Explorer or Hidewell restarting
+    // meanwhile): they come back at the first tick once the shell takes icons again.
+    bool iconsLost = false;
     Reached reached;
 
     World() {
@@ -123,6 +127,7 @@ struct World {
         desktop.Advance(ms);
         engine->PollTick();
         desktop.Advance();
+        if (!tray.refuseAdds && !desktop.crowd) iconsLost = false;
     }
     // Starts Hidewell on the stored settings, up to its first tick.
     void StartEngine() {
@@ -138,6 +143,7 @@ struct World {
         tray.icons.clear();
         host.receivers.clear();
         restored.clear();
+        iconsLost = iconsLost || tray.refuseAdds;
         StartEngine();
     }
     bool InLedger(WindowHandle h) const {
@@ -192,16 +198,21 @@ WindowHandle Pick(World& w, std::uint8_t at) {
 // Every window that will be hidden once its program has caught up is in the ledger with a way
 // back of its own: its icon; or the task list, which lists every record, opened from the own
 // icon, a record's icon popup or the own menu (where a window past the menu's limit is
-// reached through the last item).
+// reached through the last item). Icons lost while the shell refuses new ones are only wanted
+// until the shell takes them again.
 void CheckWayBack(World& w) {
-    std::vector<HiddenWindowView> ledger = w.E().HiddenWindows();
+    std::unordered_map<WindowHandle, bool> ownIcon;  // the ledger's windows, and whether each has its icon
     bool taskList = w.tray.Find(FakeHost::kOwnReceiver) != nullptr;
-    for (const HiddenWindowView& v : ledger) taskList = taskList || w.tray.Find(FakeHost::ReceiverOf(v.slot));
+    for (const HiddenWindowView& v : w.E().HiddenWindows()) {
+        const bool icon = w.tray.Find(FakeHost::ReceiverOf(v.slot)) != nullptr;
+        ownIcon.emplace(v.ref.window, icon);
+        taskList = taskList || icon;
+    }
     for (WindowHandle h : w.desktop.Windows()) {
         if (w.desktop.VisibleInTheEnd(h)) continue;
-        auto it = std::find_if(ledger.begin(), ledger.end(), [&](auto& v) { return v.ref.window == h; });
-        Check(it != ledger.end());
-        Check(w.tray.Find(FakeHost::ReceiverOf(it->slot)) != nullptr || taskList);
+        auto it = ownIcon.find(h);
+        Check(it != ownIcon.end());
+        Check(it->second || taskList || w.iconsLost);
     }
 }
 
@@ -322,6 +333,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         }
         break;
     case kExplorerRestarts:
+        w.iconsLost = w.iconsLost || w.tray.refuseAdds;
         w.tray.icons.clear();
         w.E().OnTaskbarCreated();
         break;
@@ -378,7 +390,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         }
         break;
     case kManyWindows:
-        for (int i = 0; i < 60; ++i) {
+        for (int i = 0; i < 60 && w.desktop.Windows().size() < 200; ++i) {
             WindowHandle n = w.desktop.Add(u"Alpha", true);
             w.desktop[n].processId = 8000 + static_cast<std::uint32_t>(i % 3);
             w.desktop[n].className = kClasses[i % 3];

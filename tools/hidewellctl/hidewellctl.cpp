@@ -124,18 +124,35 @@ int wmain(int argc, wchar_t** argv) {
     // Lets Hidewell bring the restored window to the front, a right Windows grants only to
     // the foreground process (this one, when run from a focused console or a shortcut key).
     if (processId) AllowSetForegroundWindow(processId);
-    // Close and hide go to the trusted inbox, which Windows lets only programs with Hidewell's
-    // rights reach; the rest to the main window.
-    HWND inbox = hidewell;
-    if (!hw::DoorAllows(hw::InboxDoor::Open, request->command)) {
-        HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
-        if (trusted) inbox = trusted;
+    // Every request goes to the trusted inbox first, which Windows lets only programs with
+    // Hidewell's rights reach; a program with fewer rights asks at the main window, where
+    // close and hide are refused.
+    const bool openDoor = hw::DoorAllows(hw::InboxDoor::Open, request->command);
+    HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
+    const wchar_t* const noTrustedDoor = L"hidewellctl: Hidewell could not open its trusted door; see its log.\r\n";
+    if (!trusted && !openDoor) {
+        Print(STD_ERROR_HANDLE, noTrustedDoor);
+        return kRejected;
     }
+    if (!answer.Create()) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
+        return kRejected;
+    }
+    auto send = [&](HWND inbox, DWORD_PTR& reply) {
+        return SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+                                   reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kSendTimeoutMs, &reply) != 0;
+    };
     DWORD_PTR reply = hw::kInboxRejected;
-    bool sent = answer.Create() && SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
-                                                       reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                                       kSendTimeoutMs, &reply);
-    const bool blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    bool sent = trusted && send(trusted, reply);
+    bool blocked = trusted && !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    if (openDoor && (!trusted || blocked)) {
+        sent = send(hidewell, reply);
+        blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+        if (!trusted && sent && reply == hw::kInboxNeedsRights) {
+            Print(STD_ERROR_HANDLE, noTrustedDoor);
+            return kRejected;
+        }
+    }
     if (blocked || (sent && reply == hw::kInboxNeedsRights)) {
         Print(STD_ERROR_HANDLE, request->command == hw::InboxCommand::Close
                                     ? L"hidewellctl: Hidewell runs with more rights than this program; close the window "

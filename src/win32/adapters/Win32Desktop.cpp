@@ -106,15 +106,22 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
 
 }  // namespace
 
-bool Win32Desktop::RunsAboveUs(WindowHandle h) {
+std::optional<int> CompareIntegrity(HWND window) {
     DWORD pid = 0;
-    if (!::GetWindowThreadProcessId(H(h), &pid) || pid == ::GetCurrentProcessId()) return false;
+    if (!::GetWindowThreadProcessId(window, &pid)) return std::nullopt;
+    if (pid == ::GetCurrentProcessId()) return 0;
     static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (!process) return false;  // unknown: the request itself tells
+    if (!process) return std::nullopt;
     std::optional<DWORD> theirs = IntegrityLevel(process);
     ::CloseHandle(process);
-    return own && theirs && *theirs > *own;
+    if (!own || !theirs) return std::nullopt;
+    return *theirs < *own ? -1 : *theirs > *own ? 1 : 0;
+}
+
+bool Win32Desktop::RunsAboveUs(WindowHandle h) {
+    // Unknown: the request itself tells.
+    return CompareIntegrity(H(h)).value_or(0) > 0;
 }
 
 std::uint32_t Win32Desktop::CurrentSession() {

@@ -149,6 +149,22 @@ TEST_F(PollLoop, IconsTheShellRefusedOrLostComeBackAtTheNextTick) {
     EXPECT_EQ(engine.HiddenCount(), 1);
 }
 
+// A window of an entry without icon is reached through the own icon: while the shell takes no
+// icon (it is still starting), the window stays on the taskbar; it is hidden once the icon is in.
+TEST_F(PollLoop, AWindowWithoutAnIconOfItsOwnWaitsForTheOwnIcon) {
+    tray.refuseAdds = true;
+    Start({{u"*", u""}});
+    WindowHandle h = Minimised(u"App");
+    Tick();
+    EXPECT_FALSE(Hidden(h));
+    EXPECT_EQ(engine.HiddenCount(), 0);
+    tray.refuseAdds = false;
+    Tick();
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+    EXPECT_TRUE(tray.balloons.empty()) << "nothing was refused";
+}
+
 TEST_F(PollLoop, SlotsAreRenumberedWhenTheThirtiethIsTakenAfterOthersWereFreed) {
     Start({{u"W*", kAppIcon}});
     std::vector<WindowHandle> windows;
