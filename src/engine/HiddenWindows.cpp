@@ -109,14 +109,7 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     // A window without an icon of its own is reached through the own icon or another hidden
     // window's icon; while the shell has none of them (it is still starting), it waits.
     if (entry.iconReference.empty() && !IconReachable()) return;
-    HiddenWindow record(p_.icons);
-    record.id = ++lastRecord_;
-    record.window = h;
-    record.processId = p_.desktop.ProcessId(h);
-    record.className = p_.desktop.ClassName(h);
-    record.caption = record.currentCaption = caption;
-    record.iconReference = entry.iconReference;
-    record.kind = kind;
+    HiddenWindow record = NewRecord(h, caption, entry.iconReference, kind);
     // A shown window is minimised first, so that its owned windows go with it.
     record.minimiseAsked = !p_.desktop.IsIconic(h);
     // On disk before the request, so that a crash from here on cannot lose the window.
@@ -139,6 +132,29 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
         return;
     }
     TellAboutOverflowOnce(added.icon ? *added.icon : ownIcon_);
+}
+
+HiddenWindow TrayEngine::NewRecord(WindowHandle h, const Text& caption, const Text& iconReference, HideKind kind) {
+    HiddenWindow record(p_.icons);
+    record.id = ++lastRecord_;
+    record.window = h;
+    record.processId = p_.desktop.ProcessId(h);
+    record.className = p_.desktop.ClassName(h);
+    record.caption = record.currentCaption = caption;
+    record.iconReference = iconReference;
+    record.kind = kind;
+    return record;
+}
+
+void TrayEngine::KeepRefusedRescue(WindowHandle h, const Text& caption) {
+    HiddenWindow record = NewRecord(h, caption, kWindowIconReference, HideKind::Manual);
+    record.state = HideState::Hidden;
+    record.leaving = record.showRefused = true;
+    p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", caption, 0);
+    const int slot = ++lastSlot_;
+    HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
+    AddWindowIcon(slot, added);
+    ShowOwnState();
 }
 
 void TrayEngine::TellAboutOverflowOnce(TrayIcon& icon) {

@@ -51,8 +51,11 @@ void TrayEngine::RescueJournaledWindows() {
                 if (InLedger(h)) continue;
             }
             // Asked even when it looks shown: the dead run's hide may still wait in its queue.
-            // Kept when the request is refused, so that the next start tries again.
-            if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) continue;
+            // Refused, the window keeps its journal record and a way back, and is asked again.
+            if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) {
+                KeepRefusedRescue(h, caption.substr(0, kScanCaptionMax - 1));
+                continue;
+            }
         }
         journal_.Remove(h);
     }

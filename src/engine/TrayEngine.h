@@ -199,6 +199,10 @@ public:
 
 private:
     void HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind = HideKind::Rule);
+    HiddenWindow NewRecord(WindowHandle h, const Text& caption, const Text& iconReference, HideKind kind);
+    // A window a dead run hid whose show Windows refused: in the ledger with its own icon, and
+    // asked again at every tick.
+    void KeepRefusedRescue(WindowHandle h, const Text& caption);
     bool HideManually(WindowHandle h);
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.

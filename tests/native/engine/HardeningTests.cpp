@@ -142,6 +142,19 @@ TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
     engine.Quit(QuitReason::User);
     ASSERT_EQ(HiddenJournal(reg, kJournalKey).Read().size(), 1u);
     EXPECT_EQ(HiddenJournal(reg, kJournalKey).Read()[0].window, h);
+    // The next start asks again; still refused, the window has its own icon until it shows.
+    PlantEntries(reg, {{u"*MAIL*", kAppIcon}});
+    TrayEngine next(platform);
+    next.Start();
+    EXPECT_EQ(next.HiddenCount(), 1);
+    EXPECT_EQ(tray.icons.size(), 2u);
+    desktop[h].refusesShow = false;
+    next.PollTick();
+    desktop.Advance();
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_EQ(next.HiddenCount(), 0);
+    EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
+    next.Quit(QuitReason::User);
 }
 
 // The user restores a window whose program has not yet carried out the hide: the restore wins.
