@@ -48,13 +48,18 @@ bool TrayEngine::Close(const WindowRef& ref) {
     HiddenWindow* record = Find(ref);
     if (!record) return false;
     const WindowHandle h = record->window;
-    const bool same = SameWindow(*record);
-    ForgetSlot(SlotOf(record->id));
-    if (!same) return false;
+    if (!SameWindow(*record)) {
+        ForgetSlot(SlotOf(record->id));
+        return false;
+    }
     // Shown first, so that a window that asks before closing can be answered, and one that
-    // cancels the close stays on the taskbar.
+    // cancels the close stays on the taskbar. Where Windows refuses the show, the record stays
+    // with its way back and the next ticks ask again.
     p_.desktop.ShowWindow(h, kSwRestore);
-    p_.desktop.ShowWindow(h, kSwShow);
+    if (AskShow(*record, kSwShow))
+        ForgetSlot(SlotOf(record->id));
+    else
+        record->leaving = true;
     p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
     return true;
 }

@@ -157,6 +157,22 @@ TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
     next.Quit(QuitReason::User);
 }
 
+// A close shows the window first; while Windows refuses that, the window keeps its icon.
+TEST_F(Hardening, AClosedWindowWhoseShowIsRefusedKeepsItsWayBack) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    WindowHandle h = Minimised(u"Untitled - Notepad");
+    desktop[h].refusesClose = true;  // the user cancels the close
+    Tick();
+    desktop[h].refusesShow = true;
+    EXPECT_TRUE(engine.Close(Ref(1)));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_NE(SlotIcon(1), nullptr);
+    desktop[h].refusesShow = false;
+    Tick();
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_EQ(engine.HiddenCount(), 0);
+}
+
 // The user restores a window whose program has not yet carried out the hide: the restore wins.
 // The record stays until the window shows not minimised, and neither the minimised scan nor an
 // appear rule (the parameter) hides it again until the user minimises it.
