@@ -126,8 +126,10 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     // The window's own icon goes up first, so it appears as soon as the window is gone.
     bool iconShown = added.iconReference.empty() || AddWindowIcon(slot, added);
     ShowOwnState();
-    // No way back without an icon: the window is shown again rather than lost.
+    // No way back without an icon: the window is shown again rather than lost (while Windows
+    // refuses that, the own icon is its way back).
     if (!iconShown) {
+        RemoveWindowIcon(slot, added);
         BringBack(slot);
         return;
     }

@@ -56,7 +56,7 @@ bool TrayEngine::CheckRecord(int slot) {
     const WindowHandle h = record.window;
     const bool visible = (p_.desktop.GetStyle(h) & kWindowVisible) != 0;
     if (record.restoreAsked) {
-        if (record.showRefused && !visible) AskShow(record, kSwShow);
+        if (record.showRefused && !visible) AskShow(record, kSwRestore);
         // Brought back as asked once it shows not minimised: a busy program may still have a
         // hide to carry out first. Until then its icon stays its way back.
         if (visible && !p_.desktop.IsIconic(h)) {

@@ -54,12 +54,12 @@ bool TrayEngine::Close(const WindowRef& ref) {
     }
     // Shown first, so that a window that asks before closing can be answered, and one that
     // cancels the close stays on the taskbar. Where Windows refuses the show, the record stays
-    // with its way back and the next ticks ask again.
+    // with its way back until the window shows, as after a restore; the next ticks ask again.
     p_.desktop.ShowWindow(h, kSwRestore);
     if (AskShow(*record, kSwShow))
         ForgetSlot(SlotOf(record->id));
     else
-        record->leaving = true;
+        record->restoreAsked = true;
     p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
     return true;
 }

@@ -169,7 +169,8 @@ TEST_F(Hardening, AClosedWindowWhoseShowIsRefusedKeepsItsWayBack) {
     EXPECT_NE(SlotIcon(1), nullptr);
     desktop[h].refusesShow = false;
     Tick();
-    EXPECT_TRUE(desktop[h].visible);
+    Tick();
+    EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic);
     EXPECT_EQ(engine.HiddenCount(), 0);
 }
 
