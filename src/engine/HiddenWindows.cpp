@@ -155,7 +155,7 @@ void TrayEngine::KeepRefusedRescue(WindowHandle h, const Text& caption) {
     p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", caption, 0);
     const int slot = ++lastSlot_;
     HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
-    AddWindowIcon(slot, added);
+    if (!AddWindowIcon(slot, added)) RemoveWindowIcon(slot, added);  // the own icon is its way back
     ShowOwnState();
 }
 
