@@ -18,19 +18,19 @@ struct Busy {
     Busy() {
         for (int i = 0; i < kWindows; ++i)
             desktop.Add(u"Document " + DecimalText(i) + u" - Word Processor", i % 10 == 0);
-        for (int j = 0; j < kEntriesAbove; ++j) above.push_back(u"*REPORT " + DecimalText(j) + u"*");
+        for (int j = 0; j < kEntriesAbove; ++j) above.push_back({u"*REPORT " + DecimalText(j) + u"*", u""});
     }
     test::FakeDesktop desktop;
     const test::TableCaseMapping upper;
-    std::vector<Text> above;
+    std::vector<Entry> above;
 };
 
 void BM_Preview_ScanAndJudge(benchmark::State& state) {
     Busy world;
-    MatchPreview preview(world.upper, world.above);
+    MatchPreview preview(world.desktop, world.upper, world.above);
     for (auto _ : state) {
-        preview.Scan(world.desktop);
-        benchmark::DoNotOptimize(preview.Judge(u"*DOCUMENT 1*"));
+        preview.Scan();
+        benchmark::DoNotOptimize(preview.Judge({u"*DOCUMENT 1*", u""}));
     }
 }
 BENCHMARK(BM_Preview_ScanAndJudge)->Unit(benchmark::kMillisecond);
@@ -38,9 +38,9 @@ BENCHMARK(BM_Preview_ScanAndJudge)->Unit(benchmark::kMillisecond);
 // What each keystroke would cost if it were judged against the last scan.
 void BM_Preview_JudgeOnly(benchmark::State& state) {
     Busy world;
-    MatchPreview preview(world.upper, world.above);
-    preview.Scan(world.desktop);
-    for (auto _ : state) benchmark::DoNotOptimize(preview.Judge(u"*DOCUMENT 1*"));
+    MatchPreview preview(world.desktop, world.upper, world.above);
+    preview.Scan();
+    for (auto _ : state) benchmark::DoNotOptimize(preview.Judge({u"*DOCUMENT 1*", u""}));
 }
 BENCHMARK(BM_Preview_JudgeOnly)->Unit(benchmark::kMicrosecond);
 

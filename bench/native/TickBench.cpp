@@ -1,5 +1,6 @@
-// One poll tick over a busy simulated desktop: 1,000 top-level windows, 100 of them
-// minimised, and 100 entries of which five match 20 of the minimised windows.
+// One poll tick over a busy simulated desktop: 1,000 top-level windows of 50 processes, 100 of
+// them minimised, and 100 entries (a third by program, a third by class) of which five match
+// 20 of the minimised windows.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -16,6 +17,8 @@ constexpr int kMinimisedEvery = 10;  // every tenth window is minimised
 constexpr int kEntries = 100;
 constexpr int kMatchingEntries = 5;  // "*NOTES 0*" .. "*NOTES 4*"
 constexpr int kHiddenWindows = 20;   // the first 20 minimised windows are notes
+constexpr int kProcesses = 50;
+constexpr std::uint32_t kFirstProcess = 100;
 
 const char16_t* const kApps[] = {u"Word Processor", u"Spreadsheet", u"Mail", u"Browser", u"Terminal",
                                  u"Image Viewer",   u"Calculator",  u"Chat", u"Music",   u"File Manager"};
@@ -36,7 +39,9 @@ struct World : SimulatedEngine {
             bool matching = j % (kEntries / kMatchingEntries) == kEntries / kMatchingEntries / 2;
             Text title = matching ? Text(u"*NOTES ").append(Number(notes++)).append(u"*")
                                   : Text(u"*").append(kWords[j % 10]).append(u" ").append(Number(j)).append(u"*");
-            entries.emplace_back(title, j % 2 == 0 || matching ? Text(u"000:C:\\Apps\\app.exe") : Text());
+            const Text icon = j % 2 == 0 || matching ? Text(u"000:C:\\Apps\\app.exe") : Text();
+            const char16_t* by = matching || j % 3 == 0 ? u"" : j % 3 == 1 ? u"Program" : u"Class";
+            entries.push_back({title, icon, false, by});
         }
         int minimised = 0;
         for (int i = 0; i < kWindows; ++i) {
@@ -46,7 +51,10 @@ struct World : SimulatedEngine {
                 caption = Text(u"Notes ").append(Number(minimised % kMatchingEntries)).append(u" - page ").append(Number(i));
             else
                 caption = Text(u"Document ").append(Number(i)).append(u" - ").append(kApps[i % 10]);
-            desktop.Add(caption, iconic);
+            const WindowHandle h = desktop.Add(caption, iconic);
+            desktop[h].processId = kFirstProcess + static_cast<std::uint32_t>(i % kProcesses);
+            desktop[h].program = Text(kApps[i % 10]).append(u".exe");
+            desktop[h].className = Text(kApps[i % 10]).append(u" Frame");
         }
         Start(entries);
     }
@@ -74,8 +82,10 @@ void BM_Tick_Steady(benchmark::State& state) {
     world.desktop.Advance();  // the programs carry the hides out
     world.engine.PollTick();
     if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+    const int lookups = world.desktop.programLookups;
     for (auto _ : state) world.engine.PollTick();
     if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
+    if (world.desktop.programLookups != lookups) state.SkipWithError("steady ticks looked programs up again");
     state.counters["hidden"] = world.engine.HiddenCount();
 }
 BENCHMARK(BM_Tick_Steady)->Unit(benchmark::kMicrosecond);

@@ -55,9 +55,15 @@ std::optional<std::vector<Text>> DecodeAnswer(std::uint64_t code, const void* by
 
 Text JoinDetails(const std::vector<ListedWindow>& windows) {
     std::vector<Text> lines;
+    // A tab or line break in a class name (file names hold none) would break the line.
+    auto field = [](Text t) {
+        for (char16_t& c : t)
+            if (c == u'\t' || c == u'\n') c = u' ';
+        return t + u'\t';
+    };
     for (const ListedWindow& w : windows)
         lines.push_back(DecimalText(static_cast<std::int64_t>(w.window.Value())) +
-                        (w.manual ? u"\tmanual\t" : u"\trule\t") + w.caption);
+                        (w.manual ? u"\tmanual\t" : u"\trule\t") + field(w.program) + field(w.className) + w.caption);
     return JoinCaptions(lines);
 }
 
@@ -68,8 +74,11 @@ std::optional<std::vector<ListedWindow>> DecodeDetails(std::uint64_t code, const
     std::vector<ListedWindow> windows;
     for (const Text& line : *lines) {
         const std::size_t tab = line.find(u'\t');
-        const std::size_t second = tab == Text::npos ? Text::npos : line.find(u'\t', tab + 1);
-        if (second == Text::npos || tab == 0 || tab > 19) return std::nullopt;
+        std::size_t tabs[4] = {tab};
+        for (std::size_t k = 1; k < 4; ++k)
+            tabs[k] = tabs[k - 1] == Text::npos ? Text::npos : line.find(u'\t', tabs[k - 1] + 1);
+        const std::size_t second = tabs[1];
+        if (tabs[3] == Text::npos || tab == 0 || tab > 19) return std::nullopt;
         std::uint64_t handle = 0;
         for (std::size_t i = 0; i < tab; ++i) {
             if (line[i] < u'0' || line[i] > u'9') return std::nullopt;
@@ -77,7 +86,8 @@ std::optional<std::vector<ListedWindow>> DecodeDetails(std::uint64_t code, const
         }
         const Text kind = line.substr(tab + 1, second - tab - 1);
         if (kind != u"rule" && kind != u"manual") return std::nullopt;
-        windows.push_back({WindowHandle{handle}, kind == u"manual", line.substr(second + 1)});
+        windows.push_back({WindowHandle{handle}, kind == u"manual", line.substr(tabs[3] + 1),
+                           line.substr(tabs[1] + 1, tabs[2] - tabs[1] - 1), line.substr(tabs[2] + 1, tabs[3] - tabs[2] - 1)});
     }
     return windows;
 }

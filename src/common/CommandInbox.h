@@ -21,7 +21,8 @@
 // The answer to list is a WM_COPYDATA message sent to the wParam window before the request
 // returns: dwData 3, lpData the captions in UTF-16 joined by "\n", without terminator. The
 // answer to list with details is the same with dwData 7, each line being the window's handle
-// in decimal, a tab, "rule" or "manual" (why it is hidden), a tab and the caption.
+// in decimal, a tab, "rule" or "manual" (why it is hidden), a tab, its program's file name, a
+// tab, its window class, a tab and the caption.
 //
 // The main window takes requests from programs of any rights (an elevated Hidewell lets
 // them through), so it refuses close and hide with kInboxNeedsRights: a program must not use
@@ -80,6 +81,8 @@ struct ListedWindow {
     WindowHandle window;
     bool manual = false;  // hidden by hand, not by an entry's rule
     Text caption;
+    Text program{};    // its program's file name
+    Text className{};  // its window class
     bool operator==(const ListedWindow&) const = default;
 };
 Text JoinDetails(const std::vector<ListedWindow>& windows);

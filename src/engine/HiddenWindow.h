@@ -25,6 +25,7 @@ struct HiddenWindow {
     // for it.
     std::uint32_t processId = 0;
     Text className;
+    Text program;  // its program's file name, as entries by program see it
     // The caption it had when it was hidden (the own menu's item), and the caption the last
     // tick saw (the tip, and the inbox's second way to find it).
     Text caption;

@@ -31,6 +31,9 @@ struct HiddenWindowView {
     HideKind kind = HideKind::Rule;
     // Asked to hide, but its program has not done it yet.
     bool pending = false;
+    // Its program's file name and its window class.
+    Text program;
+    Text className;
 };
 
 // What can be done to a window in the ledger: one way each, for the popups, the own menu,

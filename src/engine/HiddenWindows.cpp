@@ -54,7 +54,8 @@ std::optional<HiddenWindowView> TrayEngine::SlotView(int slot) const {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return std::nullopt;
     const HiddenWindow& record = it->second;
-    return HiddenWindowView{slot, record.Ref(), record.caption, record.kind, record.state == HideState::Asked};
+    return HiddenWindowView{slot,         record.Ref(),     record.caption, record.kind, record.state == HideState::Asked,
+                            record.program, record.className};
 }
 
 std::optional<WindowRef> TrayEngine::FindByCaption(const Text& caption) const {
@@ -96,22 +97,24 @@ void TrayEngine::TellRefusals() {
     }
 }
 
-void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind) {
+void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind) {
+    const WindowHandle h = w.window;
+    const Text& caption = w.caption;
     // Windows drops requests to a program of higher rights; it is not asked in vain.
-    if (p_.desktop.RunsAboveUs(h)) {
+    if (w.aboveUs) {
         Refuse(h, CannotHideMessage(caption));
         return;
     }
-    if (p_.desktop.ClassName(h) == kStoreAppFrameClass) {
+    if (w.className == kStoreAppFrameClass) {
         Refuse(h, StoreAppMessage(caption));
         return;
     }
     // A window without an icon of its own is reached through the own icon or another hidden
     // window's icon; while the shell has none of them (it is still starting), it waits.
     if (entry.iconReference.empty() && !IconReachable()) return;
-    HiddenWindow record = NewRecord(h, caption, entry.iconReference, kind);
+    HiddenWindow record = NewRecord(w, entry.iconReference, kind);
     // A shown window is minimised first, so that its owned windows go with it.
-    record.minimiseAsked = !p_.desktop.IsIconic(h);
+    record.minimiseAsked = !w.minimised;
     // On disk before the request, so that a crash from here on cannot lose the window.
     if (!journal_.Add({h, record.processId, p_.desktop.CurrentSession(), record.className, caption}))
         p_.log.Failure(u"Hidewell could not write the journal of hidden windows", caption, 0);
@@ -136,23 +139,24 @@ void TrayEngine::HideWindow(WindowHandle h, const Text& caption, const Entry& en
     TellAboutOverflowOnce(added.icon ? *added.icon : ownIcon_);
 }
 
-HiddenWindow TrayEngine::NewRecord(WindowHandle h, const Text& caption, const Text& iconReference, HideKind kind) {
+HiddenWindow TrayEngine::NewRecord(const WindowFacts& w, const Text& iconReference, HideKind kind) {
     HiddenWindow record(p_.icons);
     record.id = ++lastRecord_;
-    record.window = h;
-    record.processId = p_.desktop.ProcessId(h);
-    record.className = p_.desktop.ClassName(h);
-    record.caption = record.currentCaption = caption;
+    record.window = w.window;
+    record.processId = w.processId;
+    record.className = w.className;
+    record.program = w.program;
+    record.caption = record.currentCaption = w.caption;
     record.iconReference = iconReference;
     record.kind = kind;
     return record;
 }
 
-void TrayEngine::KeepRefusedRescue(WindowHandle h, const Text& caption) {
-    HiddenWindow record = NewRecord(h, caption, kWindowIconReference, HideKind::Manual);
+void TrayEngine::KeepRefusedRescue(const WindowFacts& w) {
+    HiddenWindow record = NewRecord(w, kWindowIconReference, HideKind::Manual);
     record.state = HideState::Hidden;
     record.leaving = record.showRefused = true;
-    p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", caption, 0);
+    p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", w.caption, 0);
     const int slot = ++lastSlot_;
     HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
     if (!AddWindowIcon(slot, added)) RemoveWindowIcon(slot, added);  // the own icon is its way back
@@ -293,14 +297,14 @@ void TrayEngine::RefreshAll() {
 }
 
 void TrayEngine::SettingsChanged() {
-    CompilePatterns();
+    matcher_.Compile(settings_.entries);
     std::vector<int> slots;
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
     for (int slot : slots) {
         const HiddenWindow& record = ledger_.at(slot);
         if (record.kind == HideKind::Manual || record.leaving) continue;
-        const std::size_t j = FirstMatch(record.currentCaption);
-        if (j == kNoEntry)
+        const std::size_t j = matcher_.FirstMatch(reader_.Read(record.window));
+        if (j == EntryMatcher::kNone)
             BringBack(slot);
         else
             FollowEntryIcon(slot, settings_.entries[j]);

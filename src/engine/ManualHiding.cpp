@@ -7,37 +7,31 @@
 
 namespace hw {
 
-namespace {
-
-// The shell's own windows: hiding them would take the taskbar or the desktop away.
-bool IsShellWindow(const Text& className) {
-    for (const char16_t* shell : {u"Shell_TrayWnd", u"Shell_SecondaryTrayWnd", u"Progman", u"WorkerW"})
-        if (className == shell) return true;
-    return false;
-}
-
-}  // namespace
-
-bool TrayEngine::HideManually(WindowHandle h) {
-    if (!h || !p_.desktop.IsWindow(h) || p_.desktop.IsOwnWindow(h) || InLedger(h) || refused_.count(h) ||
-        (p_.desktop.GetStyle(h) & kWindowVisible) == 0 || IsShellWindow(p_.desktop.ClassName(h)))
-        return false;
+bool TrayEngine::HideManually(const WindowFacts& w) {
+    if (!Qualifies(w) || !w.visible || InLedger(w.window) || refused_.count(w.window)) return false;
     // Its own icon is its way back.
-    HideWindow(h, p_.desktop.GetText(h, kScanCaptionMax), Entry{Text(), kWindowIconReference}, HideKind::Manual);
-    return InLedger(h);
+    HideWindow(w, Entry{Text(), kWindowIconReference}, HideKind::Manual);
+    return InLedger(w.window);
 }
 
-bool TrayEngine::HideForeground() { return HideManually(p_.desktop.Foreground()); }
+bool TrayEngine::HideForeground() {
+    // A dialog in front stands for the window that owns it, which takes it along.
+    WindowHandle h = p_.desktop.Foreground();
+    for (int depth = 0; depth < 64 && h; ++depth) {
+        const WindowHandle owner = p_.desktop.ParentOrOwner(h);
+        if (!owner) break;
+        h = owner;
+    }
+    return HideManually(reader_.Read(h));
+}
 
 bool TrayEngine::HideByCaption(const Text& caption) {
-    for (WindowHandle h = p_.desktop.FirstTopLevel(); h; h = p_.desktop.NextWindow(h)) {
-        if ((p_.desktop.GetStyle(h) & kWindowVisible) == 0 || p_.desktop.IsOwnWindow(h) || p_.desktop.IsCloaked(h))
-            continue;
-        if (p_.desktop.GetText(h, kScanCaptionMax) == caption) return HideManually(h);
-    }
+    std::vector<WindowFacts> shown;
+    reader_.Scan(shown, true);
+    for (const WindowFacts& w : shown)
+        if (w.visible && w.caption == caption) return HideManually(w);
     return false;
 }
-
 bool TrayEngine::RestoreLast() {
     const HiddenWindow* last = nullptr;
     for (auto& [slot, record] : ledger_)

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/NumericParse.h"
-#include "engine/WindowScan.h"
+#include "engine/WindowFacts.h"
 
 namespace hw {
 
@@ -25,28 +25,33 @@ Text TitleRefusal(const Text& title, const PatternCheck& check) {
     return Text();
 }
 
-MatchPreview::MatchPreview(const CaseMapping& upper, const std::vector<Text>& titlesAbove) : upper_(upper) {
-    above_.reserve(titlesAbove.size());
-    for (const Text& title : titlesAbove) above_.emplace_back(title, upper);
+Text UnknownKindMessage(const Text& stored) {
+    return u"This entry matches by \"" + stored + u"\", which Hidewell does not know, and can never match a window.";
 }
 
-void MatchPreview::Scan(Desktop& desktop) {
+MatchPreview::MatchPreview(Desktop& desktop, const CaseMapping& upper, const std::vector<Entry>& above)
+    : upper_(upper), reader_(desktop), above_(upper) {
+    above_.Compile(above);
+}
+
+void MatchPreview::Scan() {
+    reader_.Scan(scan_, true);
     open_.clear();
-    for (WindowHandle h = desktop.FirstTopLevel(); h; h = desktop.NextWindow(h)) {
-        if (desktop.IsOwnWindow(h)) continue;
-        if (!desktop.IsIconic(h) && (desktop.GetStyle(h) & kWindowVisible) == 0) continue;
-        Text caption = desktop.GetText(h, kScanCaptionMax);
-        if (caption.empty() || desktop.ParentOrOwner(h)) continue;
-        if (caption.size() > kLongestCaption) caption.resize(kLongestCaption);
-        Text upper = upper_.Upper(caption);
-        bool taken = std::any_of(above_.begin(), above_.end(), [&](const TitlePattern& p) { return p.MatchesUpper(upper); });
-        open_.push_back({std::move(caption), std::move(upper), taken});
+    for (WindowFacts& w : scan_) {
+        const bool taken = above_.FirstMatch(w) != EntryMatcher::kNone;
+        open_.push_back({std::move(w), taken});
     }
 }
 
-TitleVerdict MatchPreview::Judge(const Text& title) const {
+TitleVerdict MatchPreview::Judge(const Entry& entry) const {
     TitleVerdict verdict;
+    const Text& title = entry.titlePattern;
     if (title.empty()) return verdict;
+    const MatchBy by = entry.Kind();
+    if (by == MatchBy::Unknown) {
+        verdict.refusal = UnknownKindMessage(entry.matchBy);
+        return verdict;
+    }
     const TitlePattern pattern(title, upper_);
     verdict.refusal = TitleRefusal(title, pattern.Check());
     if (!verdict.refusal.empty()) return verdict;
@@ -55,11 +60,18 @@ TitleVerdict MatchPreview::Judge(const Text& title) const {
     bool allTaken = true;
     Text names;
     for (const OpenWindow& w : open_) {
-        if (!pattern.MatchesUpper(w.upper)) continue;
+        const Text& text = MatchedText(w.facts, by);
+        if (text.empty() || !pattern.MatchesUpper(upper_.Upper(text))) continue;
         ++count;
         allTaken = allTaken && w.takenAbove;
-        if (count <= kNamed) names += (count > 1 ? u", " : u"") + w.caption;
-        else if (count == kNamed + 1) names += u", …";
+        if (count > kNamed + 1) continue;
+        if (count == kNamed + 1) {
+            names += u", …";
+            continue;
+        }
+        // Named by caption, and by what matched when that is not the caption.
+        names += (count > 1 ? u", " : u"") + w.facts.caption;
+        if (by != MatchBy::Caption) names += u" (" + text + u")";
     }
     if (count == 0)
         verdict.matches = u"Matches no open window.";

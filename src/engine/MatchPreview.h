@@ -1,10 +1,10 @@
 #pragma once
-// The entry editor's live line: the open windows a title matches now, why a title can never
+// The entry editor's live line: the open windows an entry matches now, why a title can never
 // match, and the warnings for a title that takes every window or only windows that entries
 // above it take already. One scan of the desktop serves every judgement until the next.
 #include <vector>
 
-#include "engine/TitleMatch.h"
+#include "engine/EntryMatcher.h"
 #include "platform/Desktop.h"
 #include "ui/TitleVerdict.h"
 
@@ -22,32 +22,36 @@ Text DescendingRangeMessage(char16_t from, char16_t to);
 // The message that refuses a title that can never match; empty for a title that can.
 Text TitleRefusal(const Text& title, const PatternCheck& check);
 
+// Why an entry of an unknown kind can never match a window.
+Text UnknownKindMessage(const Text& stored);
+
 class MatchPreview {
 public:
-    // How many captions the line names before "…".
+    // How many windows the line names before "…".
     static constexpr std::size_t kNamed = 3;
 
-    // titlesAbove: the entries above the one being edited, which take a window first.
-    MatchPreview(const CaseMapping& upper, const std::vector<Text>& titlesAbove);
+    // above: the entries above the one being edited, which take a window first.
+    MatchPreview(Desktop& desktop, const CaseMapping& upper, const std::vector<Entry>& above);
 
-    // Reads the open windows: top-level, titled, unowned, visible or minimised (so hidden
-    // ones count too), and not Hidewell's own.
-    void Scan(Desktop& desktop);
+    // Reads the open windows Hidewell may hide (visible or minimised, so hidden ones count too).
+    void Scan();
     std::size_t OpenWindows() const { return open_.size(); }
 
-    // The verdict on a title against the last scan; nothing for an empty title.
-    TitleVerdict Judge(const Text& title) const;
+    // The verdict on an entry's pattern, of its kind, against the last scan; nothing for an
+    // empty pattern.
+    TitleVerdict Judge(const Entry& entry) const;
 
 private:
     struct OpenWindow {
-        Text caption;
-        Text upper;
-        bool takenAbove;  // an entry above matches it
+        WindowFacts facts;
+        bool takenAbove;  // an entry above takes it
     };
 
     const CaseMapping& upper_;
-    std::vector<TitlePattern> above_;
+    WindowReader reader_;
+    EntryMatcher above_;
     std::vector<OpenWindow> open_;
+    std::vector<WindowFacts> scan_;
 };
 
 }  // namespace hw

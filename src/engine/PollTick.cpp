@@ -10,42 +10,11 @@ namespace {
 constexpr int kErrOverflow = 6;
 }  // namespace
 
-// Compiles the title patterns again only when the entries changed since the last time.
-void TrayEngine::CompilePatterns() {
-    if (patternSources_.size() == settings_.entries.size() &&
-        std::equal(patternSources_.begin(), patternSources_.end(), settings_.entries.begin(),
-                   [](const Text& source, const Entry& e) { return source == e.titlePattern; }))
-        return;
-    patternSources_.clear();
-    patterns_.clear();
-    for (const Entry& e : settings_.entries) {
-        patternSources_.push_back(e.titlePattern);
-        patterns_.emplace_back(e.titlePattern, p_.caseMapping);
-    }
-    firstMatchNow_.clear();
-    firstMatchBefore_.clear();
-}
-
-// The first entry whose pattern matches the caption, or kNoEntry. A caption already met in
-// this tick or the one before is not matched again: the answer depends on nothing else.
-std::size_t TrayEngine::FirstMatch(const Text& caption) {
-    if (auto now = firstMatchNow_.find(caption); now != firstMatchNow_.end()) return now->second;
-    std::size_t j = 0;
-    if (auto before = firstMatchBefore_.find(caption); before != firstMatchBefore_.end()) {
-        j = before->second;
-    } else {
-        const Text upper = p_.caseMapping.Upper(caption);
-        while (j < patterns_.size() && !patterns_[j].MatchesUpper(upper)) ++j;
-        if (j == patterns_.size()) j = kNoEntry;
-    }
-    firstMatchNow_.emplace(caption, j);
-    return j;
-}
-
 bool TrayEngine::CheckRecord(int slot) {
     HiddenWindow& record = ledger_.at(slot);
+    const WindowFacts w = reader_.Read(record.window);
     // Gone, or its handle given to a new window: nothing left to bring back.
-    if (!SameWindow(record)) {
+    if (!SameWindow(record, w)) {
         ForgetSlot(slot);
         return true;
     }
@@ -54,18 +23,18 @@ bool TrayEngine::CheckRecord(int slot) {
         return true;
     }
     const WindowHandle h = record.window;
-    const bool visible = (p_.desktop.GetStyle(h) & kWindowVisible) != 0;
+    const bool visible = w.visible;
     if (record.restoreAsked) {
         if (record.showRefused && !visible) AskShow(record, kSwRestore);
         // Brought back as asked once it shows not minimised: a busy program may still have a
         // hide to carry out first. Until then its icon stays its way back.
-        if (visible && !p_.desktop.IsIconic(h)) {
+        if (visible && !w.minimised) {
             LeaveToTheUser(h);
             ForgetSlot(slot);
         }
         return true;
     }
-    if (!p_.desktop.IsIconic(h)) {
+    if (!w.minimised) {
         // Asked to minimise before the hide, and its program has not got to it yet.
         if (record.minimiseAsked && record.state == HideState::Asked && visible) {
             ++record.checks;
@@ -92,11 +61,11 @@ bool TrayEngine::CheckRecord(int slot) {
             record.checks = 0;
         }
     }
-    FollowCaption(record, p_.desktop.GetText(h, kScanCaptionMax));
+    FollowCaption(record, w.caption);
     // A window hidden by hand stays hidden whatever its caption; the others follow the entry
     // that takes them now.
     if (record.kind == HideKind::Manual) return true;
-    if (const std::size_t j = FirstMatch(record.currentCaption); j == kNoEntry)
+    if (const std::size_t j = matcher_.FirstMatch(w); j == EntryMatcher::kNone)
         BringBack(slot);
     else
         FollowEntryIcon(slot, settings_.entries[j]);
@@ -112,9 +81,8 @@ void TrayEngine::PollTick() {
         ~TickEnd() { inTick = false; }
     } tickEnd{inTick_};
     p_.host.SetPollInterval(settings_.pollIntervalMs);
-    CompilePatterns();
-    firstMatchBefore_.swap(firstMatchNow_);
-    firstMatchNow_.clear();
+    matcher_.Compile(settings_.entries);
+    matcher_.NextRound();
 
     // The ledger, walked over a snapshot of the slots.
     std::vector<int> slots;
@@ -132,18 +100,18 @@ void TrayEngine::PollTick() {
 
     // Newly minimised windows that match an entry, and new windows of entries that hide them
     // as soon as they appear.
-    if (!ScanMinimisedWindows(p_.desktop, scan_, HidesOnAppear())) {
+    if (!reader_.Scan(scan_, HidesOnAppear())) {
         FailurePath(kErrOverflow);
         return;
     }
-    for (const ScannedWindow& w : scan_) {
+    for (const WindowFacts& w : scan_) {
         if (InLedger(w.window) || refused_.count(w.window)) continue;
-        std::size_t j = FirstMatch(w.caption);
-        if (j == kNoEntry) continue;
+        const std::size_t j = matcher_.FirstMatch(w);
+        if (j == EntryMatcher::kNone) continue;
         appearing_.erase(w.window);
         if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
-        HideWindow(w.window, w.caption, settings_.entries[j]);
-        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, p_.desktop.ProcessId(w.window));
+        HideWindow(w, settings_.entries[j]);
+        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, w.processId);
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }
@@ -195,6 +163,7 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
             }
             break;
         }
+        if (HideReportedMinimise(window)) return;
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
         if (!HidesOnAppear() || InLedger(window)) return;
@@ -205,6 +174,24 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
     // a failed tick. Further events before it fires make no further tick.
     if (inTick_ || suspended_ || !polling_) return;
     p_.host.SetPollInterval(kEventTickMs);
+}
+
+bool TrayEngine::HideReportedMinimise(WindowHandle window) {
+    // Not inside a tick, a window operation or an icon's event, which may be waiting on
+    // another program; nor while suspended or after a failed tick.
+    if (inTick_ || operationBusy_ || handlingIconEvent_ || suspended_ || !polling_) return false;
+    if (InLedger(window) || refused_.count(window)) return false;
+    const WindowFacts w = reader_.Read(window);
+    if (!w.minimised || !Qualifies(w)) return false;
+    matcher_.Compile(settings_.entries);
+    const std::size_t j = matcher_.FirstMatch(w);
+    if (j == EntryMatcher::kNone) return false;
+    HideWindow(w, settings_.entries[j]);
+    if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
+    // The rest (the own icon, caption watching, whether the hide was carried out) follows at
+    // a tick soon.
+    p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+    return true;
 }
 
 // The own icon follows the number of application icons: hidden while there are some, if the

@@ -9,7 +9,9 @@ TrayEngine::TrayEngine(Platform& platform)
     : p_(platform),
       store_(platform.registry, platform.ui, settings_, platform.programPath),
       ownIcon_(platform.tray),
-      journal_(platform.registry, kJournalKey) {}
+      journal_(platform.registry, kJournalKey),
+      reader_(platform.desktop),
+      matcher_(platform.caseMapping) {}
 
 void TrayEngine::Start() {
     store_.Load();
@@ -33,27 +35,25 @@ void TrayEngine::Start() {
 }
 
 void TrayEngine::RescueJournaledWindows() {
-    CompilePatterns();
+    matcher_.Compile(settings_.entries);
     const std::uint32_t session = p_.desktop.CurrentSession();
     for (const JournalRecord& r : journal_.Read()) {
         // Another session's Hidewell, still running, looks after its own records.
         if (r.session != 0 && r.session != session && p_.desktop.SessionExists(r.session)) continue;
         const WindowHandle h = r.window;
         // The same window only: a handle may have been given to another window since.
-        bool same = p_.desktop.IsWindow(h) && p_.desktop.ProcessId(h) == r.processId &&
-                    p_.desktop.ClassName(h) == r.className;
-        if (same) {
+        const WindowFacts w = reader_.Read(h);
+        if (w.window && w.processId == r.processId && w.className == r.className) {
             // What an entry still matches is taken into this run's ledger, as a tick would.
-            const Text caption = p_.desktop.GetText(h, kScanCaptionMax);
-            const std::size_t j = caption.empty() || p_.desktop.ParentOrOwner(h) ? kNoEntry : FirstMatch(caption);
-            if (p_.desktop.IsIconic(h) && j != kNoEntry) {
-                HideWindow(h, caption.substr(0, kScanCaptionMax - 1), settings_.entries[j]);
+            const std::size_t j = Qualifies(w) && w.minimised ? matcher_.FirstMatch(w) : EntryMatcher::kNone;
+            if (j != EntryMatcher::kNone) {
+                HideWindow(w, settings_.entries[j]);
                 if (InLedger(h)) continue;
             }
             // Asked even when it looks shown: the dead run's hide may still wait in its queue.
             // Refused, the window keeps its journal record and a way back, and is asked again.
             if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) {
-                KeepRefusedRescue(h, caption.substr(0, kScanCaptionMax - 1));
+                KeepRefusedRescue(w);
                 continue;
             }
         }

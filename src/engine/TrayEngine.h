@@ -12,11 +12,11 @@
 #include "common/CommandInbox.h"
 #include "common/QuitReason.h"
 #include "engine/DateIconSteps.h"
+#include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
-#include "engine/TitleMatch.h"
 #include "engine/TrayIcon.h"
-#include "engine/WindowScan.h"
+#include "engine/WindowFacts.h"
 #include "platform/CaseMapping.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -198,12 +198,12 @@ public:
     void RemoveDateIcon();
 
 private:
-    void HideWindow(WindowHandle h, const Text& caption, const Entry& entry, HideKind kind = HideKind::Rule);
-    HiddenWindow NewRecord(WindowHandle h, const Text& caption, const Text& iconReference, HideKind kind);
+    void HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind = HideKind::Rule);
+    HiddenWindow NewRecord(const WindowFacts& w, const Text& iconReference, HideKind kind);
     // A window a dead run hid whose show Windows refused: in the ledger with its own icon, and
     // asked again at every tick.
-    void KeepRefusedRescue(WindowHandle h, const Text& caption);
-    bool HideManually(WindowHandle h);
+    void KeepRefusedRescue(const WindowFacts& w);
+    bool HideManually(const WindowFacts& w);
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.
     void RegisterHotkeys();
@@ -215,6 +215,9 @@ private:
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
     bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
+    // A minimise the platform reported: the window is matched and hidden at once, with only
+    // its journal record before the request. False when it is not hidden now.
+    bool HideReportedMinimise(WindowHandle window);
     // Shows again what a run that ended without a clean exit left hidden, except what an
     // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();
@@ -253,9 +256,6 @@ private:
     void SetOwnPicture(Picture picture);
     // The own icon's picture and tip follow the hidden windows and Suspend.
     void ShowOwnState();
-    void CompilePatterns();
-    static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
-    std::size_t FirstMatch(const Text& caption);
     bool InLedger(WindowHandle h) const;
     // The record that ref names, if it is still in the ledger for the same window.
     HiddenWindow* Find(const WindowRef& ref);
@@ -263,6 +263,9 @@ private:
     int SlotOf(RecordId id) const;
     // Whether h is still the window the record was made for.
     bool SameWindow(const HiddenWindow& record);
+    bool SameWindow(const HiddenWindow& record, const WindowFacts& now) const {
+        return now.window == record.window && now.processId == record.processId && now.className == record.className;
+    }
 
     Platform& p_;
     Settings settings_;
@@ -296,17 +299,13 @@ private:
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.
     bool handlingIconEvent_ = false;
-    std::vector<ScannedWindow> scan_;  // kept between ticks to reuse its storage
+    // Every window is seen through its facts, and meets the entries in the matcher only.
+    WindowReader reader_;
+    EntryMatcher matcher_;
+    std::vector<WindowFacts> scan_;  // kept between ticks to reuse its storage
     // Each hotkey's combination as last registered or tried, and whether it is held.
     Text hotkeysTried_[std::size(kHotkeyActions)];
     bool hotkeysHeld_[std::size(kHotkeyActions)] = {};
-
-    // The entries' title patterns, compiled when the entries change, and the first matching
-    // entry of each caption met in this tick and in the one before.
-    std::vector<Text> patternSources_;
-    std::vector<TitlePattern> patterns_;
-    std::unordered_map<Text, std::size_t> firstMatchNow_;
-    std::unordered_map<Text, std::size_t> firstMatchBefore_;
 };
 
 }  // namespace hw

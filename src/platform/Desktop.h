@@ -38,6 +38,14 @@ struct ShowRequest {
     bool wasVisible = false;
 };
 
+// A process that made windows: the file name of its program ("notepad.exe"; empty when it
+// cannot be read), and whether it runs at a higher integrity level than Hidewell, so that
+// Windows drops Hidewell's requests to its windows.
+struct ProcessFacts {
+    Text program;
+    bool aboveUs = false;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -65,11 +73,10 @@ public:
     // The process that made the window and its window class; 0 and empty when it is gone.
     virtual std::uint32_t ProcessId(WindowHandle h) = 0;
     virtual Text ClassName(WindowHandle h) = 0;
+    // What is known of the process: see ProcessFacts.
+    virtual ProcessFacts Process(std::uint32_t processId) = 0;
 
     virtual ShowRequest ShowWindow(WindowHandle h, int command) = 0;
-    // True when the window's process runs at a higher integrity level than Hidewell, so that
-    // Windows drops Hidewell's requests to it.
-    virtual bool RunsAboveUs(WindowHandle h) = 0;
     // The session Hidewell runs in, and whether a session still exists.
     virtual std::uint32_t CurrentSession() = 0;
     virtual bool SessionExists(std::uint32_t session) = 0;

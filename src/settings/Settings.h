@@ -1,18 +1,49 @@
 #pragma once
 // Hidewell's settings as the program holds them: the entries and the options.
+#include <cstdint>
 #include <vector>
 
 #include "platform/Types.h"
 
 namespace hw {
 
-// One application entry: the caption pattern, the icon reference of the tray icon its
-// windows get (empty: they are hidden without an icon), and when its windows are hidden.
+// What an entry's pattern is matched against: the window's caption, the file name of its
+// program ("notepad.exe") or its window class ("Notepad"). Unknown: a stored value this
+// version does not know; such an entry matches no window.
+enum class MatchBy : std::uint8_t { Caption, Program, Class, Unknown };
+
+// One application entry: the pattern, the icon reference of the tray icon its windows get
+// (empty: they are hidden without an icon), when its windows are hidden, and what the
+// pattern is matched against.
 struct Entry {
     Text titlePattern;
     Text iconReference;
     // As soon as a window appears; otherwise when it is minimised.
     bool hideOnAppear = false;
+    // As stored: empty for the caption, "Program" or "Class" in any case; anything else is
+    // kept as it is, so that saving does not lose it.
+    Text matchBy{};
+
+    MatchBy Kind() const { return MatchByOf(matchBy); }
+    static MatchBy MatchByOf(const Text& stored) {
+        auto is = [&](const char16_t* name) {
+            std::size_t i = 0;
+            for (; name[i] && i < stored.size(); ++i) {
+                char16_t c = stored[i];
+                if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+                char16_t n = name[i];
+                if (n >= u'a' && n <= u'z') n = static_cast<char16_t>(n - u'a' + u'A');
+                if (c != n) return false;
+            }
+            return !name[i] && i == stored.size();
+        };
+        if (stored.empty()) return MatchBy::Caption;
+        if (is(kMatchByProgram)) return MatchBy::Program;
+        if (is(kMatchByClass)) return MatchBy::Class;
+        return MatchBy::Unknown;
+    }
+    static constexpr const char16_t* kMatchByProgram = u"Program";
+    static constexpr const char16_t* kMatchByClass = u"Class";
     bool operator==(const Entry&) const = default;
 };
 

@@ -52,18 +52,25 @@ std::optional<Text> StoredOption(const OptionSetting& setting, const OptionValue
 // Takes the stored text into the options; false (options untouched) when it cannot be used.
 bool LoadOption(const OptionSetting& setting, const Text& stored, OptionValues& options);
 
-// The values of one entry, each named by its prefix and the entry's index (" 0", "I0", "W0").
-enum class EntryField {
-    Title,        // the title pattern; an entry needs one
-    Icon,         // the icon reference; empty: no tray icon
-    HideOnAppear  // "1": hidden as soon as it appears; absent or anything else: on minimise
+// The values of one entry, each named by its prefix and the entry's index (" 0", "I0", "W0",
+// "M0"), each bound to its field of Entry.
+enum class EntryFormat {
+    Title,  // the title pattern; an entry needs one
+    Icon,   // the icon reference; empty: no tray icon
+    Flag,   // "1": on; absent or anything else: off
+    Word    // a word, up to its first NUL; absent or empty: the field's default (empty)
 };
 struct EntrySetting {
     const char16_t* prefix;
-    EntryField field;
+    EntryFormat format;
+    std::variant<Text Entry::*, bool Entry::*> field;
 };
-inline constexpr EntrySetting kEntrySettings[] = {
-    {u" ", EntryField::Title}, {u"I", EntryField::Icon}, {u"W", EntryField::HideOnAppear}};
+inline const EntrySetting kEntrySettings[] = {
+    {u" ", EntryFormat::Title, &Entry::titlePattern},
+    {u"I", EntryFormat::Icon, &Entry::iconReference},
+    {u"W", EntryFormat::Flag, &Entry::hideOnAppear},  // hidden as soon as it appears
+    {u"M", EntryFormat::Word, &Entry::matchBy},       // what the pattern is matched against
+};
 
 inline Text EntryValueName(const EntrySetting& setting, int index) {
     return Text(setting.prefix).append(DecimalText(index));
@@ -72,7 +79,9 @@ inline Text TitleValueName(int index) { return EntryValueName(kEntrySettings[0],
 inline Text IconValueName(int index) { return EntryValueName(kEntrySettings[1], index); }
 
 // The entry's value as stored; nothing when the value is left out (an entry hidden on minimise
-// has no "W" value).
+// has no "W" value, one matched by caption no "M" value).
 std::optional<Text> StoredEntryValue(const EntrySetting& setting, const Entry& entry);
+// Takes the stored text into the entry's field.
+void LoadEntryValue(const EntrySetting& setting, const Text& stored, Entry& entry);
 
 }  // namespace hw

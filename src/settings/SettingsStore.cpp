@@ -106,12 +106,20 @@ Text UpToNul(Text t) {
 }  // namespace
 
 std::optional<Text> StoredEntryValue(const EntrySetting& setting, const Entry& entry) {
-    switch (setting.field) {
-    case EntryField::Title: return entry.titlePattern;
-    case EntryField::Icon: return entry.iconReference;
-    case EntryField::HideOnAppear: return entry.hideOnAppear ? std::optional<Text>(u"1") : std::nullopt;
+    if (setting.format == EntryFormat::Flag)
+        return entry.*std::get<bool Entry::*>(setting.field) ? std::optional<Text>(u"1") : std::nullopt;
+    const Text& text = entry.*std::get<Text Entry::*>(setting.field);
+    if (setting.format == EntryFormat::Word && text.empty()) return std::nullopt;
+    return text;
+}
+
+void LoadEntryValue(const EntrySetting& setting, const Text& stored, Entry& entry) {
+    switch (setting.format) {
+    case EntryFormat::Title: entry.*std::get<Text Entry::*>(setting.field) = TitleFromStored(stored); break;
+    case EntryFormat::Icon: entry.*std::get<Text Entry::*>(setting.field) = IconFromStored(stored); break;
+    case EntryFormat::Flag: entry.*std::get<bool Entry::*>(setting.field) = UpToNul(stored) == u"1"; break;
+    case EntryFormat::Word: entry.*std::get<Text Entry::*>(setting.field) = UpToNul(stored); break;
     }
-    return std::nullopt;
 }
 
 std::optional<Text> StoredOption(const OptionSetting& setting, const OptionValues& options) {
@@ -197,8 +205,15 @@ bool SettingsStore::LoadEntries() {
             dropped = true;
             continue;
         }
-        s_.entries.push_back({TitleFromStored(title.ToText()), IconFromStored(key.Read(IconValueName(i)).ToText()),
-                              UpToNul(key.Read(EntryValueName(kEntrySettings[2], i)).ToText()) == u"1"});
+        // Every value of the table; those not stored leave their field at its default.
+        Entry& entry = s_.entries.emplace_back();
+        for (const EntrySetting& setting : kEntrySettings) {
+            const Text name = EntryValueName(setting, i);
+            if (setting.format == EntryFormat::Title)
+                LoadEntryValue(setting, title.ToText(), entry);
+            else if (names.Has(name))
+                LoadEntryValue(setting, key.Read(name).ToText(), entry);
+        }
     }
     return dropped;
 }

@@ -1,5 +1,6 @@
 #include "ui/ConfigWindowModel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace hw {
@@ -20,18 +21,26 @@ ListButtons ConfigWindowModel::Buttons() const {
 }
 
 Text ConfigWindowModel::RowTip(std::size_t row, int textWidth, int room) const {
-    return row < rows_.size() && textWidth > room ? rows_[row].titlePattern : Text();
+    return row < rows_.size() && textWidth > room ? RowText(rows_[row]) : Text();
 }
 
-std::vector<Text> ConfigWindowModel::TitlesBefore(std::size_t row) const {
-    std::vector<Text> titles;
-    for (std::size_t i = 0; i < row && i < rows_.size(); ++i) titles.push_back(rows_[i].titlePattern);
-    return titles;
+std::vector<Entry> ConfigWindowModel::EntriesBefore(std::size_t row) const {
+    return {rows_.begin(), rows_.begin() + static_cast<std::ptrdiff_t>(std::min(row, rows_.size()))};
+}
+
+Text ConfigWindowModel::RowText(const Entry& entry) {
+    switch (entry.Kind()) {
+    case MatchBy::Caption: return entry.titlePattern;
+    case MatchBy::Program: return entry.titlePattern + u"  (program)";
+    case MatchBy::Class: return entry.titlePattern + u"  (class)";
+    case MatchBy::Unknown: break;
+    }
+    return entry.titlePattern + u"  (by \"" + entry.matchBy + u"\": unknown, matches nothing)";
 }
 
 EntryEditorArgs ConfigWindowModel::NewArgs() const {
     EntryEditorArgs args;
-    args.titlesAbove = TitlesBefore(rows_.size());
+    args.above = EntriesBefore(rows_.size());
     return args;
 }
 
@@ -44,7 +53,7 @@ bool ConfigWindowModel::AddEntry(const EntryEditorResult& result) {
 
 std::optional<EntryEditorArgs> ConfigWindowModel::EditArgs() const {
     if (selected_ >= rows_.size()) return std::nullopt;
-    return EntryEditorArgs{EditorMode::Edit, rows_[selected_], TitlesBefore(selected_)};
+    return EntryEditorArgs{EditorMode::Edit, rows_[selected_], EntriesBefore(selected_)};
 }
 
 bool ConfigWindowModel::ApplyEdit(const EntryEditorResult& result) {

@@ -46,6 +46,10 @@ public:
     // where the selected row can move.
     ListButtons Buttons() const;
 
+    // A row as the list shows it: the pattern, and what it matches when not the caption
+    // ("notepad.exe  (program)").
+    static Text RowText(const Entry& entry);
+
     // The full title of the row as its tool tip when its text (textWidth) is wider than the
     // room the list gives it; empty when it fits or there is no such row.
     Text RowTip(std::size_t row, int textWidth, int room) const;
@@ -55,7 +59,7 @@ public:
     EntryEditorArgs NewArgs() const;
     bool AddEntry(const EntryEditorResult& result);
     // Edit...: nothing when no row is selected; the result replaces the row when Ok. The
-    // editor learns the titles of the rows above.
+    // editor learns the entries of the rows above.
     std::optional<EntryEditorArgs> EditArgs() const;
     bool ApplyEdit(const EntryEditorResult& result);
 
@@ -73,7 +77,7 @@ public:
     bool OkSaves() const { return !rows_.empty(); }
 
 private:
-    std::vector<Text> TitlesBefore(std::size_t row) const;
+    std::vector<Entry> EntriesBefore(std::size_t row) const;
 
     std::vector<Entry>& rows_;
     std::size_t selected_ = kNone;

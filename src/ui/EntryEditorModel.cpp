@@ -15,13 +15,11 @@ bool IsIconSourceName(const Text& fileName) {
 
 void EntryEditorModel::Open(const EntryEditorArgs& args) {
     mode_ = args.mode;
-    title_ = args.entry.titlePattern;
-    reference_ = args.entry.iconReference;
-    hideOnAppear_ = args.entry.hideOnAppear;
-    iconText_ = reference_ == kWindowIconReference ? Text() : ParseIconReference(reference_).path;
+    entry_ = args.entry;
+    iconText_ = entry_.iconReference == kWindowIconReference ? Text() : ParseIconReference(entry_.iconReference).path;
     // A new entry starts with an icon; an edited one keeps having none if it had none.
-    showIcon_ = mode_ == EditorMode::New || !reference_.empty();
-    preview_ = reference_;
+    showIcon_ = mode_ == EditorMode::New || !entry_.iconReference.empty();
+    preview_ = entry_.iconReference;
     defaultPutIn_ = false;
     finished_ = false;
     result_ = EntryEditorResult{};
@@ -35,30 +33,30 @@ void EntryEditorModel::SetIconText(const Text& text) {
 
 void EntryEditorModel::RebuildReference() {
     if (iconText_.empty()) {
-        reference_ = kWindowIconReference;
+        entry_.iconReference = kWindowIconReference;
         preview_.clear();
         return;
     }
     // Passing through the field must not lose the icon index that Browse... chose.
-    if (reference_.empty() || reference_ == kWindowIconReference || iconText_ != ParseIconReference(reference_).path)
-        reference_ = FormatIconReference(0, iconText_);
-    preview_ = reference_;
+    if (entry_.iconReference.empty() || entry_.iconReference == kWindowIconReference || iconText_ != ParseIconReference(entry_.iconReference).path)
+        entry_.iconReference = FormatIconReference(0, iconText_);
+    preview_ = entry_.iconReference;
 }
 
 Text EntryEditorModel::BeginBrowse(const Text& winDir) {
-    defaultPutIn_ = reference_.empty() || iconText_.empty();
-    if (defaultPutIn_) last_ = reference_;
-    if (defaultPutIn_) reference_ = DefaultIconReference(winDir);
-    return reference_;
+    defaultPutIn_ = entry_.iconReference.empty() || iconText_.empty();
+    if (defaultPutIn_) last_ = entry_.iconReference;
+    if (defaultPutIn_) entry_.iconReference = DefaultIconReference(winDir);
+    return entry_.iconReference;
 }
 
 void EntryEditorModel::EndBrowse(const std::optional<Text>& chosen) {
     if (chosen) {
-        reference_ = *chosen;
-        iconText_ = ParseIconReference(reference_).path;
-        preview_ = reference_;
+        entry_.iconReference = *chosen;
+        iconText_ = ParseIconReference(entry_.iconReference).path;
+        preview_ = entry_.iconReference;
     } else if (defaultPutIn_) {
-        reference_ = last_;
+        entry_.iconReference = last_;
     }
     defaultPutIn_ = false;
 }
@@ -82,11 +80,11 @@ EntryEditorModel::OkReply EntryEditorModel::OnOk(const TitleVerdict& verdict) {
     // Ticked with no file chosen: the window's own icon; not ticked: no icon.
     if (!showIcon_) {
         iconText_.clear();
-        reference_.clear();
+        entry_.iconReference.clear();
     } else if (iconText_.empty()) {
-        reference_ = kWindowIconReference;
+        entry_.iconReference = kWindowIconReference;
     }
-    if (title_.empty()) return {kNeedTitleMessage};
+    if (entry_.titlePattern.empty()) return {kNeedTitleMessage};
     if (!verdict.refusal.empty()) return {verdict.refusal};
     if (!verdict.warning.empty()) return {verdict.warning + u"\n\n" + kKeepTitleQuestion, true};
     Finish(true);
@@ -97,7 +95,7 @@ void EntryEditorModel::Finish(bool ok) {
     if (finished_) return;
     finished_ = true;
     result_.ok = ok;
-    if (ok) result_.entry = {title_, reference_, hideOnAppear_};
+    if (ok) result_.entry = entry_;
 }
 
 }  // namespace hw

@@ -1,6 +1,7 @@
 #pragma once
-// The entry editor "New" / "Edit": one application entry's title pattern and icon, with
-// the rules of its check box, icon field, Browse..., dropped files, Ok and Cancel.
+// The entry editor "New" / "Edit": one application entry, whole, with the rules of its icon
+// check box, icon field, Browse..., dropped files, Ok and Cancel. The dialog binds its other
+// fields to the entry directly.
 #include <optional>
 #include <vector>
 
@@ -17,7 +18,7 @@ enum class EditorMode { New, Edit };
 struct EntryEditorArgs {
     EditorMode mode = EditorMode::New;
     Entry entry;
-    std::vector<Text> titlesAbove;  // the entries before this one, which take a window first
+    std::vector<Entry> above;  // the entries before this one, which take a window first
 };
 
 struct EntryEditorResult {
@@ -43,16 +44,15 @@ public:
     Text Caption() const { return mode_ == EditorMode::New ? u"New" : u"Edit"; }
     HelpContext Help() const { return mode_ == EditorMode::New ? HelpContext::NewEntry : HelpContext::EditEntry; }
 
-    const Text& Title() const { return title_; }
-    void SetTitle(const Text& title) { title_ = title; }
+    // The entry as edited so far.
+    Entry& Edited() { return entry_; }
+    const Entry& Edited() const { return entry_; }
+    const Text& Title() const { return entry_.titlePattern; }
+    void SetTitle(const Text& title) { entry_.titlePattern = title; }
 
     // "Show Icon in Tray": the icon field and Browse... are enabled exactly while it is checked.
     bool ShowIcon() const { return showIcon_; }
     void SetShowIcon(bool on) { showIcon_ = on; }
-
-    // When the entry's windows are hidden: as soon as they appear, or when minimised.
-    bool HideOnAppear() const { return hideOnAppear_; }
-    void SetHideOnAppear(bool on) { hideOnAppear_ = on; }
 
     // The icon field shows the reference's path. On Enter and when the field loses the focus,
     // a path the user changed makes the reference icon 0 of the typed file; the path as it
@@ -63,7 +63,7 @@ public:
     void SetIconText(const Text& text);
     void OnIconEnter() { RebuildReference(); }
     void OnIconLeave() { RebuildReference(); }
-    const Text& IconReference() const { return reference_; }
+    const Text& IconReference() const { return entry_.iconReference; }
 
     // The reference the preview shows; empty clears it.
     const Text& Preview() const { return preview_; }
@@ -101,11 +101,9 @@ private:
     void Finish(bool ok);
 
     EditorMode mode_ = EditorMode::New;
-    Text title_;
+    Entry entry_;
     bool showIcon_ = true;
-    bool hideOnAppear_ = false;
     Text iconText_;
-    Text reference_;
     Text preview_;
     bool defaultPutIn_ = false;
     Text last_;  // the reference before Browse... put in the default one

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The details of every window come back, whatever their captions hold but a line break.
     std::vector<hw::ListedWindow> windows;
     for (std::size_t i = 0; i < captions.size(); ++i)
-        windows.push_back({hw::WindowHandle{i * 977}, i % 2 == 1, captions[i]});
+        windows.push_back({hw::WindowHandle{i * 977}, i % 2 == 1, captions[i], u"app.exe", i % 3 ? u"Frame" : u""});
     const hw::Text details = hw::JoinDetails(windows);
     std::optional<std::vector<hw::ListedWindow>> listed = hw::DecodeDetails(7, details.data(), details.size() * 2);
     if (!breaks) Check(listed && *listed == windows);

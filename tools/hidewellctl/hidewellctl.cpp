@@ -190,7 +190,8 @@ int wmain(int argc, wchar_t** argv) {
             if (json.size() > 1) json += u",";
             json += u"{\"caption\":" + hw::JsonString(w.caption) + u",\"handle\":" +
                     hw::DecimalText(static_cast<std::int64_t>(w.window.Value())) + u",\"kind\":" +
-                    (w.manual ? u"\"manual\"" : u"\"rule\"") + u"}";
+                    (w.manual ? u"\"manual\"" : u"\"rule\"") + u",\"program\":" + hw::JsonString(w.program) +
+                    u",\"class\":" + hw::JsonString(w.className) + u"}";
         }
         Print(STD_OUTPUT_HANDLE, hw::ToWide(json + u"]") + L"\r\n");
     }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -119,9 +120,23 @@ std::optional<int> CompareIntegrity(HWND window) {
     return *theirs < *own ? -1 : *theirs > *own ? 1 : 0;
 }
 
-bool Win32Desktop::RunsAboveUs(WindowHandle h) {
-    // Unknown: the request itself tells.
-    return CompareIntegrity(H(h)).value_or(0) > 0;
+ProcessFacts Win32Desktop::Process(std::uint32_t processId) {
+    ProcessFacts facts;
+    if (processId == 0 || processId == ::GetCurrentProcessId()) return facts;
+    // The least access there is, granted for processes of any rights but the protected ones.
+    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return facts;  // unknown: a hide request itself tells
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (::QueryFullProcessImageNameW(process.Get(), 0, path, &size)) {
+        const Text full = FromWide(path, size);
+        const std::size_t slash = full.find_last_of(u"\\/");
+        facts.program = slash == Text::npos ? full : full.substr(slash + 1);
+    }
+    static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
+    const std::optional<DWORD> theirs = IntegrityLevel(process.Get());
+    facts.aboveUs = own && theirs && *theirs > *own;
+    return facts;
 }
 
 std::uint32_t Win32Desktop::CurrentSession() {

@@ -30,8 +30,8 @@ public:
     bool IsOwnWindow(WindowHandle h) override;
     std::uint32_t ProcessId(WindowHandle h) override;
     Text ClassName(WindowHandle h) override;
+    ProcessFacts Process(std::uint32_t processId) override;
     ShowRequest ShowWindow(WindowHandle h, int command) override;
-    bool RunsAboveUs(WindowHandle h) override;
     std::uint32_t CurrentSession() override;
     bool SessionExists(std::uint32_t session) override;
     bool SetForeground(WindowHandle h) override;

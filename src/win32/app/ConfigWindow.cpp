@@ -257,7 +257,7 @@ void ConfigWindow::ShowRows() {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     for (const Entry& row : config_->Rows())
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(row.titlePattern).c_str()));
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(ConfigWindowModel::RowText(row)).c_str()));
     std::size_t selected = config_->Selected();
     SendMessageW(list_, LB_SETCURSEL, selected == ConfigWindowModel::kNone ? WPARAM(-1) : WPARAM(selected), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);

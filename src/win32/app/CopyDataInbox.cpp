@@ -17,7 +17,7 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, InboxDoor door, HWND ask
     std::vector<ListedWindow> details;
     for (const HiddenWindowView& w : engine.HiddenWindows()) {
         captions.push_back(w.caption);
-        details.push_back({w.ref.window, w.kind == HideKind::Manual, w.caption});
+        details.push_back({w.ref.window, w.kind == HideKind::Manual, w.caption, w.program, w.className});
     }
     Text joined = command == InboxCommand::List ? JoinCaptions(captions) : JoinDetails(details);
     COPYDATASTRUCT answer{};

@@ -30,4 +30,24 @@ private:
     int dpi_ = 96;
 };
 
+// Places a dialog's rows from the top down, in twips: each row takes its height and a gap,
+// so a row added or grown moves what is below it.
+class DialogRows {
+public:
+    explicit DialogRows(int top, int gap = 75) : y_(top), gap_(gap) {}
+    // The top of the next row, which takes height; the next row starts below it.
+    int Next(int height) {
+        const int top = y_;
+        y_ += height + gap_;
+        return top;
+    }
+    // Leaves room (or, negative, takes some back).
+    void Skip(int twips) { y_ += twips; }
+    int Bottom() const { return y_; }
+
+private:
+    int y_;
+    int gap_;
+};
+
 }  // namespace hw

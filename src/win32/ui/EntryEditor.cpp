@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <span>
+#include <variant>
+
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
 #include "win32/base/HandleCast.h"
@@ -21,13 +24,8 @@ namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
-// Twips. Two lines under the title tell what it matches now; the note takes four lines in the
-// message font. What is below them sits that much lower.
-constexpr int kMatchLines = 420;
-// The choice of when its windows are hidden sits below the note.
-constexpr int kAppearTop = 2100, kAppearHeight = 270;
-constexpr int kLow = 195 + kMatchLines + kAppearHeight;
-constexpr int kClientWidth = 4635, kClientHeight = 3045 + kLow;
+// Twips: the width inside the dialog, one line of text, the height of a field.
+constexpr int kClientWidth = 4635, kLine = 195, kField = 320;
 // The match line follows the title after a pause in typing, with one scan of the windows.
 constexpr UINT_PTR kMatchTimer = 1;
 constexpr UINT kTypingPauseMs = 400;
@@ -47,11 +45,33 @@ enum ControlId : int {
     kIdMatchLine,
     kIdWarningLine,
     kIdHideOnAppear,
+    kIdMatchBy,
 };
 
 const wchar_t kNote[] =
     L"NOTE : You now use Wild Cards for the titles e.g. *Microsoft Visual C++*. Placing * on either side of the "
     L"Title will have the same effect as before.  SEE HELP FOR MORE DETAILS";
+
+// What an entry may be matched by, as the drop-down offers it and as it is stored.
+struct Choice {
+    const wchar_t* shown;
+    const char16_t* stored;
+};
+constexpr Choice kMatchByChoices[] = {
+    {L"by caption", u""}, {L"by program", Entry::kMatchByProgram}, {L"by window class", Entry::kMatchByClass}};
+
+// The controls bound to a field of the entry: a text field, a check box, or a drop-down of
+// stored words. The editor shows the entry through them and takes every change back.
+struct Binding {
+    int id;
+    std::variant<Text Entry::*, bool Entry::*> field;
+    std::span<const Choice> choices;  // a drop-down's words; empty for the others
+};
+const Binding kBindings[] = {
+    {kIdTitle, &Entry::titlePattern, {}},
+    {kIdMatchBy, &Entry::matchBy, kMatchByChoices},
+    {kIdHideOnAppear, &Entry::hideOnAppear, {}},
+};
 
 }  // namespace
 
@@ -68,7 +88,18 @@ HWND EntryEditor::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int 
 bool EntryEditor::CreateOnce() {
     if (Hwnd()) return true;
     layout_.SetDpi(MonitorDpi(nullptr));
-    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle, layout_.Dpi());
+    // The rows from the top; the dialog is as tall as they are.
+    DialogRows rows(105);
+    const int titleTop = rows.Next(690);
+    const int matchTop = rows.Next(2 * kLine);  // a refusal may take two lines
+    const int warningTop = rows.Next(kLine);
+    const int noteTop = rows.Next(4 * kLine);  // four lines in the message font
+    const int appearTop = rows.Next(240);
+    const int iconTop = rows.Next(945);
+    const int buttonsTop = rows.Next(345);
+    const int clientHeight = rows.Bottom() - 15;
+
+    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(clientHeight), kStyle, kExStyle, layout_.Dpi());
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
                         nullptr))
         return false;
@@ -78,30 +109,31 @@ bool EntryEditor::CreateOnce() {
     DragAcceptFiles(Hwnd(), TRUE);
 
     // Tab order is creation order; the frames come last so they do not cover what they hold.
-    title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 75 + 120, 105 + 255, 4260, 320);
-    constexpr DWORD kLine = SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS;
-    matchLine_ = Add(WC_STATICW, L"", kLine, kIdMatchLine, 90, 840, 4470, 195);
-    warningLine_ = Add(WC_STATICW, L"", kLine, kIdWarningLine, 90, 840 + 195, 4470, 195);
-    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, 870 + kMatchLines, 4470, 585 + 195);
-    hideOnAppear_ = Add(WC_BUTTONW, L"Hide windows as soon as they a&ppear",
-                        WS_TABSTOP | BS_AUTOCHECKBOX, kIdHideOnAppear, 195, kAppearTop, 4365, 240);
-    showIcon_ =
-        Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, kLow + 1530, 1800, 195);
-    previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 75 + 120, kLow + 1530 + 270, 540, 540);
-    iconControls_[1] =
-        Add(WC_STATICW, L"&Applications Icon", SS_LEFT, kIdIconLabel, 75 + 780, kLow + 1530 + 240, 1905, 195);
-    iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 75 + 765, kLow + 1530 + 495,
-                    2760, 320);
+    title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 195, titleTop + 255, 2880, kField);
+    matchBy_ = Add(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kIdMatchBy, 3135, titleTop + 255,
+                   1320, 1200);
+    for (const Choice& c : kMatchByChoices)
+        SendMessageW(matchBy_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.shown));
+    constexpr DWORD kText = SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL | SS_ENDELLIPSIS;
+    matchLine_ = Add(WC_STATICW, L"", kText, kIdMatchLine, 90, matchTop, 4470, 2 * kLine);
+    warningLine_ = Add(WC_STATICW, L"", kText, kIdWarningLine, 90, warningTop, 4470, kLine);
+    Add(WC_STATICW, kNote, SS_LEFT, kIdNote, 90, noteTop, 4470, 4 * kLine);
+    Add(WC_BUTTONW, L"Hide windows as soon as they a&ppear", WS_TABSTOP | BS_AUTOCHECKBOX,
+                        kIdHideOnAppear, 195, appearTop, 4365, 240);
+    showIcon_ = Add(WC_BUTTONW, L"Show Icon in Tray", WS_TABSTOP | BS_AUTOCHECKBOX, kIdShowIcon, 195, iconTop, 1800, kLine);
+    previewBox_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdPreview, 195, iconTop + 270, 540, 540);
+    iconControls_[1] = Add(WC_STATICW, L"&Applications Icon", SS_LEFT, kIdIconLabel, 855, iconTop + 240, 1905, kLine);
+    iconText_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdIconText, 840, iconTop + 495, 2760, kField);
     iconControls_[2] = iconText_;
     // An empty field stands for the window's own icon, and says so.
     SendMessageW(iconText_, EM_SETCUEBANNER, TRUE,
                  reinterpret_cast<LPARAM>(ToWide(EntryEditorModel::EmptyIconText()).c_str()));
-    iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3615, kLow + 2025, 870, 320);
-    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, kLow + 2625, 1120, 345);
-    Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, kLow + 2625, 1125, 345);
-    Add(WC_BUTTONW, L"Cance&l", WS_TABSTOP, IDCANCEL, 3450, kLow + 2625, 1120, 350);
-    Add(WC_BUTTONW, L"&Title", BS_GROUPBOX, kIdTitleFrame, 75, 105, 4485, 690);
-    iconControls_[0] = Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 75, kLow + 1530, 4500, 945);
+    iconControls_[3] = Add(WC_BUTTONW, L"&Browse...", WS_TABSTOP, kIdBrowse, 3615, iconTop + 495, 870, kField);
+    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdAccept, 75, buttonsTop, 1120, 345);
+    Add(WC_BUTTONW, L"&Help", WS_TABSTOP, kIdHelp, 1275, buttonsTop, 1125, 345);
+    Add(WC_BUTTONW, L"Cance&l", WS_TABSTOP, IDCANCEL, 3450, buttonsTop, 1120, 345);
+    Add(WC_BUTTONW, L"&Title", BS_GROUPBOX, kIdTitleFrame, 75, titleTop, 4485, 690);
+    iconControls_[0] = Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 75, iconTop, 4500, 945);
     // Paths are not cut short: the field takes as much as the system allows.
     SendMessageW(iconText_, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(title_, EM_SETLIMITTEXT, 0, 0);
@@ -111,7 +143,7 @@ bool EntryEditor::CreateOnce() {
 EntryEditorResult EntryEditor::Run(HWND owner, const EntryEditorArgs& args) {
     if (!CreateOnce()) return EntryEditorResult{};
     model_.Open(args);
-    matches_.emplace(caseMapping_, args.titlesAbove);
+    matches_.emplace(desktop_, caseMapping_, args.above);
     SetWindowLongPtrW(Hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ShowModel();
     ShowMatches();
@@ -139,7 +171,26 @@ bool EntryEditor::PreviewKey(const MSG& msg) {
 void EntryEditor::ShowModel() {
     syncing_ = true;
     SetWindowTextW(Hwnd(), ToWide(model_.Caption()).c_str());
-    SetWindowTextW(title_, ToWide(model_.Title()).c_str());
+    const Entry& entry = model_.Edited();
+    for (const Binding& b : kBindings) {
+        HWND control = GetDlgItem(Hwnd(), b.id);
+        if (const auto* flag = std::get_if<bool Entry::*>(&b.field)) {
+            SendMessageW(control, BM_SETCHECK, entry.**flag ? BST_CHECKED : BST_UNCHECKED, 0);
+            continue;
+        }
+        const Text& text = entry.*std::get<Text Entry::*>(b.field);
+        if (b.choices.empty()) {
+            SetWindowTextW(control, ToWide(text).c_str());
+            continue;
+        }
+        // A stored word no choice has (from a later version) shows no choice: the live line
+        // says why the entry matches nothing.
+        LRESULT at = -1;
+        for (std::size_t i = 0; i < b.choices.size(); ++i)
+            if (Entry::MatchByOf(b.choices[i].stored) == Entry::MatchByOf(text) && Entry::MatchByOf(text) != MatchBy::Unknown)
+                at = static_cast<LRESULT>(i);
+        SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
     SetWindowTextW(iconText_, ToWide(model_.IconText()).c_str());
     syncing_ = false;
     ShowIconControls();
@@ -148,8 +199,8 @@ void EntryEditor::ShowModel() {
 
 TitleVerdict EntryEditor::ShowMatches() {
     KillTimer(Hwnd(), kMatchTimer);
-    matches_->Scan(desktop_);
-    TitleVerdict verdict = matches_->Judge(model_.Title());
+    matches_->Scan();
+    TitleVerdict verdict = matches_->Judge(model_.Edited());
     const Text& line = verdict.refusal.empty() ? verdict.matches : verdict.refusal;
     SetWindowTextW(matchLine_, ToWide(line).c_str());
     SetWindowTextW(warningLine_, ToWide(verdict.warning).c_str());
@@ -157,7 +208,6 @@ TitleVerdict EntryEditor::ShowMatches() {
 }
 
 void EntryEditor::ShowIconControls() {
-    SendMessageW(hideOnAppear_, BM_SETCHECK, model_.HideOnAppear() ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(showIcon_, BM_SETCHECK, model_.ShowIcon() ? BST_CHECKED : BST_UNCHECKED, 0);
     for (HWND c : iconControls_) EnableWindow(c, model_.ShowIcon());
 }
@@ -170,21 +220,37 @@ void EntryEditor::ShowPreview() {
     preview_.Reset(icon);  // after the box lets go of the icon it showed
 }
 
-void EntryEditor::OnCommand(int id, int code) {
-    switch (id) {
-    case kIdTitle:
-        if (code == EN_CHANGE && !syncing_) {
-            model_.SetTitle(WindowText(title_));
-            SetTimer(Hwnd(), kMatchTimer, kTypingPauseMs, nullptr);  // restarts the pause
+bool EntryEditor::TakeBoundField(int id, int code) {
+    for (const Binding& b : kBindings) {
+        if (b.id != id) continue;
+        HWND control = GetDlgItem(Hwnd(), id);
+        Entry& entry = model_.Edited();
+        if (const auto* flag = std::get_if<bool Entry::*>(&b.field)) {
+            if (code != BN_CLICKED) return true;
+            entry.**flag = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        } else if (b.choices.empty()) {
+            if (code != EN_CHANGE || syncing_) return true;
+            entry.*std::get<Text Entry::*>(b.field) = WindowText(control);
+        } else {
+            if (code != CBN_SELCHANGE) return true;
+            const LRESULT at = SendMessageW(control, CB_GETCURSEL, 0, 0);
+            if (at < 0 || static_cast<std::size_t>(at) >= b.choices.size()) return true;
+            entry.*std::get<Text Entry::*>(b.field) = b.choices[static_cast<std::size_t>(at)].stored;
         }
-        break;
+        // What the entry matches follows after a pause, as typing goes on.
+        SetTimer(Hwnd(), kMatchTimer, kTypingPauseMs, nullptr);
+        return true;
+    }
+    return false;
+}
+
+void EntryEditor::OnCommand(int id, int code) {
+    if (TakeBoundField(id, code)) return;
+    switch (id) {
     case kIdIconText:
         if (code == EN_CHANGE && !syncing_) model_.SetIconText(WindowText(iconText_));
         if (code == EN_KILLFOCUS) model_.OnIconLeave();
         ShowPreview();
-        break;
-    case kIdHideOnAppear:
-        if (code == BN_CLICKED) model_.SetHideOnAppear(SendMessageW(hideOnAppear_, BM_GETCHECK, 0, 0) == BST_CHECKED);
         break;
     case kIdShowIcon:
         if (code == BN_CLICKED) {
@@ -193,10 +259,13 @@ void EntryEditor::OnCommand(int id, int code) {
         }
         break;
     case IDOK:
-        // Enter: in the icon field it takes the typed file; the dialog stays open.
+        // Enter: in the icon field it takes the typed file and the dialog stays open;
+        // anywhere else it presses Ok.
         if (GetFocus() == iconText_) {
             model_.OnIconEnter();
             ShowPreview();
+        } else {
+            OnOk();
         }
         break;
     case kIdAccept: OnOk(); break;

@@ -39,6 +39,8 @@ private:
     // Scans the open windows once and shows what the title does now.
     TitleVerdict ShowMatches();
     void OnCommand(int id, int code);
+    // A change in a control bound to a field of the entry goes into it; false for the others.
+    bool TakeBoundField(int id, int code);
     void OnOk();
     void OnBrowse();
     void OnDrop(HDROP drop);
@@ -54,10 +56,10 @@ private:
     Text shownPreview_;
     DialogLayout layout_;
     HWND title_ = nullptr;
+    HWND matchBy_ = nullptr;
     HWND matchLine_ = nullptr;
     HWND warningLine_ = nullptr;
     HWND showIcon_ = nullptr;
-    HWND hideOnAppear_ = nullptr;
     HWND iconText_ = nullptr;
     HWND previewBox_ = nullptr;
     HWND iconControls_[4] = {};  // the frame, its label, the icon field and Browse...

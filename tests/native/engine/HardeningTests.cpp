@@ -19,18 +19,27 @@ protected:
     }
 };
 
-TEST_F(Hardening, MinimiseEventsBringATickForwardButNeverIntoATickOrWhileSuspended) {
+TEST_F(Hardening, AReportedMinimiseHidesAtOnceOrBringsATickForwardButNeverIntoATickOrWhileSuspended) {
     Start({{u"*NOTEPAD*", kAppIcon}, {u"REPORT*", kAppIcon}});
     Tick();
     ASSERT_EQ(host.interval, 500);
 
+    // A matching window is asked to hide at once, its journal record written first; the
+    // tick that checks on it comes soon.
     WindowHandle h = Minimised(u"Untitled - Notepad");
+    desktop.onShow = [&](WindowHandle, int) { EXPECT_EQ(HiddenJournal(reg, kJournalKey).Read().size(), 1u); };
     engine.OnWindowEvent(WindowEvent::Minimized, h);
-    engine.OnWindowEvent(WindowEvent::Minimized, h);  // the same tick serves both
+    desktop.onShow = nullptr;
+    EXPECT_EQ(host.interval, kHideCheckMs);
+    engine.OnWindowEvent(WindowEvent::Minimized, h);  // asked once only
+    EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{h, int(kSwHide)}), 1);
+    desktop.Advance();
+    EXPECT_TRUE(Hidden(h));
+    // One that no entry takes brings a tick forward all the same.
+    engine.OnWindowEvent(WindowEvent::Minimized, Minimised(u"Other"));
     EXPECT_EQ(host.interval, kEventTickMs);
     EXPECT_TRUE(host.timerEnabled);
     Tick();
-    EXPECT_TRUE(Hidden(h));
 
     // An event that arrives while a tick runs changes nothing: that tick is on its way.
     WindowHandle report = Minimised(u"Report 1");
@@ -40,9 +49,11 @@ TEST_F(Hardening, MinimiseEventsBringATickForwardButNeverIntoATickOrWhileSuspend
     EXPECT_NE(host.interval, kEventTickMs);
 
     engine.ToggleSuspend();
+    const int hidden = engine.HiddenCount();
     engine.OnWindowEvent(WindowEvent::Minimized, Minimised(u"Report 2"));
     EXPECT_FALSE(host.timerEnabled);
     EXPECT_NE(host.interval, kEventTickMs);
+    EXPECT_EQ(engine.HiddenCount(), hidden);
 
     // A caption change of a hidden window reaches its tip at once; others are ignored.
     desktop[h].caption = u"Letter - Notepad";
@@ -264,8 +275,8 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     WindowHandle otherSession = Minimised(u"Elsewhere");
     WindowHandle endedSession = Minimised(u"Ended");
     desktop[otherSession].visible = desktop[endedSession].visible = false;
-    HiddenJournal(reg, kJournalKey).Add({otherSession, 1234, 2, u"AppWindow", u"Elsewhere"});
-    HiddenJournal(reg, kJournalKey).Add({endedSession, 1234, 3, u"AppWindow", u"Ended"});
+    HiddenJournal(reg, kJournalKey).Add({otherSession, desktop[otherSession].processId, 2, u"AppWindow", u"Elsewhere"});
+    HiddenJournal(reg, kJournalKey).Add({endedSession, desktop[endedSession].processId, 3, u"AppWindow", u"Ended"});
     desktop.otherSessions = {2};
     TrayEngine next(platform);
     next.Start();

@@ -81,10 +81,12 @@ TEST(TitleMatch, KnowsPatternsThatMatchEveryCaption) {
 
 class MatchPreviewTest : public ::testing::Test {
 protected:
-    TitleVerdict Judge(const Text& title, const std::vector<Text>& above = {}) {
-        MatchPreview preview(upper, above);
-        preview.Scan(desktop);
-        return preview.Judge(title);
+    TitleVerdict Judge(const Text& title, const std::vector<Text>& above = {}, const Text& by = u"") {
+        std::vector<Entry> entries;
+        for (const Text& t : above) entries.push_back({t, u""});
+        MatchPreview preview(desktop, upper, entries);
+        preview.Scan();
+        return preview.Judge({title, u"", false, by});
     }
     test::FakeDesktop desktop;
     const test::TableCaseMapping upper;
@@ -97,8 +99,11 @@ TEST_F(MatchPreviewTest, CountsAndNamesTheOpenWindowsTheTitleMatches) {
     desktop[desktop.Add(u"Invisible")].visible = false;
     desktop.Add(u"Find", false, desktop.Add(u"Report - Word"));  // owned
     desktop.Add(u"");
+    // A floating tool palette is never hidden, so it is not counted either.
+    desktop[desktop.Add(u"Notepad Palette")].exStyle = kWsExToolWindow | kWsExNoActivate;
 
     EXPECT_EQ(Judge(u"*NOTEPAD").matches, u"Matches 2 open windows: notes.txt - Notepad, Untitled - Notepad");
+    EXPECT_EQ(Judge(u"*NOTEPAD*").matches, u"Matches 2 open windows: notes.txt - Notepad, Untitled - Notepad");
     EXPECT_EQ(Judge(u"UNTITLED*").matches, u"Matches 1 open window: Untitled - Notepad");
     for (const char16_t* none : {u"*HIDEWELL*", u"INVISIBLE", u"FIND", u"X"})
         EXPECT_EQ(Judge(none).matches, u"Matches no open window.");
@@ -107,6 +112,19 @@ TEST_F(MatchPreviewTest, CountsAndNamesTheOpenWindowsTheTitleMatches) {
     desktop.Add(u"Mail");
     desktop.Add(u"Calc");
     EXPECT_EQ(Judge(u"?*").matches, u"Matches 5 open windows: Calc, Mail, Report - Word, …");
+
+    // By program or class: the chosen field is judged, and named beside the caption.
+    for (WindowHandle h : desktop.Windows()) {
+        desktop[h].program = desktop[h].caption.find(u"Notepad") != Text::npos ? u"notepad.exe" : u"other.exe";
+        desktop[h].className = desktop[h].program == u"notepad.exe" ? u"Notepad" : u"Other";
+    }
+    desktop.Add(u"notepad.exe");  // another program's window with that caption
+    EXPECT_EQ(Judge(u"NOTEPAD.EXE", {}, u"Program").matches,
+              u"Matches 2 open windows: notes.txt - Notepad (notepad.exe), Untitled - Notepad (notepad.exe)");
+    EXPECT_EQ(Judge(u"notepad", {}, u"class").matches,
+              u"Matches 2 open windows: notes.txt - Notepad (Notepad), Untitled - Notepad (Notepad)");
+    EXPECT_EQ(Judge(u"notepad.exe").matches, u"Matches 1 open window: notepad.exe");
+    EXPECT_EQ(Judge(u"*", {}, u"Window").refusal, UnknownKindMessage(u"Window"));
 }
 
 TEST_F(MatchPreviewTest, WarnsOfTitlesThatTakeEveryWindowOrOnlyWhatIsTakenAboveAndRefusesHopelessOnes) {
@@ -120,6 +138,7 @@ TEST_F(MatchPreviewTest, WarnsOfTitlesThatTakeEveryWindowOrOnlyWhatIsTakenAboveA
     EXPECT_EQ(Judge(u"*O*", {u"*PAD*"}).warning, u"");                             // the report is its own
     EXPECT_EQ(Judge(u"*MAIL*", {u"*"}).warning, u"");  // matches nothing now: nothing to say
     EXPECT_EQ(Judge(u"*PAD*", {u"[Z-A]*"}).warning, u"");  // a malformed entry above takes nothing
+    EXPECT_EQ(Judge(u"*", {}, u"Program").warning, kEveryWindowWarning);
 
     // Titles that can never match are refused.
     EXPECT_EQ(Judge(u"*[NOTE").refusal, kUnclosedBracketMessage);

@@ -20,9 +20,17 @@ WindowHandle FakeDesktop::AddWithHandle(WindowHandle h, const Text& caption, boo
     FakeWindow w;
     w.caption = caption;
     w.iconic = iconic;
+    w.processId = ++nextProcess_;
     windows_[h] = w;
     zOrder_.insert(zOrder_.begin(), h);
     return h;
+}
+
+ProcessFacts FakeDesktop::Process(std::uint32_t processId) {
+    ++programLookups;
+    for (const auto& [h, w] : windows_)
+        if (w.processId == processId) return {w.program, w.elevated};
+    return {};
 }
 
 void FakeDesktop::Close(WindowHandle h) {

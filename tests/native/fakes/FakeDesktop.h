@@ -28,7 +28,9 @@ struct FakeWindow {
     // the desktop's time) it pumps nothing at all.
     int pumpDelayMs = 0;
     std::int64_t busyUntilMs = 0;
-    std::uint32_t processId = 1234;
+    // Each window has a process of its own unless a test gives it another's.
+    std::uint32_t processId = 0;
+    Text program = u"app.exe";
     Text className = u"AppWindow";
     std::uint32_t exStyle = 0;
     bool cloaked = false;  // kept out of sight by the system (another virtual desktop)
@@ -82,7 +84,7 @@ public:
     WindowHandle FirstTopLevel() override;
     WindowHandle NextWindow(WindowHandle h) override;
     bool IsIconic(WindowHandle h) override;
-    bool IsWindow(WindowHandle h) override { return Exists(h); }
+    bool IsWindow(WindowHandle h) override { return Exists(h) || InCrowd(h); }
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
@@ -92,8 +94,10 @@ public:
     bool IsOwnWindow(WindowHandle h) override { return Exists(h) && windows_.at(h).own; }
     std::uint32_t ProcessId(WindowHandle h) override { return Exists(h) ? windows_.at(h).processId : 0; }
     Text ClassName(WindowHandle h) override { return Exists(h) ? windows_.at(h).className : Text(); }
+    // The program and rights of the process's first window; each call counts as opening the process.
+    ProcessFacts Process(std::uint32_t processId) override;
+    int programLookups = 0;
     ShowRequest ShowWindow(WindowHandle h, int command) override;
-    bool RunsAboveUs(WindowHandle h) override { return Exists(h) && windows_.at(h).elevated; }
     std::uint32_t CurrentSession() override { return session; }
     bool SessionExists(std::uint32_t s) override { return s == session || otherSessions.count(s) != 0; }
     bool SetForeground(WindowHandle h) override;

@@ -178,7 +178,10 @@ TEST_F(TaskListTest, ActionsGoThroughTheLedgerForTheChosenWindowOnly) {
 TEST(OwnMenu, FiftyWindowsThenOneItemForTheRest) {
     for (auto [count, items, more] : {std::tuple{0, 0, 0}, {1, 1, 0}, {50, 50, 0}, {51, 50, 1}, {62, 50, 12}}) {
         std::vector<HiddenWindowView> hidden;
-        for (int i = 1; i <= count; ++i) hidden.push_back({i, {RecordId(i), WindowHandle{std::uint64_t(i)}}, u"W"});
+        for (int i = 1; i <= count; ++i) {
+            hidden.emplace_back();
+            hidden.back().slot = i;
+        }
         const OwnMenuWindows menu = OwnMenuWindowsOf(hidden);
         ASSERT_EQ(menu.items.size(), std::size_t(items)) << count;
         EXPECT_EQ(menu.more, std::size_t(more)) << count;

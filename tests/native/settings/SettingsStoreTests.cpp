@@ -24,8 +24,10 @@ TEST_F(StoreTest, SaveAndLoadRoundTrip) {
     PlantSettings(Entries(15, {u"*old*", u"i", true}));
     for (int i = 0; i < 12; ++i) {
         model.entries.push_back(
-            {u"*App " + DecimalText(i) + u"*", i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL", i % 3 == 0});
+            {u"*App " + DecimalText(i) + u"*", i % 2 ? Text() : u"00" + DecimalText(i % 10) + u":C:\\X.DLL", i % 3 == 0,
+             i % 4 == 1 ? u"Program" : i % 4 == 2 ? u"Class" : u""});
     }
+    model.entries[11].matchBy = u"Window";  // a kind of a later version: kept, never read as the caption
     model.entries[1].titlePattern = u"*" + Text(32768, u'\x3a9') + u"*";
     std::tie(model.pollIntervalMs, model.hideDateIcon, model.singleClickRestores) = std::make_tuple(500, true, true);
     model.hotkeyHide = u"Ctrl+Alt+H";
@@ -34,6 +36,8 @@ TEST_F(StoreTest, SaveAndLoadRoundTrip) {
     EXPECT_EQ(std::make_tuple(Stored(u" 10"), Stored(u"I10"), Stored(u"W9"), Stored(u"W10")),
               std::make_tuple(u"*App 10*", u"000:C:\\X.DLL", u"1", std::nullopt));
     EXPECT_EQ(std::make_tuple(Stored(u"HotkeyHide"), Stored(u"HotkeyRestore")), std::make_tuple(u"Ctrl+Alt+H", std::nullopt));
+    EXPECT_EQ(std::make_tuple(Stored(u"M0"), Stored(u"M1"), Stored(u"M2"), Stored(u"M11")),
+              std::make_tuple(std::nullopt, u"Program", u"Class", u"Window"));
     for (int i = 12; i < 15; ++i)
         for (const EntrySetting& s : kEntrySettings) EXPECT_FALSE(Stored(EntryValueName(s, i))) << i;
     EXPECT_TRUE(Reload() == model);
@@ -41,9 +45,14 @@ TEST_F(StoreTest, SaveAndLoadRoundTrip) {
     // Read without regard to case; anything but "1" hides on minimise.
     Set(u"HOTKEYRESTORE", u"ctrl+alt+pagedown");
     Set(u"W0", u"yes");
+    Set(u"m3", u"pROGRAM");
+    Set(u"M5", u"");
     Settings loaded = Reload();
     EXPECT_EQ(loaded.hotkeyRestore, u"Ctrl+Alt+PgDn");
     EXPECT_FALSE(loaded.entries[0].hideOnAppear);
+    EXPECT_EQ(loaded.entries[3].Kind(), MatchBy::Program);
+    EXPECT_EQ(loaded.entries[5].Kind(), MatchBy::Caption);
+    EXPECT_EQ(loaded.entries[11].Kind(), MatchBy::Unknown);
 }
 
 // NUL titles go (saved at once, one message); icon references lose blanks; terminators are cut.

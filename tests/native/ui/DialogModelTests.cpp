@@ -52,6 +52,10 @@ TEST(ConfigWindow, ButtonsAndSelectionKeepTheUsersPlace) {
     EXPECT_EQ(m.RowTip(0, 120, 100), u"A very long title");
     EXPECT_EQ(m.RowTip(0, 100, 100), u"");
     EXPECT_EQ(m.RowTip(1, 120, 100), u"");
+    // Rows say what an entry matches when it is not the caption.
+    EXPECT_EQ(ConfigWindowModel::RowText({u"*PAD*", u""}), u"*PAD*");
+    EXPECT_EQ(ConfigWindowModel::RowText({u"notepad.exe", u"", false, u"program"}), u"notepad.exe  (program)");
+    EXPECT_EQ(ConfigWindowModel::RowText({u"Notepad", u"", false, u"Class"}), u"Notepad  (class)");
 }
 
 TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
@@ -62,8 +66,8 @@ TEST(ConfigWindow, EditsKeepEachTitleWithItsIcon) {
     ASSERT_TRUE(args);
     EXPECT_EQ(args->mode, EditorMode::Edit);
     EXPECT_EQ(args->entry.iconReference, u"001:B.DLL");
-    EXPECT_EQ(args->titlesAbove, std::vector<Text>{u"A"});  // what takes a window before it
-    EXPECT_EQ(m.NewArgs().titlesAbove, (std::vector<Text>{u"A", u"B", u"C"}));
+    EXPECT_EQ(args->above, std::vector<Entry>{entries[0]});  // what takes a window before it
+    EXPECT_EQ(m.NewArgs().above, entries);
     EXPECT_TRUE(m.ApplyEdit(Ok(u"B2", u"")));
 
     EXPECT_TRUE(m.MoveDown());
@@ -189,12 +193,16 @@ TEST(EntryEditor, OkRefusesWhatCanNeverMatchAsksAboutWarningsAndDropsTheIconWhen
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetShowIcon(false);
-    EXPECT_FALSE(m.HideOnAppear());
-    m.SetHideOnAppear(true);
+    // The entry travels whole: every field the dialog binds comes back as set.
+    m.Edited().hideOnAppear = true;
+    m.Edited().matchBy = u"Program";
     EXPECT_EQ(m.OnOk({u"", u"Matches no open window.", u""}).message, u"");
-    EXPECT_EQ(m.Result().entry, (Entry{u"*PAD*", u"", true}));
-    m.Open({EditorMode::Edit, m.Result().entry, {}});  // the choice comes with the entry
-    EXPECT_TRUE(m.HideOnAppear());
+    EXPECT_EQ(m.Result().entry, (Entry{u"*PAD*", u"", true, u"Program"}));
+    m.Open({EditorMode::Edit, {u"*PAD*", u"", false, u"Window"}, {}});  // a kind this version does not know
+    EXPECT_EQ(m.Edited().matchBy, u"Window");
+    const Text unknown = u"This entry matches by \"Window\", which Hidewell does not know, and can never match a window.";
+    EXPECT_EQ(m.OnOk({unknown, u"", u""}).message, unknown);
+    EXPECT_FALSE(m.Finished());
 
     m = Opened(EditorMode::Edit, u"*PAD*", u"005:C:\\X\\Y.DLL");
     m.SetTitle(u"*PAD");

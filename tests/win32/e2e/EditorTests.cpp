@@ -48,7 +48,7 @@ TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesShowsWhatATitleMatchesAndGives
     HWND iconField = FindWindowExW(editor, title, L"Edit", nullptr);
     ASSERT_TRUE(WaitFor([&] { return FocusOf(editor) == title; }, 5s));
     bool passedIcon = false;
-    for (int i = 0; i < 5; ++i) {  // when to hide, the box, the icon field, Browse..., Ok
+    for (int i = 0; i < 6; ++i) {  // what it matches by, when to hide, the box, the icon field, Browse..., Ok
         PressKey(VK_TAB);
         WaitFor([&] { return FocusOf(editor) != nullptr; }, 1s);
         passedIcon = passedIcon || FocusOf(editor) == iconField;
@@ -101,6 +101,61 @@ TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesShowsWhatATitleMatchesAndGives
     ShowWindow(pad, SW_MINIMIZE);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(pad); }, 10s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 5s));
+}
+
+// An entry by program hides notepad and not another program's window captioned
+// "notepad.exe"; an entry by class hides that window; the live line names what matched and
+// leaves a tool palette out; Enter in the title presses Ok; the list shows each entry's kind.
+TEST_F(Editor, EntriesMatchByProgramOrClassAndTheLiveLineCountsOnlyWhatCanBeHidden) {
+    TestWindow impostor, palette;
+    ASSERT_TRUE(impostor.Start(L"notepad.exe", L"minimized"));
+    ASSERT_TRUE(palette.Start(L"Hidewell Palette", L"palette"));
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND pad = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (pad = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(pad); }, 10s));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(palette.Hwnd()) && IsIconic(impostor.Hwnd()); }, 5s));
+
+    // New entry: its title, then what it matches by, then Enter in the title.
+    auto addEntry = [&](const wchar_t* pattern, int kind, const std::wstring& line) {
+        Press(main, L"&New...");
+        HWND editor = ShownEditor();
+        ASSERT_TRUE(editor);
+        HWND title = FindWindowExW(editor, nullptr, L"Edit", nullptr);
+        HWND kinds = FindWindowExW(editor, nullptr, L"ComboBox", nullptr);
+        ASSERT_TRUE(title && kinds);
+        SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pattern));
+        SendMessageW(kinds, CB_SETCURSEL, kind, 0);
+        SendMessageW(editor, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(kinds), CBN_SELCHANGE), reinterpret_cast<LPARAM>(kinds));
+        EXPECT_TRUE(WaitFor([&] { return Child(editor, L"Static", line) != nullptr; }, 5s))
+            << TextOf(Child(editor, L"Static", L"Match"));
+        SetForegroundWindow(editor);
+        SetFocus(title);
+        ASSERT_TRUE(WaitFor([&] { return FocusOf(editor) == title; }, 5s));
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(editor); }, 5s));
+    };
+    addEntry(L"NOTEPAD.EXE", 1, L"Matches 1 open window: Untitled - Notepad (notepad.exe)");
+    HWND list = FindWindowExW(main, nullptr, L"ListBox", nullptr);
+    EXPECT_GE(SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"NOTEPAD.EXE  (program)")), 0);
+    Press(main, L"&Ok");
+    EXPECT_TRUE(WaitFor([&] { return ReadSetting(L"M1") == L"Program"; }, 5s)) << ReadSetting(L"M1");
+    // Notepad goes once minimised; the tick that took it saw the impostor, minimised all along.
+    ShowWindow(pad, SW_MINIMIZE);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(pad); }, 10s));
+    EXPECT_FALSE(impostor.IsHidden());
+
+    // The palette is of the impostor's class, but Hidewell never hides a palette.
+    PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
+    addEntry(L"HidewellTestWindow", 2, L"Matches 1 open window: notepad.exe (HidewellTestWindow)");
+    Press(main, L"&Ok");
+    EXPECT_TRUE(WaitFor([&] { return ReadSetting(L"M2") == L"Class"; }, 5s)) << ReadSetting(L"M2");
+    EXPECT_TRUE(WaitFor([&] { return impostor.IsHidden(); }, 10s));
+    EXPECT_TRUE(IsWindowVisible(palette.Hwnd()));
+    auto [code, listed] = RunCtl(L"list --json");
+    EXPECT_NE(listed.find(L"\"program\":\"notepad.exe\",\"class\":\"Notepad\"}"), std::wstring::npos) << listed;
+    EXPECT_NE(listed.find(L"\"program\":\"testwindow.exe\",\"class\":\"HidewellTestWindow\"}"), std::wstring::npos)
+        << listed;
 }
 
 }  // namespace

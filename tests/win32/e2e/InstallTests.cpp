@@ -81,7 +81,8 @@ TEST_F(Install, SilentInstallRunsAndSilentUninstallEndsHidewellAndBringsWindowsB
     Process uninstaller;  // it runs on from a copy of itself, so wait for what it does
     ASSERT_TRUE(uninstaller.Start(L"\"" + dir + L"Uninstall.exe\" /S"));
     EXPECT_TRUE(hidewell.WaitExit(30000));
-    EXPECT_TRUE(IsWindowVisible(w.Hwnd()));
+    // Shown when its thread next pumps, which may come after Hidewell has gone.
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) != FALSE; }, 10s));
     // The uninstall entry goes last.
     EXPECT_TRUE(WaitFor([&] { return !HasValue(kUninstallKey, L"UninstallString"); }, 30s));
     EXPECT_FALSE(Exists(dir));
