@@ -196,6 +196,9 @@ void TrayEngine::BringBack(int slot, bool quitting) {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return;
     HiddenWindow& record = it->second;
+    // The user's restore is on its way: the record goes once the window shows (until Hidewell
+    // ends), so that no tick takes the window again before its program got to the restore.
+    if (record.restoreAsked && !quitting) return;
     // Asked even when the window looks shown: a hide still queued for it is then undone.
     if (!SameWindow(record) || AskShow(record, kSwShowNa)) {
         ForgetSlot(slot);
