@@ -2,6 +2,7 @@
 // cost as the desktop grows, on simulated desktops.
 #include <benchmark/benchmark.h>
 
+#include "engine/RightClickHiding.h"
 #include "fakes/SimulatedEngine.h"
 
 namespace {
@@ -67,3 +68,37 @@ void BM_CaptionEventOfAWindowNotHidden(benchmark::State& state) {
 BENCHMARK(BM_CaptionEventOfAWindowNotHidden)->Unit(benchmark::kNanosecond);
 
 }  // namespace
+
+// The right-click hook's work for a mouse event that is not a right button (every move and
+// left click of the user): it must never make the mouse lag. With the option on, and with a
+// right click on a window's client area (asked of the platform once).
+struct NoTarget : ClickTarget {
+    int asked = 0;
+    WindowHandle TopLevelAt(int, int) override { return ++asked, WindowHandle{7}; }
+    WindowArea AreaAt(WindowHandle, int, int) override { return WindowArea::Other; }
+};
+
+void BM_MouseEventNotARightClick(benchmark::State& state) {
+    NoTarget target;
+    RightClickHider hider(target, [](WindowHandle) { return HandHide::Hide; });
+    hider.SetEnabled(true);
+    MouseInput move{MouseInput::Kind::Other, 100, 100, false};
+    for (auto _ : state) {
+        ++move.x;
+        benchmark::DoNotOptimize(hider.OnMouse(move));
+    }
+    if (target.asked != 0) state.SkipWithError("a move reached the platform");
+}
+BENCHMARK(BM_MouseEventNotARightClick)->Unit(benchmark::kNanosecond);
+
+void BM_RightClickOnAClientArea(benchmark::State& state) {
+    NoTarget target;
+    RightClickHider hider(target, [](WindowHandle) { return HandHide::Hide; });
+    hider.SetEnabled(true);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hider.OnMouse({MouseInput::Kind::RightDown, 10, 10, false}));
+        benchmark::DoNotOptimize(hider.OnMouse({MouseInput::Kind::RightUp, 10, 10, false}));
+    }
+    if (target.asked == 0) state.SkipWithError("the click was never judged");
+}
+BENCHMARK(BM_RightClickOnAClientArea)->Unit(benchmark::kNanosecond);

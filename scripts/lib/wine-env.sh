@@ -24,8 +24,34 @@ hw_free_display() {
     return 1
 }
 
+# What a prefix depends on: Wine's version and the architectures it can run (a 64-bit-only
+# Wine makes a prefix without the 32-bit system, in which programs no longer start once the
+# 32-bit part is installed).
+hw_wine_identity() {
+    local arches=() lib unix
+    for lib in /usr/lib/wine /usr/lib/*/wine /usr/lib64/wine /usr/local/lib/wine /usr/local/lib/*/wine; do
+        for unix in "$lib"/*-unix; do
+            [ -f "$unix/ntdll.so" ] && arches+=("$(basename "$unix" -unix)")
+        done
+    done
+    echo "$(wine --version 2>/dev/null)" $(printf '%s\n' "${arches[@]}" | sort -u)
+}
+
+# Makes the prefix again if another Wine installation made it (or it carries no stamp).
+hw_wine_check_prefix() {
+    local stamp="$HW_PREFIX/.hidewell-wine" identity
+    identity="$(hw_wine_identity)"
+    if [ -f "$HW_PREFIX/system.reg" ] && [ "$(cat "$stamp" 2>/dev/null)" != "$identity" ]; then
+        echo "The Wine prefix $HW_PREFIX was made by another Wine installation: making it again..."
+        WINEPREFIX="$HW_PREFIX" wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX="$HW_PREFIX" wineserver -w >/dev/null 2>&1 || true
+        rm -rf "$HW_PREFIX"
+    fi
+}
+
 # Starts Xvfb (unless HW_DISPLAY is set), prepares the prefix and starts the desktop.
 hw_wine_start() {
+    hw_wine_check_prefix
     if [ -f "$HW_PREFIX/system.reg" ]; then
         echo "Starting a Wine desktop..."
     else
@@ -49,6 +75,7 @@ hw_wine_start() {
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x700 /f >/dev/null 2>&1
         wineserver -w
+        hw_wine_identity >"$WINEPREFIX/.hidewell-wine"
     fi
     # Keep the server, and with it the desktop, alive between programs.
     wineserver -p

@@ -5,8 +5,9 @@
 //
 // A request is a WM_COPYDATA message sent to Hidewell's main window (class kMainWindowClass, "HidewellMain"):
 //   dwData  the command: 1 restore, 2 close, 3 list, 4 exit, 5 hide, 6 hide the window in
-//           front, 7 list with details
+//           front, 7 list with details, 8 hide the first window of a process
 //   lpData  restore, close and hide: the caption in UTF-16 without terminator (not empty);
+//           hide the first window of a process: its process id in decimal digits;
 //           the others: nothing (cbData 0)
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
 //   wParam  list and list with details: the window that receives the answer
@@ -45,7 +46,8 @@ enum class InboxCommand : std::uint64_t {
     Exit = 4,
     Hide = 5,
     HideForeground = 6,
-    ListDetails = 7
+    ListDetails = 7,
+    HideProcess = 8
 };
 
 constexpr std::size_t kInboxMaxChars = 1024;
@@ -59,13 +61,17 @@ enum class InboxDoor { Open, Trusted };
 // Whether a request may come through the door.
 constexpr bool DoorAllows(InboxDoor door, InboxCommand command) {
     return door == InboxDoor::Trusted ||
-           (command != InboxCommand::Close && command != InboxCommand::Hide && command != InboxCommand::HideForeground);
+           (command != InboxCommand::Close && command != InboxCommand::Hide && command != InboxCommand::HideForeground &&
+            command != InboxCommand::HideProcess);
 }
 
 struct InboxRequest {
     InboxCommand command;
     Text caption;
 };
+
+// The process id that a request to hide a process's window names; nothing when it names none.
+std::optional<std::uint32_t> RequestedProcess(const InboxRequest& request);
 
 // The request in a message's command code and bytes; nothing when it breaks the format.
 std::optional<InboxRequest> DecodeRequest(std::uint64_t code, const void* bytes, std::size_t size);

@@ -13,6 +13,7 @@ public:
     bool SetStartWithWindows(bool on) override { return engine_.SetStartWithWindows(on); }
     void ApplyOptions(const OptionValues& options) override { engine_.ApplyOptions(options); }
     std::uint32_t TryHotkey(const Hotkey& hotkey) override { return engine_.TryHotkey(hotkey); }
+    Text SettingsPlace() override { return engine_.SettingsPlace(); }
 
 private:
     TrayEngine& engine_;

@@ -26,6 +26,7 @@ struct HiddenWindow {
     std::uint32_t processId = 0;
     Text className;
     Text program;  // its program's file name, as entries by program see it
+    Text programPath;  // in full: its icon stands for a window that shows none
     // The caption it had when it was hidden (the own menu's item), and the caption the last
     // tick saw (the tip, and the inbox's second way to find it).
     Text caption;

@@ -146,6 +146,7 @@ HiddenWindow TrayEngine::NewRecord(const WindowFacts& w, const Text& iconReferen
     record.processId = w.processId;
     record.className = w.className;
     record.program = w.program;
+    record.programPath = w.programPath;
     record.caption = record.currentCaption = w.caption;
     record.iconReference = iconReference;
     record.kind = kind;
@@ -174,7 +175,12 @@ void TrayEngine::TellAboutOverflowOnce(TrayIcon& icon) {
 
 IconHandle TrayEngine::PictureOf(const HiddenWindow& record) {
     const int size = p_.host.TrayIconSize();
-    if (record.iconReference == kWindowIconReference) return p_.icons.CopyWindowIcon(record.window, size);
+    if (record.iconReference == kWindowIconReference) {
+        // The window's own icon; for a window that shows none, its program file's; else Hidewell's.
+        const IconHandle own = p_.icons.CopyWindowIcon(record.window, size);
+        if (own || record.programPath.empty()) return own;
+        return p_.icons.ExtractIconSized(record.programPath, 0, size);
+    }
     return ExtractReferencedIcon(p_.icons, record.iconReference, size);
 }
 
@@ -314,6 +320,7 @@ void TrayEngine::SettingsChanged() {
     }
     ShowOwnState();
     RegisterHotkeys();
+    FollowRightClickOption(true);
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
     lastIconCount_ = 0;
     if (settings_.hideDateIcon)

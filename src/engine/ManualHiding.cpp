@@ -14,15 +14,37 @@ bool TrayEngine::HideManually(const WindowFacts& w) {
     return InLedger(w.window);
 }
 
-bool TrayEngine::HideForeground() {
-    // A dialog in front stands for the window that owns it, which takes it along.
-    WindowHandle h = p_.desktop.Foreground();
+WindowHandle TrayEngine::RootOwner(WindowHandle h) {
     for (int depth = 0; depth < 64 && h; ++depth) {
         const WindowHandle owner = p_.desktop.ParentOrOwner(h);
         if (!owner) break;
         h = owner;
     }
-    return HideManually(reader_.Read(h));
+    return h;
+}
+
+// A dialog in front stands for the window that owns it, which takes it along.
+bool TrayEngine::HideForeground() { return HideManually(reader_.Read(RootOwner(p_.desktop.Foreground()))); }
+
+bool TrayEngine::HideByHand(WindowHandle h) { return HideManually(reader_.Read(RootOwner(h))); }
+
+HandHide TrayEngine::JudgeHandHide(WindowHandle h) {
+    const WindowFacts w = reader_.Read(RootOwner(h));
+    if (!Qualifies(w) || !w.visible || InLedger(w.window)) return HandHide::Ignore;
+    return refused_.count(w.window) || w.aboveUs || w.className == kStoreAppFrameClass ? HandHide::Refuse : HandHide::Hide;
+}
+
+void TrayEngine::TellHandHideRefused(WindowHandle h) {
+    const WindowFacts w = reader_.Read(RootOwner(h));
+    if (w.window) Refuse(w.window, w.className == kStoreAppFrameClass ? StoreAppMessage(w.caption) : CannotHideMessage(w.caption));
+}
+
+bool TrayEngine::HideFirstWindowOf(std::uint32_t processId) {
+    std::vector<WindowFacts> shown;
+    reader_.Scan(shown, true);
+    for (const WindowFacts& w : shown)
+        if (w.processId == processId && w.visible) return HideManually(w);
+    return false;
 }
 
 bool TrayEngine::HideByCaption(const Text& caption) {
@@ -55,6 +77,17 @@ std::uint32_t TrayEngine::TryHotkey(const Hotkey& hotkey) {
     std::uint32_t error = p_.host.RegisterHotkey(kHotkeyTrialId, hotkey.modifiers, hotkey.key);
     if (error == 0) p_.host.UnregisterHotkey(kHotkeyTrialId);
     return error;
+}
+
+void TrayEngine::FollowRightClickOption(bool userAsked) {
+    const bool on = settings_.rightClickHides;
+    if (on == rightClickHooked_) return;
+    if (const std::uint32_t error = p_.host.SetRightClickHiding(on)) {
+        p_.log.Failure(kRightClickFailure, u"", error);
+        if (userAsked) p_.ui.ShowMessage(kRightClickFailure + u" (error " + DecimalText(error) + u").", kAppTitle, kMbIconExclamation);
+        return;
+    }
+    rightClickHooked_ = on;
 }
 
 void TrayEngine::RegisterHotkeys() {

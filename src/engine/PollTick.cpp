@@ -73,6 +73,14 @@ bool TrayEngine::CheckRecord(int slot) {
 }
 
 void TrayEngine::PollTick() {
+    RunTick();
+    // Minimises reported while the tick ran: its scan may have passed those windows already.
+    std::vector<WindowHandle> reported;
+    reported.swap(reportedInTick_);
+    for (WindowHandle h : reported) HideReportedMinimise(h);
+}
+
+void TrayEngine::RunTick() {
     // No second tick while this one runs, whatever handlers run in between.
     SetPolling(false);
     inTick_ = true;
@@ -154,6 +162,7 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         // A window that appeared may now match an entry.
         if (!appearing_.count(window)) return;
     } else if (event == WindowEvent::Minimized) {
+        if (inTick_ && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
         // A window brought back and minimised again by the user is hidden again as new.
         for (auto& [slot, record] : ledger_) {
             if (record.window != window || !record.restoreAsked) continue;
@@ -186,6 +195,7 @@ bool TrayEngine::HideReportedMinimise(WindowHandle window) {
     matcher_.Compile(settings_.entries);
     const std::size_t j = matcher_.FirstMatch(w);
     if (j == EntryMatcher::kNone) return false;
+    appearing_.erase(window);
     HideWindow(w, settings_.entries[j]);
     if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     // The rest (the own icon, caption watching, whether the hide was carried out) follows at

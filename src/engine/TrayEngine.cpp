@@ -7,7 +7,7 @@ namespace hw {
 
 TrayEngine::TrayEngine(Platform& platform)
     : p_(platform),
-      store_(platform.registry, platform.ui, settings_, platform.programPath),
+      store_(platform.registry, platform.ui, platform.log, settings_, platform.programPath),
       ownIcon_(platform.tray),
       journal_(platform.registry, kJournalKey),
       reader_(platform.desktop),
@@ -23,6 +23,7 @@ void TrayEngine::Start() {
     if (!ownIcon_.Show()) p_.log.Failure(u"Hidewell could not add its icon to the notification area", u"", 0);
     RescueJournaledWindows();
     RegisterHotkeys();
+    FollowRightClickOption(false);
 
     if (settings_.entries.empty()) {
         p_.host.ShowConfiguration();

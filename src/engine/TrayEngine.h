@@ -15,6 +15,7 @@
 #include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
+#include "engine/RightClickHiding.h"
 #include "engine/TrayIcon.h"
 #include "engine/WindowFacts.h"
 #include "platform/CaseMapping.h"
@@ -67,7 +68,7 @@ constexpr int kEarlyHideChecks = 8;
 // At most this many appearing windows have their captions followed.
 constexpr std::size_t kMaxAppearing = 64;
 // The journal of hidden windows: a volatile key under the settings key.
-inline const Text kJournalKey = kSettingsKey + u"\\Hidden";
+inline const Text kJournalKey = kSettingsKey + u"\\" + kJournalKeyName;
 inline Text CannotHideMessage(const Text& caption) {
     return u"Hidewell cannot hide " + caption + u": it runs with higher rights.";
 }
@@ -88,6 +89,7 @@ inline Text RefusedHideMessage(const Text& caption) {
 // The hotkeys' ids with the host, by action, and the id of a combination only tried.
 inline int HotkeyId(HotkeyAction action) { return static_cast<int>(action) + 1; }
 constexpr int kHotkeyTrialId = 4;
+inline const Text kRightClickFailure = u"Hidewell could not watch for right clicks on minimise buttons";
 inline const Text kHotkeyFailureHeading = u"Hidewell could not set up these hotkeys; the others work:";
 
 class TrayEngine : public WindowEventSink, public HiddenWindowActions {
@@ -125,6 +127,14 @@ public:
     // such window, or it cannot be hidden.
     bool HideForeground();
     bool HideByCaption(const Text& caption);
+    bool HideByHand(WindowHandle h);
+    // The first shown, titled, unowned window of the process that Hidewell may hide; false
+    // while it has none.
+    bool HideFirstWindowOf(std::uint32_t processId);
+    // What a hide by hand would make of the window now (a right click on its minimise
+    // button asks before taking the click), and the notice of one that is refused.
+    HandHide JudgeHandHide(WindowHandle h);
+    void TellHandHideRefused(WindowHandle h);
     // Brings back the window hidden last that is not on its way back already; false when none.
     bool RestoreLast();
 
@@ -173,6 +183,8 @@ public:
     // Loads the stored settings again (Undo); entries and options take effect.
     void ReloadSettings();
     int ReadHeight() { return store_.ReadHeight(); }
+    // Where the settings are kept: the registry key, or a portable copy's settings file.
+    Text SettingsPlace() { return p_.registry.Place(kHkeyCurrentUser, kSettingsKey); }
     // The registry's status of the write.
     std::int32_t SaveHeight(int twips) { return store_.SaveHeight(twips); }
 
@@ -207,6 +219,11 @@ private:
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.
     void RegisterHotkeys();
+    // Installs or removes the right-click hook as the option says; a failure is logged and,
+    // when the user has just turned the option on, told.
+    void FollowRightClickOption(bool userAsked);
+    // The window at the top of h's chain of owners: what a hide by hand takes.
+    WindowHandle RootOwner(WindowHandle h);
     // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
     void Refuse(WindowHandle h, const Text& message);
     // Shows the refusals not told yet on the own icon or, while that is hidden, on a hidden
@@ -218,6 +235,7 @@ private:
     // A minimise the platform reported: the window is matched and hidden at once, with only
     // its journal record before the request. False when it is not hidden now.
     bool HideReportedMinimise(WindowHandle window);
+    void RunTick();
     // Shows again what a run that ended without a clean exit left hidden, except what an
     // entry still matches, which goes into this run's ledger.
     void RescueJournaledWindows();
@@ -281,6 +299,8 @@ private:
     // Windows reported as appearing that no entry took yet: their captions are followed, as
     // a caption set after the window showed may still match.
     std::unordered_map<WindowHandle, std::uint32_t> appearing_;
+    // Windows reported minimised while a tick ran, taken when it ends.
+    std::vector<WindowHandle> reportedInTick_;
     bool dateRebuildRequested_ = false;
     TrayIcon ownIcon_;
     // The ledger, by slot, and its copy on disk (written before each hide request).
@@ -306,6 +326,7 @@ private:
     // Each hotkey's combination as last registered or tried, and whether it is held.
     Text hotkeysTried_[std::size(kHotkeyActions)];
     bool hotkeysHeld_[std::size(kHotkeyActions)] = {};
+    bool rightClickHooked_ = false;
 };
 
 }  // namespace hw

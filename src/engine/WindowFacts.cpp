@@ -37,6 +37,7 @@ WindowFacts WindowReader::Read(WindowHandle h) {
     w.processId = desktop_.ProcessId(h);
     const ProcessFacts& process = ProcessOf(w.processId);
     w.program = process.program;
+    w.programPath = process.path;
     w.aboveUs = process.aboveUs;
     return w;
 }

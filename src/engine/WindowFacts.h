@@ -16,6 +16,7 @@ struct WindowFacts {
     Text className;
     std::uint32_t processId = 0;
     Text program;  // the file name of its process's program ("notepad.exe"); empty when unknown
+    Text programPath;  // the same in full
     bool aboveUs = false;  // its process runs with higher rights: Windows drops requests to it
     WindowHandle owner;  // its parent or owner; 0 for none
     std::uint32_t style = 0;

@@ -44,6 +44,7 @@ struct ShowRequest {
 struct ProcessFacts {
     Text program;
     bool aboveUs = false;
+    Text path;  // the program's full path, whose icon stands for a window that shows none
 };
 
 class Desktop {

@@ -44,6 +44,9 @@ public:
     // (kErrorHotkeyTaken when another program has the combination).
     virtual std::uint32_t RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) = 0;
     virtual void UnregisterHotkey(int id) = 0;
+    // The mouse hook by which a right click on a window's minimise button hides it: 0 when
+    // installed or removed as asked, otherwise the platform's error.
+    virtual std::uint32_t SetRightClickHiding(bool on) = 0;
 
     // The own icon's menu, the popup of a hidden window's icon, the task list.
     virtual void ShowOwnMenu() = 0;

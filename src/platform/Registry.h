@@ -61,6 +61,11 @@ public:
     virtual std::int32_t DeleteValue(RegKey key, const Text& name) = 0;
     // The name of the value at index 0, 1, ...; kErrorNoMoreItems past the last one.
     virtual std::int32_t EnumValue(RegKey key, std::uint32_t index, Text& name) = 0;
+
+    // Where the key's values are kept, as the user is shown it.
+    virtual Text Place(RegKey root, const Text& path) {
+        return Text(root == kHkeyLocalMachine ? u"HKEY_LOCAL_MACHINE\\" : u"HKEY_CURRENT_USER\\") + path;
+    }
 };
 
 }  // namespace hw

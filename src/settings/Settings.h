@@ -60,6 +60,10 @@ struct OptionValues {
     bool hideOwnIcon = false;  // while application icons are shown
     bool hideDateIcon = false;
     bool singleClickRestores = false;
+    // A right click on a window's minimise button (or a Shift+right click on its title bar)
+    // hides it by hand. On for a new installation; settings stored before the option existed
+    // load it off.
+    bool rightClickHides = true;
     int pollIntervalMs = kDefaultPollIntervalMs;  // 1 to kMaxPollIntervalMs
     // Hotkeys as text (settings/HotkeyText.h): canonical when readable, as stored otherwise;
     // empty for none.

@@ -24,6 +24,8 @@ inline const Text kRunKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 inline const Text kRunValueName = u"Hidewell";
 inline const Text kFirstStartRecord = u"ASKED";
 inline const Text kCountValueName = u"EOF";
+inline const Text kDateKeyName = u"Kestle2";
+inline const Text kJournalKeyName = u"Hidden";
 
 // How an option is stored: the poll interval in milliseconds; a box, "0" / "1" ("2", greyed,
 // reads as off); a hotkey's text, empty or missing for none.
@@ -35,13 +37,15 @@ struct OptionSetting {
     std::variant<int OptionValues::*, bool OptionValues::*, Text OptionValues::*> field;
 };
 
-// Every option with its value name; the defaults are those of OptionValues. The Run value
-// holds the start-with-Windows option.
+// Every option with its value name; the defaults are those of OptionValues, except that an
+// option missing from settings stored before it existed is off. The Run value holds the
+// start-with-Windows option.
 inline const OptionSetting kOptionSettings[] = {
     {u"RT", OptionFormat::Interval, &OptionValues::pollIntervalMs},
     {u"HIDE", OptionFormat::Box, &OptionValues::hideOwnIcon},
     {u"HIDEDATE", OptionFormat::Box, &OptionValues::hideDateIcon},
     {u"SINGLE", OptionFormat::Box, &OptionValues::singleClickRestores},
+    {u"RightClickHides", OptionFormat::Box, &OptionValues::rightClickHides},
     {u"HotkeyHide", OptionFormat::Hotkey, &OptionValues::hotkeyHide},
     {u"HotkeyRestore", OptionFormat::Hotkey, &OptionValues::hotkeyRestore},
     {u"HotkeyMenu", OptionFormat::Hotkey, &OptionValues::hotkeyMenu},

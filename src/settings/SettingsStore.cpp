@@ -156,8 +156,8 @@ bool LoadOption(const OptionSetting& setting, const Text& stored, OptionValues& 
     return false;
 }
 
-SettingsStore::SettingsStore(Registry& reg, Ui& ui, Settings& settings, Text programPath)
-    : reg_(reg), ui_(ui), s_(settings), programPath_(std::move(programPath)) {}
+SettingsStore::SettingsStore(Registry& reg, Ui& ui, Log& log, Settings& settings, Text programPath)
+    : reg_(reg), ui_(ui), log_(log), s_(settings), programPath_(std::move(programPath)) {}
 
 void SettingsStore::Load() {
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
@@ -182,14 +182,33 @@ void SettingsStore::AskFirstStart() {
     if (!ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord).IsEmpty()) return;
     // Settings saved before the record existed mean the question was answered long ago.
     bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty();
-    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes)
-        WriteRunValue(reg_, programPath_);
-    WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord, u"1", kRegSz);
+    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes &&
+        !WriteRunValue(reg_, programPath_)) {
+        log_.Failure(kRunValueFailedMessage, u"", 0);
+        ui_.ShowMessage(kRunValueFailedMessage, kAppTitle, kMbIconExclamation);
+    }
+    // Without the record the question comes back at the next start.
+    if (const std::int32_t status = WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord, u"1", kRegSz))
+        log_.Failure(u"Hidewell could not record that the start-with-Windows question was answered", u"",
+                     static_cast<std::uint32_t>(status));
 }
 
 void SettingsStore::LoadOptions() {
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
-    for (const OptionSetting& setting : kOptionSettings) LoadOption(setting, key.Read(setting.name).ToText(), s_);
+    // A missing value takes the default; in settings stored before a box existed, the box is
+    // off, so that they keep working as they did.
+    StoredNames names(key);
+    const bool stored = names.Has(kCountValueName) || !names.TitleIndices(kMaxEntries).empty();
+    const OptionValues defaults;
+    for (const OptionSetting& setting : kOptionSettings) {
+        const RegistryValue value = key.Read(setting.name);
+        if (!value.IsEmpty()) {
+            LoadOption(setting, value.ToText(), s_);
+            continue;
+        }
+        std::visit([&](auto field) { s_.*field = defaults.*field; }, setting.field);
+        if (stored && setting.format == OptionFormat::Box) s_.*std::get<bool OptionValues::*>(setting.field) = false;
+    }
 }
 
 bool SettingsStore::LoadEntries() {
@@ -234,8 +253,10 @@ bool SettingsStore::Save() {
     auto put = [&](const Text& name, const std::optional<Text>& value) {
         if (value)
             write(name, *value);
-        else if (names.Has(name))
-            key.Remove(name);
+        else if (names.Has(name)) {
+            if (const std::int32_t status = key.Remove(name))
+                log_.Failure(u"Hidewell could not remove the stale setting " + name, u"", static_cast<std::uint32_t>(status));
+        }
     };
     for (const OptionSetting& setting : kOptionSettings) put(setting.name, StoredOption(setting, s_));
     // Overwriting in place keeps every index readable; the count changes only afterwards,

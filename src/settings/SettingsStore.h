@@ -1,6 +1,7 @@
 #pragma once
 // Loads and saves the settings (layout in SettingsLayout.h) between the registry and the
 // program's Settings, and writes the start-with-Windows value.
+#include "platform/Log.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
 #include "settings/Settings.h"
@@ -10,13 +11,15 @@ namespace hw {
 inline const Text kAutoLoadQuestion = u"Do you wish to Auto Load Hidewell on Startup?";
 inline const Text kOutOfDateMessage = Text(u"Youre System has an out of Date Registry Setting") + u"\r" +
                                       u"And has been updated";
+inline const Text kRunValueFailedMessage = u"The start-with-Windows setting could not be changed in the registry.";
 // Height of the configuration window in twips when none is stored.
 constexpr int kDefaultHeightTwips = 4230;
 
 class SettingsStore {
 public:
-    // programPath: the running program's full path, for the Run value.
-    SettingsStore(Registry& reg, Ui& ui, Settings& settings, Text programPath);
+    // programPath: the running program's full path, for the Run value. Values that cannot be
+    // written or removed are logged.
+    SettingsStore(Registry& reg, Ui& ui, Log& log, Settings& settings, Text programPath);
 
     // Fills the settings from the registry. Asks the start-with-Windows question on the first
     // start, wraps titles in "*" for settings older than "SINGLE", drops entries whose title
@@ -47,6 +50,7 @@ private:
 
     Registry& reg_;
     Ui& ui_;
+    Log& log_;
     Settings& s_;
     Text programPath_;
 };

@@ -18,6 +18,8 @@ public:
     virtual void ApplyOptions(const OptionValues& options) = 0;
     // Whether the hotkey could be registered now: 0, or the platform's error.
     virtual std::uint32_t TryHotkey(const Hotkey& hotkey) = 0;
+    // Where the settings are kept, as the user is shown it: a registry key or a file.
+    virtual Text SettingsPlace() { return Text(); }
 };
 
 }  // namespace hw

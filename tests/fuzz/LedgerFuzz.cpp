@@ -360,7 +360,10 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
     case kQueueFull:
         if (h) w.desktop[h].refusesShow = !w.desktop[h].refusesShow;
         break;
-    case kShellRefusesAdds: w.tray.refuseAdds = arg & 1; break;
+    case kShellRefusesAdds:  // an icon Hidewell puts up meanwhile is only wanted until the shell takes it
+        w.tray.refuseAdds = arg & 1;
+        w.iconsLost = w.iconsLost || w.tray.refuseAdds;
+        break;
     case kCrowdedDesktop:  // once a run: the walk over so many windows is slow
         if (std::exchange(w.crowded, true)) break;
         w.desktop.crowd = kScanMaxCount + 1;

@@ -4,6 +4,7 @@
 #include "FuzzInput.h"
 #include "fakes/FakeShell.h"
 #include "fakes/PlantedSettings.h"
+#include "fakes/RecordingLog.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -21,7 +22,8 @@ const std::vector<Text> kNames = [] {
 
 hw::Settings LoadAll(hw::test::MemoryRegistry& reg, hw::test::FakeUi& ui) {
     hw::Settings settings;
-    hw::SettingsStore(reg, ui, settings, u"C:\\Tools\\Hidewell.exe").Load();
+    hw::test::RecordingLog log;
+    hw::SettingsStore(reg, ui, log, settings, u"C:\\Tools\\Hidewell.exe").Load();
     return settings;
 }
 
@@ -50,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     hw::test::FakeUi ui;
     const hw::Settings first = LoadAll(reg, ui);
     hw::Settings saved = first;
-    hw::SettingsStore(reg, ui, saved, u"C:\\Tools\\Hidewell.exe").Save();
+    hw::test::RecordingLog log;
+    hw::SettingsStore(reg, ui, log, saved, u"C:\\Tools\\Hidewell.exe").Save();
     hw::fuzz::Check(LoadAll(reg, ui) == first);
     return 0;
 }

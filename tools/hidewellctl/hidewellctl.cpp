@@ -4,7 +4,8 @@
 // Exit codes: 0 done, 1 Hidewell is not running, 2 usage error, 3 rejected, no answer, or
 // (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
 // window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
-// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt).
+// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt); start: 6 the
+// program could not be started, 7 no window of it appeared within the wait.
 #include <windows.h>
 
 #include <optional>
@@ -13,6 +14,7 @@
 
 #include "common/CommandInbox.h"
 #include "common/NumericParse.h"
+#include "StartCommand.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
@@ -31,7 +33,9 @@ constexpr const wchar_t* kUsage =
     L"       hidewellctl hide --foreground     hide the window in front\r\n"
     L"       hidewellctl list                  list the captions of the hidden windows\r\n"
     L"       hidewellctl list --json           list the hidden windows as JSON\r\n"
-    L"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n";
+    L"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n"
+    L"       hidewellctl start [--wait <seconds>] <program> [arguments...]\r\n"
+    L"                                         start a program and hide its first window (wait 30 s)\r\n";
 
 // Text to a console as it is, anywhere else (file, pipe) as UTF-8.
 void Print(DWORD stream, const std::wstring& text) {
@@ -100,6 +104,9 @@ std::optional<hw::InboxRequest> ParseArguments(int argc, wchar_t** argv) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wstring(argv[1]) == L"start")
+        return RunStartCommand(std::vector<std::wstring>(argv + 2, argv + argc),
+                               [](const std::wstring& text) { Print(STD_ERROR_HANDLE, text); });
     std::optional<hw::InboxRequest> request = ParseArguments(argc, argv);
     if (!request) {
         Print(STD_ERROR_HANDLE, kUsage);

@@ -7,7 +7,7 @@
 namespace hw {
 
 namespace {
-const Text kDateKey = kSettingsKey + u"\\Kestle2";
+const Text kDateKey = kSettingsKey + u"\\" + kDateKeyName;
 }
 
 DateSettings LoadDateSettings(Registry& reg) {

@@ -132,6 +132,7 @@ ProcessFacts Win32Desktop::Process(std::uint32_t processId) {
         const Text full = FromWide(path, size);
         const std::size_t slash = full.find_last_of(u"\\/");
         facts.program = slash == Text::npos ? full : full.substr(slash + 1);
+        facts.path = full;
     }
     static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
     const std::optional<DWORD> theirs = IntegrityLevel(process.Get());

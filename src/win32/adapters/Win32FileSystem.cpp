@@ -1,6 +1,7 @@
 #include "win32/adapters/Win32FileSystem.h"
 
 #include "common/Paths.h"
+#include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -13,6 +14,14 @@ std::wstring ApiPath(const Text& path) {
     if (w.size() < MAX_PATH - 12 || w.rfind(L"\\\\?\\", 0) == 0) return w;
     if (w.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + w.substr(2);
     return L"\\\\?\\" + w;
+}
+
+// A settings file is small; anything this large is no settings file.
+constexpr LONGLONG kLargestFile = 16 * 1024 * 1024;
+
+UniqueKernelHandle OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
+    HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    return UniqueKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
 
 struct FindCloser {
@@ -76,6 +85,51 @@ bool Win32FileSystem::FileExists(const Text& path) {
     lastError_ = GetLastError();
     // A file that another program holds open without sharing still exists.
     return lastError_ == ERROR_SHARING_VIOLATION || lastError_ == ERROR_LOCK_VIOLATION;
+}
+
+std::optional<std::string> Win32FileSystem::ReadWholeFile(const Text& path) {
+    UniqueKernelHandle file = OpenFile(ApiPath(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size)) {
+        lastError_ = GetLastError();
+        return std::nullopt;
+    }
+    if (size.QuadPart > kLargestFile) {
+        lastError_ = ERROR_FILE_TOO_LARGE;
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        lastError_ = GetLastError();
+        return std::nullopt;
+    }
+    bytes.resize(read);
+    return bytes;
+}
+
+bool Win32FileSystem::ReplaceWholeFile(const Text& path, const std::string& bytes) {
+    const std::wstring target = ApiPath(path);
+    const std::wstring temporary = ApiPath(path + u".new");
+    {
+        UniqueKernelHandle file = OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+        DWORD written = 0;
+        bool ok = file && ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size() && FlushFileBuffers(file.Get());
+        if (!ok) {
+            lastError_ = GetLastError();
+            if (file) {
+                file.Reset();
+                DeleteFileW(temporary.c_str());
+            }
+            return false;
+        }
+    }
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    lastError_ = GetLastError();
+    DeleteFileW(temporary.c_str());
+    return false;
 }
 
 Text Win32FileSystem::LastError() { return ErrorDescription(lastError_); }

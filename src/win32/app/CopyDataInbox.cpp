@@ -44,6 +44,8 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     // A hide shows no message and waits for no program: it is done now.
     if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
+    if (request->command == InboxCommand::HideProcess)
+        return engine.HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::Exit)
         return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
     if (queue_.size() >= kMaxQueued) return kInboxRejected;

@@ -9,6 +9,9 @@ namespace hw {
 namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
+// Posted by the right-click hook: a window to hide by hand, or one the user is told cannot be.
+constexpr UINT kHideByHandMessage = WM_APP + 42;
+constexpr UINT kRefuseByHandMessage = WM_APP + 43;
 
 }  // namespace
 
@@ -108,6 +111,16 @@ std::uint32_t TrayShell::RegisterHotkey(int id, std::uint8_t modifiers, std::uin
 
 void TrayShell::UnregisterHotkey(int id) { UnregisterHotKey(Hwnd(), id); }
 
+std::uint32_t TrayShell::SetRightClickHiding(bool on) {
+    if (!rightClick_ && !on) return 0;
+    if (!rightClick_)
+        rightClick_ = std::make_unique<RightClickHook>([this](WindowHandle h) { return engine_->JudgeHandHide(h); },
+                                                       Hwnd(), kHideByHandMessage, kRefuseByHandMessage);
+    if (rightClick_->SetEnabled(on)) return 0;
+    const DWORD error = GetLastError();
+    return error != 0 ? error : ERROR_INVALID_PARAMETER;
+}
+
 void TrayShell::EntriesChanged() { config_.EntriesChanged(); }
 
 void TrayShell::ShowTaskList() {
@@ -146,6 +159,12 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
     case WM_HOTKEY:
         engine_->OnHotkey(static_cast<int>(wParam));
+        return true;
+    case kHideByHandMessage:
+        engine_->HideByHand(WindowHandle{static_cast<std::uint64_t>(wParam)});
+        return true;
+    case kRefuseByHandMessage:
+        engine_->TellHandHideRefused(WindowHandle{static_cast<std::uint64_t>(wParam)});
         return true;
     case WM_TIMER:
         if (wParam == kPollTimer && pollTimerOn_) {

@@ -16,6 +16,7 @@
 #include "win32/app/TrustedInboxWindow.h"
 #include "win32/app/ReceiverWindow.h"
 #include "win32/app/TrayPictures.h"
+#include "win32/adapters/RightClickHook.h"
 #include "win32/menus/Win32Menus.h"
 #include "win32/tasklist/TaskListWindow.h"
 #include "hiddenwindows/SysMenuMirror.h"
@@ -47,6 +48,7 @@ public:
     void EntriesChanged() override;
     std::uint32_t RegisterHotkey(int id, std::uint8_t modifiers, std::uint8_t key) override;
     void UnregisterHotkey(int id) override;
+    std::uint32_t SetRightClickHiding(bool on) override;
     void ShowOwnMenu() override;
     void ShowIconMenu(int slot) override;
     void ShowTaskList() override;
@@ -85,6 +87,7 @@ private:
     CopyDataInbox inbox_;
     TrustedInboxWindow trustedInbox_;
     std::unique_ptr<TaskListWindow> taskList_;
+    std::unique_ptr<RightClickHook> rightClick_;  // made when first turned on
 };
 
 }  // namespace hw

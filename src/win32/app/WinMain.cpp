@@ -4,10 +4,14 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
+
 #include "engine/TrayEngine.h"
+#include "settings/PortableRegistry.h"
 #include "win32/adapters/Win32CaseMapping.h"
 #include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
+#include "win32/adapters/Win32FileSystem.h"
 #include "win32/adapters/Win32Log.h"
 #include "win32/adapters/Win32NotifyArea.h"
 #include "win32/adapters/Win32Ui.h"
@@ -59,14 +63,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Win32Desktop desktop;
     hw::Win32NotifyArea tray;
     hw::Win32Ui ui;
-    hw::Win32Registry registry;
     hw::Win32Icons icons(GetModuleHandleW(nullptr));
     hw::Win32Clock clock;
     hw::Win32CaseMapping caseMapping;
     hw::Win32Log log;
+    const hw::Text programPath = hw::FromWide(ProgramPath());
+    // A copy with Hidewell.ini beside it (or one folder up) keeps its settings there.
+    hw::Win32Registry systemRegistry;
+    hw::Win32FileSystem files;
+    std::optional<hw::PortableRegistry> portable;
+    if (std::optional<hw::Text> settingsFile = hw::FindSettingsFile(files, programPath))
+        portable.emplace(systemRegistry, files, ui, log, *settingsFile);
+    hw::Registry& registry = portable ? static_cast<hw::Registry&>(*portable) : systemRegistry;
     hw::ConfigWindow main;
     hw::TrayShell shell(main, log);
-    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, hw::FromWide(ProgramPath()), log};
+    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, programPath, log};
     // The date icon's window outlives the engine that drives it.
     hw::DateIconWindow date(tray, desktop, clock, registry, ui, log);
     hw::TrayEngine engine(platform);
@@ -82,8 +93,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // An installer that closes Hidewell to replace its files starts it again afterwards.
     if (FAILED(RegisterApplicationRestart(L"", RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT)))
         log.Failure(u"Hidewell could not register to be started again after an update", u"", GetLastError());
+    if (portable) {
+        portable->Load();
+        portable->OfferCopyFromRegistry();
+    }
     engine.Start();
     main.SetHeightTwips(engine.ReadHeight());
+    if (portable) portable->Started();
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
     engine.SetCaptionWatch(&windowEvents);

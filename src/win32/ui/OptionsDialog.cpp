@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "settings/SettingsStore.h"
 #include "ui/OptionsModel.h"
 #include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
@@ -35,6 +36,7 @@ enum : int {
     kIdHotkeyLabel,                            // one per hotkey, then
     kIdHotkey = kIdHotkeyLabel + 3,            // the hot-key controls, then
     kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
+    kIdSettingsPlace = kIdClearHotkey + 3,
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -43,7 +45,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kHotkeyTop = 2175, kHotkeyRow = 375;
 constexpr int kButtonTop = kHotkeyTop + 1335 + 105;
 constexpr int kClientWidth = 3975;
-constexpr int kClientHeight = kButtonTop + 450;
+// Below the buttons, one line says where the settings are kept.
+constexpr int kPlaceTop = kButtonTop + 450;
+constexpr int kClientHeight = kPlaceTop + 330;
 const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
 
 // The hot-key control's value and a hotkey's modifiers and key.
@@ -145,6 +149,8 @@ private:
             add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3285, y, 540, 285);
         }
         add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, 3795, 1335);
+        add(WC_STATICW, (L"Settings: " + ToWide(target_.SettingsPlace())).c_str(), SS_NOPREFIX | SS_PATHELLIPSIS,
+            kIdSettingsPlace, 90, kPlaceTop, 3795, 255);
         for (int i = 0; i < 3; ++i)
             SendMessageW(hotkeys_[i], HKM_SETHOTKEY, ToControl(model_.HotkeyShown(kHotkeyActions[i])), 0);
     }
@@ -239,7 +245,7 @@ bool ShowOptionsDialog(HWND owner, OptionsTarget& target) {
     RunModal(window.Hwnd(), owner, [&] { return model.Finished(); }, [&](const MSG& msg) { return window.OnKey(msg); });
     if (!model.Accepted()) return false;
     if (!model.ApplyTo(target))
-        MessageBoxW(owner, L"The start-with-Windows setting could not be changed in the registry.", L"Hidewell",
+        MessageBoxW(owner, ToWide(kRunValueFailedMessage).c_str(), L"Hidewell",
                     MB_OK | MB_ICONEXCLAMATION);
     return true;
 }

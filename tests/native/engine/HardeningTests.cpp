@@ -41,11 +41,19 @@ TEST_F(Hardening, AReportedMinimiseHidesAtOnceOrBringsATickForwardButNeverIntoAT
     EXPECT_TRUE(host.timerEnabled);
     Tick();
 
-    // An event that arrives while a tick runs changes nothing: that tick is on its way.
+    // An event that arrives while a tick runs is taken when the tick ends, whether or not its
+    // scan had passed the window; it brings no further tick.
     WindowHandle report = Minimised(u"Report 1");
-    desktop.onShow = [&](WindowHandle, int) { engine.OnWindowEvent(WindowEvent::Minimized, report); };
+    WindowHandle passed = desktop.Add(u"Report 3");  // on top: scanned first, still shown
+    desktop.onShow = [&](WindowHandle h, int) {
+        if (h != report) return;
+        desktop[passed].iconic = true;
+        engine.OnWindowEvent(WindowEvent::Minimized, passed);
+        engine.OnWindowEvent(WindowEvent::Minimized, report);
+    };
     Tick();
     desktop.onShow = nullptr;
+    EXPECT_TRUE(Hidden(report) && Hidden(passed));
     EXPECT_NE(host.interval, kEventTickMs);
 
     engine.ToggleSuspend();

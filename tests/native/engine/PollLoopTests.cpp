@@ -84,19 +84,21 @@ TEST_F(PollLoop, EachWindowShowsTheIconOfTheFirstEntryItMatches) {
     Minimised(u"Notepad");
     Minimised(u"Gone");
     icons.windowsWithIcons = {Minimised(u"Own icon")};
-    Minimised(u"Own none");
+    desktop[Minimised(u"Own none")].program = u"plain.exe";  // a program file without icons
+    desktop[Minimised(u"Own program's")].program = u"other.dll";
     // Handles that share their last eight digits are two windows.
     desktop.AddWithHandle(WindowHandle{0x100000000ull + 12345678}, u"Plain 1", true);
     desktop.AddWithHandle(WindowHandle{12345678}, u"Plain 2", true);
     Tick();
-    EXPECT_EQ(engine.HiddenCount(), 7);
-    EXPECT_EQ(engine.IconCount(), 4);
+    EXPECT_EQ(engine.HiddenCount(), 8);
+    EXPECT_EQ(engine.IconCount(), 5);
     EXPECT_TRUE(Hidden(plain));
     EXPECT_EQ(SlotIcon(SlotView(u"Plain")), nullptr);
     EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
     EXPECT_EQ(SlotIcon(SlotView(u"Gone"))->hIcon, host.PictureIcon(Picture::Program));
     EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own icon"))->hIcon)) << "a copy of the window's own icon";
     EXPECT_EQ(SlotIcon(SlotView(u"Own none"))->hIcon, host.PictureIcon(Picture::Program));
+    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own program's"))->hIcon)) << "its program file's icon";
     EXPECT_EQ(icons.lastSize, host.iconSize);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(host.timerEnabled);

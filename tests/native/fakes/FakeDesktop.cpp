@@ -29,7 +29,7 @@ WindowHandle FakeDesktop::AddWithHandle(WindowHandle h, const Text& caption, boo
 ProcessFacts FakeDesktop::Process(std::uint32_t processId) {
     ++programLookups;
     for (const auto& [h, w] : windows_)
-        if (w.processId == processId) return {w.program, w.elevated};
+        if (w.processId == processId) return {w.program, w.elevated, u"C:\\Apps\\" + w.program};
     return {};
 }
 

@@ -79,6 +79,11 @@ public:
         return 0;
     }
     void UnregisterHotkey(int id) override { hotkeys.erase(id); }
+    std::uint32_t SetRightClickHiding(bool on) override {
+        if (on && rightClickRefusal) return rightClickRefusal;
+        rightClickHiding = on;
+        return 0;
+    }
     void ShowOwnMenu() override { ++ownMenus; }
     void ShowIconMenu(int slot) override { iconMenus.push_back(slot); }
     void ShowTaskList() override { ++taskLists; }
@@ -96,6 +101,8 @@ public:
     bool configurationVisible = false;
     int ownMenus = 0, taskLists = 0;
     std::map<int, std::pair<std::uint8_t, std::uint8_t>> hotkeys;  // by id
+    bool rightClickHiding = false;
+    std::uint32_t rightClickRefusal = 0;  // the error of installing the mouse hook
     std::set<std::pair<std::uint8_t, std::uint8_t>> takenElsewhere;
     std::vector<int> iconMenus;
 };

@@ -4,6 +4,7 @@
 
 #include "fakes/FakeShell.h"
 #include "fakes/PlantedSettings.h"
+#include "fakes/RecordingLog.h"
 #include "settings/SettingsStore.h"
 
 namespace hw::test {
@@ -34,7 +35,7 @@ protected:
     // Settings loaded afresh, as the next start sees them.
     Settings Reload() {
         Settings fresh;
-        SettingsStore(reg, ui, fresh, u"C:\\Tools\\Hidewell.exe").Load();
+        SettingsStore(reg, ui, log, fresh, u"C:\\Tools\\Hidewell.exe").Load();
         return fresh;
     }
     static Texts Titles(const Settings& s) {
@@ -50,8 +51,9 @@ protected:
 
     MemoryRegistry reg;
     FakeUi ui;
+    RecordingLog log;
     Settings model;
-    SettingsStore store{reg, ui, model, u"C:\\Tools\\Hidewell.exe"};
+    SettingsStore store{reg, ui, log, model, u"C:\\Tools\\Hidewell.exe"};
 };
 
 }  // namespace hw::test

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/TrayEngine.h"
 #include "harness/Controls.h"
 #include "harness/Harness.h"
@@ -78,6 +80,75 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").empty(); }, 3s));
     EXPECT_TRUE(Shown(w.Hwnd()));
     EXPECT_TRUE(TrayIconsWithTip(L"Hidewell Appear One").empty());
+}
+
+// The point of the window's minimise button, by the window's own hit test along its title bar.
+std::optional<POINT> MinimiseButtonOf(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    const int y = r.top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    int right = 0;
+    for (int x = r.right - 1; x > r.left; --x) {
+        DWORD_PTR hit = 0;
+        SendMessageTimeoutW(h, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 1000, &hit);
+        if (hit == HTMINBUTTON && !right) right = x;
+        if (hit != HTMINBUTTON && right) return POINT{(x + 1 + right) / 2, y};
+    }
+    return std::nullopt;
+}
+
+// With no entry for notepad: a left click on its minimise button only minimises it, a right
+// click hides it with its icon, a double click on the icon brings it back; "hidewellctl start"
+// leaves a new notepad hidden with its icon.
+TEST_F(Hotkeys, RightClickOnTheMinimiseButtonHidesAndStartHidesANewProgram) {
+    OptionValues options;
+    options.pollIntervalMs = 500;
+    options.hideDateIcon = true;
+    options.rightClickHides = true;
+    WriteSettings({{u"*NOTHING LIKE IT*", u""}}, options);
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
+    Process notepad;
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND h = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<HWND> windows = WindowsOf(notepad.Id(), L"Notepad");
+        return !windows.empty() && IsWindowVisible(h = windows[0]);
+    }, 10s));
+    SetForegroundWindow(h);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
+    const std::optional<POINT> button = MinimiseButtonOf(h);
+    ASSERT_TRUE(button);
+
+    Click(*button, Button::Left, 1);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(h) != FALSE; }, 5s));
+    EXPECT_TRUE(IsWindowVisible(h)) << "a left click only minimises";
+    ShowWindow(h, SW_RESTORE);
+    ASSERT_TRUE(WaitFor([&] { return Shown(h); }, 5s));
+
+    Click(*button, Button::Right, 1);
+    ASSERT_TRUE(WaitFor([&] { return Hidden(h); }, 5s));
+    EXPECT_EQ(OpenPopupMenu(), nullptr) << "notepad saw no half of the click";
+    std::vector<TrayIconInfo> icons;
+    ASSERT_TRUE(WaitFor([&] { return (icons = TrayIconsWithTip(L"Untitled - Notepad")).size() == 1; }, 5s));
+    ClickIcon(icons[0], Button::Left, 2);
+    EXPECT_TRUE(WaitFor([&] { return Shown(h); }, 5s));
+
+    auto [code, said] = RunCtl(L"start notepad.exe", true);
+    EXPECT_EQ(code, 0) << said;
+    HWND started = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        for (HWND w = FindWindowW(L"Notepad", nullptr); w; w = FindWindowExW(nullptr, w, L"Notepad", nullptr))
+            if (w != h && Hidden(w)) started = w;
+        return started != nullptr;
+    }, 5s));
+    EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 5s));
+    EXPECT_EQ(RunCtl(L"start no-such-program.exe", true).first, 6);
+    app.Stop();
+    if (started) {
+        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(started) != FALSE; }, 5s)) << "Exit brings it back";
+        PostMessageW(started, WM_CLOSE, 0, 0);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The 64-bit setup program that scripts/package leaves in build/dist: a silent install, the
-// installed Hidewell at work, and a silent uninstall that ends it and brings its windows back.
+// The setup program that scripts/package leaves in build/dist for this build's width (x64 or
+// x86): a silent install, the installed Hidewell at work, and a silent uninstall that ends it
+// and brings its windows back.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -26,7 +27,8 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 std::wstring SetupProgram() {
     std::wstring dist = ProgramFolder() + L"..\\dist\\";
     WIN32_FIND_DATAW found{};
-    HANDLE h = FindFirstFileW((dist + L"Hidewell-*-x64-setup.exe").c_str(), &found);
+    const wchar_t* pattern = sizeof(void*) == 8 ? L"Hidewell-*-x64-setup.exe" : L"Hidewell-*-x86-setup.exe";
+    HANDLE h = FindFirstFileW((dist + pattern).c_str(), &found);
     if (h == INVALID_HANDLE_VALUE) return {};
     FindClose(h);
     return dist + found.cFileName;

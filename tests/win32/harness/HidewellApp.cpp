@@ -84,8 +84,8 @@ std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErro
     return {code, text};
 }
 
-bool HidewellApp::Start() {
-    if (!process_.Start(L"\"" + ProgramFolder() + L"Hidewell.exe\"")) return false;
+bool HidewellApp::Start(const std::wstring& program) {
+    if (!process_.Start(L"\"" + (program.empty() ? ProgramFolder() + L"Hidewell.exe" : program) + L"\"")) return false;
     return WaitFor([&] { return Main() != nullptr; }, std::chrono::seconds(20));
 }
 

@@ -32,7 +32,8 @@ std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErro
 class HidewellApp {
 public:
     ~HidewellApp() { Stop(); }
-    bool Start();
+    // Starts the Hidewell.exe beside the tests, or the one given.
+    bool Start(const std::wstring& program = {});
     // Asks Hidewell to end (WM_CLOSE to its main window, Yes to the question); kills it if
     // it does not.
     bool Stop();

@@ -19,42 +19,77 @@ struct Remote {
     }
 };
 
+// A tool as the tooltip's own process lays it out. A 32-bit test reads the tools of a 64-bit
+// explorer, whose pointers and handles are 64 bits wide.
+struct ToolInfo64 {
+    UINT cbSize;
+    UINT uFlags;
+    ULONG64 hwnd;
+    ULONG64 uId;
+    RECT rect;
+    ULONG64 hinst;
+    ULONG64 lpszText;
+    ULONG64 lParam;
+    ULONG64 lpReserved;
+};
+static_assert(sizeof(ToolInfo64) == 72);
+
+void PointText(TTTOOLINFOW& info, wchar_t* text) { info.lpszText = text; }
+void PointText(ToolInfo64& info, wchar_t* text) { info.lpszText = reinterpret_cast<ULONG_PTR>(text); }
+HWND WindowOf(const TTTOOLINFOW& info) { return info.hwnd; }
+HWND WindowOf(const ToolInfo64& info) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(info.hwnd)); }
+
+// True when the process is 64-bit and this one is not.
+bool Wider(HANDLE process) {
+    if (sizeof(void*) == 8) return false;
+    BOOL selfWow = FALSE, otherWow = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &selfWow) && selfWow && IsWow64Process(process, &otherWow) &&
+           !otherWow;
+}
+
 // Reads each tool of a tooltip window that lives in another process (explorer).
-std::vector<TrayIconInfo> ToolsOf(HWND tooltip, HWND tray) {
+template <typename Info>
+std::vector<TrayIconInfo> ToolsOf(HANDLE process, HWND tooltip, HWND tray) {
     std::vector<TrayIconInfo> icons;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(tooltip, &pid);
-    UniqueKernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-    if (!process) return icons;
     constexpr SIZE_T kText = 256 * sizeof(wchar_t);
-    Remote mem{process.Get(), VirtualAllocEx(process.Get(), nullptr, sizeof(TTTOOLINFOW) + kText,
-                                             MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)};
+    Remote mem{process, VirtualAllocEx(process, nullptr, sizeof(Info) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)};
     if (!mem.p) return icons;
-    auto* remoteInfo = static_cast<TTTOOLINFOW*>(mem.p);
-    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(mem.p) + sizeof(TTTOOLINFOW));
+    auto* remoteInfo = static_cast<Info*>(mem.p);
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(mem.p) + sizeof(Info));
     DWORD_PTR count = 0;
     SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count);
     for (DWORD_PTR i = 0; i < count; ++i) {
-        TTTOOLINFOW info{};
+        Info info{};
         info.cbSize = sizeof(info);
-        info.lpszText = remoteText;
+        PointText(info, remoteText);
         wchar_t text[256] = {};
         SIZE_T done = 0;
-        WriteProcessMemory(process.Get(), remoteText, text, kText, &done);
-        WriteProcessMemory(process.Get(), remoteInfo, &info, sizeof(info), &done);
+        WriteProcessMemory(process, remoteText, text, kText, &done);
+        WriteProcessMemory(process, remoteInfo, &info, sizeof(info), &done);
         DWORD_PTR ok = 0;
         SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remoteInfo), SMTO_ABORTIFHUNG, 2000,
                             &ok);
         if (!ok) continue;
-        ReadProcessMemory(process.Get(), remoteInfo, &info, sizeof(info), &done);
-        ReadProcessMemory(process.Get(), remoteText, text, kText - sizeof(wchar_t), &done);
+        ReadProcessMemory(process, remoteInfo, &info, sizeof(info), &done);
+        ReadProcessMemory(process, remoteText, text, kText - sizeof(wchar_t), &done);
         TrayIconInfo icon;
         icon.tip = text;
         icon.rect = info.rect;
-        MapWindowPoints(info.hwnd ? info.hwnd : tray, nullptr, reinterpret_cast<POINT*>(&icon.rect), 2);
+        HWND owner = WindowOf(info);
+        MapWindowPoints(owner ? owner : tray, nullptr, reinterpret_cast<POINT*>(&icon.rect), 2);
         if (!IsRectEmpty(&info.rect)) icons.push_back(icon);
     }
     return icons;
+}
+
+std::vector<TrayIconInfo> ToolsOf(HWND tooltip, HWND tray) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tooltip, &pid);
+    UniqueKernelHandle process(OpenProcess(
+        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    if (!process) return {};
+    if (Wider(process.Get())) return ToolsOf<ToolInfo64>(process.Get(), tooltip, tray);
+    return ToolsOf<TTTOOLINFOW>(process.Get(), tooltip, tray);
 }
 
 struct TooltipSearch {
