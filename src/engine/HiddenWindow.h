@@ -45,8 +45,15 @@ struct HiddenWindow {
     bool minimiseAsked = false;
     // Ticks that found the hide still not carried out; the first few come soon.
     int checks = 0;
-    // The user asked for the window back; it leaves the ledger once it shows.
+    // The user asked for the window back; it leaves the ledger once it shows not minimised,
+    // and nothing hides it again before that.
     bool restoreAsked = false;
+    // Hidewell asked for it to be shown again (no entry takes it any more, Refresh, a failed
+    // icon); it leaves the ledger once Windows takes the request.
+    bool leaving = false;
+    // Windows refused the last request to show it (its program's message queue is full): the
+    // request is made again at the next tick, and logged once.
+    bool showRefused = false;
 
     WindowRef Ref() const { return {id, window}; }
 };

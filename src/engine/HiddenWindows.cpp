@@ -1,5 +1,6 @@
 // The ledger of hidden windows: asking for a hide, forgetting a record, and the views of it.
 #include <algorithm>
+#include <utility>
 
 #include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
@@ -11,6 +12,13 @@ namespace hw {
 bool TrayEngine::InLedger(WindowHandle h) const {
     for (auto& [slot, record] : ledger_)
         if (record.window == h) return true;
+    return false;
+}
+
+bool TrayEngine::IconReachable() const {
+    if (ownIcon_.Present()) return true;
+    for (auto& [slot, record] : ledger_)
+        if (record.icon && record.icon->Present()) return true;
     return false;
 }
 
@@ -85,9 +93,19 @@ void TrayEngine::SetOwnPicture(Picture picture) {
 }
 
 void TrayEngine::Refuse(WindowHandle h, const Text& message) {
-    if (!refused_.insert(h).second) return;
-    ownIcon_.ShowBalloon(u"Hidewell", message);
+    if (!refused_.emplace(h, message).second) return;
     p_.log.Failure(message, p_.desktop.GetText(h, kScanCaptionMax), 0);
+    TellRefusals();
+}
+
+void TrayEngine::TellRefusals() {
+    for (auto& [window, notice] : refused_) {
+        if (notice.empty()) continue;
+        bool told = ownIcon_.ShowBalloon(u"Hidewell", notice);
+        for (auto it = ledger_.begin(); !told && it != ledger_.end(); ++it)
+            told = it->second.icon && it->second.icon->ShowBalloon(u"Hidewell", notice);
+        if (told) notice.clear();
+    }
 }
 
 void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind) {
@@ -102,16 +120,10 @@ void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind k
         Refuse(h, StoreAppMessage(caption));
         return;
     }
-    HiddenWindow record(p_.icons);
-    record.id = ++lastRecord_;
-    record.window = h;
-    record.processId = w.processId;
-    record.className = w.className;
-    record.program = w.program;
-    record.programPath = w.programPath;
-    record.caption = record.currentCaption = caption;
-    record.iconReference = entry.iconReference;
-    record.kind = kind;
+    // A window without an icon of its own is reached through the own icon or another hidden
+    // window's icon; while the shell has none of them (it is still starting), it waits.
+    if (entry.iconReference.empty() && !IconReachable()) return;
+    HiddenWindow record = NewRecord(w, entry.iconReference, kind);
     // A shown window is minimised first, so that its owned windows go with it.
     record.minimiseAsked = !w.minimised;
     // On disk before the request, so that a crash from here on cannot lose the window.
@@ -128,12 +140,39 @@ void TrayEngine::HideWindow(const WindowFacts& w, const Entry& entry, HideKind k
     // The window's own icon goes up first, so it appears as soon as the window is gone.
     bool iconShown = added.iconReference.empty() || AddWindowIcon(slot, added);
     ShowOwnState();
-    // No way back without an icon: the window is shown again rather than lost.
+    // No way back without an icon: the window is shown again rather than lost (while Windows
+    // refuses that, the own icon is its way back).
     if (!iconShown) {
+        RemoveWindowIcon(slot, added);
         BringBack(slot);
         return;
     }
     TellAboutOverflowOnce(added.icon ? *added.icon : ownIcon_);
+}
+
+HiddenWindow TrayEngine::NewRecord(const WindowFacts& w, const Text& iconReference, HideKind kind) {
+    HiddenWindow record(p_.icons);
+    record.id = ++lastRecord_;
+    record.window = w.window;
+    record.processId = w.processId;
+    record.className = w.className;
+    record.program = w.program;
+    record.programPath = w.programPath;
+    record.caption = record.currentCaption = w.caption;
+    record.iconReference = iconReference;
+    record.kind = kind;
+    return record;
+}
+
+void TrayEngine::KeepRefusedRescue(const WindowFacts& w) {
+    HiddenWindow record = NewRecord(w, kWindowIconReference, HideKind::Manual);
+    record.state = HideState::Hidden;
+    record.leaving = record.showRefused = true;
+    p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", w.caption, 0);
+    const int slot = ++lastSlot_;
+    HiddenWindow& added = ledger_.insert_or_assign(slot, std::move(record)).first->second;
+    if (!AddWindowIcon(slot, added)) RemoveWindowIcon(slot, added);  // the own icon is its way back
+    ShowOwnState();
 }
 
 void TrayEngine::TellAboutOverflowOnce(TrayIcon& icon) {
@@ -170,16 +209,62 @@ bool TrayEngine::AddWindowIcon(int slot, HiddenWindow& record) {
     return false;
 }
 
-void TrayEngine::BringBack(int slot) {
+void TrayEngine::BringBack(int slot, bool quitting) {
     auto it = ledger_.find(slot);
     if (it == ledger_.end()) return;
+    HiddenWindow& record = it->second;
+    // The user's restore is on its way: the record goes once the window shows (until Hidewell
+    // ends), so that no tick takes the window again before its program got to the restore.
+    if (record.restoreAsked && !quitting) return;
     // Asked even when the window looks shown: a hide still queued for it is then undone.
-    // A refused request keeps the journal record, so that the next start tries again.
     // A window that was shown when hidden comes back as it was (shown or maximised), not
     // minimised.
-    const int command = it->second.minimiseAsked ? kSwShowNoActivate : kSwShowNa;
-    bool asked = p_.desktop.ShowWindow(it->second.window, command).accepted || !SameWindow(it->second);
-    ForgetSlot(slot, !asked);
+    if (!SameWindow(record) || AskShow(record, record.minimiseAsked ? kSwShowNoActivate : kSwShowNa)) {
+        ForgetSlot(slot);
+        return;
+    }
+    // Refused: the record keeps its way back and the next tick asks again. Hidewell ending
+    // keeps only the journal record, so that the next start tries again.
+    record.leaving = true;
+    if (quitting) ForgetSlot(slot, true);
+}
+
+bool TrayEngine::AskShow(HiddenWindow& record, int command) {
+    if (p_.desktop.ShowWindow(record.window, command).accepted) {
+        record.showRefused = false;
+        return true;
+    }
+    if (!std::exchange(record.showRefused, true))
+        p_.log.Failure(u"Windows refused to show a hidden window; Hidewell asks again at every tick", record.currentCaption, 0);
+    return false;
+}
+
+void TrayEngine::LeaveToTheUser(WindowHandle h) { appeared_.insert_or_assign(h, p_.desktop.ProcessId(h)); }
+
+void TrayEngine::FollowEntryIcon(int slot, const Entry& entry) {
+    HiddenWindow& record = ledger_.at(slot);
+    if (record.iconReference == entry.iconReference) return;
+    record.iconReference = entry.iconReference;
+    if (record.iconReference.empty()) {
+        RemoveWindowIcon(slot, record);
+    } else if (record.icon) {
+        record.picture.Reset(PictureOf(record));
+        record.icon->SetIcon(record.picture ? record.picture.Handle() : p_.host.PictureIcon(Picture::Program));
+    } else if (!AddWindowIcon(slot, record)) {
+        // No way back without an icon: the window is shown again rather than lost.
+        RemoveWindowIcon(slot, record);
+        BringBack(slot);
+    }
+}
+
+void TrayEngine::RemoveWindowIcon(int slot, HiddenWindow& record) {
+    if (!record.icon) return;
+    record.icon->Remove();
+    record.icon.reset();
+    record.picture.Reset();
+    p_.host.DestroyReceiver(slot);
+    dateRebuildRequested_ = true;
+    if (!ownIcon_.Shown() && IconCount() == 0) ownIcon_.Show();
 }
 
 void TrayEngine::ForgetSlot(int slot, bool keepJournal) {
@@ -241,7 +326,12 @@ void TrayEngine::SettingsChanged() {
         for (auto& [slot, record] : ledger_) slots.push_back(slot);
         for (int slot : slots) {
             const HiddenWindow& record = ledger_.at(slot);
-            if (record.kind == HideKind::Rule && !StillTaken(reader_.Read(record.window))) BringBack(slot);
+            if (record.kind == HideKind::Manual || record.leaving) continue;
+            const std::size_t j = matcher_.FirstMatch(reader_.Read(record.window));
+            if (j == EntryMatcher::kNone)
+                BringBack(slot);
+            else
+                FollowEntryIcon(slot, settings_.entries[j]);
         }
         ShowOwnState();
     }
@@ -268,10 +358,10 @@ void TrayEngine::OnIconSizeChanged() {
     }
 }
 
-void TrayEngine::RestoreAll() {
+void TrayEngine::RestoreAll(bool quitting) {
     std::vector<int> slots;
     for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots) BringBack(slot);
+    for (int slot : slots) BringBack(slot, quitting);
 }
 
 }  // namespace hw

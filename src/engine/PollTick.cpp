@@ -18,11 +18,20 @@ bool TrayEngine::CheckRecord(int slot) {
         ForgetSlot(slot);
         return true;
     }
+    if (record.leaving) {
+        BringBack(slot);  // Windows refused the show before
+        return true;
+    }
     const WindowHandle h = record.window;
     const bool visible = w.visible;
     if (record.restoreAsked) {
-        // Brought back as asked; until it shows, its icon stays its way back.
-        if (visible) ForgetSlot(slot);
+        if (record.showRefused && !visible) AskShow(record, kSwRestore);
+        // Brought back as asked once it shows not minimised: a busy program may still have a
+        // hide to carry out first. Until then its icon stays its way back.
+        if (visible && !w.minimised) {
+            LeaveToTheUser(h);
+            ForgetSlot(slot);
+        }
         return true;
     }
     if (!w.minimised) {
@@ -32,7 +41,9 @@ bool TrayEngine::CheckRecord(int slot) {
             return true;
         }
         if (operationBusy_) return false;
-        BringBack(slot);  // restored by the user from the taskbar, or by its program
+        // Restored by the user from the taskbar, or by its program.
+        LeaveToTheUser(h);
+        BringBack(slot);
         return true;
     }
     if (record.state == HideState::Asked) {
@@ -51,8 +62,13 @@ bool TrayEngine::CheckRecord(int slot) {
         }
     }
     FollowCaption(record, w.caption);
-    // A window hidden by hand stays hidden whatever its caption.
-    if (record.kind == HideKind::Rule && !StillTaken(w)) BringBack(slot);
+    // A window hidden by hand stays hidden whatever its caption; the others follow the entry
+    // that takes them now.
+    if (record.kind == HideKind::Manual) return true;
+    if (const std::size_t j = matcher_.FirstMatch(w); j == EntryMatcher::kNone)
+        BringBack(slot);
+    else
+        FollowEntryIcon(slot, settings_.entries[j]);
     return true;
 }
 
@@ -85,7 +101,7 @@ void TrayEngine::RunTick() {
     }
     // A window that refused to go is left alone until it is gone, and so is one that appeared
     // and was brought back by the user (a new window with its handle is another window).
-    std::erase_if(refused_, [&](WindowHandle h) { return !p_.desktop.IsWindow(h); });
+    std::erase_if(refused_, [&](const auto& refused) { return !p_.desktop.IsWindow(refused.first); });
     auto gone = [&](const auto& seen) { return p_.desktop.ProcessId(seen.first) != seen.second; };
     std::erase_if(appeared_, gone);
     std::erase_if(appearing_, gone);
@@ -101,17 +117,16 @@ void TrayEngine::RunTick() {
         const std::size_t j = matcher_.FirstMatch(w);
         if (j == EntryMatcher::kNone) continue;
         appearing_.erase(w.window);
-        if (!w.minimised) {
-            if (!settings_.entries[j].hideOnAppear || appeared_.count(w.window)) continue;
-            appeared_.emplace(w.window, w.processId);
-        }
+        if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
         HideWindow(w, settings_.entries[j]);
+        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, w.processId);
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }
 
     ShowOwnIconStep();
     KeepIcons();
+    TellRefusals();
     WatchLedgerCaptions();
     if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
     // Windows just asked to hide are checked soon, not a whole interval later.
@@ -148,6 +163,15 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         if (!appearing_.count(window)) return;
     } else if (event == WindowEvent::Minimized) {
         if (inTick_ && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
+        // A window brought back and minimised again by the user is hidden again as new.
+        for (auto& [slot, record] : ledger_) {
+            if (record.window != window || !record.restoreAsked) continue;
+            if (p_.desktop.GetStyle(window) & kWindowVisible) {
+                record.restoreAsked = false;
+                record.state = HideState::Hidden;
+            }
+            break;
+        }
         if (HideReportedMinimise(window)) return;
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.

@@ -53,8 +53,11 @@ void TrayEngine::RescueJournaledWindows() {
                 if (InLedger(h)) continue;
             }
             // Asked even when it looks shown: the dead run's hide may still wait in its queue.
-            // Kept when the request is refused, so that the next start tries again.
-            if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) continue;
+            // Refused, the window keeps its journal record and a way back, and is asked again.
+            if (!p_.desktop.ShowWindow(h, kSwShowNa).accepted) {
+                KeepRefusedRescue(w);
+                continue;
+            }
         }
         journal_.Remove(h);
     }
@@ -89,10 +92,15 @@ void TrayEngine::ReloadSettings() {
 
 void TrayEngine::Quit(QuitReason reason) {
     SetPolling(false);
-    if (!store_.Save() && reason != QuitReason::SessionEnd)
-        p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
+    const bool sessionEnds = reason == QuitReason::SessionEnd;
+    // Nobody waits for an answer while the session ends or an installer closes Hidewell.
+    if (!store_.Save()) {
+        p_.log.Failure(kSaveFailedMessage, u"", 0);
+        if (!sessionEnds && reason != QuitReason::RestartManager)
+            p_.ui.ShowMessage(kSaveFailedMessage, kAppTitle, kMbIconCritical);
+    }
     // At a session end the windows stay hidden; the journal, volatile, ends with the session.
-    if (reason != QuitReason::SessionEnd) RestoreAll();
+    if (!sessionEnds) RestoreAll(true);
     for (std::size_t i = 0; i < std::size(kHotkeyActions); ++i)
         if (std::exchange(hotkeysHeld_[i], false)) p_.host.UnregisterHotkey(HotkeyId(kHotkeyActions[i]));
     ownIcon_.Remove();

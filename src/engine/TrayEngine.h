@@ -167,8 +167,9 @@ public:
     void SettingsChanged();
     // The user asked for a refresh: polling resumes, and the settings take effect again.
     void RefreshAll();
-    // Shows every window in the ledger again and empties it.
-    void RestoreAll();
+    // Shows every window in the ledger again and empties it; a window whose show Windows
+    // refused stays in it with its way back (quitting: only in the journal).
+    void RestoreAll(bool quitting = false);
     void ToggleSuspend();
     bool Suspended() const { return suspended_; }
 
@@ -179,6 +180,9 @@ public:
     int HiddenCount() const { return static_cast<int>(ledger_.size()); }
     // Records that have a tray icon.
     int IconCount() const;
+    // Whether the shell has the own icon or a hidden window's icon, from which the own menu or
+    // the task list opens.
+    bool IconReachable() const;
 
     // The settings, read by the windows; the entries are edited in place by the configuration
     // window, and RefreshAll applies them.
@@ -217,9 +221,11 @@ public:
 
 private:
     void HideWindow(const WindowFacts& w, const Entry& entry, HideKind kind = HideKind::Rule);
+    HiddenWindow NewRecord(const WindowFacts& w, const Text& iconReference, HideKind kind);
+    // A window a dead run hid whose show Windows refused: in the ledger with its own icon, and
+    // asked again at every tick.
+    void KeepRefusedRescue(const WindowFacts& w);
     bool HideManually(const WindowFacts& w);
-    // Whether a rule record's entry, or any other, still takes its window as it is now.
-    bool StillTaken(const WindowFacts& w) { return matcher_.FirstMatch(w) != EntryMatcher::kNone; }
     // Registers each hotkey whose combination changed, each on its own, and tells the user
     // once of those that failed and why.
     void RegisterHotkeys();
@@ -230,6 +236,9 @@ private:
     WindowHandle RootOwner(WindowHandle h);
     // Tells the user once that the window cannot be hidden, and leaves it alone until it is gone.
     void Refuse(WindowHandle h, const Text& message);
+    // Shows the refusals not told yet on the own icon or, while that is hidden, on a hidden
+    // window's icon; those that cannot be shown now are told at a later tick.
+    void TellRefusals();
     // Checks one record at a tick; false when the walk must stop (a window operation runs).
     bool CheckRecord(int slot);
     void FollowCaption(HiddenWindow& record, const Text& caption);
@@ -245,8 +254,17 @@ private:
     // The picture of a record's icon at the notification area's size: from its entry's icon
     // file, or the window's own; 0 leaves the program icon.
     IconHandle PictureOf(const HiddenWindow& record);
-    // Asks for the slot's window to be shown again and forgets it.
-    void BringBack(int slot);
+    // Asks for the slot's window to be shown again and forgets it; when Windows refuses, the
+    // record stays, leaving, and the next tick asks again (quitting: only the journal keeps it).
+    void BringBack(int slot, bool quitting = false);
+    // Asks for the record's window to be shown; false when Windows refused (logged once).
+    bool AskShow(HiddenWindow& record, int command);
+    // The user brought the window back: no appear rule takes it again until it is minimised
+    // or closed.
+    void LeaveToTheUser(WindowHandle h);
+    // A rule record shows the icon of the entry that takes its window now.
+    void FollowEntryIcon(int slot, const Entry& entry);
+    void RemoveWindowIcon(int slot, HiddenWindow& record);
     // Forgets the slot: its icon, receiver and (unless kept) journal record go; with no hidden
     // window left, the own icon shows the empty folder and slots count from 1 again.
     void ForgetSlot(int slot, bool keepJournal = false);
@@ -285,8 +303,8 @@ private:
     bool overflowTold_ = false;
     std::vector<std::uint32_t> watchedProcesses_;
     bool watchingAppearances_ = false;
-    // Windows an entry hid as soon as they appeared, by the process that made them: once the
-    // user has brought one back it is left alone until it is minimised or closed.
+    // Windows an entry hid as soon as they appeared, and windows the user brought back, by the
+    // process that made them: no appear rule takes them until they are minimised or closed.
     std::unordered_map<WindowHandle, std::uint32_t> appeared_;
     // Windows reported as appearing that no entry took yet: their captions are followed, as
     // a caption set after the window showed may still match.
@@ -304,8 +322,9 @@ private:
     bool suspended_ = false;
     bool polling_ = false;  // the poll timer runs
     bool inTick_ = false;
-    // Windows that cannot be hidden; each was reported once.
-    std::set<WindowHandle> refused_;
+    // Windows that cannot be hidden, with the notice not yet shown (empty once told): each is
+    // told once, on an icon the user can see.
+    std::map<WindowHandle, Text> refused_;
     // Set while a window operation runs; a tick then leaves the hidden windows alone.
     bool operationBusy_ = false;
     // Set while a tray icon's event is handled; a nested event does nothing.

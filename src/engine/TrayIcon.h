@@ -54,6 +54,8 @@ public:
     // (Explorer restarted without telling).
     bool StillThere();
     bool Shown() const { return shown_; }
+    // Shown and taken by the shell, as far as Hidewell knows: the user can reach it.
+    bool Present() const { return shown_ && added_; }
     // The shell took the icon's version: it reports keyboard selection and menu requests.
     bool ReportsKeys() const { return reportsKeys_; }
 

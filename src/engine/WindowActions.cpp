@@ -15,7 +15,7 @@ bool TrayEngine::Restore(const WindowRef& ref) {
     // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
     // keeps its way back.
     record->restoreAsked = true;
-    p_.desktop.ShowWindow(h, kSwShow);
+    AskShow(*record, kSwShow);
     bool front = p_.desktop.SetForeground(h);
     p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
     // Without the foreground right (a request from a program in the background) the window
@@ -38,13 +38,18 @@ bool TrayEngine::Close(const WindowRef& ref) {
     HiddenWindow* record = Find(ref);
     if (!record) return false;
     const WindowHandle h = record->window;
-    const bool same = SameWindow(*record);
-    ForgetSlot(SlotOf(record->id));
-    if (!same) return false;
+    if (!SameWindow(*record)) {
+        ForgetSlot(SlotOf(record->id));
+        return false;
+    }
     // Shown first, so that a window that asks before closing can be answered, and one that
-    // cancels the close stays on the taskbar.
+    // cancels the close stays on the taskbar. Where Windows refuses the show, the record stays
+    // with its way back until the window shows, as after a restore; the next ticks ask again.
     p_.desktop.ShowWindow(h, kSwRestore);
-    p_.desktop.ShowWindow(h, kSwShow);
+    if (AskShow(*record, kSwShow))
+        ForgetSlot(SlotOf(record->id));
+    else
+        record->restoreAsked = true;
     p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
     return true;
 }

@@ -118,22 +118,46 @@ int wmain(int argc, wchar_t** argv) {
     // Lets Hidewell bring the restored window to the front, a right Windows grants only to
     // the foreground process (this one, when run from a focused console or a shortcut key).
     if (processId) AllowSetForegroundWindow(processId);
-    // Close and hide go to the trusted inbox, which Windows lets only programs with Hidewell's
-    // rights reach; the rest to the main window.
-    HWND inbox = hidewell;
-    if (!hw::DoorAllows(hw::InboxDoor::Open, request.command)) {
-        HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
-        if (trusted) inbox = trusted;
+    // Every request goes to the trusted inbox first, which Windows lets only programs with
+    // Hidewell's rights reach; a program with fewer rights asks at the main window, where
+    // close and hide are refused.
+    const bool openDoor = hw::DoorAllows(hw::InboxDoor::Open, request.command);
+    HWND trusted = FindWindowExW(HWND_MESSAGE, nullptr, hw::kTrustedInboxClass, nullptr);
+    const wchar_t* const noTrustedDoor = L"hidewellctl: Hidewell could not open its trusted door; see its log.\r\n";
+    if (!trusted && !openDoor) {
+        Print(STD_ERROR_HANDLE, noTrustedDoor);
+        return kRejected;
     }
-    DWORD_PTR reply = hw::kInboxRejected;
-    bool sent = answer.Create();
-    for (int attempt = 0; sent && attempt <= kBusyRetries; ++attempt) {
-        if (attempt > 0) Sleep(kBusyPauseMs);
-        sent = SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
+    if (!answer.Create()) {
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell rejected the request or did not answer.\r\n");
+        return kRejected;
+    }
+    auto send = [&](HWND inbox, DWORD_PTR& reply) {
+        return SendMessageTimeoutW(inbox, WM_COPYDATA, reinterpret_cast<WPARAM>(answer.Hwnd()),
                                    reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kSendTimeoutMs, &reply) != 0;
-        if (!sent || reply != hw::kInboxBusy) break;
+    };
+    DWORD_PTR reply = hw::kInboxRejected;
+    // Hidewell answers busy while it waits on another program in the middle of an operation:
+    // the request is made again a little later.
+    auto sendAgainWhileBusy = [&](HWND inbox, DWORD_PTR& r) {
+        bool ok = false;
+        for (int attempt = 0; attempt <= kBusyRetries; ++attempt) {
+            if (attempt > 0) Sleep(kBusyPauseMs);
+            ok = send(inbox, r);
+            if (!ok || r != hw::kInboxBusy) break;
+        }
+        return ok;
+    };
+    bool sent = trusted && sendAgainWhileBusy(trusted, reply);
+    bool blocked = trusted && !sent && GetLastError() == ERROR_ACCESS_DENIED;
+    if (openDoor && (!trusted || blocked)) {
+        sent = sendAgainWhileBusy(hidewell, reply);
+        blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
+        if (!trusted && sent && reply == hw::kInboxNeedsRights) {
+            Print(STD_ERROR_HANDLE, noTrustedDoor);
+            return kRejected;
+        }
     }
-    const bool blocked = !sent && GetLastError() == ERROR_ACCESS_DENIED;
     if (sent && reply == hw::kInboxBusy) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell stayed busy with another window; try again.\r\n");
         return kRejected;

@@ -107,6 +107,19 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
 
 }  // namespace
 
+std::optional<int> CompareIntegrity(HWND window) {
+    DWORD pid = 0;
+    if (!::GetWindowThreadProcessId(window, &pid)) return std::nullopt;
+    if (pid == ::GetCurrentProcessId()) return 0;
+    static const std::optional<DWORD> own = IntegrityLevel(::GetCurrentProcess());
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return std::nullopt;
+    std::optional<DWORD> theirs = IntegrityLevel(process);
+    ::CloseHandle(process);
+    if (!own || !theirs) return std::nullopt;
+    return *theirs < *own ? -1 : *theirs > *own ? 1 : 0;
+}
+
 ProcessFacts Win32Desktop::Process(std::uint32_t processId) {
     ProcessFacts facts;
     if (processId == 0 || processId == ::GetCurrentProcessId()) return facts;

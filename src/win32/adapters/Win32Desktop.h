@@ -1,8 +1,16 @@
 #pragma once
 // The desktop's top-level windows through user32.
+#include <windows.h>
+
+#include <optional>
+
 #include "platform/Desktop.h"
 
 namespace hw {
+
+// The integrity level of the window's process against Hidewell's: below (-1), the same (0) or
+// above (1); nothing when it cannot be read.
+std::optional<int> CompareIntegrity(HWND window);
 
 class Win32Desktop : public Desktop {
 public:

@@ -24,7 +24,7 @@ enum CommandId : int {
     kCmdHelpAbout,
     kCmdOpenLogFolder,
     // Hidewell's own tray menu and the popup of a hidden window.
-    kCmdConfigure = 40,
+    kCmdConfigure = 30,
     kCmdTaskList,
     kCmdSuspend,
     kCmdRefresh,
@@ -35,7 +35,9 @@ enum CommandId : int {
     kCmdSystemMenu,
     kCmdConfig,
     kCmdTask,
+    kCmdMoreWindows,             // the own menu's last item past its limit: the task list
     kCmdFirstHiddenWindow = 50,  // one per hidden window, up to kFirstMirrorId
 };
+static_assert(kCmdMoreWindows < kCmdFirstHiddenWindow, "the menus' commands stay below the hidden windows' items");
 
 }  // namespace hw

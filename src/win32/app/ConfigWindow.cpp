@@ -114,12 +114,16 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Quit(QuitReason::User);
         return 0;
     case WM_QUERYENDSESSION:
-        // Nothing is asked when Windows ends the session; the settings are kept now.
+        // Nothing is asked when Windows ends the session or an installer closes Hidewell;
+        // the settings are kept now.
         SaveHeightAndSettings();
         return TRUE;
     case WM_ENDSESSION:
-        // The icons go; windows that Hidewell hid stay hidden.
-        if (wParam) Quit(QuitReason::SessionEnd);
+        // The icons go. At the session's end the windows that Hidewell hid stay hidden; an
+        // installer's close while the session goes on (the Restart Manager) shows them again.
+        if (wParam)
+            Quit((lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF) ? QuitReason::RestartManager
+                                                                                 : QuitReason::SessionEnd);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

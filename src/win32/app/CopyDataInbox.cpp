@@ -1,13 +1,18 @@
 #include "win32/app/CopyDataInbox.h"
 
+#include "win32/adapters/Win32Desktop.h"
+
 namespace hw {
 
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 2000;
 
-LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, HWND asker, InboxCommand command) {
+LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, InboxDoor door, HWND asker, InboxCommand command) {
     if (!asker || !IsWindow(asker)) return kInboxRejected;
+    // At the open door the answer goes only to a program with fewer rights, which could not
+    // have sent it to that window itself; the others ask at the trusted inbox.
+    if (door == InboxDoor::Open && CompareIntegrity(asker).value_or(0) >= 0) return kInboxNeedsRights;
     std::vector<Text> captions;
     std::vector<ListedWindow> details;
     for (const HiddenWindowView& w : engine.HiddenWindows()) {
@@ -35,7 +40,7 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     if (!request) return kInboxRejected;
     if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
     if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
-        return AnswerList(engine, mainWindow, reinterpret_cast<HWND>(wParam), request->command);
+        return AnswerList(engine, mainWindow, door, reinterpret_cast<HWND>(wParam), request->command);
     if (request->command == InboxCommand::Exit)
         return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
     // It came while Hidewell waits on another program in the middle of a window operation or

@@ -1,6 +1,7 @@
 // The popups of the tray icons and the commands chosen in them: Hidewell's own menu with the
 // hidden windows, and a hidden window's popup with its mirrored system menu.
 #include "common/MenuText.h"
+#include "hiddenwindows/OwnMenu.h"
 #include "win32/about/AboutBox.h"
 #include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
@@ -41,15 +42,17 @@ void TrayShell::ShowOwnMenu() {
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
     SetMenuDefaultItem(m, kCmdTaskList, FALSE);
-    // One item per hidden window, below a separator.
+    // One item per hidden window, below a separator; past the limit, one to the task list.
+    static_assert(kCmdFirstHiddenWindow + kOwnMenuWindowLimit <= kFirstMirrorId);
     ownMenuWindows_.clear();
-    for (const HiddenWindowView& w : engine_->HiddenWindows()) {
-        if (ownMenuWindows_.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-        if (kCmdFirstHiddenWindow + static_cast<int>(ownMenuWindows_.size()) >= kFirstMirrorId) break;
+    const OwnMenuWindows hidden = OwnMenuWindowsOf(engine_->HiddenWindows());
+    if (!hidden.items.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    for (const HiddenWindowView& w : hidden.items) {
         UINT_PTR id = kCmdFirstHiddenWindow + ownMenuWindows_.size();
         AppendMenuW(m, MF_STRING, id, ToWide(MenuItemText(w.caption)).c_str());
         ownMenuWindows_.push_back(w.ref);
     }
+    if (hidden.more) AppendMenuW(m, MF_STRING, kCmdMoreWindows, ToWide(MoreWindowsText(hidden.more)).c_str());
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
 
@@ -94,7 +97,8 @@ bool TrayShell::OnCommand(int id) {
     case kCmdConfigure:
     case kCmdConfig: ShowConfiguration(); break;
     case kCmdTaskList:
-    case kCmdTask: ShowTaskList(); break;
+    case kCmdTask:
+    case kCmdMoreWindows: ShowTaskList(); break;
     case kCmdSuspend: engine_->ToggleSuspend(); break;
     case kCmdRefresh: engine_->RefreshAll(); break;
     case kCmdAbout: ShowAboutBox(Hwnd(), false); break;

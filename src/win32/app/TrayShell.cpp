@@ -39,9 +39,11 @@ bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
     for (UINT allowed : {taskbarCreated_, showConfiguration_, UINT(WM_COPYDATA)})
         ChangeWindowMessageFilterEx(Hwnd(), allowed, MSGFLT_ALLOW, nullptr);
     // No filter on the trusted inbox: only programs with Hidewell's rights reach it.
-    trustedInbox_.Create([this](WPARAM wParam, const COPYDATASTRUCT* data) {
-        return inbox_.Receive(*engine_, Hwnd(), InboxDoor::Trusted, wParam, data);
-    });
+    if (!trustedInbox_.Create([this](WPARAM wParam, const COPYDATASTRUCT* data) {
+            return inbox_.Receive(*engine_, Hwnd(), InboxDoor::Trusted, wParam, data);
+        }))
+        log_.Failure(u"Hidewell could not open its trusted inbox; hidewellctl close and hide will not work", u"",
+                     GetLastError());
     return ownReceiver_.Create([this](int message) { engine_->OnOwnIconEvent(message); });
 }
 

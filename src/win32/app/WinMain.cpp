@@ -90,6 +90,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     else
         log.Failure(u"Hidewell could not create the date icon's window", u"", GetLastError());
     ui.SetOwner(main.Hwnd());
+    // An installer that closes Hidewell to replace its files starts it again afterwards.
+    if (FAILED(RegisterApplicationRestart(L"", RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT)))
+        log.Failure(u"Hidewell could not register to be started again after an update", u"", GetLastError());
     if (portable) {
         portable->Load();
         portable->OfferCopyFromRegistry();

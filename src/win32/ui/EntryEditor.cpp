@@ -103,10 +103,10 @@ bool EntryEditor::CreateOnce() {
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
                         nullptr))
         return false;
+    // Files dropped from Explorer. When Hidewell runs elevated, Windows keeps drops from
+    // programs with fewer rights out, and so they stay: one could be forged to make Hidewell
+    // read another program's memory. The picker is the way then, as in other elevated programs.
     DragAcceptFiles(Hwnd(), TRUE);
-    // Drops from Explorer still arrive when Hidewell runs elevated.
-    for (UINT m : {UINT(WM_DROPFILES), UINT(WM_COPYDATA), UINT(0x0049) /* WM_COPYGLOBALDATA */})
-        ChangeWindowMessageFilterEx(Hwnd(), m, MSGFLT_ALLOW, nullptr);
 
     // Tab order is creation order; the frames come last so they do not cover what they hold.
     title_ = Add(WC_EDITW, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kIdTitle, 195, titleTop + 255, 2880, kField);

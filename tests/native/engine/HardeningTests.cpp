@@ -14,6 +14,9 @@ namespace {
 class Hardening : public EngineTest {
 protected:
     long Balloons(const Text& text) const { return std::count(tray.balloons.begin(), tray.balloons.end(), u"Hidewell|" + text); }
+    long Requests(WindowHandle h, int command) const {
+        return std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{h, command});
+    }
 };
 
 TEST_F(Hardening, AReportedMinimiseHidesAtOnceOrBringsATickForwardButNeverIntoATickOrWhileSuspended) {
@@ -93,8 +96,134 @@ TEST_F(Hardening, OnlyARealRefusalIsReportedAndEachOnceWithItsCause) {
         << "a program of higher rights is not asked in vain";
     EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{hung, int(kSwHide)}), 1)
         << "requests do not pile up in a hung program's queue";
+    EXPECT_EQ(std::count(desktop.shows.begin(), desktop.shows.end(), std::pair{refused, int(kSwHide)}), 1)
+        << "a refused window is not asked again at every tick";
     EXPECT_TRUE(desktop[elevated].visible && desktop[refused].visible);
 }
+
+// A refusal is told where the user can see it: on a hidden window's icon while the own icon
+// is hidden, or once the shell takes an icon again; never marked as told when shown nowhere.
+TEST_F(Hardening, ARefusalIsToldOnAnIconTheUserCanSee) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    SetOptions([](OptionValues& o) { o.hideOwnIcon = true; });
+    Minimised(u"Untitled - Notepad");
+    Tick();
+    Tick();
+    ASSERT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    desktop[Minimised(u"Admin - Notepad")].elevated = true;
+    Tick();
+    const Text told = u"Hidewell cannot hide Admin - Notepad: it runs with higher rights.";
+    EXPECT_EQ(Balloons(told), 1);
+    EXPECT_EQ(tray.calls.back().record.hWnd, FakeHost::ReceiverOf(1));
+
+    // The shell has lost every icon and takes none for a while.
+    tray.icons.clear();
+    tray.refuseAdds = true;
+    desktop[Minimised(u"Locked - Notepad")].refusesHide = true;
+    Tick();
+    Tick();
+    EXPECT_EQ(Balloons(u"Hidewell cannot hide Locked - Notepad: Windows refused the request."), 0);
+    tray.refuseAdds = false;
+    Tick();
+    Tick();
+    EXPECT_EQ(Balloons(u"Hidewell cannot hide Locked - Notepad: Windows refused the request."), 1);
+    EXPECT_EQ(Balloons(told), 1);
+}
+
+// Windows refuses a show while the program's message queue is full: the record keeps its icon,
+// every tick asks again (logged once), and an Exit meanwhile leaves the window to the journal.
+TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    WindowHandle h = Minimised(u"Untitled - Notepad");
+    Tick();
+    ASSERT_TRUE(Hidden(h));
+    desktop[h].refusesShow = true;
+    engine.EditedEntries()[0].titlePattern = u"*MAIL*";
+    engine.RefreshAll();
+    const std::size_t logged = log.lines.size();
+    for (int i = 0; i < 3; ++i) Tick();
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_NE(SlotIcon(1), nullptr);
+    EXPECT_EQ(Requests(h, kSwShowNa), 4);
+    EXPECT_EQ(log.lines.size(), logged);
+    ASSERT_GE(logged, 1u);
+    EXPECT_EQ(log.lines.back().caption, u"Untitled - Notepad");
+    desktop[h].refusesShow = false;
+    Tick();
+    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
+
+    engine.EditedEntries()[0].titlePattern = u"*NOTEPAD*";
+    Tick();
+    ASSERT_TRUE(Hidden(h));
+    desktop[h].refusesShow = true;
+    engine.Quit(QuitReason::User);
+    ASSERT_EQ(HiddenJournal(reg, kJournalKey).Read().size(), 1u);
+    EXPECT_EQ(HiddenJournal(reg, kJournalKey).Read()[0].window, h);
+    // The next start asks again; still refused, the window has its own icon until it shows.
+    PlantEntries(reg, {{u"*MAIL*", kAppIcon}});
+    TrayEngine next(platform);
+    next.Start();
+    EXPECT_EQ(next.HiddenCount(), 1);
+    EXPECT_EQ(tray.icons.size(), 2u);
+    desktop[h].refusesShow = false;
+    next.PollTick();
+    desktop.Advance();
+    EXPECT_TRUE(desktop[h].visible);
+    EXPECT_EQ(next.HiddenCount(), 0);
+    EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
+    next.Quit(QuitReason::User);
+}
+
+// A close shows the window first; while Windows refuses that, the window keeps its icon.
+TEST_F(Hardening, AClosedWindowWhoseShowIsRefusedKeepsItsWayBack) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    WindowHandle h = Minimised(u"Untitled - Notepad");
+    desktop[h].refusesClose = true;  // the user cancels the close
+    Tick();
+    desktop[h].refusesShow = true;
+    EXPECT_TRUE(engine.Close(Ref(1)));
+    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_NE(SlotIcon(1), nullptr);
+    desktop[h].refusesShow = false;
+    Tick();
+    Tick();
+    EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic);
+    EXPECT_EQ(engine.HiddenCount(), 0);
+}
+
+// The user restores a window whose program has not yet carried out the hide: the restore wins.
+// The record stays until the window shows not minimised, and neither the minimised scan nor an
+// appear rule (the parameter) hides it again until the user minimises it.
+class PendingRestore : public Hardening, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PendingRestore, TheUsersRestoreWins) {
+    Start({{u"*NOTEPAD*", kAppIcon, GetParam()}});
+    WindowHandle h = Minimised(u"Big file - Notepad");
+    desktop[h].pumpDelayMs = 2000;
+    Tick();
+    ASSERT_EQ(engine.HiddenCount(), 1);
+    engine.OnWindowIconEvent(1, 0x203);  // double click
+    Tick();
+    Tick();
+    EXPECT_EQ(engine.HiddenCount(), 1) << "forgotten before the window showed";
+    EXPECT_NE(SlotIcon(1), nullptr);
+    desktop.Advance(2000);
+    for (int i = 0; i < 4; ++i) Tick();
+    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic);
+    EXPECT_EQ(Requests(h, kSwHide), 1);
+    EXPECT_EQ(Requests(h, kSwMinimize), 0);
+
+    desktop[h].pumpDelayMs = 0;
+    desktop[h].iconic = true;
+    engine.OnWindowEvent(WindowEvent::Minimized, h);
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+}
+
+INSTANTIATE_TEST_SUITE_P(MinimisedOrAppearing, PendingRestore, ::testing::Bool());
 
 TEST_F(Hardening, ABusyProgramsWindowKeepsItsIconUntilItGoes) {
     Start({{u"*NOTEPAD*", kAppIcon}}, 3000);

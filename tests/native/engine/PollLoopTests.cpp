@@ -151,6 +151,22 @@ TEST_F(PollLoop, IconsTheShellRefusedOrLostComeBackAtTheNextTick) {
     EXPECT_EQ(engine.HiddenCount(), 1);
 }
 
+// A window of an entry without icon is reached through the own icon: while the shell takes no
+// icon (it is still starting), the window stays on the taskbar; it is hidden once the icon is in.
+TEST_F(PollLoop, AWindowWithoutAnIconOfItsOwnWaitsForTheOwnIcon) {
+    tray.refuseAdds = true;
+    Start({{u"*", u""}});
+    WindowHandle h = Minimised(u"App");
+    Tick();
+    EXPECT_FALSE(Hidden(h));
+    EXPECT_EQ(engine.HiddenCount(), 0);
+    tray.refuseAdds = false;
+    Tick();
+    Tick();
+    EXPECT_TRUE(Hidden(h));
+    EXPECT_TRUE(tray.balloons.empty()) << "nothing was refused";
+}
+
 TEST_F(PollLoop, SlotsAreRenumberedWhenTheThirtiethIsTakenAfterOthersWereFreed) {
     Start({{u"W*", kAppIcon}});
     std::vector<WindowHandle> windows;
@@ -181,7 +197,7 @@ TEST_F(PollLoop, ScanOverflowShowsOneMessageShowsTheHiddenWindowsAndStopsPolling
     Start({{u"W*", kAppIcon}});
     WindowHandle hidden = Minimised(u"W first");
     Tick();
-    for (int i = 0; i < 32768; ++i) desktop.Add(u"x", true);
+    desktop.crowd = 32768;
     Tick();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, u"6 : 06/12/2026 : 14:05:00");
@@ -192,21 +208,29 @@ TEST_F(PollLoop, ScanOverflowShowsOneMessageShowsTheHiddenWindowsAndStopsPolling
     EXPECT_TRUE(desktop[hidden].visible) << "no window is left without a way back";
 }
 
-TEST_F(PollLoop, QuitShowsHiddenWindowsUnlessTheSessionEndsAndReportsAFailedSave) {
-    Start({{u"*", kAppIcon}});
-    WindowHandle h = Minimised(u"App");
-    Tick();
-    reg.writesLeft = 0;
-    engine.Quit(QuitReason::SessionEnd);
-    EXPECT_TRUE(tray.icons.empty());
-    EXPECT_TRUE(Hidden(h));
-    EXPECT_TRUE(ui.messages.empty()) << "nobody to tell while the session ends";
-    engine.Quit(QuitReason::User);
-    desktop.Advance();
-    EXPECT_TRUE(desktop[h].visible);
-    EXPECT_TRUE(desktop[h].iconic);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kSaveFailedMessage);
+// Every way out shows the hidden windows again except the session's end; a failed save is
+// told where someone waits for Hidewell to end, and logged where nobody does.
+TEST(Quit, ShowsHiddenWindowsUnlessTheSessionEndsAndReportsAFailedSave) {
+    const struct {
+        QuitReason reason;
+        bool shown, told;
+    } kCases[] = {{QuitReason::SessionEnd, false, false}, {QuitReason::RestartManager, true, false},
+                  {QuitReason::User, true, true}, {QuitReason::Program, true, true}};
+    for (const auto& c : kCases) {
+        SimulatedEngine s;
+        s.Start({{u"*", kAppIcon}});
+        WindowHandle h = s.desktop.Add(u"App", true);
+        s.Tick();
+        s.reg.writesLeft = 0;
+        s.engine.Quit(c.reason);
+        s.desktop.Advance();
+        EXPECT_TRUE(s.tray.icons.empty());
+        EXPECT_EQ(s.desktop[h].visible, c.shown) << int(c.reason);
+        EXPECT_TRUE(s.desktop[h].iconic);
+        EXPECT_EQ(s.ui.messages.size(), c.told ? 1u : 0u) << int(c.reason);
+        EXPECT_TRUE(!c.told || s.ui.messages[0].text == kSaveFailedMessage);
+        EXPECT_FALSE(s.log.lines.empty()) << int(c.reason);
+    }
 }
 
 using EntryEdits = EngineTest;
@@ -231,6 +255,38 @@ TEST_F(EntryEdits, TakeEffectOnTheNextTickForCaptionsSeenBefore) {
     EXPECT_TRUE(Hidden(pad));
     EXPECT_TRUE(Hidden(mail));
     EXPECT_EQ(engine.IconCount(), 1);  // the new first entry has no icon
+}
+
+// A hidden window shows the icon of the entry that takes it now: another icon, none (the own
+// icon is then its way back, back from hiding), or one where there was none.
+TEST_F(EntryEdits, TheIconFollowsTheEntryThatTakesTheWindowNow) {
+    Start({{u"*NOTEPAD*", kAppIcon}});
+    SetOptions([](OptionValues& o) { o.hideOwnIcon = true; });
+    WindowHandle h = Minimised(u"Untitled - Notepad");
+    Tick();
+    Tick();
+    ASSERT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    const IconHandle first = SlotIcon(1)->hIcon;
+
+    engine.EditedEntries()[0].iconReference = kOtherIcon;
+    engine.RefreshAll();
+    EXPECT_NE(SlotIcon(1)->hIcon, first);
+    EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
+    EXPECT_EQ(icons.live.size(), 1u) << "the old picture is destroyed";
+
+    engine.EditedEntries()[0].iconReference = u"";
+    Tick();
+    EXPECT_EQ(SlotIcon(1), nullptr);
+    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    EXPECT_TRUE(host.receivers.empty());
+
+    engine.EditedEntries().insert(engine.EditedEntries().begin(), {u"UNTITLED*", kAppIcon});
+    Tick();
+    Tick();
+    EXPECT_EQ(SlotTip(1), u"Untitled - Notepad");
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
+    EXPECT_TRUE(Hidden(h));
+    EXPECT_EQ(engine.HiddenCount(), 1);
 }
 
 // Ok after an edit refreshes: a window its entry no longer matches comes back at once as a

@@ -20,7 +20,7 @@ struct MatchCase {
     MatchResult expected;
 } const kCases[] = {
     {u"NOTEPAD", u"Untitled - Notepad", N}, {u"*notepad", u"Untitled - Notepad", M}, {u"", u"a", N}, {u"**", u"", M},
-    {u"WORD - *", u"Word - Letter.doc", M}, {u"A?C", u"ac", N}, {u"REPORT#", u"Report7", M},
+    {u"WORD - *", u"Word - Letter.doc", M}, {u"A?C", u"ac", N}, {u"REPORT#", u"Report7", M}, {u"#", u"9", M}, {u"#", u"0", M}, {u"#", u":", N}, {u"#", u"/", N},
     {u"REPORT#", u"Report", N}, {u"REPORT#", u"Report10", N}, {u"[A-C]*", u"beta", M}, {u"[A-C]*", u"delta", N},
     {u"[a-c]*", u"BETA", M}, {u"[!A-C]*", u"delta", M}, {u"[!A-C]*", u"beta", N}, {u"[XA-CZ]", u"y", N},
     {u"[!]", u"q", M}, {u"A[*]", u"Ab", N}, {u"[?][#]", u"?#", M}, {u"[#]", u"5", N}, {u"[[]X]", u"[x]", M},

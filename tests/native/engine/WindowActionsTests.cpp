@@ -102,6 +102,7 @@ TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroun
     // A mirrored command hides the window again while it stays minimised, else brings it up.
     WindowHandle h = HideOne(u"Mirrored");
     engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE
+    desktop.Advance();
     EXPECT_FALSE(desktop[h].visible);
     desktop.foregroundRight = true;  // Hidewell's popup had the foreground
     engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE

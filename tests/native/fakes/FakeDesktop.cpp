@@ -82,9 +82,11 @@ bool FakeDesktop::HasPendingRequests(WindowHandle h) const {
     return q != queues_.end() && !q->second.empty();
 }
 
-WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? WindowHandle{} : zOrder_.front(); }
+WindowHandle FakeDesktop::FirstTopLevel() { return zOrder_.empty() ? CrowdWindow(0) : zOrder_.front(); }
 
 WindowHandle FakeDesktop::NextWindow(WindowHandle h) {
+    if (InCrowd(h)) return CrowdWindow(static_cast<int>(h.Value() - kCrowdBase) + 1);
+    if (!zOrder_.empty() && h == zOrder_.back()) return CrowdWindow(0);
     // A walk asks for the window after the one it got last: look there first.
     if (walkAt_ >= zOrder_.size() || zOrder_[walkAt_] != h)
         walkAt_ = static_cast<std::size_t>(std::find(zOrder_.begin(), zOrder_.end(), h) - zOrder_.begin());
@@ -93,11 +95,13 @@ WindowHandle FakeDesktop::NextWindow(WindowHandle h) {
 }
 
 bool FakeDesktop::IsIconic(WindowHandle h) {
+    if (InCrowd(h)) return true;
     auto it = windows_.find(h);
     return it != windows_.end() && it->second.iconic;
 }
 
 Text FakeDesktop::GetText(WindowHandle h, int maxCount) {
+    if (InCrowd(h)) return u"x";
     auto it = windows_.find(h);
     if (it == windows_.end() || maxCount <= 0) return {};
     return it->second.caption.substr(0, static_cast<size_t>(maxCount - 1));
@@ -121,7 +125,8 @@ ShowRequest FakeDesktop::ShowWindow(WindowHandle h, int command) {
     if (it == windows_.end()) return {};
     FakeWindow& w = it->second;
     ShowRequest result{true, w.visible};
-    if (w.elevated || (command == kSwHide && w.refusesHide)) return {false, w.visible};
+    const bool shows = command == kSwShow || command == kSwShowNa || command == kSwRestore;
+    if (w.elevated || (command == kSwHide && w.refusesHide) || (shows && w.refusesShow)) return {false, w.visible};
     if (w.own)
         ApplyShow(h, command);
     else

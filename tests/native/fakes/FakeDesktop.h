@@ -23,6 +23,7 @@ struct FakeWindow {
     bool own = false;  // one of Hidewell's windows: requests take effect at once
     bool elevated = false;     // runs with higher rights: Windows drops Hidewell's requests
     bool refusesHide = false;  // Windows refuses to queue a hide for it
+    bool refusesShow = false;  // ... or a show (its program's message queue is full)
     // How long its program takes to get to a request (a busy program), and until when (in
     // the desktop's time) it pumps nothing at all.
     int pumpDelayMs = 0;
@@ -71,6 +72,9 @@ public:
     bool foregroundRight = false;
     std::vector<WindowHandle> flashed;
     std::uint32_t session = 1;
+    // This many windows of another program below the others, minimised and captioned "x": a
+    // desktop more crowded than a scan can hold, without the cost of real ones.
+    int crowd = 0;
     std::set<std::uint32_t> otherSessions;
     // Called for every show request as it is made.
     std::function<void(WindowHandle, int)> onShow;
@@ -80,7 +84,7 @@ public:
     WindowHandle FirstTopLevel() override;
     WindowHandle NextWindow(WindowHandle h) override;
     bool IsIconic(WindowHandle h) override;
-    bool IsWindow(WindowHandle h) override { return Exists(h); }
+    bool IsWindow(WindowHandle h) override { return Exists(h) || InCrowd(h); }
     Text GetText(WindowHandle h, int maxCount) override;
     WindowHandle ParentOrOwner(WindowHandle h) override;
     std::uint32_t GetStyle(WindowHandle h) override;
@@ -114,6 +118,11 @@ private:
     // False when the window closed.
     bool Deliver(WindowHandle h, std::uint32_t msg, std::uint64_t wParam);
     bool Pumps(const FakeWindow& w) const { return !w.hung && nowMs_ >= w.busyUntilMs; }
+    static constexpr std::uint64_t kCrowdBase = 0x7000'0000;
+    bool InCrowd(WindowHandle h) const {
+        return h.Value() >= kCrowdBase && h.Value() < kCrowdBase + static_cast<std::uint64_t>(crowd);
+    }
+    WindowHandle CrowdWindow(int i) const { return i < crowd ? WindowHandle{kCrowdBase + static_cast<std::uint64_t>(i)} : WindowHandle{}; }
 
     std::unordered_map<WindowHandle, FakeWindow> windows_;
     std::unordered_map<WindowHandle, std::deque<Request>> queues_;

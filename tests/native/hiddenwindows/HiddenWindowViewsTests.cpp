@@ -5,6 +5,7 @@
 
 #include "fakes/FakeMenus.h"
 #include "fakes/SimulatedEngine.h"
+#include "hiddenwindows/OwnMenu.h"
 #include "hiddenwindows/SysMenuMirror.h"
 #include "hiddenwindows/TaskList.h"
 
@@ -170,6 +171,23 @@ TEST_F(TaskListTest, ActionsGoThroughTheLedgerForTheChosenWindowOnly) {
     list.Refresh();
     EXPECT_FALSE(list.Refresh());
     EXPECT_TRUE(list.CanAct());
+}
+
+// The own menu holds fifty hidden windows; past them its last item opens the task list and
+// says how many more there are.
+TEST(OwnMenu, FiftyWindowsThenOneItemForTheRest) {
+    for (auto [count, items, more] : {std::tuple{0, 0, 0}, {1, 1, 0}, {50, 50, 0}, {51, 50, 1}, {62, 50, 12}}) {
+        std::vector<HiddenWindowView> hidden;
+        for (int i = 1; i <= count; ++i) {
+            hidden.emplace_back();
+            hidden.back().slot = i;
+        }
+        const OwnMenuWindows menu = OwnMenuWindowsOf(hidden);
+        ASSERT_EQ(menu.items.size(), std::size_t(items)) << count;
+        EXPECT_EQ(menu.more, std::size_t(more)) << count;
+        EXPECT_EQ(items ? menu.items.back().slot : 0, items) << count;
+    }
+    EXPECT_EQ(MoreWindowsText(12), u"12 more\u2026");
 }
 
 }  // namespace

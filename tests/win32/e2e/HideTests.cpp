@@ -70,6 +70,31 @@ TEST_F(Hiding, ThirtyOneWindowsAllGetIconsAndComeBackWhenHidewellEnds) {
     EXPECT_TRUE(WaitFor([] { return OwnIcons().empty(); }, 5s));
 }
 
+// Windows asks Hidewell's top-level windows whether the session may end, then tells them it
+// ends; an installer closing Hidewell through the Restart Manager says so in lParam.
+void EndSession(HidewellApp& app, LPARAM how) {
+    for (UINT msg : {WM_QUERYENDSESSION, WM_ENDSESSION})
+        for (HWND h : WindowsOf(app.Proc().Id()))
+            SendMessageTimeoutW(h, msg, msg == WM_ENDSESSION, how, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+// An installer's close while the session goes on ends Hidewell with every window back; the
+// session's own end leaves them hidden.
+TEST_F(Hiding, AnInstallersCloseBringsTheWindowsBackTheSessionsEndDoesNot) {
+    for (LPARAM how : {LPARAM(ENDSESSION_LOGOFF), LPARAM(ENDSESSION_CLOSEAPP)}) {
+        StartWith({{L"HIDEWELL UPDATE*", ProgramIcon()}});
+        TestWindow w;
+        ASSERT_TRUE(w.Start(L"Hidewell Update One", L"minimized"));
+        ASSERT_TRUE(WaitFor([&] { return w.IsHidden(); }, 5s));
+        EndSession(app, how);
+        EXPECT_TRUE(app.Proc().WaitExit(5000)) << "nothing is asked: " << how;
+        if (how == ENDSESSION_CLOSEAPP)
+            EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w.Hwnd()) != FALSE; }, 3s));
+        else
+            EXPECT_TRUE(w.IsHidden());
+    }
+}
+
 TEST_F(Hiding, HidesWinesNotepad) {
     StartWith({{L"*NOTEPAD*", ProgramIcon()}});
     Process notepad;

@@ -49,6 +49,12 @@ TEST_F(Inbox, RejectsMalformedRequestsAndCloseAtTheOpenDoorAndAnswersUnknownCapt
     COPYDATASTRUCT close{2, sizeof(target) - sizeof(wchar_t), const_cast<wchar_t*>(target)};
     SendMessageTimeoutW(app.Main(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&close), SMTO_ABORTIFHUNG, 5000, &accepted);
     EXPECT_EQ(accepted, DWORD_PTR{3});
+    // So does a list to be answered to a window the sender names (here Hidewell's own), unless
+    // the sender has fewer rights: with Hidewell's rights it asks at the trusted inbox.
+    COPYDATASTRUCT list{3, 0, nullptr};
+    SendMessageTimeoutW(app.Main(), WM_COPYDATA, reinterpret_cast<WPARAM>(app.Main()), reinterpret_cast<LPARAM>(&list),
+                        SMTO_ABORTIFHUNG, 5000, &accepted);
+    EXPECT_EQ(accepted, DWORD_PTR{3});
     EXPECT_EQ(RunCtl(L"close " + std::wstring(1025, L'x')).first, 2) << "hidewellctl checks requests first";
     EXPECT_TRUE(app.Messages().empty());
 
