@@ -4,6 +4,7 @@
 #include "harness/Harness.h"
 #include "harness/HidewellApp.h"
 #include "harness/Taskbar.h"
+#include "win32/app/CommandIds.h"
 
 namespace hw::wine {
 namespace {
@@ -37,7 +38,7 @@ protected:
 
 TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
-    PostMessageW(app.Main(), WM_COMMAND, 40, 0);  // the own menu's Configure
+    PostMessageW(app.Main(), WM_COMMAND, kCmdConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.Main(); }, 5s));
     PressKey(VK_F1);
     HWND help = nullptr;
@@ -73,7 +74,7 @@ TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     EXPECT_GT(SendMessageW(text, EM_GETLINECOUNT, 0, 0), 40);
 
     // The task list's Help opens the same window at the task list's topic.
-    PostMessageW(app.Main(), WM_COMMAND, 41, 0);  // the own menu's Task List
+    PostMessageW(app.Main(), WM_COMMAND, kCmdTaskList, 0);
     HWND taskList = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (taskList = FindWindowW(nullptr, L"Hidewell Task List")) && IsWindowVisible(taskList); }, 5s));
     HWND helpButton = FindWindowExW(taskList, nullptr, L"Button", L"&Help");
