@@ -64,7 +64,7 @@ constexpr int kTimeLabelTop = kBoxTop + kBoxCount * kBoxRow + 30, kTimeScrollTop
 constexpr int kFrameHeight = kTimeScrollTop + 330 - 120;
 constexpr int kHotkeyTop = 120 + kFrameHeight + 60, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
 constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
-constexpr int kClientWidth = 4695;
+constexpr int kClientWidth = 4875;  // room for the longest box and combination
 constexpr int kFrameWidth = kClientWidth - 180;
 // Below the buttons, one line says where the settings are kept.
 constexpr int kPlaceTop = kButtonTop + 450;
@@ -143,7 +143,7 @@ private:
         // The boxes from the bottom up, as the tab order has always run.
         for (int i = kBoxCount - 1; i >= 0; --i)
             boxes_[i] = add(WC_BUTTONW, kBoxes[i].text, WS_TABSTOP | BS_AUTOCHECKBOX, kIdBox + i, 240, kBoxTop + i * kBoxRow,
-                            kFrameWidth - 300, 240);
+                            kFrameWidth - 240, 240);
         scroll_ = add(WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, kIdTimeScroll, 525, kTimeScrollTop, 3015, 195);
         label_ = add(WC_STATICW, L"Response &Time :", 0, kIdTimeLabel, 210, kTimeLabelTop, 1725, 255);
         add(WC_BUTTONW, L"Options", BS_GROUPBOX, kIdFrame, 90, 120, kFrameWidth, kFrameHeight);
