@@ -57,7 +57,7 @@ hw_wine_start() {
     else
         echo "Starting a Wine desktop (first time: making its Wine prefix, about a minute)..."
     fi
-    export WINEPREFIX="$HW_PREFIX" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX="$HW_PREFIX" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
     if [ -n "${HW_DISPLAY:-}" ]; then
         export DISPLAY="$HW_DISPLAY"
     else

@@ -22,6 +22,8 @@ namespace hw {
 
 namespace {
 
+// Posted to itself: an installer asked Hidewell to close (the Restart Manager).
+constexpr UINT kInstallerCloseMessage = WM_APP + 44;
 constexpr int kOkWidth = 1120;
 const Text kQuestionTitle = u"Hidewell";
 constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
@@ -121,9 +123,15 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
         // The icons go. At the session's end the windows that Hidewell hid stay hidden; an
         // installer's close while the session goes on (the Restart Manager) shows them again.
-        if (wParam)
-            Quit((lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF) ? QuitReason::RestartManager
-                                                                                 : QuitReason::SessionEnd);
+        // The installer's close comes as a sent message, maybe while a tick waits on another
+        // program: the quit, which shows every window, runs once that walk is over.
+        if (wParam && (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF))
+            PostMessageW(Hwnd(), kInstallerCloseMessage, 0, 0);
+        else if (wParam)
+            Quit(QuitReason::SessionEnd);
+        return 0;
+    case kInstallerCloseMessage:
+        Quit(QuitReason::RestartManager);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
