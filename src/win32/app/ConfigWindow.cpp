@@ -22,8 +22,9 @@ namespace hw {
 
 namespace {
 
-// Posted to itself: an installer asked Hidewell to close (the Restart Manager).
-constexpr UINT kInstallerCloseMessage = WM_APP + 44;
+// Posted to itself when the session ends (wParam 0) or an installer asks Hidewell to close
+// (wParam 1, the Restart Manager).
+constexpr UINT kEndSessionMessage = WM_APP + 44;
 constexpr int kOkWidth = 1120;
 const Text kQuestionTitle = u"Hidewell";
 constexpr std::uint32_t kQuestion = kMbYesNo | kMbIconQuestion | kMbDefButton2;
@@ -123,15 +124,14 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
         // The icons go. At the session's end the windows that Hidewell hid stay hidden; an
         // installer's close while the session goes on (the Restart Manager) shows them again.
-        // The installer's close comes as a sent message, maybe while a tick waits on another
-        // program: the quit, which shows every window, runs once that walk is over.
-        if (wParam && (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF))
-            PostMessageW(Hwnd(), kInstallerCloseMessage, 0, 0);
-        else if (wParam)
-            Quit(QuitReason::SessionEnd);
+        // It comes as a sent message, maybe while a tick waits on another program: the quit runs
+        // once that walk is over, so that the walk cannot show or hide windows after it. The
+        // settings were kept at WM_QUERYENDSESSION, should the session end before.
+        if (wParam)
+            PostMessageW(Hwnd(), kEndSessionMessage, (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF), 0);
         return 0;
-    case kInstallerCloseMessage:
-        Quit(QuitReason::RestartManager);
+    case kEndSessionMessage:
+        Quit(wParam ? QuitReason::RestartManager : QuitReason::SessionEnd);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
