@@ -20,6 +20,18 @@ using namespace std::chrono_literals;
 bool Hidden(HWND h) { return IsWindow(h) && IsIconic(h) && !IsWindowVisible(h); }
 bool Shown(HWND h) { return IsWindowVisible(h) && !IsIconic(h); }
 
+// Starts notepad and brings its window to the front; null when it does not show in time.
+HWND NotepadInFront(Process& notepad) {
+    HWND h = nullptr;
+    if (!notepad.Start(L"notepad.exe") || !WaitFor([&] {
+            const std::vector<HWND> windows = WindowsOf(notepad.Id(), L"Notepad");
+            return !windows.empty() && IsWindowVisible(h = windows[0]);
+        }, 10s))
+        return nullptr;
+    SetForegroundWindow(h);
+    return WaitFor([&] { return GetForegroundWindow() == h; }, 5s) ? h : nullptr;
+}
+
 class Hotkeys : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -49,11 +61,8 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
 
     Process notepad;
-    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
-    HWND h = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(h); }, 10s));
-    SetForegroundWindow(h);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
+    const HWND h = NotepadInFront(notepad);
+    ASSERT_TRUE(h);
     PressWith({VK_CONTROL, VK_MENU}, 'H');
     ASSERT_TRUE(WaitFor([&] { return Hidden(h); }, 5s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").size() == 1; }, 3s));
@@ -120,11 +129,8 @@ TEST_F(Hotkeys, CtlHelpIconGoneAtOnceAndHandHiddenWindowBackShownOnExit) {
     EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 3s));
 
     Process notepad;
-    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
-    HWND h = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (h = FindWindowW(L"Notepad", nullptr)) != nullptr && IsWindowVisible(h); }, 10s));
-    SetForegroundWindow(h);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
+    const HWND h = NotepadInFront(notepad);
+    ASSERT_TRUE(h);
     PressWith({VK_CONTROL, VK_MENU}, 'H');
     ASSERT_TRUE(WaitFor([&] { return Hidden(h); }, 5s));
     EXPECT_EQ(RunCtl(L"exit").first, 0);
@@ -160,14 +166,8 @@ TEST_F(Hotkeys, RightClickOnTheMinimiseButtonHidesAndStartHidesANewProgram) {
     ASSERT_TRUE(app.Start());
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
     Process notepad;
-    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
-    HWND h = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        const std::vector<HWND> windows = WindowsOf(notepad.Id(), L"Notepad");
-        return !windows.empty() && IsWindowVisible(h = windows[0]);
-    }, 10s));
-    SetForegroundWindow(h);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == h; }, 5s));
+    const HWND h = NotepadInFront(notepad);
+    ASSERT_TRUE(h);
     const std::optional<POINT> button = MinimiseButtonOf(h);
     ASSERT_TRUE(button);
 
