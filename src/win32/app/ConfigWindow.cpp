@@ -50,13 +50,17 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
                         TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
         return false;
     CreateMenuBar();
-    CreateControls();
     CentreOnScreen(Hwnd());
     return true;
 }
 
 void ConfigWindow::Show() {
     if (IsWindowVisible(Hwnd())) return;
+    // The controls (and with them the common controls library) come when first shown.
+    if (!list_) {
+        CreateControls();
+        Layout();
+    }
     ShowWindow(Hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(Hwnd());
     OnActivate();
@@ -64,7 +68,7 @@ void ConfigWindow::Show() {
 
 void ConfigWindow::EntriesChanged() {
     config_->Reloaded();
-    OnActivate();
+    if (list_) OnActivate();
 }
 
 void ConfigWindow::SetSmallIcon(HICON icon) {

@@ -1,7 +1,6 @@
 // Hidewell's entry point: one instance, the configuration window and the tray shell, and the
 // message loop.
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include <optional>
@@ -54,11 +53,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             if (SUCCEEDED(hr)) CoUninitialize();
         }
     } com;
-
-    INITCOMMONCONTROLSEX icc{};
-    icc.dwSize = sizeof(icc);
-    icc.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&icc);
 
     hw::Win32Desktop desktop;
     hw::Win32NotifyArea tray;
