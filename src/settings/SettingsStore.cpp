@@ -180,12 +180,15 @@ void SettingsStore::Load() {
 
 void SettingsStore::AskFirstStart() {
     if (!ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord).IsEmpty()) return;
-    // Settings saved before the record existed mean the question was answered long ago.
-    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty();
-    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes &&
-        !WriteRunValue(reg_, programPath_)) {
-        log_.Failure(kRunValueFailedMessage, u"", 0);
-        ui_.ShowMessage(kRunValueFailedMessage, kAppTitle, kMbIconExclamation);
+    // Settings saved before the record existed mean the question was answered long ago; so does
+    // the Run value of a Yes whose record could not be written.
+    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty() &&
+                      !StartsWithWindows(reg_);
+    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes) {
+        if (const std::int32_t status = WriteRunValue(reg_, programPath_)) {
+            log_.Failure(kRunValueFailedMessage, u"", static_cast<std::uint32_t>(status));
+            ui_.ShowMessage(kRunValueFailedMessage, kAppTitle, kMbIconExclamation);
+        }
     }
     // Without the record the question comes back at the next start.
     if (const std::int32_t status = WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord, u"1", kRegSz))
@@ -272,7 +275,10 @@ bool SettingsStore::Save() {
 }
 
 bool SettingsStore::SetStartWithWindows(bool on) {
-    bool ok = on ? WriteRunValue(reg_, programPath_) : RemoveRunValue(reg_);
+    // Turned off, the cause is a value under the machine's key that this user may not remove.
+    const std::int32_t status = on ? WriteRunValue(reg_, programPath_) : RemoveRunValue(reg_) ? 0 : kErrorAccessDenied;
+    if (status) log_.Failure(kRunValueFailedMessage, u"", static_cast<std::uint32_t>(status));
+    const bool ok = status == kErrorSuccess;
     s_.startWithWindows = StartsWithWindows(reg_);
     return ok;
 }

@@ -131,8 +131,9 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // It comes as a sent message, maybe while a tick waits on another program: the quit runs
         // once that walk is over, so that the walk cannot show or hide windows after it. The
         // settings were kept at WM_QUERYENDSESSION, should the session end before.
-        if (wParam)
-            PostMessageW(Hwnd(), kEndSessionMessage, (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF), 0);
+        if (wParam &&
+            !PostMessageW(Hwnd(), kEndSessionMessage, (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF), 0))
+            log_->Failure(u"Hidewell could not queue its quit at the session's end", u"", GetLastError());
         return 0;
     case kEndSessionMessage:
         Quit(wParam ? QuitReason::RestartManager : QuitReason::SessionEnd);
@@ -173,6 +174,7 @@ void ConfigWindow::OnCommand(int id) {
 
 void ConfigWindow::CreateMenuBar() {
     HMENU file = CreatePopupMenu();
+    if (!file) log_->Failure(u"Hidewell could not create its menu bar", u"", GetLastError());
     AppendMenuW(file, MF_STRING, kCmdSave, L"&Save");
     AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
     AppendMenuW(file, MF_STRING, kCmdRefreshAll, L"&Refresh");

@@ -96,6 +96,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (portable) portable->Started();
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
+    if (!windowEvents.Installed())
+        log.Failure(u"Hidewell could not watch for minimised windows; they are hidden at the next poll", u"",
+                    GetLastError());
     engine.SetCaptionWatch(&windowEvents);
 
     MSG msg{};
