@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "common/LogLine.h"
+#include "win32/adapters/Win32Clock.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
@@ -27,12 +28,6 @@ std::string Utf8(const Text& text) {
     std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
     if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
     return out;
-}
-
-LocalTime Now() {
-    SYSTEMTIME st{};
-    GetLocalTime(&st);
-    return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};
 }
 
 // The size of the file in bytes; 0 when it does not exist.
@@ -66,7 +61,7 @@ Win32Log::Win32Log(std::wstring folder, std::uint64_t capBytes) : folder_(std::m
 
 void Win32Log::Failure(const Text& what, const Text& caption, std::uint32_t systemError) {
     if (folder_.empty()) return;
-    Append(Utf8(LogLine(Now(), what, caption, ErrorText(systemError))));
+    Append(Utf8(LogLine(Win32Clock().Now(), what, caption, ErrorText(systemError))));
 }
 
 bool Win32Log::Append(const std::string& line) {
