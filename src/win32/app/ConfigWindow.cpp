@@ -150,15 +150,15 @@ void ConfigWindow::OnCommand(int id) {
     case kIdUp: OnMove(true); break;
     case kIdDown: OnMove(false); break;
     case kIdOkButton: OnOk(); break;
-    case kCmdSave: SaveReported(); break;
+    case kCmdBarSave: SaveReported(); break;
     case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
-    case kCmdUndo: OnUndo(); break;
-    case kCmdRefreshAll: engine_->RefreshAll(); break;
-    case kCmdOptions: OnOptions(); break;
-    case kCmdFileExit: Quit(QuitReason::User); break;
-    case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
-    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
-    case kCmdOpenLogFolder:
+    case kCmdBarUndo: OnUndo(); break;
+    case kCmdBarRefresh: engine_->RefreshAll(); break;
+    case kCmdBarOptions: OnOptions(); break;
+    case kCmdBarExit: Quit(QuitReason::User); break;
+    case kCmdBarHelp: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
+    case kCmdBarAbout: ShowAboutBox(Hwnd(), true); break;
+    case kCmdBarLogFolder:
         if (!OpenLogFolder(Hwnd()))
             ui_->ShowMessage(u"Hidewell could not open its log folder " + FromWide(LogFolder()), kAppTitle,
                              kMbIconInformation);
@@ -169,18 +169,18 @@ void ConfigWindow::OnCommand(int id) {
 
 void ConfigWindow::CreateMenuBar() {
     HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kCmdSave, L"&Save");
-    AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
-    AppendMenuW(file, MF_STRING, kCmdRefreshAll, L"&Refresh");
+    AppendMenuW(file, MF_STRING, kCmdBarSave, L"&Save");
+    AppendMenuW(file, MF_STRING, kCmdBarUndo, L"&Undo");
+    AppendMenuW(file, MF_STRING, kCmdBarRefresh, L"&Refresh");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, kCmdOptions, L"&Options");
+    AppendMenuW(file, MF_STRING, kCmdBarOptions, L"&Options");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
+    AppendMenuW(file, MF_STRING, kCmdBarExit, L"E&xit");
     HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kCmdHelpTopic, L"&Help\tF1");
-    AppendMenuW(help, MF_STRING, kCmdOpenLogFolder, L"Open &Log Folder");
+    AppendMenuW(help, MF_STRING, kCmdBarHelp, L"&Help\tF1");
+    AppendMenuW(help, MF_STRING, kCmdBarLogFolder, L"Open &Log Folder");
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
+    AppendMenuW(help, MF_STRING, kCmdBarAbout, L"&About");
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
@@ -189,7 +189,7 @@ void ConfigWindow::CreateMenuBar() {
     ACCEL f1{};
     f1.fVirt = FVIRTKEY;
     f1.key = VK_F1;
-    f1.cmd = kCmdHelpTopic;
+    f1.cmd = kCmdBarHelp;
     accelerators_.Reset(CreateAcceleratorTableW(&f1, 1));
 }
 
@@ -217,7 +217,7 @@ void ConfigWindow::CreateControls() {
     });
     buttons_[2] = Add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
     buttons_[3] = Add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
-    preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
+    preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdIconPreview, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
     Add(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
     buttons_[0] = Add(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
     buttons_[1] = Add(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
@@ -244,7 +244,7 @@ void ConfigWindow::Layout() {
         int id = GetDlgCtrlID(p.hwnd);
         int shift = 0;
         if (id == kIdFrame) t.right = t.left + width - 290;
-        if (id == kIdIconFrame || id == kIdSlaveImage) shift = (width - 1300) - 4350;  // left inside the frame
+        if (id == kIdIconFrame || id == kIdIconPreview) shift = (width - 1300) - 4350;  // left inside the frame
         if (id == kIdOkButton) shift = (width - kOkWidth - 200) - t.left;
         MoveWindow(p.hwnd, TwipsToPixels(t.left + shift, dpi_), TwipsToPixels(t.top, dpi_),
                    TwipsToPixels(t.right - t.left, dpi_), TwipsToPixels(t.bottom - t.top, dpi_), TRUE);
