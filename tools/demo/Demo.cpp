@@ -9,7 +9,7 @@
 //   hwdemo options <bmp> sets the three hotkeys, starts Hidewell, opens its options dialog
 //                        and saves a screenshot of the dialog alone
 //   hwdemo window <name> <bmp>  starts Hidewell and notepad, opens one of its windows (config,
-//                        about, tasklist, date, picker) and saves a screenshot of it alone
+//                        about, tasklist, date, picker, help) and saves a screenshot of it alone
 #include <windows.h>
 
 #include <cstdio>
@@ -177,6 +177,9 @@ int Window(const std::wstring& name, const std::wstring& screenshot) {
     } else if (name == L"tasklist") {
         PostMessageW(main, WM_COMMAND, hw::kCmdTrayTaskList, 0);
         shown = scene.ShownOf(L"HidewellTaskList");
+    } else if (name == L"help") {
+        PostMessageW(main, WM_COMMAND, hw::kCmdBarHelp, 0);
+        shown = scene.ShownOf(L"HidewellHelp");
     } else if (name == L"picker") {
         PostMessageW(FindWindowExW(main, nullptr, L"Button", L"&New..."), BM_CLICK, 0, 0);
         HWND editor = scene.ShownOf(L"HidewellEntryEditor");
