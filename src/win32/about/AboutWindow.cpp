@@ -381,9 +381,7 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, IDOK);
     case WM_DPICHANGED: {
-        layout_.Rescale(HIWORD(wParam), [this] { CreateFonts(); });
-        InvalidateRect(Hwnd(), nullptr, TRUE);
-        MoveToSuggestedRect(Hwnd(), lParam);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam, [this] { CreateFonts(); });
         SizeWindow(false);
         return 0;
     }

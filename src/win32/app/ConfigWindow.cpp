@@ -102,10 +102,7 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_DPICHANGED:
-        // Controls first: the new width holds once the DPI is set.
-        layout_.Rescale(HIWORD(wParam));
-        MoveToSuggestedRect(Hwnd(), lParam);
-        InvalidateRect(Hwnd(), nullptr, TRUE);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     case WM_CLOSE:
         Quit(QuitReason::User);

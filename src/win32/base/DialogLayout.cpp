@@ -55,4 +55,12 @@ void DialogLayout::Rescale(int dpi, const std::function<void()>& remakeFonts) {
     }
 }
 
+void DialogLayout::FollowDpiChange(HWND window, WPARAM wParam, LPARAM lParam,
+                                   const std::function<void()>& remakeFonts) {
+    // The controls first: a window that holds its width asks for it at the new DPI.
+    Rescale(HIWORD(wParam), remakeFonts);
+    MoveToSuggestedRect(window, lParam);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 }  // namespace hw

@@ -46,6 +46,9 @@ public:
     // After a DPI change: new font, every control placed and sized again. remakeFonts, run
     // once the new DPI is set, remakes the window's own fonts.
     void Rescale(int dpi, const std::function<void()>& remakeFonts = {});
+    // WM_DPICHANGED: the controls rescaled, then the window moved to the suggested place and
+    // drawn again.
+    void FollowDpiChange(HWND window, WPARAM wParam, LPARAM lParam, const std::function<void()>& remakeFonts = {});
 
 private:
     struct Placed {

@@ -129,8 +129,7 @@ LRESULT DateConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) 
         break;
     case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, kIdOk);
     case WM_DPICHANGED:
-        MoveToSuggestedRect(Hwnd(), lParam);
-        layout_.Rescale(HIWORD(wParam));
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     case WM_CLOSE: Finish(false); return 0;
     default: break;

@@ -141,8 +141,7 @@ LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DPICHANGED: {
-        layout_.Rescale(HIWORD(wParam));
-        MoveToSuggestedRect(Hwnd(), lParam);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         Layout();
         return 0;
     }

@@ -189,9 +189,7 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             SetFocus(list_);
         return 0;
     case WM_DPICHANGED:
-        layout_.Rescale(HIWORD(wParam));
-        MoveToSuggestedRect(Hwnd(), lParam);
-        InvalidateRect(Hwnd(), nullptr, TRUE);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     case WM_TIMER:
         if (wParam == kRefreshTimer) {

@@ -322,8 +322,7 @@ LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE: model_.OnCancel(); return 0;  // the close box acts as Cancel
     case WM_DPICHANGED:
-        layout_.Rescale(HIWORD(wParam));
-        MoveToSuggestedRect(Hwnd(), lParam);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     default: break;
     }

@@ -142,8 +142,7 @@ protected:
             }
             break;
         case WM_DPICHANGED: {
-            layout_.Rescale(HIWORD(wParam));
-            MoveToSuggestedRect(Hwnd(), lParam);
+            layout_.FollowDpiChange(Hwnd(), wParam, lParam);
             ShowPreview(true);
             return 0;
         }

@@ -127,8 +127,7 @@ protected:
             if (reinterpret_cast<HWND>(lParam) == scroll_) OnScroll(LOWORD(wParam));
             return 0;
         case WM_DPICHANGED: {
-            layout_.Rescale(HIWORD(wParam));
-            MoveToSuggestedRect(Hwnd(), lParam);
+            layout_.FollowDpiChange(Hwnd(), wParam, lParam);
             return 0;
         }
         case WM_CLOSE:
