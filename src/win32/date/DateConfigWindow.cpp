@@ -31,12 +31,14 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 4470;
 constexpr int kClientHeight = 1770;
 
-// The option buttons and the pattern box sit in the frame (at 75, 30).
+// The option buttons and the pattern box sit in the frame (at 75, 30); the option buttons
+// one a row.
+constexpr int kOptionTop = 315, kOptionRow = 285;
 const ControlSpec kControls[] = {
     {kIdFrame, WC_BUTTONW, L"On Double Click", BS_GROUPBOX, 75, 30, 4335, 1230},
-    {kIdUser, WC_BUTTONW, L"User : ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 195, 315, 2620, 240},
-    {kIdMedium, WC_BUTTONW, L"Medium Date", BS_AUTORADIOBUTTON, 195, 315 + 285, 2580, 240},
-    {kIdShort, WC_BUTTONW, L"Short Date", BS_AUTORADIOBUTTON, 195, 315 + 2 * 285, 2580, 240},
+    {kIdUser, WC_BUTTONW, L"User : ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 195, kOptionTop, 2620, 240},
+    {kIdMedium, WC_BUTTONW, L"Medium Date", BS_AUTORADIOBUTTON, 195, kOptionTop + kOptionRow, 2580, 240},
+    {kIdShort, WC_BUTTONW, L"Short Date", BS_AUTORADIOBUTTON, 195, kOptionTop + 2 * kOptionRow, 2580, 240},
     {kIdFormat, WC_EDITW, L"", WS_BORDER | ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP, 2850, 300, 1425, 285},
     {kIdOk, WC_BUTTONW, L"&Ok", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 75, 1380, 1290, 345},
     {kIdHelp, WC_BUTTONW, L"&Help", BS_PUSHBUTTON | WS_TABSTOP, 1440, 1380, 1290, 345},
