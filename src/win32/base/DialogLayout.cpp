@@ -7,7 +7,7 @@ namespace hw {
 
 void DialogLayout::SetDpi(int dpi) {
     dpi_ = dpi > 0 ? dpi : 96;
-    font_ = CreateMessageFont(dpi_);
+    font_.Reset();  // made when a control first needs it
 }
 
 RECT DialogLayout::CentredWindow(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) const {
@@ -39,8 +39,9 @@ void DialogLayout::SetFont(HWND control, const UniqueFont& font) {
     }
 }
 
-void DialogLayout::SendFont(const Placed& p, BOOL redraw) const {
+void DialogLayout::SendFont(const Placed& p, BOOL redraw) {
     if (p.keepsFont) return;
+    if (!p.font && !font_) font_ = CreateMessageFont(dpi_);
     HFONT font = p.font ? p.font->Get() : font_.Get();
     if (font) SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }

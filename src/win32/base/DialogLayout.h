@@ -22,7 +22,7 @@ struct ControlSpec {
 
 class DialogLayout {
 public:
-    // Sets up the font and the sizes for the DPI; Add uses them.
+    // Sets up the sizes and the message font for the DPI; Add uses them.
     void SetDpi(int dpi);
     int Dpi() const { return dpi_; }
     int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
@@ -57,7 +57,7 @@ private:
         const UniqueFont* font;  // the message font when null; none for a window kept
         bool keepsFont;
     };
-    void SendFont(const Placed& p, BOOL redraw) const;
+    void SendFont(const Placed& p, BOOL redraw);
 
     std::vector<Placed> placed_;
     UniqueFont font_;
