@@ -85,11 +85,9 @@ private:
 
 }  // namespace
 
-int RunStartCommand(const std::vector<std::wstring>& words, const std::function<void(const std::wstring&)>& printError) {
-    std::vector<hw::Text> texts;
-    for (const std::wstring& w : words) texts.push_back(hw::FromWide(w.data(), w.size()));
+int RunStartCommand(const std::vector<hw::Text>& words, const std::function<void(const std::wstring&)>& printError) {
     hw::Text problem;
-    const std::optional<hw::StartCall> call = hw::ParseStartCall(texts, problem);
+    const std::optional<hw::StartCall> call = hw::ParseStartCall(words, problem);
     if (!call) {
         printError(L"hidewellctl: " + hw::ToWide(problem) + L"\r\n");
         return kUsageError;
