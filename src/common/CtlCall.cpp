@@ -73,6 +73,13 @@ CtlCall ParseCtlArguments(const std::vector<Text>& args) {
     return Request(verb.command, caption);
 }
 
+Text VerbForm(const Verb& verb) {
+    Text form(verb.word);
+    for (std::u16string_view part : {verb.option, verb.arguments})
+        if (!part.empty()) (form += u' ') += part;
+    return form;
+}
+
 Text CtlUsage() {
     // The words about each call stand in one column; a longer call has them on the next line.
     constexpr std::size_t kCallWidth = 22;
@@ -89,12 +96,7 @@ Text CtlUsage() {
         usage += about;
         usage += u"\r\n";
     };
-    for (const Verb& verb : kVerbs) {
-        Text call(verb.word);
-        for (std::u16string_view part : {verb.option, verb.arguments})
-            if (!part.empty()) (call += u' ') += part;
-        line(call, verb.about);
-    }
+    for (const Verb& verb : kVerbs) line(VerbForm(verb), verb.about);
     line(u"--help", u"show this");
     return usage + u"A caption is taken exactly; when no window has it, the one window that has it in other\r\n"
                    u"case. In list, tabs, line breaks and other control characters show as \\t, \\n, \\r, \\xNN.\r\n"

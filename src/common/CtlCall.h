@@ -24,6 +24,9 @@ struct CtlCall {
 // The verb is read from the table of verbs, without regard to case, as are its options.
 CtlCall ParseCtlArguments(const std::vector<Text>& args);
 
+// How the usage shows the verb after "hidewellctl ": its word, its option and its arguments.
+Text VerbForm(const Verb& verb);
+
 // The usage, one line for each verb of the table, lines ended by "\r\n".
 Text CtlUsage();
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "common/Verbs.h"
+#include "common/CtlCall.h"
 #include "ui/HelpBook.h"
 #include "ui/HelpLineBreak.h"
 
@@ -97,12 +97,8 @@ TEST(HelpBook, ShippedHelpCoversEveryContext) {
     // hidewellctl's topic shows every verb as its usage does.
     auto ctl = std::find_if(topics.begin(), topics.end(), [](const HelpTopic& t) { return t.key == "hidewellctl"; });
     ASSERT_NE(ctl, topics.end());
-    for (const Verb& verb : kVerbs) {
-        Text form = u"hidewellctl " + Text(verb.word);
-        for (std::u16string_view part : {verb.option, verb.arguments})
-            if (!part.empty()) (form += u' ') += part;
-        EXPECT_NE(ctl->text.find(form), Text::npos) << static_cast<int>(verb.command);
-    }
+    for (const Verb& verb : kVerbs)
+        EXPECT_NE(ctl->text.find(u"hidewellctl " + VerbForm(verb)), Text::npos) << static_cast<int>(verb.command);
 }
 
 }  // namespace
