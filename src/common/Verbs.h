@@ -3,7 +3,6 @@
 // what its text names, which door takes it, when it runs, and how hidewellctl spells it and
 // says what went wrong. Decoding, the doors, hidewellctl's arguments and usage, and the
 // dispatch in the main window all read this table.
-#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string_view>
