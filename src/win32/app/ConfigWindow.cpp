@@ -40,7 +40,7 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
     ui_ = &ui;
     icons_ = &icons;
     desktop_ = &desktop;
-    config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
+    config_ = std::make_unique<ConfigWindowModel>(engine.Config().Current().entries);
     previewIcon_ = std::make_unique<IconPicture>(icons);
     dpi_ = MonitorDpi(nullptr);
     HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON,
@@ -63,7 +63,7 @@ void ConfigWindow::Show() {
 }
 
 void ConfigWindow::EntriesChanged() {
-    config_->Reloaded();
+    config_->Reloaded(engine_->Config().Current().entries);
     OnActivate();
 }
 
@@ -153,7 +153,7 @@ void ConfigWindow::OnCommand(int id) {
     case kCmdSave: SaveReported(); break;
     case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
     case kCmdUndo: OnUndo(); break;
-    case kCmdRefreshAll: engine_->RefreshAll(); break;
+    case kCmdRefreshAll: engine_->Config().RefreshAll(); break;
     case kCmdOptions: OnOptions(); break;
     case kCmdFileExit: Quit(QuitReason::User); break;
     case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
@@ -317,26 +317,32 @@ EntryEditorResult ConfigWindow::RunEditor(const EntryEditorArgs& args) {
 }
 
 void ConfigWindow::OnNew() {
-    config_->AddEntry(RunEditor(config_->NewArgs()));
+    if (config_->AddEntry(RunEditor(config_->NewArgs()))) engine_->Config().SetEntries(config_->Rows());
     OnRowsChanged();
 }
 
 void ConfigWindow::OnEdit() {
     std::optional<EntryEditorArgs> args = config_->EditArgs();
     if (!args) return;
-    if (config_->ApplyEdit(RunEditor(*args))) engine_->RefreshAll();
+    if (config_->ApplyEdit(RunEditor(*args))) {
+        engine_->Config().SetEntries(config_->Rows());
+        engine_->Config().RefreshAll();
+    }
     OnRowsChanged();
 }
 
 void ConfigWindow::OnRemove() {
     if (!config_->RemoveAsks()) return;
     bool yes = ui_->ShowMessage(kRemoveQuestion, kQuestionTitle, kQuestion) == kIdYes;
-    config_->Remove(yes);
+    if (config_->Remove(yes)) engine_->Config().SetEntries(config_->Rows());
     OnRowsChanged();
 }
 
 void ConfigWindow::OnMove(bool up) {
-    if (up ? config_->MoveUp() : config_->MoveDown()) ShowRows();
+    if (up ? config_->MoveUp() : config_->MoveDown()) {
+        engine_->Config().SetEntries(config_->Rows());
+        ShowRows();
+    }
     SetFocus(list_);
 }
 
@@ -351,7 +357,7 @@ void ConfigWindow::OnOk() {
 }
 
 void ConfigWindow::OnUndo() {
-    engine_->ReloadSettings();
+    engine_->Config().Reload();
     EntriesChanged();
 }
 
@@ -364,10 +370,10 @@ bool ConfigWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        std::int32_t status = engine_->SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        std::int32_t status = engine_->Config().SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
         if (status != kErrorSuccess) log_->Failure(u"Saving the window's height", u"", static_cast<std::uint32_t>(status));
     }
-    if (engine_->SaveSettings()) return true;
+    if (engine_->Config().Save()) return true;
     log_->Failure(u"Saving the settings", u"", 0);
     return false;
 }

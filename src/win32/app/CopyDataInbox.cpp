@@ -15,7 +15,7 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, InboxDoor door, HWND ask
     if (door == InboxDoor::Open && CompareIntegrity(asker).value_or(0) >= 0) return kInboxNeedsRights;
     std::vector<Text> captions;
     std::vector<ListedWindow> details;
-    for (const HiddenWindowView& w : engine.HiddenWindows()) {
+    for (const HiddenWindowView& w : engine.Windows().HiddenWindows()) {
         captions.push_back(w.caption);
         details.push_back({w.ref.window, w.kind == HideKind::Manual, w.caption, w.program, w.className});
     }
@@ -46,10 +46,10 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     // It came while Hidewell waits on another program in the middle of a window operation or
     // a tick (a send to a window or to the taskbar lets sent messages in): asked again later.
     if (engine.Busy()) return kInboxBusy;
-    if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
-    if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
+    if (request->command == InboxCommand::Hide) return engine.Hand().HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
+    if (request->command == InboxCommand::HideForeground) return engine.Hand().HideForeground() ? kInboxAccepted : kInboxNotFound;
     if (request->command == InboxCommand::HideProcess)
-        return engine.HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
+        return engine.Hand().HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
     // A sender of WM_COPYDATA waits for the answer, unless it only notified.
     const bool answered = (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != ISMEX_NOTIFY;
     switch (engine.OnInboxRequest(*request, answered)) {

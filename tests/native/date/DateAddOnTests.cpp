@@ -131,7 +131,7 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOursAnd
 
 TEST_F(DateAddOnTest, StepsInThePollLoopFollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
     icons.files[u"C:\\Apps\\app.exe"] = 1;
-    engine.SetDateIcon(&addOn);
+    engine.Records().Icons().SetDateIcon(&addOn);
     Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
     Tick();
     ASSERT_EQ(tray.icons.size(), 2u);
