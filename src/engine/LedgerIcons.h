@@ -62,14 +62,14 @@ public:
     // Takes every icon away as Hidewell ends: its own, the windows', the date icon.
     void RemoveAll();
 
-    // The date icon (none until the program gives one): its steps at a tick, taking it away
-    // at once, and whether it must be added again behind new window icons.
+    // The date icon (none until the program gives one): its steps at a tick, and whether it
+    // must be added again behind new window icons.
     void SetDateIcon(DateIconSteps* dateIcon) { dateIcon_ = dateIcon; }
     void TickDate();
-    void RemoveDateIcon();
     bool DateRebuildRequested() const { return dateRebuildRequested_; }
 
 private:
+    void RemoveDateIcon();
     void SetOwnPicture(Picture picture);
     // The picture of a record's icon at the notification area's size: from its entry's icon
     // file, or the window's own; 0 leaves the program icon.

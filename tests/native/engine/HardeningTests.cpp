@@ -114,7 +114,7 @@ TEST_F(Hardening, ARefusalIsToldOnAnIconTheUserCanSee) {
     Tick();
     const Text told = u"Hidewell cannot hide Admin - Notepad: it runs with higher rights.";
     EXPECT_EQ(Balloons(told), 1);
-    EXPECT_EQ(tray.calls.back().record.hWnd, FakeHost::ReceiverOf(1));
+    EXPECT_EQ(tray.calls.back().record.receiver, FakeHost::ReceiverOf(1));
 
     // The shell has lost every icon and takes none for a while.
     tray.icons.clear();
@@ -316,9 +316,9 @@ TEST_F(Hardening, TheOverflowIsExplainedAtTheFirstHideAndNeverAgain) {
     Minimised(u"Inbox - Mail");
     Tick();
     EXPECT_EQ(Balloons(kOverflowTip), 1);
-    auto told = std::find_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.uFlags & kNifInfo; });
+    auto told = std::find_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.changes & kNifInfo; });
     ASSERT_NE(told, tray.calls.end());
-    EXPECT_EQ(told->record.hWnd, FakeHost::kOwnReceiver);
+    EXPECT_EQ(told->record.receiver, FakeHost::kOwnReceiver);
 
     engine.Quit(QuitReason::User);
     TrayEngine next(platform);

@@ -20,7 +20,7 @@ TEST_F(PollLoop, HidesMinimisedMatchingWindowsAndRestoredOnesLoseTheirSlotsInAny
     EXPECT_EQ(SlotTip(2), u"Doc A");
     EXPECT_EQ(engine.Records().Icons().Count(), 2);
     EXPECT_EQ(host.mainIcon, Picture::SomeHidden);
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::SomeHidden));
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->icon, host.PictureIcon(Picture::SomeHidden));
     EXPECT_EQ(host.interval, kHideCheckMs);  // the next tick checks soon that they went
     Tick();
     EXPECT_EQ(host.interval, 500);
@@ -39,7 +39,7 @@ TEST_F(PollLoop, HidesMinimisedMatchingWindowsAndRestoredOnesLoseTheirSlotsInAny
     EXPECT_EQ(engine.Windows().HiddenCount(), 0);
     EXPECT_EQ(engine.Records().Icons().Count(), 0);
     EXPECT_EQ(host.mainIcon, Picture::NoneHidden);
-    EXPECT_TRUE(tray.icons.size() == 1 && tray.icons[0].hWnd == FakeHost::kOwnReceiver);
+    EXPECT_TRUE(tray.icons.size() == 1 && tray.icons[0].receiver == FakeHost::kOwnReceiver);
     // With every window back, slots count from 1 again.
     Minimised(u"Doc C");
     Tick();
@@ -57,7 +57,7 @@ TEST_F(PollLoop, CaptionChangesFollowTheTipOrBringTheWindowBack) {
     desktop[h].caption = Text(100, u'x') + u" - Editor";
     Tick();
     auto tipChanges = [&] {
-        return std::count_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.uFlags & kNifTip; });
+        return std::count_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.changes & kNifTip; });
     };
     auto changes = tipChanges();
     Tick();
@@ -95,10 +95,10 @@ TEST_F(PollLoop, EachWindowShowsTheIconOfTheFirstEntryItMatches) {
     EXPECT_TRUE(Hidden(plain));
     EXPECT_EQ(SlotIcon(SlotView(u"Plain")), nullptr);
     EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
-    EXPECT_EQ(SlotIcon(SlotView(u"Gone"))->hIcon, host.PictureIcon(Picture::Program));
-    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own icon"))->hIcon)) << "a copy of the window's own icon";
-    EXPECT_EQ(SlotIcon(SlotView(u"Own none"))->hIcon, host.PictureIcon(Picture::Program));
-    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own program's"))->hIcon)) << "its program file's icon";
+    EXPECT_EQ(SlotIcon(SlotView(u"Gone"))->icon, host.PictureIcon(Picture::Program));
+    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own icon"))->icon)) << "a copy of the window's own icon";
+    EXPECT_EQ(SlotIcon(SlotView(u"Own none"))->icon, host.PictureIcon(Picture::Program));
+    EXPECT_TRUE(icons.live.count(SlotIcon(SlotView(u"Own program's"))->icon)) << "its program file's icon";
     EXPECT_EQ(icons.lastSize, host.iconSize);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(host.timerEnabled);
@@ -266,11 +266,11 @@ TEST_F(EntryEdits, TheIconFollowsTheEntryThatTakesTheWindowNow) {
     Tick();
     Tick();
     ASSERT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    const IconHandle first = SlotIcon(1)->hIcon;
+    const IconHandle first = SlotIcon(1)->icon;
 
     EditEntries([](Entries& e) { e[0].iconReference = kOtherIcon; });
     engine.Config().RefreshAll();
-    EXPECT_NE(SlotIcon(1)->hIcon, first);
+    EXPECT_NE(SlotIcon(1)->icon, first);
     EXPECT_EQ(icons.lastExtracted, u"C:\\Apps\\other.dll");
     EXPECT_EQ(icons.live.size(), 1u) << "the old picture is destroyed";
 

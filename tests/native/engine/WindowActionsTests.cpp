@@ -26,14 +26,14 @@ TEST_F(WindowActions, PopupTitlesAndPicturesAtTheNewIconSize) {
     EXPECT_EQ(engine.Windows().PopupTitle(Ref(1)), u"A window title of more than th");
     EXPECT_EQ(engine.Windows().PopupTitle(Ref(2)), u"Short");
     EXPECT_EQ(icons.lastSize, 16);
-    IconHandle before = SlotIcon(1)->hIcon;
+    IconHandle before = SlotIcon(1)->icon;
     host.iconSize = 24;
     host.pictureSet = 0x10;
     engine.OnIconSizeChanged();
     EXPECT_EQ(icons.lastSize, 24);
-    EXPECT_NE(SlotIcon(1)->hIcon, before);
-    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->hIcon, SlotIcon(2)->hIcon})) << "the old pictures are destroyed";
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::SomeHidden));
+    EXPECT_NE(SlotIcon(1)->icon, before);
+    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->icon, SlotIcon(2)->icon})) << "the old pictures are destroyed";
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->icon, host.PictureIcon(Picture::SomeHidden));
 }
 
 // Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case
