@@ -1,7 +1,4 @@
 #include "engine/EngineFixture.h"
-#include "engine/EngineOptions.h"
-#include "settings/RunValue.h"
-#include "ui/OptionsModel.h"
 
 namespace hw::test {
 namespace {
@@ -157,63 +154,6 @@ TEST_F(WindowActions, MenusOpenOnceAndTheKeyboardActsOnNewAndOldShells) {
         EXPECT_FALSE(desktop[h].iconic);
         Tick();
     }
-}
-
-// A date icon that only counts how often it is taken away.
-struct CountingDateIcon : DateIconSteps {
-    void Tick(bool) override {}
-    void RemoveIcon() override { ++removals; }
-    void OnTaskbarCreated() override {}
-    int removals = 0;
-};
-
-class EngineOptionsTest : public EngineTest {
-protected:
-    EngineOptionsTest() { engine.Records().Icons().SetDateIcon(&dateIcon); }
-    // Runs the options dialog's rules on the engine: the user changes the values, then OK or not.
-    void Dialog(OptionValues chosen, bool ok) {
-        OptionsModel model(options.CurrentOptions());
-        model.Values() = chosen;
-        model.Finish(ok);
-        model.ApplyTo(options);
-    }
-    CountingDateIcon dateIcon;
-    int& dateRemovals = dateIcon.removals;
-    EngineOptions options{engine};
-};
-
-TEST_F(EngineOptionsTest, OkAndUndoApplyAtOnceCancelLeavesEverythingIncludingTheRunValue) {
-    Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
-    ASSERT_FALSE(StartsWithWindows(reg));
-    WindowHandle app = Minimised(u"App");
-    Tick();
-    ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    const OptionValues stored = options.CurrentOptions();
-
-    OptionValues all = stored;
-    all.startWithWindows = all.hideOwnIcon = all.hideDateIcon = all.singleClickRestores = true;
-    all.pollIntervalMs = 4000;
-    Dialog(all, false);
-    EXPECT_FALSE(StartsWithWindows(reg));
-    EXPECT_EQ(options.CurrentOptions(), stored);
-    EXPECT_EQ(dateRemovals, 0);
-
-    Dialog(all, true);
-    EXPECT_TRUE(StartsWithWindows(reg));
-    EXPECT_EQ(options.CurrentOptions(), all);
-    EXPECT_EQ(dateRemovals, 1);
-    // The own icon leaves at the next tick although the number of icons did not change.
-    Tick();
-    EXPECT_EQ(host.interval, 4000);
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
-
-    // Undo takes the stored options back, and they take effect as the entries do.
-    engine.Config().Reload();
-    EXPECT_TRUE(engine.Records().Icons().DateRebuildRequested());
-    Tick();
-    EXPECT_EQ(host.interval, 300);
-    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    EXPECT_TRUE(Hidden(app));
 }
 
 }  // namespace
