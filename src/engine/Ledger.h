@@ -32,6 +32,8 @@ inline bool SameWindow(const HiddenWindow& record, const WindowFacts& now) {
 class Ledger {
 public:
     Ledger(Platform& platform, const Settings& settings, Activity& activity, WindowReader& reader);
+    // The windows' icons go before the own icon.
+    ~Ledger() { slots_.clear(); }
     Ledger(const Ledger&) = delete;
     Ledger& operator=(const Ledger&) = delete;
 
