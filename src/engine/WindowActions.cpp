@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/TrimSpaces.h"
 #include "engine/OperationScope.h"
 
 namespace hw {
@@ -65,10 +66,7 @@ Text WindowActions::PopupTitle(const WindowRef& ref) const {
     const HiddenWindow* record = ledger_.Find(ref);
     if (!record || !record->icon) return {};
     const Text& tip = record->icon->Tip();
-    Text title = tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30));
-    std::size_t first = title.find_first_not_of(u' ');
-    if (first == Text::npos) return {};
-    return title.substr(first, title.find_last_not_of(u' ') - first + 1);
+    return TrimSpaces(tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30)));
 }
 
 bool WindowActions::Restore(const WindowRef& ref) {
