@@ -1,36 +1,42 @@
 // The poll timer's tick: the heart of Hidewell.
+#include "engine/Poller.h"
+
 #include <algorithm>
 
 #include "common/NumericParse.h"
-#include "engine/TrayEngine.h"
+#include "engine/WindowActions.h"
 
 namespace hw {
 
-namespace {
-constexpr int kErrOverflow = 6;
-}  // namespace
+Poller::Poller(Platform& platform, const Settings& settings, Activity& activity, WindowReader& reader,
+               EntryMatcher& matcher, Ledger& ledger)
+    : platform_(platform), settings_(settings), activity_(activity), reader_(reader), matcher_(matcher), ledger_(ledger) {}
 
-bool TrayEngine::CheckRecord(int slot) {
-    HiddenWindow& record = ledger_.at(slot);
+void Poller::Start() {
+    platform_.host.SetPollInterval(kFirstTickMs);
+    SetPolling(true);
+}
+
+bool Poller::CheckRecord(int slot, HiddenWindow& record) {
     const WindowFacts w = reader_.Read(record.window);
     // Gone, or its handle given to a new window: nothing left to bring back.
     if (!SameWindow(record, w)) {
-        ForgetSlot(slot);
+        ledger_.ForgetSlot(slot);
         return true;
     }
     if (record.leaving) {
-        BringBack(slot);  // Windows refused the show before
+        ledger_.BringBack(slot);  // Windows refused the show before
         return true;
     }
     const WindowHandle h = record.window;
     const bool visible = w.visible;
     if (record.restoreAsked) {
-        if (record.showRefused && !visible) AskShow(record, kSwRestore);
+        if (record.showRefused && !visible) ledger_.AskShow(record, kSwRestore);
         // Brought back as asked once it shows not minimised: a busy program may still have a
         // hide to carry out first. Until then its icon stays its way back.
         if (visible && !w.minimised) {
             LeaveToTheUser(h);
-            ForgetSlot(slot);
+            ledger_.ForgetSlot(slot);
         }
         return true;
     }
@@ -40,10 +46,10 @@ bool TrayEngine::CheckRecord(int slot) {
             ++record.checks;
             return true;
         }
-        if (operationBusy_) return false;
+        if (activity_.operation) return false;
         // Restored by the user from the taskbar, or by its program.
         LeaveToTheUser(h);
-        BringBack(slot);
+        ledger_.BringBack(slot);
         return true;
     }
     if (record.state == HideState::Asked) {
@@ -56,7 +62,7 @@ bool TrayEngine::CheckRecord(int slot) {
         }
     } else if (visible) {
         // It showed itself again while minimised: asked once more.
-        if (p_.desktop.ShowWindow(h, kSwHide).accepted) {
+        if (platform_.desktop.ShowWindow(h, kSwHide).accepted) {
             record.state = HideState::Asked;
             record.checks = 0;
         }
@@ -66,13 +72,13 @@ bool TrayEngine::CheckRecord(int slot) {
     // that takes them now.
     if (record.kind == HideKind::Manual) return true;
     if (const std::size_t j = matcher_.FirstMatch(w); j == EntryMatcher::kNone)
-        BringBack(slot);
+        ledger_.BringBack(slot);
     else
-        FollowEntryIcon(slot, settings_.entries[j]);
+        ledger_.FollowEntry(slot, settings_.entries[j]);
     return true;
 }
 
-void TrayEngine::PollTick() {
+void Poller::PollTick() {
     RunTick();
     // Minimises reported while the tick ran: its scan may have passed those windows already.
     std::vector<WindowHandle> reported;
@@ -80,150 +86,155 @@ void TrayEngine::PollTick() {
     for (WindowHandle h : reported) HideReportedMinimise(h);
 }
 
-void TrayEngine::RunTick() {
+void Poller::RunTick() {
     // No second tick while this one runs, whatever handlers run in between.
     SetPolling(false);
-    inTick_ = true;
+    activity_.inTick = true;
     struct TickEnd {
         bool& inTick;
         ~TickEnd() { inTick = false; }
-    } tickEnd{inTick_};
-    p_.host.SetPollInterval(settings_.pollIntervalMs);
+    } tickEnd{activity_.inTick};
+    platform_.host.SetPollInterval(settings_.pollIntervalMs);
     matcher_.Compile(settings_.entries);
     matcher_.NextRound();
 
-    // The ledger, walked over a snapshot of the slots.
-    std::vector<int> slots;
-    for (auto& [slot, record] : ledger_) slots.push_back(slot);
-    for (int slot : slots) {
-        if (!ledger_.count(slot)) continue;
-        if (!CheckRecord(slot)) break;
-    }
+    ledger_.Walk([&](int slot, HiddenWindow& record) { return CheckRecord(slot, record); });
     // A window that refused to go is left alone until it is gone, and so is one that appeared
     // and was brought back by the user (a new window with its handle is another window).
-    std::erase_if(refused_, [&](const auto& refused) { return !p_.desktop.IsWindow(refused.first); });
-    auto gone = [&](const auto& seen) { return p_.desktop.ProcessId(seen.first) != seen.second; };
+    ledger_.Notices().ForgetGone();
+    auto gone = [&](const auto& seen) { return platform_.desktop.ProcessId(seen.first) != seen.second; };
     std::erase_if(appeared_, gone);
     std::erase_if(appearing_, gone);
 
     // Newly minimised windows that match an entry, and new windows of entries that hide them
     // as soon as they appear.
     if (!reader_.Scan(scan_, HidesOnAppear())) {
-        FailurePath(kErrOverflow);
+        StopOnCrowdedDesktop();
         return;
     }
     for (const WindowFacts& w : scan_) {
-        if (InLedger(w.window) || refused_.count(w.window)) continue;
+        if (ledger_.Contains(w.window) || ledger_.Notices().Refused(w.window)) continue;
         const std::size_t j = matcher_.FirstMatch(w);
         if (j == EntryMatcher::kNone) continue;
         appearing_.erase(w.window);
         if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
-        HideWindow(w, settings_.entries[j]);
-        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, w.processId);
-        // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
-        if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
+        ledger_.Hide(w, settings_.entries[j]);
+        if (!w.minimised && ledger_.Contains(w.window)) appeared_.emplace(w.window, w.processId);
+        ledger_.RenumberWhenFull();
     }
 
-    ShowOwnIconStep();
-    KeepIcons();
-    TellRefusals();
+    LedgerIcons& icons = ledger_.Icons();
+    icons.FollowIconCount();
+    icons.Keep();
+    ledger_.Notices().TellRefusals();
     WatchLedgerCaptions();
-    if (!settings_.hideDateIcon && dateIcon_) dateIcon_->Tick(dateRebuildRequested_);
+    icons.TickDate();
     // Windows just asked to hide are checked soon, not a whole interval later.
-    for (auto& [slot, record] : ledger_) {
+    for (auto& [slot, record] : ledger_.Slots()) {
         if (record.state != HideState::Asked || record.checks >= kEarlyHideChecks) continue;
-        p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+        platform_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
         break;
     }
-    if (!suspended_) SetPolling(true);
+    if (!activity_.suspended) SetPolling(true);
 }
 
-void TrayEngine::SetPolling(bool on) {
-    polling_ = on;
-    p_.host.SetPollTimer(on);
+void Poller::SetPolling(bool on) {
+    activity_.polling = on;
+    platform_.host.SetPollTimer(on);
 }
 
-void TrayEngine::FollowCaption(HiddenWindow& record, const Text& caption) {
+void Poller::Resume() {
+    platform_.host.SetPollInterval(1);
+    SetPolling(true);
+}
+
+void Poller::FollowCaption(HiddenWindow& record, const Text& caption) {
     if (caption == record.currentCaption) return;
     record.currentCaption = caption;
     if (record.icon) record.icon->SetTip(caption + u'\0');
 }
 
-void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
+void Poller::OnWindowEvent(WindowEvent event, WindowHandle window) {
     if (event == WindowEvent::CaptionChanged) {
         // Only hidden windows matter; the tick itself reads every caption.
-        if (inTick_) return;
-        for (auto& [slot, record] : ledger_) {
-            if (record.window != window) continue;
-            Text caption = p_.desktop.GetText(window, kScanCaptionMax);
-            if (!caption.empty()) FollowCaption(record, caption);
+        if (activity_.inTick) return;
+        if (HiddenWindow* record = ledger_.RecordOf(window)) {
+            Text caption = platform_.desktop.GetText(window, kScanCaptionMax);
+            if (!caption.empty()) FollowCaption(*record, caption);
             return;
         }
         // A window that appeared may now match an entry.
         if (!appearing_.count(window)) return;
     } else if (event == WindowEvent::Minimized) {
-        if (inTick_ && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
+        if (activity_.inTick && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
         // A window brought back and minimised again by the user is hidden again as new.
-        for (auto& [slot, record] : ledger_) {
-            if (record.window != window || !record.restoreAsked) continue;
-            if (p_.desktop.GetStyle(window) & kWindowVisible) {
-                record.restoreAsked = false;
-                record.state = HideState::Hidden;
-            }
-            break;
+        HiddenWindow* record = ledger_.RecordOf(window);
+        if (record && record->restoreAsked && (platform_.desktop.GetStyle(window) & kWindowVisible)) {
+            record->restoreAsked = false;
+            record->state = HideState::Hidden;
         }
         if (HideReportedMinimise(window)) return;
     } else if (event == WindowEvent::Appeared) {
         // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
-        if (!HidesOnAppear() || InLedger(window)) return;
+        if (!HidesOnAppear() || ledger_.Contains(window)) return;
         if (appearing_.size() >= kMaxAppearing) appearing_.clear();
-        appearing_.emplace(window, p_.desktop.ProcessId(window));
+        appearing_.emplace(window, platform_.desktop.ProcessId(window));
     }
     // A tick soon, through the poll timer: a running tick has it off, and so do suspend and
     // a failed tick. Further events before it fires make no further tick.
-    if (inTick_ || suspended_ || !polling_) return;
-    p_.host.SetPollInterval(kEventTickMs);
+    if (activity_.inTick || activity_.suspended || !activity_.polling) return;
+    platform_.host.SetPollInterval(kEventTickMs);
 }
 
-bool TrayEngine::HideReportedMinimise(WindowHandle window) {
+bool Poller::HideReportedMinimise(WindowHandle window) {
     // Not inside a tick, a window operation or an icon's event, which may be waiting on
     // another program; nor while suspended or after a failed tick.
-    if (inTick_ || operationBusy_ || handlingIconEvent_ || suspended_ || !polling_) return false;
-    if (InLedger(window) || refused_.count(window)) return false;
+    if (activity_.inTick || activity_.operation || activity_.iconEvent || activity_.suspended || !activity_.polling)
+        return false;
+    if (ledger_.Contains(window) || ledger_.Notices().Refused(window)) return false;
     const WindowFacts w = reader_.Read(window);
     if (!w.minimised || !Qualifies(w)) return false;
     matcher_.Compile(settings_.entries);
     const std::size_t j = matcher_.FirstMatch(w);
     if (j == EntryMatcher::kNone) return false;
     appearing_.erase(window);
-    HideWindow(w, settings_.entries[j]);
-    if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
+    ledger_.Hide(w, settings_.entries[j]);
+    ledger_.RenumberWhenFull();
     // The rest (the own icon, caption watching, whether the hide was carried out) follows at
     // a tick soon.
-    p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+    platform_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
     return true;
 }
 
-// The own icon follows the number of application icons: hidden while there are some, if the
-// user chose so; the date icon goes behind whatever changed.
-void TrayEngine::ShowOwnIconStep() {
-    int count = IconCount();
-    if (count == lastIconCount_) return;
-    if (settings_.hideOwnIcon && count > 0)
-        ownIcon_.Remove();
-    else
-        ownIcon_.Show();
-    dateRebuildRequested_ = true;
-    lastIconCount_ = count;
+void Poller::StopOnCrowdedDesktop() {
+    LocalTime now = platform_.clock.Now();
+    Text text = DecimalText(kCrowdedDesktopNumber) + u" : " + platform_.clock.SystemDate(now) + u" : " +
+                platform_.clock.SystemTime(now);
+    platform_.ui.ShowMessage(text, kAppTitle, kMbIconCritical);
+    SetPolling(false);
+    ledger_.RestoreAll();
 }
 
-bool TrayEngine::HidesOnAppear() const {
+void Poller::ToggleSuspend() {
+    activity_.suspended = !activity_.suspended;
+    ledger_.Icons().ShowOwnState();
+    if (activity_.suspended)
+        SetPolling(false);
+    else
+        Resume();
+}
+
+// The appear rule.
+
+void Poller::LeaveToTheUser(WindowHandle h) { appeared_.insert_or_assign(h, platform_.desktop.ProcessId(h)); }
+
+bool Poller::HidesOnAppear() const {
     for (const Entry& e : settings_.entries)
         if (e.hideOnAppear) return true;
     return false;
 }
 
-void TrayEngine::WatchLedgerCaptions() {
+void Poller::WatchLedgerCaptions() {
     if (HidesOnAppear() != watchingAppearances_) {
         watchingAppearances_ = !watchingAppearances_;
         if (captionWatch_) captionWatch_->WatchAppearances(watchingAppearances_);
@@ -231,48 +242,13 @@ void TrayEngine::WatchLedgerCaptions() {
     if (!watchingAppearances_) appearing_.clear();
     if (!captionWatch_) return;
     std::vector<std::uint32_t> processes;
-    for (auto& [slot, record] : ledger_) processes.push_back(record.processId);
+    for (auto& [slot, record] : ledger_.Slots()) processes.push_back(record.processId);
     for (auto& [window, process] : appearing_) processes.push_back(process);
     std::sort(processes.begin(), processes.end());
     processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
     if (processes == watchedProcesses_) return;
     watchedProcesses_ = processes;
     captionWatch_->WatchCaptionsOf(watchedProcesses_);
-}
-
-void TrayEngine::KeepIcons() {
-    // One icon is asked: the own one, or a window's while the own one is hidden.
-    TrayIcon* probe = ownIcon_.Shown() ? &ownIcon_ : nullptr;
-    for (auto it = ledger_.begin(); !probe && it != ledger_.end(); ++it)
-        if (it->second.icon && it->second.icon->Shown()) probe = it->second.icon.get();
-    if (probe && !probe->StillThere()) {
-        OnTaskbarCreated();
-        return;
-    }
-    ownIcon_.RetryAdd();
-    for (auto& [slot, record] : ledger_)
-        if (record.icon) record.icon->RetryAdd();
-}
-
-void TrayEngine::FailurePath(int errorNumber) {
-    LocalTime now = p_.clock.Now();
-    Text text = DecimalText(errorNumber) + u" : " + p_.clock.SystemDate(now) + u" : " + p_.clock.SystemTime(now);
-    p_.ui.ShowMessage(text, kAppTitle, kMbIconCritical);
-    // Polling stops; every window in the ledger is shown again rather than left without a
-    // way back.
-    SetPolling(false);
-    RestoreAll();
-}
-
-void TrayEngine::ToggleSuspend() {
-    suspended_ = !suspended_;
-    ShowOwnState();
-    if (suspended_) {
-        SetPolling(false);
-    } else {
-        p_.host.SetPollInterval(1);
-        SetPolling(true);
-    }
 }
 
 }  // namespace hw
