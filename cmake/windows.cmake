@@ -30,6 +30,9 @@ add_executable(Hidewell WIN32 ${PROJECT_SOURCE_DIR}/src/win32/app/WinMain.cpp ${
 target_include_directories(Hidewell PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(Hidewell PRIVATE hw_win32 ${hw_static_link} -municode)
 set_target_properties(Hidewell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# Sections on page boundaries in the file: Wine then maps the image from the file instead of
+# reading it into private memory.
+target_link_options(Hidewell PRIVATE -Wl,--file-alignment,4096)
 
 file(GLOB ctl_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/hidewellctl/*.cpp)
 if(ctl_srcs)

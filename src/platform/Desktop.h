@@ -34,8 +34,6 @@ constexpr std::uint32_t kWsExNoActivate = 0x08000000;
 struct ShowRequest {
     // The platform took the request; false when it refused (a window of higher rights).
     bool accepted = false;
-    // Whether the window was visible when asked.
-    bool wasVisible = false;
 };
 
 // A process that made windows: the file name of its program ("notepad.exe"; empty when it

@@ -16,8 +16,6 @@ public:
 
     // Empty means nothing was read: a missing value, or one of a type the layer skips.
     bool IsEmpty() const { return std::holds_alternative<std::monostate>(v_); }
-    bool IsText() const { return std::holds_alternative<Text>(v_); }
-    bool IsInteger() const { return std::holds_alternative<std::int32_t>(v_); }
 
     // An integer gives its decimal digits, empty gives the empty text.
     Text ToText() const;

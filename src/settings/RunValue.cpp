@@ -18,10 +18,9 @@ bool StartsWithWindows(Registry& reg) {
     return false;
 }
 
-bool WriteRunValue(Registry& reg, const Text& programPath) {
+std::int32_t WriteRunValue(Registry& reg, const Text& programPath) {
     CreateKey(reg, kHkeyCurrentUser, kRunKey);
-    return WriteValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName, u"\"" + programPath + u"\"", kRegSz) ==
-           kErrorSuccess;
+    return WriteValue(reg, kHkeyCurrentUser, kRunKey, kRunValueName, u"\"" + programPath + u"\"", kRegSz);
 }
 
 bool RemoveRunValue(Registry& reg) {

@@ -10,8 +10,8 @@ namespace hw {
 // True when either Run key holds a usable value (not empty, not only NUL characters).
 bool StartsWithWindows(Registry& reg);
 
-// Creates the current user's Run key when it is missing. False when the value was not written.
-bool WriteRunValue(Registry& reg, const Text& programPath);
+// Creates the current user's Run key when it is missing. The registry status: 0 when written.
+std::int32_t WriteRunValue(Registry& reg, const Text& programPath);
 
 // Removes the value from both Run keys. False when Hidewell would still start with Windows
 // (a value under the machine's key that this user may not remove).

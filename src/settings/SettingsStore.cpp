@@ -155,19 +155,19 @@ bool LoadOption(const OptionSetting& setting, const Text& stored, OptionValues& 
 }
 
 SettingsStore::SettingsStore(Registry& reg, Ui& ui, Log& log, Settings& settings, Text programPath)
-    : reg_(reg), ui_(ui), log_(log), s_(settings), programPath_(std::move(programPath)) {}
+    : reg_(reg), ui_(ui), log_(log), settings_(settings), programPath_(std::move(programPath)) {}
 
 void SettingsStore::Load() {
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
     AskFirstStart();
-    s_.startWithWindows = StartsWithWindows(reg_);
+    settings_.startWithWindows = StartsWithWindows(reg_);
 
     LoadOptions();
     bool dropped = LoadEntries();
 
     bool migrate = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, u"SINGLE").ToText().empty();
     if (migrate) {
-        for (Entry& entry : s_.entries) {
+        for (Entry& entry : settings_.entries) {
             Text& title = entry.titlePattern;
             if (title.empty() || title[0] != u'*') title = u"*" + title + u"*";
         }
@@ -178,12 +178,15 @@ void SettingsStore::Load() {
 
 void SettingsStore::AskFirstStart() {
     if (!ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord).IsEmpty()) return;
-    // Settings saved before the record existed mean the question was answered long ago.
-    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty();
-    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes &&
-        !WriteRunValue(reg_, programPath_)) {
-        log_.Failure(kRunValueFailedMessage, u"", 0);
-        ui_.ShowMessage(kRunValueFailedMessage, kAppTitle, kMbIconExclamation);
+    // Settings saved before the record existed mean the question was answered long ago; so does
+    // the Run value of a Yes whose record could not be written.
+    bool firstStart = ReadValue(reg_, kHkeyCurrentUser, kSettingsKey, kCountValueName).IsEmpty() &&
+                      !StartsWithWindows(reg_);
+    if (firstStart && ui_.ShowMessage(kAutoLoadQuestion, kAppTitle, kMbYesNo | kMbIconQuestion) == kIdYes) {
+        if (const std::int32_t status = WriteRunValue(reg_, programPath_)) {
+            log_.Failure(kRunValueFailedMessage, u"", static_cast<std::uint32_t>(status));
+            ui_.ShowMessage(kRunValueFailedMessage, kAppTitle, kMbIconExclamation);
+        }
     }
     // Without the record the question comes back at the next start.
     if (const std::int32_t status = WriteValue(reg_, kHkeyCurrentUser, kSettingsKey, kFirstStartRecord, u"1", kRegSz))
@@ -201,16 +204,16 @@ void SettingsStore::LoadOptions() {
     for (const OptionSetting& setting : kOptionSettings) {
         const RegistryValue value = key.Read(setting.name);
         if (!value.IsEmpty()) {
-            LoadOption(setting, value.ToText(), s_);
+            LoadOption(setting, value.ToText(), settings_);
             continue;
         }
-        std::visit([&](auto field) { s_.*field = defaults.*field; }, setting.field);
-        if (stored && setting.format == OptionFormat::Box) s_.*std::get<bool OptionValues::*>(setting.field) = false;
+        std::visit([&](auto field) { settings_.*field = defaults.*field; }, setting.field);
+        if (stored && setting.format == OptionFormat::Box) settings_.*std::get<bool OptionValues::*>(setting.field) = false;
     }
 }
 
 bool SettingsStore::LoadEntries() {
-    s_.entries.clear();
+    settings_.entries.clear();
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey, kKeyQueryValue);
     StoredNames names(key);
     int count = StoredCount(key, names);
@@ -223,7 +226,7 @@ bool SettingsStore::LoadEntries() {
             continue;
         }
         // Every value of the table; those not stored leave their field at its default.
-        Entry& entry = s_.entries.emplace_back();
+        Entry& entry = settings_.entries.emplace_back();
         for (const EntrySetting& setting : kEntrySettings) {
             const Text name = EntryValueName(setting, i);
             if (setting.format == EntryFormat::Title)
@@ -236,7 +239,7 @@ bool SettingsStore::LoadEntries() {
 }
 
 bool SettingsStore::Save() {
-    int count = static_cast<int>(s_.entries.size());
+    int count = static_cast<int>(settings_.entries.size());
     CreateKey(reg_, kHkeyCurrentUser, kSettingsKey);
     RegistryKey key(reg_, kHkeyCurrentUser, kSettingsKey);
     if (!key.IsOpen()) return false;
@@ -256,12 +259,12 @@ bool SettingsStore::Save() {
                 log_.Failure(u"Hidewell could not remove the stale setting " + name, u"", static_cast<std::uint32_t>(status));
         }
     };
-    for (const OptionSetting& setting : kOptionSettings) put(setting.name, StoredOption(setting, s_));
+    for (const OptionSetting& setting : kOptionSettings) put(setting.name, StoredOption(setting, settings_));
     // Overwriting in place keeps every index readable; the count changes only afterwards,
     // and the values beyond it go from the top down.
     for (int i = 0; i < count; ++i)
         for (const EntrySetting& setting : kEntrySettings)
-            put(EntryValueName(setting, i), StoredEntryValue(setting, s_.entries[static_cast<std::size_t>(i)]));
+            put(EntryValueName(setting, i), StoredEntryValue(setting, settings_.entries[static_cast<std::size_t>(i)]));
     write(kCountValueName, count);
     // Stale values beyond the count are never read: failing to remove one loses nothing.
     for (int i = oldCount - 1; i >= count; --i)
@@ -270,8 +273,11 @@ bool SettingsStore::Save() {
 }
 
 bool SettingsStore::SetStartWithWindows(bool on) {
-    bool ok = on ? WriteRunValue(reg_, programPath_) : RemoveRunValue(reg_);
-    s_.startWithWindows = StartsWithWindows(reg_);
+    // Turned off, the cause is a value under the machine's key that this user may not remove.
+    const std::int32_t status = on ? WriteRunValue(reg_, programPath_) : RemoveRunValue(reg_) ? 0 : kErrorAccessDenied;
+    if (status) log_.Failure(kRunValueFailedMessage, u"", static_cast<std::uint32_t>(status));
+    const bool ok = status == kErrorSuccess;
+    settings_.startWithWindows = StartsWithWindows(reg_);
     return ok;
 }
 

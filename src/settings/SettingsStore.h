@@ -51,7 +51,7 @@ private:
     Registry& reg_;
     Ui& ui_;
     Log& log_;
-    Settings& s_;
+    Settings& settings_;
     Text programPath_;
 };
 

@@ -90,7 +90,7 @@ public:
     void ApplyConfiguration(const DateConfigModel::Result& result);
 
 private:
-    DateAddOnServices s_;
+    DateAddOnServices services_;
     TrayIcon icon_;
     bool handlingEvent_ = false;  // a nested event (a click while the menu is open) does nothing
     std::optional<DateSettings> settings_;

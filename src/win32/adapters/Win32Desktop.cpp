@@ -78,12 +78,12 @@ Text Win32Desktop::ClassName(WindowHandle h) {
 
 ShowRequest Win32Desktop::ShowWindow(WindowHandle h, int command) {
     if (!::IsWindow(H(h))) return {};
-    const bool wasVisible = ::IsWindowVisible(H(h)) != FALSE;
     // Asynchronous for other threads' windows, so a hung program cannot block Hidewell; the
     // window carries it out when its thread next pumps messages.
     if (::GetWindowThreadProcessId(H(h), nullptr) != ::GetCurrentThreadId())
-        return {::ShowWindowAsync(H(h), command) != FALSE, wasVisible};
-    return {true, ::ShowWindow(H(h), command) != FALSE};
+        return {::ShowWindowAsync(H(h), command) != FALSE};
+    ::ShowWindow(H(h), command);  // returns the visibility before, not success
+    return {true};
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "common/LogLine.h"
+#include "win32/adapters/Win32Clock.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
 
@@ -19,12 +20,6 @@ Text ErrorText(std::uint32_t error) {
                              static_cast<DWORD>(std::size(buffer)), nullptr);
     Text code = u"(error " + FromWide(std::to_wstring(error)) + u")";
     return n > 0 ? FromWide(buffer, n) + u" " + code : code;
-}
-
-LocalTime Now() {
-    SYSTEMTIME st{};
-    GetLocalTime(&st);
-    return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};
 }
 
 // The size of the file in bytes; 0 when it does not exist.
@@ -58,7 +53,7 @@ Win32Log::Win32Log(std::wstring folder, std::uint64_t capBytes) : folder_(std::m
 
 void Win32Log::Failure(const Text& what, const Text& caption, std::uint32_t systemError) {
     if (folder_.empty()) return;
-    Append(ToUtf8(LogLine(Now(), what, caption, ErrorText(systemError))));
+    Append(ToUtf8(LogLine(Win32Clock().Now(), what, caption, ErrorText(systemError))));
 }
 
 bool Win32Log::Append(const std::string& line) {

@@ -50,13 +50,14 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
                         layout_.Px(kWidthTwips), layout_.Px(kDefaultHeightTwips), nullptr, big))
         return false;
     CreateMenuBar();
-    CreateControls();
     CentreOnScreen(Hwnd());
     return true;
 }
 
 void ConfigWindow::Show() {
     if (IsWindowVisible(Hwnd())) return;
+    // The controls (and with them the common controls library) come when first shown.
+    if (!list_) CreateControls();
     ShowWindow(Hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(Hwnd());
     OnActivate();
@@ -64,7 +65,7 @@ void ConfigWindow::Show() {
 
 void ConfigWindow::EntriesChanged() {
     config_->Reloaded(engine_->Config().Current().entries);
-    OnActivate();
+    if (list_) OnActivate();
 }
 
 void ConfigWindow::SetSmallIcon(HICON icon) {
@@ -118,8 +119,9 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // It comes as a sent message, maybe while a tick waits on another program: the quit runs
         // once that walk is over, so that the walk cannot show or hide windows after it. The
         // settings were kept at WM_QUERYENDSESSION, should the session end before.
-        if (wParam)
-            PostMessageW(Hwnd(), kEndSessionMessage, (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF), 0);
+        if (wParam &&
+            !PostMessageW(Hwnd(), kEndSessionMessage, (lParam & ENDSESSION_CLOSEAPP) && !(lParam & ENDSESSION_LOGOFF), 0))
+            log_->Failure(u"Hidewell could not queue its quit at the session's end", u"", GetLastError());
         return 0;
     case kEndSessionMessage:
         Quit(wParam ? QuitReason::RestartManager : QuitReason::SessionEnd);
@@ -160,6 +162,7 @@ void ConfigWindow::OnCommand(int id) {
 
 void ConfigWindow::CreateMenuBar() {
     HMENU file = CreatePopupMenu();
+    if (!file) log_->Failure(u"Hidewell could not create its menu bar", u"", GetLastError());
     AppendMenuW(file, MF_STRING, kCmdBarSave, L"&Save");
     AppendMenuW(file, MF_STRING, kCmdBarUndo, L"&Undo");
     AppendMenuW(file, MF_STRING, kCmdBarRefresh, L"&Refresh");

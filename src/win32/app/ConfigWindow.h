@@ -27,7 +27,7 @@ public:
 
     ConfigWindow();
     ~ConfigWindow() override;
-    // Creates the window (hidden) and its controls.
+    // Creates the window, hidden; its controls come when it is first shown.
     bool Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& icons, Log& log);
     void SetMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
     // Keys of the menu bar (F1); true when the message was one of them.

@@ -32,6 +32,10 @@ int TrayShell::TrackPopup(HMENU menu, HWND icon) {
 void TrayShell::ShowOwnMenu() {
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
+    if (!m) {
+        log_.Failure(u"Hidewell could not create its menu", u"", GetLastError());
+        return;
+    }
     AppendMenuW(m, MF_STRING, kCmdTrayConfigure, L"&Configure");
     AppendMenuW(m, MF_STRING, kCmdTrayTaskList, L"&Task List");
     AppendMenuW(m, MF_STRING | (engine_->Poll().Suspended() ? MF_CHECKED : 0), kCmdTraySuspend, L"&Suspend");
@@ -59,6 +63,10 @@ void TrayShell::ShowOwnMenu() {
 void TrayShell::CreateOperationMenu() {
     operation_.Reset(CreatePopupMenu());
     HMENU m = operation_.Get();
+    if (!m) {
+        log_.Failure(u"Hidewell could not create the menu of hidden windows' icons", u"", GetLastError());
+        return;
+    }
     AppendMenuW(m, MF_STRING, kCmdPopupTitle, L"App Title");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     // The mirrored system menu goes here, from position 2.
@@ -74,7 +82,9 @@ void TrayShell::ShowIconMenu(int slot) {
     if (!view) return;
     // The popup acts on the window it was built for, whatever a tick does while it is open.
     popupWindow_ = view->ref;
+    if (!operation_) CreateOperationMenu();  // made again when it could not be at start
     HMENU m = operation_.Get();
+    if (!m) return;
     mirror_->Build(FromWin32(m), popupWindow_.window);
     ModifyMenuW(m, kCmdPopupTitle, MF_BYCOMMAND | MF_STRING, kCmdPopupTitle,
                 ToWide(MenuItemText(engine_->Windows().PopupTitle(popupWindow_))).c_str());

@@ -8,19 +8,48 @@ namespace hw {
 
 namespace {
 
-using ScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+#pragma pack(push, 2)
+// An image of an icon group resource.
+struct GroupEntry {
+    BYTE width;  // 0 for 256
+    BYTE height;
+    BYTE colours;
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
 
-// The picture drawn from the nearest larger one in the file, not blown up from a smaller one
-// (LoadIconWithScaleDown of the common controls 6, looked up at run time); otherwise as the
-// system chooses.
+// The picture drawn from the nearest larger image of the icon, not blown up from a smaller one
+// (the largest when none is large enough; the deepest colours among images of one size).
 HICON LoadPicture(HINSTANCE module, int id, int size) {
-    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-    auto scaleDown = controls ? reinterpret_cast<ScaleDownFunction>(reinterpret_cast<void (*)()>(
-                                    GetProcAddress(controls, "LoadIconWithScaleDown")))
-                              : nullptr;
-    HICON icon = nullptr;
-    if (scaleDown && SUCCEEDED(scaleDown(module, MAKEINTRESOURCEW(id), size, size, &icon)) && icon) return icon;
-    return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(id), RT_GROUP_ICON);
+    HGLOBAL groupData = group ? LoadResource(module, group) : nullptr;
+    const auto* header = groupData ? static_cast<const WORD*>(LockResource(groupData)) : nullptr;
+    if (!header || SizeofResource(module, group) < 6) return nullptr;
+    const WORD count = header[2];
+    if (SizeofResource(module, group) < 6 + count * sizeof(GroupEntry)) return nullptr;
+    const auto* entries = reinterpret_cast<const GroupEntry*>(header + 3);
+    const GroupEntry* best = nullptr;
+    auto width = [](const GroupEntry& e) { return e.width == 0 ? 256 : int(e.width); };
+    for (const GroupEntry* e = entries; e != entries + count; ++e) {
+        if (!best) {
+            best = e;
+            continue;
+        }
+        const bool fits = width(*e) >= size, bestFits = width(*best) >= size;
+        if (fits != bestFits ? fits
+                             : width(*e) != width(*best) ? (fits ? width(*e) < width(*best) : width(*e) > width(*best))
+                                                         : e->bitCount > best->bitCount)
+            best = e;
+    }
+    HRSRC image = best ? FindResourceW(module, MAKEINTRESOURCEW(best->id), RT_ICON) : nullptr;
+    HGLOBAL imageData = image ? LoadResource(module, image) : nullptr;
+    auto* bits = imageData ? static_cast<BYTE*>(LockResource(imageData)) : nullptr;
+    if (!bits) return nullptr;
+    return CreateIconFromResourceEx(bits, SizeofResource(module, image), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
 }
 
 // A grey copy of the icon, for a state that is switched off.

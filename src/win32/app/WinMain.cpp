@@ -1,7 +1,6 @@
 // Hidewell's entry point: one instance, the configuration window and the tray shell, and the
 // message loop.
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include <optional>
@@ -55,11 +54,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         }
     } com;
 
-    INITCOMMONCONTROLSEX icc{};
-    icc.dwSize = sizeof(icc);
-    icc.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&icc);
-
     hw::Win32Desktop desktop;
     hw::Win32NotifyArea tray;
     hw::Win32Ui ui;
@@ -111,6 +105,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (portable) portable->Started();
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
+    if (!windowEvents.Installed())
+        log.Failure(u"Hidewell could not watch for minimised windows; they are hidden at the next poll", u"",
+                    GetLastError());
     engine.Poll().SetCaptionWatch(&windowEvents);
 
     MSG msg{};

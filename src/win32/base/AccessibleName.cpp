@@ -1,6 +1,7 @@
 #include "win32/base/AccessibleName.h"
 
-#include <commctrl.h>
+#include "win32/base/CommonControls.h"
+
 #include <initguid.h>
 #include <oleacc.h>
 
@@ -18,9 +19,9 @@ LRESULT CALLBACK ClearOnDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             services->ClearHwndProps(hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
             services->Release();
         }
-        RemoveWindowSubclass(hwnd, ClearOnDestroy, id);
+        UnsubclassControl(hwnd, ClearOnDestroy, id);
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return PassToControl(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ void SetAccessibleName(HWND control, const wchar_t* name) {
         return;
     if (SUCCEEDED(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                                            name)))
-        SetWindowSubclass(control, ClearOnDestroy, 1, 0);
+        SubclassControl(control, ClearOnDestroy, 1, 0);
     services->Release();
 }
 

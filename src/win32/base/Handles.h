@@ -37,7 +37,6 @@ private:
 
 using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
-using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
 using UniqueWindow = UniqueHandle<HWND, &DestroyWindow>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;

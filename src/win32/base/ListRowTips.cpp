@@ -1,7 +1,6 @@
 #include "win32/base/ListRowTips.h"
 
-#include <commctrl.h>
-
+#include "win32/base/CommonControls.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -32,7 +31,7 @@ ListRowTips::ListRowTips(HWND list, TipFor tipFor) : list_(list), tipFor_(std::m
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // Long titles wrap at half the screen's width.
     SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
-    if (!SetWindowSubclass(list_, OnListMessage, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    if (!SubclassControl(list_, OnListMessage, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
         DestroyWindow(tip_);
         tip_ = nullptr;
     }
@@ -42,7 +41,7 @@ ListRowTips::~ListRowTips() { Detach(); }
 
 void ListRowTips::Detach() {
     if (!tip_) return;
-    RemoveWindowSubclass(list_, OnListMessage, kSubclassId);
+    UnsubclassControl(list_, OnListMessage, kSubclassId);
     DestroyWindow(tip_);
     tip_ = nullptr;
 }
@@ -126,7 +125,7 @@ LRESULT CALLBACK ListRowTips::OnListMessage(HWND list, UINT msg, WPARAM wParam, 
     default:
         break;
     }
-    return DefSubclassProc(list, msg, wParam, lParam);
+    return PassToControl(list, msg, wParam, lParam);
 }
 
 }  // namespace hw

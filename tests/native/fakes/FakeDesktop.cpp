@@ -124,9 +124,9 @@ ShowRequest FakeDesktop::ShowWindow(WindowHandle h, int command) {
     auto it = windows_.find(h);
     if (it == windows_.end()) return {};
     FakeWindow& w = it->second;
-    ShowRequest result{true, w.visible};
+    ShowRequest result{true};
     const bool shows = command == kSwShow || command == kSwShowNa || command == kSwRestore;
-    if (w.elevated || (command == kSwHide && w.refusesHide) || (shows && w.refusesShow)) return {false, w.visible};
+    if (w.elevated || (command == kSwHide && w.refusesHide) || (shows && w.refusesShow)) return {false};
     if (w.own)
         ApplyShow(h, command);
     else

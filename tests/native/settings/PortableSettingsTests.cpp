@@ -7,6 +7,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/RecordingLog.h"
 #include "settings/PortableRegistry.h"
+#include "settings/RunValue.h"
 #include "settings/SettingsFile.h"
 
 namespace hw::test {
@@ -156,6 +157,7 @@ TEST_F(PortableTest, UnreadableFileIsKeptUntilTheUserAgrees) {
             files.files[kIni] = bytes;
             files.unreadable.clear();
             if (locked) files.unreadable.insert(kIni);
+            RemoveRunValue(reg);  // the Yes of the case before would answer the question
             ui.messages.clear();
             ui.answer = answer;
             PortableRegistry& r = Start();

@@ -28,6 +28,15 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
                               kRunValueFailedMessage + u"|Hidewell+|48"}));
     ASSERT_GE(log.lines.size(), 2u);
     EXPECT_EQ(log.lines[1].what, u"Hidewell could not record that the start-with-Windows question was answered");
+
+    // The Yes written but not its record: the Run value answers the question at the next start.
+    ResetRegistry();
+    reg.writesLeft = 2;
+    ui.messages.clear();
+    store.Load();
+    store.Load();
+    EXPECT_EQ(Shown(), Texts{u"Do you wish to Auto Load Hidewell on Startup?|Hidewell+|36"});
+    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
 }
 
 // Twelve entries (value names " 10", "I10", "W9" ...) saved over fifteen that all hid on
