@@ -21,6 +21,14 @@ std::optional<std::uint64_t> Digits(const Text& text, std::size_t& i) {
     return n;
 }
 
+// Whether a value's name starts with the letters, in either case, as the registry compares names.
+bool StartsWith(const Text& name, const Text& letters) {
+    if (name.size() < letters.size()) return false;
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if ((name[i] | 0x20) != (letters[i] | 0x20)) return false;
+    return true;
+}
+
 // Closes the key when it goes.
 struct OpenKey {
     Registry& reg;
@@ -68,19 +76,25 @@ RegKey HiddenJournal::Open(bool create) {
     return status == kErrorSuccess ? key : RegKey{};
 }
 
-bool HiddenJournal::Add(const JournalRecord& record) {
+bool HiddenJournal::Add(const JournalRecord& record) { return Add(record, u""); }
+
+bool HiddenJournal::Remove(WindowHandle window) { return Remove(window, u""); }
+
+std::vector<JournalRecord> HiddenJournal::Read() { return Read(u""); }
+
+bool HiddenJournal::Add(const JournalRecord& record, const Text& prefix) {
     OpenKey k{reg_, Open(true)};
     if (!k.key) return false;
     const Text text = EncodeJournalRecord(record);
-    return reg_.SetValueEx(k.key, DecimalText(static_cast<std::int64_t>(record.window.Value())), kRegSz,
+    return reg_.SetValueEx(k.key, prefix + DecimalText(static_cast<std::int64_t>(record.window.Value())), kRegSz,
                            reinterpret_cast<const std::uint8_t*>(text.data()),
                            static_cast<std::uint32_t>(text.size() * sizeof(char16_t))) == kErrorSuccess;
 }
 
-bool HiddenJournal::Remove(WindowHandle window) {
+bool HiddenJournal::Remove(WindowHandle window, const Text& prefix) {
     OpenKey k{reg_, Open(false)};
     if (!k.key) return true;  // no journal: nothing to remove
-    std::int32_t status = reg_.DeleteValue(k.key, DecimalText(static_cast<std::int64_t>(window.Value())));
+    std::int32_t status = reg_.DeleteValue(k.key, prefix + DecimalText(static_cast<std::int64_t>(window.Value())));
     return status == kErrorSuccess || status == kErrorFileNotFound;
 }
 
@@ -99,12 +113,13 @@ bool HiddenJournal::Clear() {
     return ok;
 }
 
-std::vector<JournalRecord> HiddenJournal::Read() {
+std::vector<JournalRecord> HiddenJournal::Read(const Text& prefix) {
     std::vector<JournalRecord> records;
     OpenKey k{reg_, Open(false)};
     if (!k.key) return records;
     Text name;
     for (std::uint32_t i = 0; reg_.EnumValue(k.key, i, name) == kErrorSuccess; ++i) {
+        if (!StartsWith(name, prefix)) continue;
         std::uint32_t type = 0, size = 0;
         if (reg_.QueryValueEx(k.key, name, &type, nullptr, &size) != kErrorSuccess || type != kRegSz) continue;
         Text text(size / sizeof(char16_t), u'\0');
@@ -114,7 +129,8 @@ std::vector<JournalRecord> HiddenJournal::Read() {
             continue;
         text.resize(got / sizeof(char16_t));
         while (!text.empty() && text.back() == u'\0') text.pop_back();  // a terminator
-        if (std::optional<JournalRecord> r = DecodeJournalRecord(name, text)) records.push_back(std::move(*r));
+        if (std::optional<JournalRecord> r = DecodeJournalRecord(name.substr(prefix.size()), text))
+            records.push_back(std::move(*r));
     }
     std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
     return records;

@@ -239,7 +239,7 @@ bool TrayEngine::AskShow(HiddenWindow& record, int command) {
     return false;
 }
 
-void TrayEngine::LeaveToTheUser(WindowHandle h) { appeared_.insert_or_assign(h, p_.desktop.ProcessId(h)); }
+void TrayEngine::LeaveToTheUser(WindowHandle h) { appear_.BroughtBack(h); }
 
 void TrayEngine::FollowEntryIcon(int slot, const Entry& entry) {
     HiddenWindow& record = ledger_.at(slot);
@@ -337,6 +337,7 @@ void TrayEngine::SettingsChanged() {
     }
     RegisterHotkeys();
     FollowRightClickOption(true);
+    appear_.FollowEntries(settings_.entries, true);
     // The own icon is reconsidered at the next tick, the date icon taken away now or rebuilt.
     lastIconCount_ = 0;
     if (settings_.hideDateIcon)

@@ -99,27 +99,24 @@ void TrayEngine::RunTick() {
         if (!ledger_.count(slot)) continue;
         if (!CheckRecord(slot)) break;
     }
-    // A window that refused to go is left alone until it is gone, and so is one that appeared
-    // and was brought back by the user (a new window with its handle is another window).
+    // A window that refused to go is left alone until it is gone.
     std::erase_if(refused_, [&](const auto& refused) { return !p_.desktop.IsWindow(refused.first); });
-    auto gone = [&](const auto& seen) { return p_.desktop.ProcessId(seen.first) != seen.second; };
-    std::erase_if(appeared_, gone);
-    std::erase_if(appearing_, gone);
 
     // Newly minimised windows that match an entry, and new windows of entries that hide them
     // as soon as they appear.
-    if (!reader_.Scan(scan_, HidesOnAppear())) {
+    appear_.FollowEntries(settings_.entries, false);
+    if (!reader_.Scan(scan_, appear_.Watching())) {
         FailurePath(kErrOverflow);
         return;
     }
+    appear_.Observe(scan_);
     for (const WindowFacts& w : scan_) {
         if (InLedger(w.window) || refused_.count(w.window)) continue;
         const std::size_t j = matcher_.FirstMatch(w);
         if (j == EntryMatcher::kNone) continue;
-        appearing_.erase(w.window);
-        if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
+        if (!w.minimised && !(settings_.entries[j].hideOnAppear && appear_.Appearing(w.window))) continue;
         HideWindow(w, settings_.entries[j]);
-        if (!w.minimised && InLedger(w.window)) appeared_.emplace(w.window, w.processId);
+        if (!w.minimised && InLedger(w.window)) appear_.Took(w);
         // Slots run out at kMaxSlots: renumbered from 1, but only when some have been freed.
         if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     }
@@ -159,10 +156,10 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
             if (!caption.empty()) FollowCaption(record, caption);
             return;
         }
-        // A window that appeared may now match an entry.
-        if (!appearing_.count(window)) return;
+        // A window that appears may now match an entry.
+        if (!appear_.Appearing(window)) return;
     } else if (event == WindowEvent::Minimized) {
-        if (inTick_ && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
+        if (inTick_ && reportedInTick_.size() < kMaxReportedInTick) reportedInTick_.push_back(window);
         // A window brought back and minimised again by the user is hidden again as new.
         for (auto& [slot, record] : ledger_) {
             if (record.window != window || !record.restoreAsked) continue;
@@ -174,10 +171,7 @@ void TrayEngine::OnWindowEvent(WindowEvent event, WindowHandle window) {
         }
         if (HideReportedMinimise(window)) return;
     } else if (event == WindowEvent::Appeared) {
-        // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
-        if (!HidesOnAppear() || InLedger(window)) return;
-        if (appearing_.size() >= kMaxAppearing) appearing_.clear();
-        appearing_.emplace(window, p_.desktop.ProcessId(window));
+        if (!appear_.OnAppeared(window) || InLedger(window)) return;
     }
     // A tick soon, through the poll timer: a running tick has it off, and so do suspend and
     // a failed tick. Further events before it fires make no further tick.
@@ -195,7 +189,6 @@ bool TrayEngine::HideReportedMinimise(WindowHandle window) {
     matcher_.Compile(settings_.entries);
     const std::size_t j = matcher_.FirstMatch(w);
     if (j == EntryMatcher::kNone) return false;
-    appearing_.erase(window);
     HideWindow(w, settings_.entries[j]);
     if (lastSlot_ >= kMaxSlots && HiddenCount() < lastSlot_) RenumberSlots();
     // The rest (the own icon, caption watching, whether the hide was carried out) follows at
@@ -217,22 +210,11 @@ void TrayEngine::ShowOwnIconStep() {
     lastIconCount_ = count;
 }
 
-bool TrayEngine::HidesOnAppear() const {
-    for (const Entry& e : settings_.entries)
-        if (e.hideOnAppear) return true;
-    return false;
-}
-
 void TrayEngine::WatchLedgerCaptions() {
-    if (HidesOnAppear() != watchingAppearances_) {
-        watchingAppearances_ = !watchingAppearances_;
-        if (captionWatch_) captionWatch_->WatchAppearances(watchingAppearances_);
-    }
-    if (!watchingAppearances_) appearing_.clear();
     if (!captionWatch_) return;
     std::vector<std::uint32_t> processes;
     for (auto& [slot, record] : ledger_) processes.push_back(record.processId);
-    for (auto& [window, process] : appearing_) processes.push_back(process);
+    appear_.AddCaptionProcesses(processes);
     std::sort(processes.begin(), processes.end());
     processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
     if (processes == watchedProcesses_) return;

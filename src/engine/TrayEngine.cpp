@@ -11,11 +11,13 @@ TrayEngine::TrayEngine(Platform& platform)
       store_(platform.registry, platform.ui, platform.log, settings_, platform.programPath),
       ownIcon_(platform.tray),
       journal_(platform.registry, kJournalKey),
+      appear_(platform.desktop, platform.clock, journal_, platform.log, platform.ui),
       reader_(platform.desktop),
       matcher_(platform.caseMapping) {}
 
-void TrayEngine::Start() {
+void TrayEngine::Start(bool withWindows) {
     store_.Load();
+    appear_.Start(withWindows, settings_.entries);
 
     ownIcon_.SetReceiver(p_.host.OwnReceiver());
     ownIcon_.SetIcon(p_.host.PictureIcon(Picture::NotGot));

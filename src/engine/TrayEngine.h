@@ -11,6 +11,7 @@
 
 #include "common/CommandInbox.h"
 #include "common/QuitReason.h"
+#include "engine/AppearRule.h"
 #include "engine/DateIconSteps.h"
 #include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
@@ -65,8 +66,8 @@ constexpr int kEventTickMs = 10;
 // such early checks a window gets before it is checked at the user's interval.
 constexpr int kHideCheckMs = 250;
 constexpr int kEarlyHideChecks = 8;
-// At most this many appearing windows have their captions followed.
-constexpr std::size_t kMaxAppearing = 64;
+// At most this many minimises reported while a tick runs are taken when it ends.
+constexpr std::size_t kMaxReportedInTick = 64;
 // The journal of hidden windows: a volatile key under the settings key.
 inline const Text kJournalKey = kSettingsKey + u"\\" + kJournalKeyName;
 inline Text CannotHideMessage(const Text& caption) {
@@ -99,8 +100,9 @@ public:
     TrayEngine(const TrayEngine&) = delete;
     TrayEngine& operator=(const TrayEngine&) = delete;
 
-    // Loads the settings, puts the own icon up and starts polling.
-    void Start();
+    // Loads the settings, puts the own icon up and starts polling; withWindows: Hidewell starts
+    // with Windows, so the windows open now count as appearing.
+    void Start(bool withWindows = false);
     // The poll timer's tick: checks the ledger, hides newly minimised matching windows.
     void PollTick();
     // Mouse messages (the low word of the callback's lParam) of the own icon and of a slot's icon.
@@ -214,7 +216,10 @@ public:
     void SetDateIcon(DateIconSteps* dateIcon) { dateIcon_ = dateIcon; }
     bool DateRebuildRequested() const { return dateRebuildRequested_; }
     // Where caption changes are asked for (none until the program gives one).
-    void SetCaptionWatch(CaptionWatch* watch) { captionWatch_ = watch; }
+    void SetCaptionWatch(CaptionWatch* watch) {
+        captionWatch_ = watch;
+        appear_.SetWatch(watch);
+    }
     // Takes the date icon away at once ("Hide Hidewell Date"); it comes back at the first
     // tick after the option is cleared.
     void RemoveDateIcon();
@@ -274,9 +279,8 @@ private:
     // Tells once per user where Windows 11 puts the icons of hidden windows.
     void TellAboutOverflowOnce(TrayIcon& icon);
     // The caption watch follows the processes that own windows in the ledger or windows that
-    // appeared and may still match; appearances are watched while an entry hides on them.
+    // appear and may still match.
     void WatchLedgerCaptions();
-    bool HidesOnAppear() const;
     // Icons the shell refused are added again, and when the shell has lost them all (Explorer
     // restarted without a TaskbarCreated) every icon is added again.
     void KeepIcons();
@@ -302,13 +306,6 @@ private:
     CaptionWatch* captionWatch_ = nullptr;
     bool overflowTold_ = false;
     std::vector<std::uint32_t> watchedProcesses_;
-    bool watchingAppearances_ = false;
-    // Windows an entry hid as soon as they appeared, and windows the user brought back, by the
-    // process that made them: no appear rule takes them until they are minimised or closed.
-    std::unordered_map<WindowHandle, std::uint32_t> appeared_;
-    // Windows reported as appearing that no entry took yet: their captions are followed, as
-    // a caption set after the window showed may still match.
-    std::unordered_map<WindowHandle, std::uint32_t> appearing_;
     // Windows reported minimised while a tick ran, taken when it ends.
     std::vector<WindowHandle> reportedInTick_;
     bool dateRebuildRequested_ = false;
@@ -316,6 +313,7 @@ private:
     // The ledger, by slot, and its copy on disk (written before each hide request).
     std::map<int, HiddenWindow> ledger_;
     HiddenJournal journal_;
+    AppearRule appear_;
     RecordId lastRecord_ = 0;
     int lastSlot_ = 0;
     int lastIconCount_ = 0;  // the icon count the own icon last followed

@@ -26,9 +26,10 @@ bool TrayEngine::Restore(const WindowRef& ref) {
     }
     // Its icon goes as soon as it shows: now, or at a tick that comes soon.
     const bool shows = (p_.desktop.GetStyle(h) & kWindowVisible) != 0 && !p_.desktop.IsIconic(h);
-    if (shows && record->state == HideState::Hidden)
+    if (shows && record->state == HideState::Hidden) {
+        LeaveToTheUser(h);
         ForgetSlot(SlotOf(record->id));
-    else if (polling_ && !inTick_)
+    } else if (polling_ && !inTick_)
         p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
     return true;
 }
