@@ -105,7 +105,6 @@ void AppearRule::Observe(const std::vector<WindowFacts>& scan) {
 void AppearRule::Took(const WindowFacts& w) { leftAlone_.try_emplace(w.window, LeftAlone{w.processId, false}); }
 
 void AppearRule::BroughtBack(WindowHandle h) {
-    if (!watching_) return;
     const std::uint32_t processId = desktop_.ProcessId(h);
     LeftAlone& left = leftAlone_[h];
     if (left.remembered && left.processId == processId) return;

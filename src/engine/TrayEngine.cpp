@@ -60,6 +60,8 @@ void TrayEngine::RescueJournaledWindows() {
                 KeepRefusedRescue(w);
                 continue;
             }
+            // Shown again already, by the user or its program: no appear rule takes it now.
+            if (w.visible && !w.minimised) LeaveToTheUser(h);
         }
         journal_.Remove(h);
     }
