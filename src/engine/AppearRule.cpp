@@ -70,9 +70,10 @@ void AppearRule::FollowWatch(bool userAsked) {
 
 bool AppearRule::OnAppeared(WindowHandle h) {
     if (!watching_) return false;
-    const std::uint64_t now = clock_.Milliseconds();
-    auto [it, added] = seen_.try_emplace(h, Seen{desktop_.ProcessId(h), now, false, round_});
-    if (!added && it->second.processId != desktop_.ProcessId(h)) it->second = {desktop_.ProcessId(h), now, false, round_};
+    const Seen now{desktop_.ProcessId(h), clock_.Milliseconds(), false, round_};
+    // First seen now, or its handle given to a new window.
+    auto [it, added] = seen_.try_emplace(h, now);
+    if (!added && it->second.processId != now.processId) it->second = now;
     return Appearing(h);
 }
 
@@ -93,8 +94,9 @@ void AppearRule::Observe(const std::vector<WindowFacts>& scan) {
     const std::uint64_t now = clock_.Milliseconds();
     ++round_;
     for (const WindowFacts& w : scan) {
-        auto [it, added] = seen_.try_emplace(w.window, Seen{w.processId, now, false, round_});
-        if (!added && it->second.processId != w.processId) it->second = {w.processId, now, false, round_};
+        const Seen first{w.processId, now, false, round_};
+        auto [it, added] = seen_.try_emplace(w.window, first);
+        if (!added && it->second.processId != w.processId) it->second = first;
         it->second.round = round_;
     }
     std::erase_if(seen_, [&](const auto& seen) {
