@@ -64,10 +64,11 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     // later is left alone (below).
     TestWindow early, late;
     ASSERT_TRUE(late.Start(L"Hidewell Later"));
-    const auto lateShown = std::chrono::steady_clock::now();
     ASSERT_TRUE(early.Start(L"Hidewell Early"));
     SetWindowTextW(early.Hwnd(), L"Hidewell Appear Early");
     ASSERT_TRUE(WaitFor([&] { return early.IsHidden(); }, 5s));
+    // The tick that took the later window has seen the earlier one.
+    const auto lateSeen = std::chrono::steady_clock::now();
 
     Process notepad;
     const HWND h = NotepadInFront(notepad);
@@ -101,7 +102,7 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
 
     // Past its first 10 seconds, a window's new matching caption (a browser tab switched to a
     // matching page) is left alone: a window that appears after it is hidden, it is not.
-    std::this_thread::sleep_until(lateShown + 11s);
+    std::this_thread::sleep_until(lateSeen + 11s);
     SetWindowTextW(late.Hwnd(), L"Hidewell Appear Later");
     TestWindow two;
     ASSERT_TRUE(two.Start(L"Hidewell Appear Two"));
@@ -115,7 +116,7 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     const std::wstring toldAgain = app.Answer(IDOK);
     EXPECT_NE(toldAgain.find(hotkeyTaken), std::wstring::npos) << toldAgain;
     ASSERT_TRUE(WaitFor([&] { return late.IsHidden(); }, 10s)) << "open at the start with Windows: new";
-    EXPECT_TRUE(Shown(w.Hwnd())) << "brought back by the user before the restart";
+    EXPECT_TRUE(Shown(w.Hwnd())) << "brought back by the user before the restart " << reinterpret_cast<std::uintptr_t>(w.Hwnd()) << " " << IsWindowVisible(w.Hwnd()) << IsIconic(w.Hwnd());
 }
 
 // hidewellctl's manners, an icon that goes as soon as its window shows after a double click
