@@ -17,21 +17,20 @@ Text TextFromBytes(const void* bytes, std::size_t size) {
 }  // namespace
 
 std::optional<InboxRequest> DecodeRequest(std::uint64_t code, const void* bytes, std::size_t size) {
-    if (code < 1 || code > 8) return std::nullopt;
+    const Verb* verb = FindVerb(code);
+    if (!verb) return std::nullopt;
     if (size % sizeof(char16_t) != 0 || size > kInboxMaxChars * sizeof(char16_t)) return std::nullopt;
     if (size > 0 && bytes == nullptr) return std::nullopt;
-    InboxRequest request{static_cast<InboxCommand>(code), TextFromBytes(bytes, size)};
+    InboxRequest request{verb->command, TextFromBytes(bytes, size)};
     if (request.caption.find(u'\0') != Text::npos) return std::nullopt;
-    // Restore, close and hide name a window; the others name none.
-    const bool namesWindow = request.command == InboxCommand::Restore || request.command == InboxCommand::Close ||
-                             request.command == InboxCommand::Hide || request.command == InboxCommand::HideProcess;
-    if (request.caption.empty() == namesWindow) return std::nullopt;
-    if (request.command == InboxCommand::HideProcess && !RequestedProcess(request)) return std::nullopt;
+    if (request.caption.empty() != (verb->names == VerbNames::Nothing)) return std::nullopt;
+    if (verb->names == VerbNames::Process && !RequestedProcess(request)) return std::nullopt;
     return request;
 }
 
 std::optional<std::uint32_t> RequestedProcess(const InboxRequest& request) {
-    if (request.command != InboxCommand::HideProcess || request.caption.empty() || request.caption.size() > 10)
+    const Verb* verb = FindVerb(static_cast<std::uint64_t>(request.command));
+    if (!verb || verb->names != VerbNames::Process || request.caption.empty() || request.caption.size() > 10)
         return std::nullopt;
     std::uint64_t id = 0;
     for (char16_t c : request.caption) {

@@ -4,11 +4,9 @@
 // windows, or asks Hidewell to end.
 //
 // A request is a WM_COPYDATA message sent to Hidewell's main window (class kMainWindowClass, "HidewellMain"):
-//   dwData  the command: 1 restore, 2 close, 3 list, 4 exit, 5 hide, 6 hide the window in
-//           front, 7 list with details, 8 hide the first window of a process
-//   lpData  restore, close and hide: the caption in UTF-16 without terminator (not empty);
-//           hide the first window of a process: its process id in decimal digits;
-//           the others: nothing (cbData 0)
+//   dwData  the command: a verb's code (common/Verbs.h)
+//   lpData  what the verb names: a caption in UTF-16 without terminator (not empty), or a
+//           process id in decimal digits; nothing (cbData 0) for a verb that names nothing
 //   cbData  the size of lpData in bytes: even, at most 2 x 1024
 //   wParam  list and list with details: the window that receives the answer
 // Hidewell answers kInboxRejected to a request that breaks the format, kInboxNotFound to
@@ -29,29 +27,20 @@
 // tab, its window class, a tab and the caption.
 //
 // The main window takes requests from programs of any rights (an elevated Hidewell lets
-// them through), so it refuses close and hide with kInboxNeedsRights: a program must not use
-// Hidewell to close or hide windows it could not itself. Those go to the trusted inbox, a message-only
-// window (class kTrustedInboxClass) to which Windows lets only programs with at least
-// Hidewell's rights send; it takes every request.
+// them through), so it refuses the verbs that only the trusted inbox takes (close and hide)
+// with kInboxNeedsRights: a program must not use Hidewell to close or hide windows it could
+// not itself. Those go to the trusted inbox, a message-only window (class kTrustedInboxClass)
+// to which Windows lets only programs with at least Hidewell's rights send; it takes every
+// request.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "common/Verbs.h"
 #include "platform/Types.h"
 
 namespace hw {
-
-enum class InboxCommand : std::uint64_t {
-    Restore = 1,
-    Close = 2,
-    List = 3,
-    Exit = 4,
-    Hide = 5,
-    HideForeground = 6,
-    ListDetails = 7,
-    HideProcess = 8
-};
 
 constexpr std::size_t kInboxMaxChars = 1024;
 
@@ -70,9 +59,7 @@ enum class InboxDoor { Open, Trusted };
 
 // Whether a request may come through the door.
 constexpr bool DoorAllows(InboxDoor door, InboxCommand command) {
-    return door == InboxDoor::Trusted ||
-           (command != InboxCommand::Close && command != InboxCommand::Hide && command != InboxCommand::HideForeground &&
-            command != InboxCommand::HideProcess);
+    return door == InboxDoor::Trusted || !VerbOf(command).trustedOnly;
 }
 
 struct InboxRequest {

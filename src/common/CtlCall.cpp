@@ -30,54 +30,79 @@ Text Lower(Text text) {
 
 CtlCall ParseCtlArguments(const std::vector<Text>& args) {
     if (args.empty()) return Wrong(u"no command given.");
-    const Text verb = Lower(args[0]);
-    const Text option = args.size() >= 2 ? Lower(args[1]) : Text();
-    if (verb == u"--help" || verb == u"-h" || verb == u"/?" || verb == u"help") return {CtlCall::Kind::Usage, {}, {}};
-    const bool namesWindow = verb == u"restore" || verb == u"close" || verb == u"hide";
-    if (!namesWindow && verb != u"list" && verb != u"exit") return Wrong(u"unknown command " + Quoted(verb) + u".");
+    const Text word = Lower(args[0]);
+    if (word == u"--help" || word == u"-h" || word == u"/?" || word == u"help") return {CtlCall::Kind::Usage, {}, {}};
     // Options come first; a caption may itself begin with "-".
-    if (verb == u"list" && args.size() >= 2 && option != u"--json")
-        return Wrong(args[1].starts_with(u"-") ? u"unknown option " + Quoted(args[1]) + u" for list."
-                                               : u"list takes no caption; unexpected " + Quoted(args[1]) + u".");
-    if (verb == u"hide" && option == u"--foreground") {
-        if (args.size() > 2) return Wrong(u"hide --foreground takes nothing more; unexpected " + Quoted(args[2]) + u".");
-        return Request(InboxCommand::HideForeground);
+    const Text option = args.size() >= 2 ? Lower(args[1]) : Text();
+    const Verb* plain = nullptr;
+    const Verb* optioned = nullptr;
+    bool takesOptions = false;
+    for (const Verb& verb : kVerbs) {
+        if (verb.word != word) continue;
+        takesOptions = takesOptions || !verb.option.empty();
+        if (verb.option.empty()) plain = &verb;
+        else if (verb.option == option) optioned = &verb;
     }
-    const std::size_t wanted = namesWindow ? 2 : verb == u"list" && args.size() >= 2 ? 2 : 1;
-    if (args.size() < wanted) return Wrong(verb + u" needs the caption of a window, in quotes.");
-    if (args.size() > wanted)
-        return Wrong(verb + (namesWindow ? u" takes one caption, in quotes" : u" takes nothing more") + u"; unexpected " +
-                     Quoted(args[wanted]) + u".");
-    if (verb == u"list") return Request(wanted == 2 ? InboxCommand::ListDetails : InboxCommand::List);
-    if (verb == u"exit") return Request(InboxCommand::Exit);
-    const Text& caption = args[1];
+    if (!plain) return Wrong(u"unknown command " + Quoted(word) + u".");
+    const Verb& verb = optioned ? *optioned : *plain;
+    const std::vector<Text> rest(args.begin() + (optioned ? 2 : 1), args.end());
+    switch (verb.names) {
+    case VerbNames::Process:
+        return {CtlCall::Kind::Start, {verb.command, {}}, {}, rest};
+    case VerbNames::Nothing:
+        if (rest.empty()) return Request(verb.command);
+        // The option is named where the word alone would take a caption.
+        if (optioned)
+            return Wrong(word + (plain->names == VerbNames::Nothing ? Text() : u" " + option) +
+                         u" takes nothing more; unexpected " + Quoted(rest[0]) + u".");
+        if (takesOptions)
+            return Wrong(rest[0].starts_with(u"-") ? u"unknown option " + Quoted(rest[0]) + u" for " + word + u"."
+                                                   : word + u" takes no caption; unexpected " + Quoted(rest[0]) + u".");
+        return Wrong(word + u" takes nothing more; unexpected " + Quoted(rest[0]) + u".");
+    case VerbNames::Caption:
+        break;
+    }
+    if (rest.empty()) return Wrong(word + u" needs the caption of a window, in quotes.");
+    if (rest.size() > 1) return Wrong(word + u" takes one caption, in quotes; unexpected " + Quoted(rest[1]) + u".");
+    const Text& caption = rest[0];
     if (caption.empty()) return Wrong(u"the caption is empty; a window is named by its caption.");
     if (caption.size() > kCtlLongestCaption)
         return Wrong(u"the caption has " + DecimalText(static_cast<std::int64_t>(caption.size())) +
                      u" characters; Hidewell reads at most " + DecimalText(kCtlLongestCaption) +
                      u" of a window's caption.");
-    return Request(verb == u"restore" ? InboxCommand::Restore
-                   : verb == u"close" ? InboxCommand::Close
-                                      : InboxCommand::Hide,
-                   caption);
+    return Request(verb.command, caption);
+}
+
+Text VerbForm(const Verb& verb) {
+    Text form(verb.word);
+    for (std::u16string_view part : {verb.option, verb.arguments})
+        if (!part.empty()) (form += u' ') += part;
+    return form;
 }
 
 Text CtlUsage() {
-    return u"Usage: hidewellctl restore \"<caption>\"   restore the hidden window with this caption\r\n"
-           u"       hidewellctl close \"<caption>\"     close the hidden window with this caption\r\n"
-           u"       hidewellctl hide \"<caption>\"      hide the shown window with this caption\r\n"
-           u"       hidewellctl hide --foreground     hide the window in front\r\n"
-           u"       hidewellctl list                  list the captions of the hidden windows, one a line\r\n"
-           u"       hidewellctl list --json           list the hidden windows as JSON\r\n"
-           u"       hidewellctl exit                  end Hidewell (hidden windows come back) and wait\r\n"
-           u"       hidewellctl start [--wait <seconds>] <program> [arguments...]\r\n"
-           u"                                         start a program and hide its first window (wait 30 s)\r\n"
-           u"       hidewellctl --help                show this\r\n"
-           u"A caption is taken exactly; when no window has it, the one window that has it in other\r\n"
-           u"case. In list, tabs, line breaks and other control characters show as \\t, \\n, \\r, \\xNN.\r\n"
-           u"Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected or no answer,\r\n"
-           u"4 no such window, 5 Hidewell would not take it from this program, 6 start: not started,\r\n"
-           u"7 start: no window in time, 8 restore asked but the window's program has not shown it yet.\r\n";
+    // The words about each call stand in one column; a longer call has them on the next line.
+    constexpr std::size_t kCallWidth = 22;
+    Text usage;
+    auto line = [&](const Text& call, std::u16string_view about) {
+        usage += usage.empty() ? u"Usage: hidewellctl " : u"       hidewellctl ";
+        usage += call;
+        if (call.size() < kCallWidth) {
+            usage.append(kCallWidth - call.size(), u' ');
+        } else {
+            usage += u"\r\n";
+            usage.append(std::size(u"Usage: hidewellctl ") - 1 + kCallWidth, u' ');
+        }
+        usage += about;
+        usage += u"\r\n";
+    };
+    for (const Verb& verb : kVerbs) line(VerbForm(verb), verb.about);
+    line(u"--help", u"show this");
+    return usage + u"A caption is taken exactly; when no window has it, the one window that has it in other\r\n"
+                   u"case. In list, tabs, line breaks and other control characters show as \\t, \\n, \\r, \\xNN.\r\n"
+                   u"Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected or no answer,\r\n"
+                   u"4 no such window, 5 Hidewell would not take it from this program, 6 start: not started,\r\n"
+                   u"7 start: no window in time, 8 restore asked but the window's program has not shown it yet.\r\n";
 }
 
 Text ListLine(const Text& caption) {

@@ -11,17 +11,23 @@ namespace hw {
 // The most characters of a caption Hidewell reads; a longer one can name no window.
 constexpr std::size_t kCtlLongestCaption = 254;
 
-// What the arguments (without the program's name) ask for.
+// What the arguments (without the program's name) ask for: a request, the usage, a program to
+// start hidden (its words, read by ParseStartCall), or nothing, with what was wrong.
 struct CtlCall {
-    enum class Kind { Request, Usage, Wrong };
+    enum class Kind { Request, Usage, Start, Wrong };
     Kind kind = Kind::Wrong;
     InboxRequest request{InboxCommand::List, {}};
     Text problem;  // Wrong: what was wrong, as one sentence
+    std::vector<Text> startWords{};  // Start: the words after the verb
 };
 
+// The verb is read from the table of verbs, without regard to case, as are its options.
 CtlCall ParseCtlArguments(const std::vector<Text>& args);
 
-// The usage, lines ended by "\r\n".
+// How the usage shows the verb after "hidewellctl ": its word, its option and its arguments.
+Text VerbForm(const Verb& verb);
+
+// The usage, one line for each verb of the table, lines ended by "\r\n".
 Text CtlUsage();
 
 // One line of plain list: the caption with tabs, line breaks and other control characters

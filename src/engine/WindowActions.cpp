@@ -2,6 +2,7 @@
 // Each is the one way for the popups, the own menu, the task list and the command line.
 #include <algorithm>
 
+#include "common/TrimSpaces.h"
 #include "engine/OperationScope.h"
 #include "engine/TrayEngine.h"
 
@@ -77,10 +78,7 @@ Text TrayEngine::PopupTitle(const WindowRef& ref) const {
     const HiddenWindow* record = Find(ref);
     if (!record || !record->icon) return {};
     const Text& tip = record->icon->Tip();
-    Text title = tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30));
-    std::size_t first = title.find_first_not_of(u' ');
-    if (first == Text::npos) return {};
-    return title.substr(first, title.find_last_not_of(u' ') - first + 1);
+    return TrimSpaces(tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30)));
 }
 
 void TrayEngine::RunMirroredCommand(const WindowRef& ref, std::uint32_t command) {

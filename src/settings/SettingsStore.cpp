@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/NumericParse.h"
+#include "common/TrimSpaces.h"
 #include "settings/HotkeyText.h"
 #include "settings/RunValue.h"
 #include "settings/SettingsLayout.h"
@@ -27,11 +28,8 @@ Text TitleFromStored(Text title) {
 }
 
 // An icon reference ends at its first NUL; blanks around it are dropped.
-Text IconFromStored(Text icon) {
-    icon.erase(std::min(icon.find(u'\0'), icon.size()));
-    std::size_t first = icon.find_first_not_of(u' ');
-    if (first == Text::npos) return Text();
-    return icon.substr(first, icon.find_last_not_of(u' ') - first + 1);
+Text IconFromStored(const Text& icon) {
+    return TrimSpaces(icon.substr(0, icon.find(u'\0')));
 }
 
 Text UpperAscii(Text t) {

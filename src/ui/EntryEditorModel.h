@@ -9,6 +9,7 @@
 #include "platform/Types.h"
 #include "settings/Settings.h"
 #include "ui/IconTools.h"
+#include "ui/OkReply.h"
 #include "ui/TitleVerdict.h"
 
 namespace hw {
@@ -85,10 +86,7 @@ public:
     // closes. Otherwise the dialog shows the message and stays open with the focus in the
     // title; a question asks whether to keep the title, No by default, and Yes closes the
     // dialog through KeepTitle.
-    struct OkReply {
-        Text message;
-        bool question = false;
-    };
+    using OkReply = hw::OkReply;
     OkReply OnOk(const TitleVerdict& verdict);
     void KeepTitle() { Finish(true); }
     void OnCancel() { Finish(false); }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/EngineHost.h"
+#include "ui/OkReply.h"
 #include "ui/OptionsTarget.h"
 
 namespace hw {
@@ -52,10 +53,7 @@ public:
     // closes. Otherwise the dialog shows the message and stays open: a combination chosen
     // twice, or taken by another program, is refused; one that Windows keeps or that programs
     // commonly use makes a question, No by default, whose Yes closes the dialog (KeepHotkeys).
-    struct OkReply {
-        Text message;
-        bool question = false;
-    };
+    using OkReply = hw::OkReply;
     OkReply OnOk(OptionsTarget& target);
     void KeepHotkeys() { Finish(true); }
 

@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using hw::fuzz::Check;
     hw::fuzz::FuzzInput in(data, size);
-    const std::uint64_t code = in.Byte() % 9;
+    // Every verb's code and 0, which is none; codes never change, so a kept input keeps its verb.
+    const std::uint64_t code = in.Byte() % hw::kInboxCodeCount;
     std::size_t restSize = 0;
     const std::uint8_t* rest = in.Rest(restSize);
 
@@ -18,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::optional<hw::InboxRequest> r = hw::DecodeRequest(code, bytes.data(), bytes.size())) {
         Check(r->caption.size() * 2 == bytes.size() && r->caption.size() <= hw::kInboxMaxChars);
         Check(r->caption.find(u'\0') == hw::Text::npos);
-        // Restore, close and hide name a window; the others name none.
-        const bool namesWindow = r->command == hw::InboxCommand::Restore || r->command == hw::InboxCommand::Close ||
-                                 r->command == hw::InboxCommand::Hide;
-        Check(r->caption.empty() != namesWindow);
+        const hw::Verb& verb = hw::VerbOf(r->command);
+        Check(static_cast<std::uint64_t>(r->command) == code);
+        Check(r->caption.empty() == (verb.names == hw::VerbNames::Nothing));
+        Check((verb.names == hw::VerbNames::Process) == hw::RequestedProcess(*r).has_value());
     }
 
     hw::fuzz::FuzzInput texts(rest, restSize);

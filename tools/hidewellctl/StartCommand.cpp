@@ -6,6 +6,7 @@
 
 #include "common/NumericParse.h"
 #include "common/StartHidden.h"
+#include "win32/adapters/Win32FileSystem.h"
 #include "win32/app/MainWindowClass.h"
 #include "win32/base/Handles.h"
 #include "win32/base/WinText.h"
@@ -16,15 +17,11 @@ constexpr UINT kSendTimeoutMs = 5000;
 constexpr int kNotRunning = 1;
 constexpr int kUsageError = 2;
 
-std::wstring SystemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = n ? std::wstring(text, n) : L"error " + std::to_wstring(error);
-    if (text) LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
-        message.pop_back();
-    return message + L".";
+// The system's text for the error, as one sentence.
+hw::Text SystemMessage(DWORD error) {
+    hw::Text message = hw::ErrorDescription(error);
+    if (message.empty() || message.back() != u'.') message += u'.';
+    return message;
 }
 
 class Win32Launch : public hw::LaunchHost {
@@ -40,7 +37,7 @@ public:
         info.lpParameters = args.empty() ? nullptr : args.c_str();
         info.nShow = SW_SHOWNORMAL;
         if (!ShellExecuteExW(&info)) {
-            error = hw::FromWide(SystemMessage(GetLastError()));
+            error = SystemMessage(GetLastError());
             return std::nullopt;
         }
         process_.Reset(info.hProcess);
@@ -85,11 +82,9 @@ private:
 
 }  // namespace
 
-int RunStartCommand(const std::vector<std::wstring>& words, const std::function<void(const std::wstring&)>& printError) {
-    std::vector<hw::Text> texts;
-    for (const std::wstring& w : words) texts.push_back(hw::FromWide(w.data(), w.size()));
+int RunStartCommand(const std::vector<hw::Text>& words, const std::function<void(const std::wstring&)>& printError) {
     hw::Text problem;
-    const std::optional<hw::StartCall> call = hw::ParseStartCall(texts, problem);
+    const std::optional<hw::StartCall> call = hw::ParseStartCall(words, problem);
     if (!call) {
         printError(L"hidewellctl: " + hw::ToWide(problem) + L"\r\n");
         return kUsageError;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Types.h"
+
 // words: the arguments after "start". Returns hidewellctl's exit code; a failure is said
 // through printError.
-int RunStartCommand(const std::vector<std::wstring>& words, const std::function<void(const std::wstring&)>& printError);
+int RunStartCommand(const std::vector<hw::Text>& words, const std::function<void(const std::wstring&)>& printError);

@@ -1,13 +1,6 @@
-// hidewellctl: asks a running Hidewell to restore or close one of its hidden windows, named
-// by its caption, to hide a window by its caption or the window in front, lists the hidden
-// windows (captions one a line, or JSON), or ends Hidewell and waits until it has ended.
-// Arguments are read by ParseCtlArguments; --help prints the usage.
-// Exit codes: 0 done, 1 Hidewell is not running, 2 wrong call, 3 rejected, no answer, busy
-// for too long, or (exit) Hidewell did not end in time, 4 no hidden window has the caption (hide: no shown
-// window has it, none is in front, or it cannot be hidden), 5 close or hide asked from a
-// program with fewer rights than Hidewell (an elevated Hidewell, a normal prompt); start: 6 the
-// program could not be started, 7 no window of it appeared within the wait; 8 restore asked
-// but the window's program has not shown it yet.
+// hidewellctl: asks a running Hidewell to carry out one of the verbs in common/Verbs.h, prints
+// the hidden windows it lists, and after exit waits until Hidewell has ended. Arguments are
+// read by ParseCtlArguments; --help prints the usage, with the exit codes.
 #include <windows.h>
 
 #include <optional>
@@ -50,10 +43,7 @@ void Print(DWORD stream, const std::wstring& text) {
         WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
     }
-    int length = static_cast<int>(text.size());
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+    const std::string bytes = hw::ToUtf8(hw::FromWide(text));
     WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
@@ -84,9 +74,6 @@ private:
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc > 1 && std::wstring(argv[1]) == L"start")
-        return RunStartCommand(std::vector<std::wstring>(argv + 2, argv + argc),
-                               [](const std::wstring& text) { Print(STD_ERROR_HANDLE, text); });
     std::vector<hw::Text> args;
     for (int i = 1; i < argc; ++i) args.push_back(hw::FromWide(argv[i], wcslen(argv[i])));
     const hw::CtlCall call = hw::ParseCtlArguments(args);
@@ -94,11 +81,14 @@ int wmain(int argc, wchar_t** argv) {
         Print(STD_OUTPUT_HANDLE, hw::ToWide(hw::CtlUsage()));
         return kDone;
     }
+    if (call.kind == hw::CtlCall::Kind::Start)
+        return RunStartCommand(call.startWords, [](const std::wstring& text) { Print(STD_ERROR_HANDLE, text); });
     if (call.kind == hw::CtlCall::Kind::Wrong) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: " + hw::ToWide(call.problem) + L"\r\n" + hw::ToWide(hw::CtlUsage()));
         return kUsageError;
     }
     hw::InboxRequest request = call.request;
+    const hw::Verb& verb = hw::VerbOf(request.command);
     HWND hidewell = FindWindowW(hw::kMainWindowClass, nullptr);
     if (!hidewell) {
         Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell is not running.\r\n");
@@ -163,20 +153,14 @@ int wmain(int argc, wchar_t** argv) {
         return kRejected;
     }
     if (blocked || (sent && reply == hw::kInboxNeedsRights)) {
-        Print(STD_ERROR_HANDLE, request.command == hw::InboxCommand::Close
-                                    ? L"hidewellctl: Hidewell runs with more rights than this program; close the window "
-                                      L"from a prompt run as administrator, or restore it.\r\n"
-                                    : L"hidewellctl: Hidewell runs with more rights than this program; hide the window "
-                                      L"from a prompt run as administrator.\r\n");
+        Print(STD_ERROR_HANDLE, L"hidewellctl: Hidewell runs with more rights than this program; " +
+                                    hw::ToWide(hw::Text(verb.withRights)) + L"\r\n");
         return kNeedsRights;
     }
     if (sent && reply == hw::kInboxNotFound) {
-        const std::wstring caption = hw::ToWide(hw::ListLine(request.caption));
-        Print(STD_ERROR_HANDLE, request.command == hw::InboxCommand::HideForeground
-                                    ? L"hidewellctl: no window in front that Hidewell can hide.\r\n"
-                                : request.command == hw::InboxCommand::Hide
-                                    ? L"hidewellctl: no shown window that Hidewell can hide has the caption \"" + caption + L"\".\r\n"
-                                    : L"hidewellctl: no hidden window has the caption \"" + caption + L"\".\r\n");
+        hw::Text said(verb.notFound);
+        if (const std::size_t at = said.find(u'%'); at != hw::Text::npos) said.replace(at, 1, hw::ListLine(request.caption));
+        Print(STD_ERROR_HANDLE, L"hidewellctl: " + hw::ToWide(said) + L"\r\n");
         return kNotFound;
     }
     if (sent && reply == hw::kInboxAsked) {

@@ -21,14 +21,6 @@ Text ErrorText(std::uint32_t error) {
     return n > 0 ? FromWide(buffer, n) + u" " + code : code;
 }
 
-std::string Utf8(const Text& text) {
-    std::wstring wide = ToWide(text);
-    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
 LocalTime Now() {
     SYSTEMTIME st{};
     GetLocalTime(&st);
@@ -66,7 +58,7 @@ Win32Log::Win32Log(std::wstring folder, std::uint64_t capBytes) : folder_(std::m
 
 void Win32Log::Failure(const Text& what, const Text& caption, std::uint32_t systemError) {
     if (folder_.empty()) return;
-    Append(Utf8(LogLine(Now(), what, caption, ErrorText(systemError))));
+    Append(ToUtf8(LogLine(Now(), what, caption, ErrorText(systemError))));
 }
 
 bool Win32Log::Append(const std::string& line) {

@@ -39,17 +39,26 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     auto request = DecodeRequest(data->dwData, data->lpData, data->cbData);
     if (!request) return kInboxRejected;
     if (!DoorAllows(door, request->command)) return kInboxNeedsRights;
-    if (request->command == InboxCommand::List || request->command == InboxCommand::ListDetails)
-        return AnswerList(engine, mainWindow, door, reinterpret_cast<HWND>(wParam), request->command);
-    if (request->command == InboxCommand::Exit)
-        return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
     // It came while Hidewell waits on another program in the middle of a window operation or
     // a tick (a send to a window or to the taskbar lets sent messages in): asked again later.
-    if (engine.Busy()) return kInboxBusy;
-    if (request->command == InboxCommand::Hide) return engine.HideByCaption(request->caption) ? kInboxAccepted : kInboxNotFound;
-    if (request->command == InboxCommand::HideForeground) return engine.HideForeground() ? kInboxAccepted : kInboxNotFound;
-    if (request->command == InboxCommand::HideProcess)
-        return engine.HideFirstWindowOf(*RequestedProcess(*request)) ? kInboxAccepted : kInboxNotFound;
+    if (VerbOf(request->command).runs == VerbRuns::BeforeAnswer && engine.Busy()) return kInboxBusy;
+    auto found = [](bool done) -> LRESULT { return done ? kInboxAccepted : kInboxNotFound; };
+    switch (request->command) {
+    case InboxCommand::List:
+    case InboxCommand::ListDetails:
+        return AnswerList(engine, mainWindow, door, reinterpret_cast<HWND>(wParam), request->command);
+    case InboxCommand::Exit:
+        return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
+    case InboxCommand::Hide:
+        return found(engine.HideByCaption(request->caption));
+    case InboxCommand::HideForeground:
+        return found(engine.HideForeground());
+    case InboxCommand::HideProcess:
+        return found(engine.HideFirstWindowOf(*RequestedProcess(*request)));
+    case InboxCommand::Restore:
+    case InboxCommand::Close:
+        break;
+    }
     // A sender of WM_COPYDATA waits for the answer, unless it only notified.
     const bool answered = (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != ISMEX_NOTIFY;
     switch (engine.OnInboxRequest(*request, answered)) {

@@ -1,7 +1,8 @@
 #pragma once
-// The command inbox of the main window over WM_COPYDATA (format in common/CommandInbox.h).
-// Restore, close and hide are carried out while the sender waits, so its answer says what
-// happened; exit is posted to the main window and runs after the sender's call returned.
+// The command inbox of the main window over WM_COPYDATA (format in common/CommandInbox.h):
+// each verb of common/Verbs.h carried out. Those that run before the answer are carried out
+// while the sender waits, so its answer says what happened; exit is posted to the main window
+// and runs after the sender's call returned.
 #include <windows.h>
 
 #include "common/CommandInbox.h"

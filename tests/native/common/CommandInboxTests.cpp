@@ -9,19 +9,30 @@
 namespace hw {
 namespace {
 
-TEST(CommandInbox, AcceptsOnlyWellFormedRequests) {
-    const struct { std::uint64_t code; Text caption; bool accepted; } cases[] = {
-        {1, u"Untitled - Notepad", true}, {2, u"T\u00EBst \u03A9mega \u0414\u043E\u043C", true}, {3, u"", true},
-        {1, Text(kInboxMaxChars, u'x'), true}, {2, Text(kInboxMaxChars + 1, u'x'), false}, {4, u"A", false},
-        {(1ull << 32) | 1, u"A", false}, {1, u"", false}, {3, u"A", false}, {1, Text(u"A\0", 2), false},
-        {4, u"", true}, {5, u"", false}, {8, u"4711", true}, {8, u"", false}, {8, u"0", false},
-        {8, u"12x", false}, {8, u"4294967296", false}, {9, u"", false},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        auto request = DecodeRequest(cases[i].code, cases[i].caption.data(), cases[i].caption.size() * 2);
-        ASSERT_EQ(request.has_value(), cases[i].accepted) << i;
-        EXPECT_EQ(request.value_or(InboxRequest{}).caption, cases[i].accepted ? cases[i].caption : Text()) << i;
+// What a verb's request holds when it names something of its kind.
+Text SampleText(const Verb& verb) {
+    if (verb.names == VerbNames::Nothing) return u"";
+    return verb.names == VerbNames::Caption ? u"T\u00EBst \u03A9mega \u0414\u043E\u043C" : u"4711";
+}
+
+// Every verb crosses the inbox as itself, with what it names or with nothing; what breaks the
+// format, or names what the verb does not, is refused.
+TEST(CommandInbox, EveryVerbCrossesAsItselfAndOnlyWellFormed) {
+    for (const Verb& verb : kVerbs) {
+        const std::uint64_t code = static_cast<std::uint64_t>(verb.command);
+        const Text text = SampleText(verb), wrong = text.empty() ? u"A" : u"";
+        const auto request = DecodeRequest(code, text.data(), text.size() * 2);
+        ASSERT_TRUE(request) << code;
+        EXPECT_EQ(std::pair(request->command, request->caption), std::pair(verb.command, text)) << code;
+        EXPECT_FALSE(DecodeRequest(code, wrong.data(), wrong.size() * 2)) << code;
+        EXPECT_EQ(RequestedProcess(*request).has_value(), verb.names == VerbNames::Process) << code;
     }
+    const struct { std::uint64_t code; Text caption; } refused[] = {
+        {0, u""}, {kInboxCodeCount, u""}, {(1ull << 32) | 1, u"A"}, {2, Text(kInboxMaxChars + 1, u'x')},
+        {1, Text(u"A\0", 2)}, {8, u"0"}, {8, u"12x"}, {8, u"4294967296"},
+    };
+    for (const auto& [code, caption] : refused) EXPECT_FALSE(DecodeRequest(code, caption.data(), caption.size() * 2)) << code;
+    EXPECT_TRUE(DecodeRequest(1, Text(kInboxMaxChars, u'x').data(), kInboxMaxChars * 2));
     const char bytes[] = {'A', 0, 'B'};
     EXPECT_FALSE(DecodeRequest(1, bytes, 3)) << "odd size";
     EXPECT_FALSE(DecodeRequest(1, nullptr, 2)) << "size without data";
@@ -75,13 +86,8 @@ TEST(CtlCall, ParsesEachCallAndSaysWhatIsWrong) {
         C command;
         Text caption;  // or, for a wrong call, the start of what was wrong
     } cases[] = {
-        {{u"restore", u"Untitled - Notepad"}, K::Request, C::Restore, u"Untitled - Notepad"},
         {{u"close", u"-x-"}, K::Request, C::Close, u"-x-"},
         {{u"hide", longest}, K::Request, C::Hide, longest},
-        {{u"hide", u"--foreground"}, K::Request, C::HideForeground, u""},
-        {{u"list"}, K::Request, C::List, u""},
-        {{u"list", u"--json"}, K::Request, C::ListDetails, u""},
-        {{u"exit"}, K::Request, C::Exit, u""},
         {{u"--help"}, K::Usage, C::List, u""},
         {{u"-h"}, K::Usage, C::List, u""},
         {{u"/?"}, K::Usage, C::List, u""},
@@ -90,9 +96,11 @@ TEST(CtlCall, ParsesEachCallAndSaysWhatIsWrong) {
         {{u"lst"}, K::Wrong, C::List, u"unknown command \"lst\"."},
         {{u"Restore", u"A"}, K::Request, C::Restore, u"A"},
         {{u"LIST", u"--JSON"}, K::Request, C::ListDetails, u""},
+        {{u"Start", u"--wait", u"5", u"notepad"}, K::Start, C::HideProcess, u""},
         {{u"list", u"--xml"}, K::Wrong, C::List, u"unknown option \"--xml\" for list."},
         {{u"list", u"A"}, K::Wrong, C::List, u"list takes no caption; unexpected \"A\"."},
         {{u"list", u"--json", u"A"}, K::Wrong, C::List, u"list takes nothing more; unexpected \"A\"."},
+        {{u"hide", u"--x"}, K::Request, C::Hide, u"--x"},
         {{u"exit", u"now"}, K::Wrong, C::List, u"exit takes nothing more"},
         {{u"hide", u"--foreground", u"A"}, K::Wrong, C::List, u"hide --foreground takes nothing more"},
         {{u"restore"}, K::Wrong, C::List, u"restore needs the caption of a window"},
@@ -115,7 +123,22 @@ TEST(CtlCall, ParsesEachCallAndSaysWhatIsWrong) {
                                       call.request.caption.size() * 2)) << what;
         }
     }
-    EXPECT_NE(CtlUsage().find(u"hidewellctl list --json"), Text::npos);
+}
+
+// hidewellctl reads each verb in the form its usage shows, and asks for that verb.
+TEST(CtlCall, ReadsEveryVerbAsItsUsageShowsIt) {
+    for (const Verb& verb : kVerbs) {
+        const int code = static_cast<int>(verb.command);
+        std::vector<Text> args{Text(verb.word)};
+        if (!verb.option.empty()) args.emplace_back(verb.option);
+        if (verb.names != VerbNames::Nothing) args.emplace_back(verb.names == VerbNames::Caption ? SampleText(verb) : u"notepad");
+        const CtlCall call = ParseCtlArguments(args);
+        ASSERT_EQ(call.kind, verb.names == VerbNames::Process ? CtlCall::Kind::Start : CtlCall::Kind::Request) << code;
+        EXPECT_EQ(call.request.command, verb.command) << code;
+        EXPECT_EQ(call.request.caption, verb.names == VerbNames::Caption ? SampleText(verb) : Text()) << code;
+        Text problem;
+        EXPECT_TRUE(call.kind != CtlCall::Kind::Start || ParseStartCall(call.startWords, problem)) << code;
+    }
 }
 
 // Plain list prints one line per window: control characters become escapes.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
+#include "common/CtlCall.h"
 #include "ui/HelpBook.h"
 #include "ui/HelpLineBreak.h"
 
@@ -92,6 +94,11 @@ TEST(HelpBook, ShippedHelpCoversEveryContext) {
                           HelpContext::IconPicker, HelpContext::TaskList, HelpContext::DateAddOn})
         EXPECT_TRUE(keys.count(std::string(TopicKeyFor(c)))) << static_cast<int>(c);
     EXPECT_TRUE(keys.count("wildcards"));
+    // hidewellctl's topic shows every verb as its usage does.
+    auto ctl = std::find_if(topics.begin(), topics.end(), [](const HelpTopic& t) { return t.key == "hidewellctl"; });
+    ASSERT_NE(ctl, topics.end());
+    for (const Verb& verb : kVerbs)
+        EXPECT_NE(ctl->text.find(u"hidewellctl " + VerbForm(verb)), Text::npos) << static_cast<int>(verb.command);
 }
 
 }  // namespace
