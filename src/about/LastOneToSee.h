@@ -38,7 +38,6 @@ public:
     std::optional<int> Answer() const { return answer_; }
     int Level() const { return level_; }
     int IntervalMs() const { return interval_; }
-    bool Flashing() const { return flashing_; }
     GameOutcome Outcome() const { return outcome_; }
     Text Caption() const { return LevelCaption(u"Last One to See", level_); }
 

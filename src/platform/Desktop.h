@@ -19,7 +19,6 @@ enum ShowCommand : int {
 // Window messages Hidewell sends to other programs' windows.
 enum : std::uint32_t {
     kWmClose = 0x0010,
-    kWmCommand = 0x0111,
     kWmSysCommand = 0x0112,
     kWmInitMenu = 0x0116,
     kWmInitMenuPopup = 0x0117,

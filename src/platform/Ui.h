@@ -8,7 +8,6 @@ namespace hw {
 
 // Message-box styles and answers (the platform's own values).
 enum MessageBoxStyle : std::uint32_t {
-    kMbOk = 0x0,
     kMbYesNo = 0x4,
     kMbIconCritical = 0x10,
     kMbIconQuestion = 0x20,

@@ -70,7 +70,6 @@ public:
     const std::optional<PreviewIcon>& Preview() const { return preview_; }
     // The current folder joined with the name box.
     Text FullPath() const;
-    bool TypedPathLoaded() const { return typedPathLoaded_; }
 
     bool Finished() const { return finished_; }
     // The chosen icon reference; nothing after Cancel.

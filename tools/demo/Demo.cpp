@@ -8,9 +8,12 @@
 //                        which open windows the title matches
 //   hwdemo options <bmp> sets the three hotkeys, starts Hidewell, opens its options dialog
 //                        and saves a screenshot of the dialog alone
+//   hwdemo window <name> <bmp>  starts Hidewell and notepad, opens one of its windows (config,
+//                        about, tasklist, date, picker, help) and saves a screenshot of it alone
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "harness/Harness.h"
@@ -146,11 +149,58 @@ int Options(const std::wstring& screenshot) {
     if (!scene.Start()) return 1;
     HWND main = scene.ShowConfiguration();
     if (!main) return fputs("the configuration window did not open\n", stderr), 1;
-    PostMessageW(main, WM_COMMAND, hw::kCmdOptions, 0);
+    PostMessageW(main, WM_COMMAND, hw::kCmdBarOptions, 0);
     HWND box = scene.ShownOf(L"HidewellOptions");
     if (!box) return fputs("the options dialog did not open\n", stderr), 1;
     Sleep(1000);
     return SaveScreenshot(screenshot, box) ? 0 : 1;
+}
+
+// The tray icon of the date add-on: the one that is neither Hidewell's nor notepad's.
+std::optional<TrayIconInfo> DateIcon() {
+    for (const TrayIconInfo& icon : TrayIcons())
+        if (icon.tip != L"Hidewell" && icon.tip.find(L"Notepad") == std::wstring::npos) return icon;
+    return std::nullopt;
+}
+
+int Window(const std::wstring& name, const std::wstring& screenshot) {
+    Scene scene;
+    if (!scene.Start()) return 1;
+    HWND main = scene.ShowConfiguration();
+    if (!main) return fputs("the configuration window did not open\n", stderr), 1;
+    HWND shown = nullptr;
+    if (name == L"config") {
+        shown = main;
+    } else if (name == L"about") {
+        PostMessageW(main, WM_COMMAND, hw::kCmdBarAbout, 0);
+        shown = scene.ShownOf(L"HidewellAbout");
+    } else if (name == L"tasklist") {
+        PostMessageW(main, WM_COMMAND, hw::kCmdTrayTaskList, 0);
+        shown = scene.ShownOf(L"HidewellTaskList");
+    } else if (name == L"help") {
+        PostMessageW(main, WM_COMMAND, hw::kCmdBarHelp, 0);
+        shown = scene.ShownOf(L"HidewellHelp");
+    } else if (name == L"picker") {
+        PostMessageW(FindWindowExW(main, nullptr, L"Button", L"&New..."), BM_CLICK, 0, 0);
+        HWND editor = scene.ShownOf(L"HidewellEntryEditor");
+        if (!editor) return fputs("the entry editor did not open\n", stderr), 1;
+        PostMessageW(FindWindowExW(editor, nullptr, L"Button", L"Show Icon in Tray"), BM_CLICK, 0, 0);
+        Sleep(300);
+        PostMessageW(FindWindowExW(editor, nullptr, L"Button", L"&Browse..."), BM_CLICK, 0, 0);
+        shown = scene.ShownOf(L"HidewellIconPicker");
+    } else if (name == L"date") {
+        std::optional<TrayIconInfo> icon;
+        WaitFor([&] { return (icon = DateIcon()).has_value(); }, 10s);
+        if (!icon) return fputs("the date icon did not appear\n", stderr), 1;
+        ClickIcon(*icon, Button::Right, 1);
+        WaitFor([] { return OpenPopupMenu() != nullptr; }, 5s);
+        PressKey(VK_UP);
+        PressKey(VK_RETURN);
+        shown = scene.ShownOf(L"HidewellDateConfig");
+    }
+    if (!shown) return fputs("the window did not open\n", stderr), 1;
+    Sleep(1000);
+    return SaveScreenshot(screenshot, shown) ? 0 : 1;
 }
 
 }  // namespace
@@ -161,6 +211,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"show" && argc > 2) return Show(argv[2]);
     if (command == L"editor" && argc > 2) return Editor(argv[2]);
     if (command == L"options" && argc > 2) return Options(argv[2]);
+    if (command == L"window" && argc > 3) return Window(argv[2], argv[3]);
     fputs("usage: hwdemo seed | hwdemo show <screenshot.bmp> | hwdemo editor <screenshot.bmp> | "
           "hwdemo options <screenshot.bmp>\n", stderr);
     return 2;

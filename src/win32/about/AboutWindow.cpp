@@ -7,10 +7,10 @@
 #include <string>
 
 #include "../../../resources/resource.h"
-#include "win32/base/Twips.h"
 #include "win32/base/Controls.h"
-#include "win32/base/Placement.h"
+#include "win32/base/DialogFocus.h"
 #include "win32/base/Dpi.h"
+#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 
 namespace hw {
@@ -57,7 +57,7 @@ constexpr wchar_t kCircle = 0x25CF;  // the bar as text, for readers of the wind
 
 enum class Kind { Static, Button, Group };
 
-struct ControlSpec {
+struct AboutControl {
     int id;
     Kind kind;
     const wchar_t* text;
@@ -66,7 +66,7 @@ struct ControlSpec {
     int x, y, w, h;  // twips, in the client area
 };
 
-std::wstring W(const char16_t* s) { return ToWide(Text(s)); }
+std::wstring WideOf(const char16_t* s) { return ToWide(Text(s)); }
 
 int TextWidth(HFONT font, const std::wstring& text) {
     HDC dc = GetDC(nullptr);
@@ -78,10 +78,6 @@ int TextWidth(HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-bool IsPushButton(HWND h) {
-    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-}
-
 }  // namespace
 
 AboutWindow::AboutWindow(bool modal) : modal_(modal) {}
@@ -91,17 +87,14 @@ AboutWindow::~AboutWindow() {
     if (Hwnd()) DestroyWindow(Hwnd());
 }
 
-int AboutWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 bool AboutWindow::Create(HWND owner, std::optional<ProgramVersion> version) {
     model_.emplace(version);
-    dpi_ = MonitorDpi(owner);
-    if (!Window::Create(kClassName, W(AboutBoxModel::kCaption).c_str(), kStyle, kExStyle, 0, 0, 0, 0, owner,
+    layout_.SetDpi(MonitorDpi(owner));
+    if (!Window::Create(kClassName, WideOf(AboutBoxModel::kCaption).c_str(), kStyle, kExStyle, 0, 0, 0, 0, owner,
                         ProgramIcon()))
         return false;
     CreateFonts();
     CreateControls();
-    Layout();
     ShowVersion();
     ShowSkill();
     ShowSee();
@@ -114,7 +107,7 @@ bool AboutWindow::Create(HWND owner, std::optional<ProgramVersion> version) {
 
 namespace {
 
-const ControlSpec kControls[] = {
+const AboutControl kControls[] = {
     {kIdTitle, Kind::Static, nullptr, SS_NOTIFY, AboutWindow::kTitle, 1560, 240, 2685, 420},
     {kIdSecond, Kind::Static, nullptr, SS_NOTIFY, AboutWindow::kNormal, 1560, 735, 2685, 420},
     {kIdVersion, Kind::Static, nullptr, SS_NOTIFY, AboutWindow::kNormal, 1560, 1260, 2685, 420},
@@ -168,7 +161,7 @@ void AboutWindow::CreateFonts() {
     };
     for (int k = 0; k < kFontKinds; ++k) {
         LOGFONTW lf{};
-        lf.lfHeight = -MulDiv(specs[k].hundredthsOfPoint, dpi_, 7200);
+        lf.lfHeight = -MulDiv(specs[k].hundredthsOfPoint, layout_.Dpi(), 7200);
         lf.lfWeight = specs[k].weight;
         lf.lfCharSet = specs[k].charset;
         lf.lfQuality = CLEARTYPE_QUALITY;
@@ -177,7 +170,7 @@ void AboutWindow::CreateFonts() {
         fonts_[k].Reset(CreateFontIndirectW(&lf));
         if (k == kOutcome) {
             // Where the serif face is missing its stand-in may be wider: the longest outcome must fit one line.
-            int room = Px(kOutcomeWidth) - Px(kOutcomeMargin);
+            int room = layout_.Px(kOutcomeWidth) - layout_.Px(kOutcomeMargin);
             int width = TextWidth(fonts_[k].Get(), ToWide(OutcomeText(GameOutcome::GameOver)));
             if (width > room) {
                 lf.lfHeight = MulDiv(lf.lfHeight, room, width);
@@ -185,24 +178,21 @@ void AboutWindow::CreateFonts() {
             }
         }
     }
-    int size = Px(kPictureIcon);
+    int size = layout_.Px(kPictureIcon);
     picture_.Reset(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HIDEWELL), IMAGE_ICON, size, size, 0)));
 }
 
 void AboutWindow::CreateControls() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const ControlSpec& c : kControls) {
+    for (const AboutControl& c : kControls) {
         const wchar_t* cls = c.kind == Kind::Static ? WC_STATICW : WC_BUTTONW;
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | c.style;
-        CreateWindowExW(0, cls, c.text ? c.text : L"", style, 0, 0, 0, 0, Hwnd(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        layout_.SetFont(layout_.Add(Hwnd(), cls, c.text ? c.text : L"", c.style, c.id, c.x, c.y, c.w, c.h), fonts_[c.font]);
     }
     const std::pair<int, const char16_t*> texts[] = {{kIdTitle, AboutBoxModel::kTitle},
                                                      {kIdSecond, AboutBoxModel::kSecondLine},
                                                      {kIdHome, AboutBoxModel::kHome},
                                                      {kIdSupport, AboutBoxModel::kSupport}};
-    for (auto [id, text] : texts) SetDlgItemTextW(Hwnd(), id, W(text).c_str());
+    for (auto [id, text] : texts) SetDlgItemTextW(Hwnd(), id, WideOf(text).c_str());
     pictureBox_.Create(Hwnd(), kIdPicture, [this](HDC dc, const RECT& r) { PaintPicture(dc, r); });
     bar_.Create(Hwnd(), kIdBar, [this](HDC dc, const RECT& r) { PaintBar(dc, r); });
     for (int k = 0; k < LastOneToSee::kShapes; ++k) {
@@ -210,24 +200,16 @@ void AboutWindow::CreateControls() {
         wchar_t digit[2] = {static_cast<wchar_t>(L'1' + k), 0};
         SetWindowTextW(shapes_[k].Hwnd(), digit);
     }
-}
-
-void AboutWindow::Layout() {
-    for (const ControlSpec& c : kControls) {
-        HWND h = GetDlgItem(Hwnd(), c.id);
-        SetWindowPos(h, c.kind == Kind::Group ? HWND_BOTTOM : nullptr, Px(c.x), Px(c.y), Px(c.w), Px(c.h),
-                     SWP_NOACTIVATE | (c.kind == Kind::Group ? 0 : SWP_NOZORDER));
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[c.font].Get()), TRUE);
-    }
-    for (const BoxSpec& b : kBoxes)
-        SetWindowPos(GetDlgItem(Hwnd(), b.id), nullptr, Px(b.x), Px(b.y), Px(b.w), Px(b.h),
-                     SWP_NOACTIVATE | SWP_NOZORDER);
-    InvalidateRect(Hwnd(), nullptr, TRUE);
+    for (const BoxSpec& b : kBoxes) layout_.Keep(GetDlgItem(Hwnd(), b.id), b.x, b.y, b.w, b.h);
+    // The frames below everything, the boxes painted in them too.
+    for (const AboutControl& c : kControls)
+        if (c.kind == Kind::Group)
+            SetWindowPos(GetDlgItem(Hwnd(), c.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void AboutWindow::SizeWindow(bool center) {
-    RECT r{0, 0, Px(kClientWidth), Px(model_->GamesShown() ? kGrownClientHeight : kClientHeight)};
-    AdjustWindowRectForDpi(r, kStyle, kExStyle, dpi_);
+    RECT r{0, 0, layout_.Px(kClientWidth), layout_.Px(model_->GamesShown() ? kGrownClientHeight : kClientHeight)};
+    AdjustWindowRectForDpi(r, kStyle, kExStyle, layout_.Dpi());
     int w = r.right - r.left, h = r.bottom - r.top;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int x = 0, y = 0;
@@ -278,7 +260,7 @@ void AboutWindow::ShowSee() {
 
 void AboutWindow::PaintPicture(HDC dc, const RECT& r) {
     FillRect(dc, &r, GetSysColorBrush(COLOR_MENUBAR));
-    int size = Px(kPictureIcon);
+    int size = layout_.Px(kPictureIcon);
     if (picture_)
         DrawIconEx(dc, (r.right - size) / 2, (r.bottom - size) / 2, picture_.Get(), size, size, 0, nullptr, DI_NORMAL);
 }
@@ -290,8 +272,8 @@ void AboutWindow::PaintBar(HDC dc, const RECT& r) {
     auto circles = [&](int count, int shadow, COLORREF colour) {
         SetDCBrushColor(dc, colour);
         for (int k = 0; k < count; ++k) {
-            int x = Px(k * kCirclePitch + shadow), y = Px(kCircleTop + shadow);
-            Ellipse(dc, x, y, x + Px(kCircleSize) + 1, y + Px(kCircleSize) + 1);
+            int x = layout_.Px(k * kCirclePitch + shadow), y = layout_.Px(kCircleTop + shadow);
+            Ellipse(dc, x, y, x + layout_.Px(kCircleSize) + 1, y + layout_.Px(kCircleSize) + 1);
         }
     };
     circles(skill_.FullLength(), 0, GetSysColor(COLOR_BTNTEXT));
@@ -303,7 +285,7 @@ void AboutWindow::PaintBar(HDC dc, const RECT& r) {
 void AboutWindow::PaintShape(int index, HDC dc, const RECT& r) {
     // A digit from 1 to 4 cut out of a filled circle.
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    int size = std::min(r.right, r.bottom) - 2 * Px(kShapeMargin);
+    int size = std::min(r.right, r.bottom) - 2 * layout_.Px(kShapeMargin);
     RECT circle{(r.right - size) / 2, (r.bottom - size) / 2, 0, 0};
     circle.right = circle.left + size;
     circle.bottom = circle.top + size;
@@ -397,17 +379,9 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(
             OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-    case DM_GETDEFID: {
-        // Enter presses the focused button, otherwise Ok.
-        HWND focus = GetFocus();
-        int id = focus && GetParent(focus) == Hwnd() && IsPushButton(focus) ? GetDlgCtrlID(focus) : IDOK;
-        return MAKELRESULT(id, DC_HASDEFID);
-    }
+    case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, IDOK);
     case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        CreateFonts();
-        Layout();
-        MoveToSuggestedRect(Hwnd(), lParam);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam, [this] { CreateFonts(); });
         SizeWindow(false);
         return 0;
     }

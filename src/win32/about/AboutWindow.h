@@ -9,6 +9,7 @@
 #include "about/SkillChance.h"
 #include "win32/about/GameClocks.h"
 #include "win32/about/PaintBox.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/Window.h"
 
 namespace hw {
@@ -33,7 +34,6 @@ protected:
 private:
 
     void CreateControls();
-    void Layout();
     void CreateFonts();
     void SizeWindow(bool center);
     void OnCommand(int id);
@@ -46,11 +46,10 @@ private:
     void PaintBar(HDC dc, const RECT& r);
     void PaintShape(int index, HDC dc, const RECT& r);
     void Close();
-    int Px(int twips) const;
 
     bool modal_;
     bool done_ = false;
-    int dpi_ = 96;
+    DialogLayout layout_;
     std::optional<AboutBoxModel> model_;
     WindowTimer skillTimer_{*this, 1};
     WindowTimer flashTimer_{*this, 2};

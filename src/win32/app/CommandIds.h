@@ -13,31 +13,32 @@ enum CommandId : int {
     kIdOkButton,
     kIdFrame,
     kIdIconFrame,
-    kIdSlaveImage,
+    kIdIconPreview,  // the selected entry's icon
     // The configuration window's menu bar.
-    kCmdSave = 20,
-    kCmdUndo,
-    kCmdRefreshAll,
-    kCmdOptions,
-    kCmdFileExit,
-    kCmdHelpTopic,
-    kCmdHelpAbout,
-    kCmdOpenLogFolder,
-    // Hidewell's own tray menu and the popup of a hidden window.
-    kCmdConfigure = 30,
-    kCmdTaskList,
-    kCmdSuspend,
-    kCmdRefresh,
-    kCmdAbout,
-    kCmdHelp,
-    kCmdExit,
-    kCmdAppTitle,
-    kCmdSystemMenu,
-    kCmdConfig,
-    kCmdTask,
-    kCmdMoreWindows,             // the own menu's last item past its limit: the task list
-    kCmdFirstHiddenWindow = 50,  // one per hidden window, up to kFirstMirrorId
+    kCmdBarSave = 20,
+    kCmdBarUndo,
+    kCmdBarRefresh,
+    kCmdBarOptions,
+    kCmdBarExit,
+    kCmdBarHelp,
+    kCmdBarAbout,
+    kCmdBarLogFolder,
+    // Hidewell's own tray menu.
+    kCmdTrayConfigure = 30,
+    kCmdTrayTaskList,
+    kCmdTraySuspend,
+    kCmdTrayRefresh,
+    kCmdTrayAbout,
+    kCmdTrayHelp,
+    kCmdTrayExit,
+    // The popup of a hidden window's icon.
+    kCmdPopupTitle,
+    kCmdPopupSystemMenu,
+    kCmdPopupConfigure,
+    kCmdPopupTaskList,
+    kCmdTrayMoreWindows,         // the own menu's last item past its limit: the task list
+    kCmdFirstHiddenWindow = 50,  // the own menu's items, one per hidden window, up to kFirstMirrorId
 };
-static_assert(kCmdMoreWindows < kCmdFirstHiddenWindow, "the menus' commands stay below the hidden windows' items");
+static_assert(kCmdTrayMoreWindows < kCmdFirstHiddenWindow, "the menus' commands stay below the hidden windows' items");
 
 }  // namespace hw

@@ -8,10 +8,10 @@
 #include "win32/adapters/Win32Log.h"
 #include "win32/app/CommandIds.h"
 #include "win32/base/HandleCast.h"
-#include "win32/base/Twips.h"
-#include "win32/base/Dpi.h"
 #include "win32/base/AccessibleName.h"
 #include "win32/base/Controls.h"
+#include "win32/base/DialogFocus.h"
+#include "win32/base/Dpi.h"
 #include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/about/AboutBox.h"
@@ -42,12 +42,12 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
     desktop_ = &desktop;
     config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
     previewIcon_ = std::make_unique<IconPicture>(icons);
-    dpi_ = MonitorDpi(nullptr);
+    layout_.SetDpi(MonitorDpi(nullptr));
     HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
     if (!Window::Create(kClassName, L"Hidewell", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                        TwipsToPixels(kWidthTwips, dpi_), TwipsToPixels(kDefaultHeightTwips, dpi_), nullptr, big))
+                        layout_.Px(kWidthTwips), layout_.Px(kDefaultHeightTwips), nullptr, big))
         return false;
     CreateMenuBar();
     CreateControls();
@@ -74,7 +74,7 @@ void ConfigWindow::SetSmallIcon(HICON icon) {
 void ConfigWindow::SetHeightTwips(int twips) {
     RECT r{};
     GetWindowRect(Hwnd(), &r);
-    SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, TwipsToPixels(twips, dpi_),
+    SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, layout_.Px(twips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -95,23 +95,14 @@ LRESULT ConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SIZE:
         // The window is never left minimised on the taskbar: it is put away instead.
-        if (wParam == SIZE_MINIMIZED)
-            ShowWindow(Hwnd(), SW_HIDE);
-        else
-            Layout();
+        if (wParam == SIZE_MINIMIZED) ShowWindow(Hwnd(), SW_HIDE);
         return 0;
-    case DM_GETDEFID: {
-        // Enter presses the focused button, otherwise Ok.
-        HWND focus = GetFocus();
-        bool button = focus && GetParent(focus) == Hwnd() &&
-                      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
-        return MAKELRESULT(button ? GetDlgCtrlID(focus) : kIdOkButton, DC_HASDEFID);
-    }
+    case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, kIdOkButton);
     case WM_GETMINMAXINFO:
         HoldWidth(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     case WM_CLOSE:
         Quit(QuitReason::User);
@@ -150,15 +141,15 @@ void ConfigWindow::OnCommand(int id) {
     case kIdUp: OnMove(true); break;
     case kIdDown: OnMove(false); break;
     case kIdOkButton: OnOk(); break;
-    case kCmdSave: SaveReported(); break;
+    case kCmdBarSave: SaveReported(); break;
     case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
-    case kCmdUndo: OnUndo(); break;
-    case kCmdRefreshAll: engine_->RefreshAll(); break;
-    case kCmdOptions: OnOptions(); break;
-    case kCmdFileExit: Quit(QuitReason::User); break;
-    case kCmdHelpTopic: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
-    case kCmdHelpAbout: ShowAboutBox(Hwnd(), true); break;
-    case kCmdOpenLogFolder:
+    case kCmdBarUndo: OnUndo(); break;
+    case kCmdBarRefresh: engine_->RefreshAll(); break;
+    case kCmdBarOptions: OnOptions(); break;
+    case kCmdBarExit: Quit(QuitReason::User); break;
+    case kCmdBarHelp: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
+    case kCmdBarAbout: ShowAboutBox(Hwnd(), true); break;
+    case kCmdBarLogFolder:
         if (!OpenLogFolder(Hwnd()))
             ui_->ShowMessage(u"Hidewell could not open its log folder " + FromWide(LogFolder()), kAppTitle,
                              kMbIconInformation);
@@ -169,18 +160,18 @@ void ConfigWindow::OnCommand(int id) {
 
 void ConfigWindow::CreateMenuBar() {
     HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kCmdSave, L"&Save");
-    AppendMenuW(file, MF_STRING, kCmdUndo, L"&Undo");
-    AppendMenuW(file, MF_STRING, kCmdRefreshAll, L"&Refresh");
+    AppendMenuW(file, MF_STRING, kCmdBarSave, L"&Save");
+    AppendMenuW(file, MF_STRING, kCmdBarUndo, L"&Undo");
+    AppendMenuW(file, MF_STRING, kCmdBarRefresh, L"&Refresh");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, kCmdOptions, L"&Options");
+    AppendMenuW(file, MF_STRING, kCmdBarOptions, L"&Options");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, kCmdFileExit, L"E&xit");
+    AppendMenuW(file, MF_STRING, kCmdBarExit, L"E&xit");
     HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kCmdHelpTopic, L"&Help\tF1");
-    AppendMenuW(help, MF_STRING, kCmdOpenLogFolder, L"Open &Log Folder");
+    AppendMenuW(help, MF_STRING, kCmdBarHelp, L"&Help\tF1");
+    AppendMenuW(help, MF_STRING, kCmdBarLogFolder, L"Open &Log Folder");
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About");
+    AppendMenuW(help, MF_STRING, kCmdBarAbout, L"&About");
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
@@ -189,7 +180,7 @@ void ConfigWindow::CreateMenuBar() {
     ACCEL f1{};
     f1.fVirt = FVIRTKEY;
     f1.key = VK_F1;
-    f1.cmd = kCmdHelpTopic;
+    f1.cmd = kCmdBarHelp;
     accelerators_.Reset(CreateAcceleratorTableW(&f1, 1));
 }
 
@@ -198,67 +189,45 @@ bool ConfigWindow::HandleKeys(MSG& msg) {
            TranslateAcceleratorW(Hwnd(), accelerators_.Get(), &msg);
 }
 
-HWND ConfigWindow::Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-    HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, style, id, x, y, w, h);
-    placed_.push_back({c, RECT{x, y, x + w, y + h}});
-    return c;
-}
-
 void ConfigWindow::CreateControls() {
-    font_ = CreateMessageFont(dpi_);
-    // Positions in twips, relative to the client area; the frames' children are offset by
-    // them. The frames come last, below the controls they hold.
-    list_ = Add(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
-                90 + 120, 45 + 240, 3510, 2595);
+    // Twips of the client area at the window's one width: the list's frame leaves 290 twips
+    // of it free, the icon frame and Ok keep to its right edge. The frames come last, below
+    // the controls they hold.
+    constexpr int kFrameLeft = 90, kFrameTop = 45, kFrameWidth = kWidthTwips - 290;
+    constexpr int kIconLeft = kWidthTwips - 1210, kIconTop = kFrameTop + 165;
+    constexpr int kListTop = kFrameTop + 240, kButtonTop = 3120;
+    auto add = [this](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+        return layout_.Add(Hwnd(), cls, text, style, id, x, y, w, h);
+    };
+    list_ = add(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList,
+                kFrameLeft + 120, kListTop, 3510, 2595);
     // Its label is the frame, which screen readers do not take for one.
     SetAccessibleName(list_, L"Registered Application Titles");
     rowTips_ = std::make_unique<ListRowTips>(list_, [this](std::size_t row, int textWidth, int room) {
         return config_->RowTip(row, textWidth, room);
     });
-    buttons_[2] = Add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, 90 + 3690, 45 + 240, 370, 345);
-    buttons_[3] = Add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, 90 + 3690, 45 + 2505, 370, 345);
-    preview_ = Add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdSlaveImage, 90 + 4350 + 135, 45 + 165 + 240, 540, 540);
-    Add(WC_BUTTONW, L"&New...", WS_TABSTOP, kIdNew, 90, 3120, 1125, 345);
-    buttons_[0] = Add(WC_BUTTONW, L"&Edit...", WS_TABSTOP, kIdEdit, 1290, 3120, 1125, 345);
-    buttons_[1] = Add(WC_BUTTONW, L"&Remove", WS_TABSTOP, kIdRemove, 2490, 3120, 1125, 345);
-    Add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdOkButton, 4275, 3120, kOkWidth, 350);
-    Add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, 90 + 4350, 45 + 165, 840, 900);
-    Add(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, 90, 45, 5325, 2970);
+    buttons_[2] = add(WC_BUTTONW, L"\u25B2", WS_TABSTOP, kIdUp, kFrameLeft + 3690, kListTop, 370, 345);
+    buttons_[3] = add(WC_BUTTONW, L"\u25BC", WS_TABSTOP, kIdDown, kFrameLeft + 3690, kListTop + 2265, 370, 345);
+    preview_ = add(WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, kIdIconPreview, kIconLeft + 135, kIconTop + 240, 540, 540);
+    // New, Edit and Remove from the left, one button width and a gap apart.
+    const struct {
+        const wchar_t* text;
+        int id;
+    } rowButtons[] = {{L"&New...", kIdNew}, {L"&Edit...", kIdEdit}, {L"&Remove", kIdRemove}};
+    for (int i = 0; i < 3; ++i) {
+        HWND b = add(WC_BUTTONW, rowButtons[i].text, WS_TABSTOP, rowButtons[i].id, kFrameLeft + i * 1200, kButtonTop, 1125, 345);
+        if (i > 0) buttons_[i - 1] = b;
+    }
+    add(WC_BUTTONW, L"&Ok", WS_TABSTOP, kIdOkButton, kWidthTwips - kOkWidth - 200, kButtonTop, kOkWidth, 350);
+    add(WC_BUTTONW, L"Icon", BS_GROUPBOX, kIdIconFrame, kIconLeft, kIconTop, 840, 900);
+    add(WC_BUTTONW, L"Registered Application Titles", BS_GROUPBOX, kIdFrame, kFrameLeft, kFrameTop, kFrameWidth, 2970);
 }
 
-int ConfigWindow::WidthPixels() const { return TwipsToPixels(kWidthTwips, dpi_); }
+int ConfigWindow::WidthPixels() const { return layout_.Px(kWidthTwips); }
 
 void ConfigWindow::HoldWidth(MINMAXINFO& limits) const {
     // Only the height can change.
     limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = WidthPixels();
-}
-
-void ConfigWindow::Layout() {
-    RECT outer{};
-    GetWindowRect(Hwnd(), &outer);
-    // The window's outer width in twips: the frame keeps 290 twips free, the icon frame sits
-    // 1300 and Ok 200 twips from the right.
-    int width = PixelsToTwips(outer.right - outer.left, dpi_);
-    for (const Placed& p : placed_) {
-        RECT t = p.twips;
-        int id = GetDlgCtrlID(p.hwnd);
-        int shift = 0;
-        if (id == kIdFrame) t.right = t.left + width - 290;
-        if (id == kIdIconFrame || id == kIdSlaveImage) shift = (width - 1300) - 4350;  // left inside the frame
-        if (id == kIdOkButton) shift = (width - kOkWidth - 200) - t.left;
-        MoveWindow(p.hwnd, TwipsToPixels(t.left + shift, dpi_), TwipsToPixels(t.top, dpi_),
-                   TwipsToPixels(t.right - t.left, dpi_), TwipsToPixels(t.bottom - t.top, dpi_), TRUE);
-    }
-}
-
-void ConfigWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi > 0 ? dpi : 96;
-    UniqueFont font = CreateMessageFont(dpi_);
-    for (const Placed& p : placed_) SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-    std::swap(font_, font);  // the old font goes only after every control has the new one
-    MoveToSuggestedRect(Hwnd(), reinterpret_cast<LPARAM>(&suggested));
-    Layout();
-    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void ConfigWindow::ShowRows() {
@@ -364,7 +333,7 @@ bool ConfigWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        std::int32_t status = engine_->SaveHeight(PixelsToTwips(r.bottom - r.top, dpi_));
+        std::int32_t status = engine_->SaveHeight(layout_.Twips(r.bottom - r.top));
         if (status != kErrorSuccess) log_->Failure(u"Saving the window's height", u"", static_cast<std::uint32_t>(status));
     }
     if (engine_->SaveSettings()) return true;

@@ -11,6 +11,7 @@
 #include "ui/ConfigWindowModel.h"
 #include "ui/IconPicture.h"
 #include "win32/app/MainWindowClass.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/ListRowTips.h"
 #include "win32/base/Window.h"
 #include "win32/ui/EntryEditor.h"
@@ -47,18 +48,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct Placed {
-        HWND hwnd;
-        RECT twips;  // left, top, right, bottom in twips of the client area
-    };
-
     void CreateControls();
-    HWND Add(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h);
     void CreateMenuBar();
-    // Places the controls for the window's width: the list's frame stretches, the icon frame
-    // and Ok keep to the right edge.
-    void Layout();
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void HoldWidth(MINMAXINFO& limits) const;
     int WidthPixels() const;
 
@@ -92,9 +83,7 @@ private:
     Icons* icons_ = nullptr;
     MessageFilter filter_;
     Log* log_ = nullptr;
-    int dpi_ = 96;
-    UniqueFont font_;
-    std::vector<Placed> placed_;
+    DialogLayout layout_;
     HWND list_ = nullptr;
     HWND preview_ = nullptr;
     HWND buttons_[4] = {};  // Edit, Remove, Up, Down

@@ -32,16 +32,16 @@ int TrayShell::TrackPopup(HMENU menu, HWND icon) {
 void TrayShell::ShowOwnMenu() {
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
-    AppendMenuW(m, MF_STRING, kCmdConfigure, L"&Configure");
-    AppendMenuW(m, MF_STRING, kCmdTaskList, L"&Task List");
-    AppendMenuW(m, MF_STRING | (engine_->Suspended() ? MF_CHECKED : 0), kCmdSuspend, L"&Suspend");
-    AppendMenuW(m, MF_STRING, kCmdRefresh, L"&Refresh");
+    AppendMenuW(m, MF_STRING, kCmdTrayConfigure, L"&Configure");
+    AppendMenuW(m, MF_STRING, kCmdTrayTaskList, L"&Task List");
+    AppendMenuW(m, MF_STRING | (engine_->Suspended() ? MF_CHECKED : 0), kCmdTraySuspend, L"&Suspend");
+    AppendMenuW(m, MF_STRING, kCmdTrayRefresh, L"&Refresh");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING, kCmdAbout, L"&About");
-    AppendMenuW(m, MF_STRING, kCmdHelp, L"&Help");
+    AppendMenuW(m, MF_STRING, kCmdTrayAbout, L"&About");
+    AppendMenuW(m, MF_STRING, kCmdTrayHelp, L"&Help");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING, kCmdExit, L"E&xit");
-    SetMenuDefaultItem(m, kCmdTaskList, FALSE);
+    AppendMenuW(m, MF_STRING, kCmdTrayExit, L"E&xit");
+    SetMenuDefaultItem(m, kCmdTrayTaskList, FALSE);
     // One item per hidden window, below a separator; past the limit, one to the task list.
     static_assert(kCmdFirstHiddenWindow + kOwnMenuWindowLimit <= kFirstMirrorId);
     ownMenuWindows_.clear();
@@ -52,21 +52,21 @@ void TrayShell::ShowOwnMenu() {
         AppendMenuW(m, MF_STRING, id, ToWide(MenuItemText(w.caption)).c_str());
         ownMenuWindows_.push_back(w.ref);
     }
-    if (hidden.more) AppendMenuW(m, MF_STRING, kCmdMoreWindows, ToWide(MoreWindowsText(hidden.more)).c_str());
+    if (hidden.more) AppendMenuW(m, MF_STRING, kCmdTrayMoreWindows, ToWide(MoreWindowsText(hidden.more)).c_str());
     if (int id = TrackPopup(m, ownReceiver_.Hwnd())) OnCommand(id);
 }
 
 void TrayShell::CreateOperationMenu() {
     operation_.Reset(CreatePopupMenu());
     HMENU m = operation_.Get();
-    AppendMenuW(m, MF_STRING, kCmdAppTitle, L"App Title");
+    AppendMenuW(m, MF_STRING, kCmdPopupTitle, L"App Title");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     // The mirrored system menu goes here, from position 2.
-    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdSystemMenu, L"System Menu");
+    AppendMenuW(m, MF_STRING | MF_GRAYED, kCmdPopupSystemMenu, L"System Menu");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(m, MF_STRING, kCmdConfig, L"Confi&gure");
-    AppendMenuW(m, MF_STRING, kCmdTask, L"&Task List");
-    SetMenuDefaultItem(m, kCmdAppTitle, FALSE);
+    AppendMenuW(m, MF_STRING, kCmdPopupConfigure, L"Confi&gure");
+    AppendMenuW(m, MF_STRING, kCmdPopupTaskList, L"&Task List");
+    SetMenuDefaultItem(m, kCmdPopupTitle, FALSE);
 }
 
 void TrayShell::ShowIconMenu(int slot) {
@@ -76,7 +76,7 @@ void TrayShell::ShowIconMenu(int slot) {
     popupWindow_ = view->ref;
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), popupWindow_.window);
-    ModifyMenuW(m, kCmdAppTitle, MF_BYCOMMAND | MF_STRING, kCmdAppTitle,
+    ModifyMenuW(m, kCmdPopupTitle, MF_BYCOMMAND | MF_STRING, kCmdPopupTitle,
                 ToWide(MenuItemText(engine_->PopupTitle(popupWindow_))).c_str());
     HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
     if (int id = TrackPopup(m, icon)) OnCommand(id);
@@ -94,16 +94,16 @@ bool TrayShell::OnCommand(int id) {
         return true;
     }
     switch (id) {
-    case kCmdConfigure:
-    case kCmdConfig: ShowConfiguration(); break;
-    case kCmdTaskList:
-    case kCmdTask:
-    case kCmdMoreWindows: ShowTaskList(); break;
-    case kCmdSuspend: engine_->ToggleSuspend(); break;
-    case kCmdRefresh: engine_->RefreshAll(); break;
-    case kCmdAbout: ShowAboutBox(Hwnd(), false); break;
-    case kCmdHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
-    case kCmdExit: config_.Quit(QuitReason::User); break;
+    case kCmdTrayConfigure:
+    case kCmdPopupConfigure: ShowConfiguration(); break;
+    case kCmdTrayTaskList:
+    case kCmdPopupTaskList:
+    case kCmdTrayMoreWindows: ShowTaskList(); break;
+    case kCmdTraySuspend: engine_->ToggleSuspend(); break;
+    case kCmdTrayRefresh: engine_->RefreshAll(); break;
+    case kCmdTrayAbout: ShowAboutBox(Hwnd(), false); break;
+    case kCmdTrayHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
+    case kCmdTrayExit: config_.Quit(QuitReason::User); break;
     default: return false;  // the configuration window's
     }
     return true;

@@ -1,5 +1,5 @@
 #pragma once
-// Child controls of Hidewell's windows, laid out in twips and drawn in the message font.
+// The texts of child controls of Hidewell's windows.
 #include <windows.h>
 
 #include <string>
@@ -8,10 +8,6 @@
 #include "win32/base/Handles.h"
 
 namespace hw {
-
-// Creates a visible child control at a place given in twips, in the given font.
-HWND CreateControl(HWND parent, HFONT font, int dpi, const wchar_t* cls, const wchar_t* text, DWORD style, int id,
-                   int x, int y, int width, int height);
 
 // The text of a window or control.
 Text WindowText(HWND h);

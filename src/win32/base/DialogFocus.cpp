@@ -2,22 +2,18 @@
 
 namespace hw {
 
-namespace {
-
-bool IsPushButton(HWND h) {
-    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+std::optional<LRESULT> AnswerDefaultButton(HWND dialog, UINT msg, int defaultId) {
+    if (msg != DM_GETDEFID) return std::nullopt;
+    HWND focus = GetFocus();
+    if (focus && GetParent(focus) == dialog &&
+        (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    return defaultId ? MAKELRESULT(defaultId, DC_HASDEFID) : 0;
 }
 
-}  // namespace
-
 std::optional<LRESULT> DialogFocus::Handle(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (std::optional<LRESULT> answer = AnswerDefaultButton(dialog, msg, 0)) return answer;
     switch (msg) {
-    case DM_GETDEFID: {
-        HWND focus = GetFocus();
-        if (focus && GetParent(focus) == dialog && IsPushButton(focus))
-            return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-        return 0;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
-#include "win32/base/Twips.h"
-#include "win32/base/Placement.h"
-#include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
+#include "win32/base/DialogFocus.h"
+#include "win32/base/Dpi.h"
+#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
 
@@ -31,20 +31,14 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 4470;
 constexpr int kClientHeight = 1770;
 
-struct ControlSpec {
-    int id;
-    const wchar_t* cls;
-    const wchar_t* text;
-    DWORD style;
-    int x, y, width, height;  // twips in the client area
-};
-
-// The option buttons and the pattern box sit in the frame (at 75, 30).
+// The option buttons and the pattern box sit in the frame (at 75, 30); the option buttons
+// one a row.
+constexpr int kOptionTop = 315, kOptionRow = 285;
 const ControlSpec kControls[] = {
     {kIdFrame, WC_BUTTONW, L"On Double Click", BS_GROUPBOX, 75, 30, 4335, 1230},
-    {kIdUser, WC_BUTTONW, L"User : ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 195, 315, 2620, 240},
-    {kIdMedium, WC_BUTTONW, L"Medium Date", BS_AUTORADIOBUTTON, 195, 600, 2580, 240},
-    {kIdShort, WC_BUTTONW, L"Short Date", BS_AUTORADIOBUTTON, 195, 885, 2580, 240},
+    {kIdUser, WC_BUTTONW, L"User : ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 195, kOptionTop, 2620, 240},
+    {kIdMedium, WC_BUTTONW, L"Medium Date", BS_AUTORADIOBUTTON, 195, kOptionTop + kOptionRow, 2580, 240},
+    {kIdShort, WC_BUTTONW, L"Short Date", BS_AUTORADIOBUTTON, 195, kOptionTop + 2 * kOptionRow, 2580, 240},
     {kIdFormat, WC_EDITW, L"", WS_BORDER | ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP, 2850, 300, 1425, 285},
     {kIdOk, WC_BUTTONW, L"&Ok", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 75, 1380, 1290, 345},
     {kIdHelp, WC_BUTTONW, L"&Help", BS_PUSHBUTTON | WS_TABSTOP, 1440, 1380, 1290, 345},
@@ -63,33 +57,15 @@ DateConfigWindow::~DateConfigWindow() {
 }
 
 bool DateConfigWindow::Create() {
-    dpi_ = MonitorDpi(nullptr);
-    RECT r = CentredWindowRect(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_), kStyle, kExStyle,
-                               dpi_);
+    layout_.SetDpi(MonitorDpi(nullptr));
+    RECT r = layout_.CentredWindow(kClientWidth, kClientHeight, kStyle, kExStyle);
     if (!Window::Create(kClassName, ToWide(kDateConfigCaption).c_str(), kStyle, kExStyle, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
-    CreateControls();
+    for (const ControlSpec& c : kControls) layout_.Add(Hwnd(), c);
     ShowModel();
     BringToFront();
     return true;
-}
-
-void DateConfigWindow::CreateControls() {
-    font_ = CreateMessageFont(dpi_);
-    for (const ControlSpec& c : kControls)
-        CreateControl(Hwnd(), font_.Get(), dpi_, c.cls, c.text, c.style, c.id, c.x, c.y, c.width, c.height);
-}
-
-// Places the controls again for the current DPI, in a font made anew.
-void DateConfigWindow::Layout() {
-    font_ = CreateMessageFont(dpi_);
-    for (const ControlSpec& c : kControls) {
-        HWND h = GetDlgItem(Hwnd(), c.id);
-        MoveWindow(h, TwipsToPixels(c.x, dpi_), TwipsToPixels(c.y, dpi_), TwipsToPixels(c.width, dpi_),
-                   TwipsToPixels(c.height, dpi_), TRUE);
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-    }
 }
 
 void DateConfigWindow::ShowModel() {
@@ -153,12 +129,10 @@ LRESULT DateConfigWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) ShowCaptions();  // today may have changed
         break;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        MoveToSuggestedRect(Hwnd(), lParam);
-        Layout();
+    case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, kIdOk);
+    case WM_DPICHANGED:
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
-    }
     case WM_CLOSE: Finish(false); return 0;
     default: break;
     }

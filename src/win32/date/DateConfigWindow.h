@@ -6,6 +6,7 @@
 
 #include "addons/date/DateConfigModel.h"
 #include "platform/Clock.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/Window.h"
 
 namespace hw {
@@ -28,8 +29,6 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
-    void Layout();
     void ShowModel();
     void ShowCaptions();
     void Finish(bool ok);
@@ -39,8 +38,7 @@ private:
     DateNames& names_;
     FinishedHandler finished_;
     bool finishing_ = false;
-    int dpi_ = 96;
-    UniqueFont font_;
+    DialogLayout layout_;
 };
 
 }  // namespace hw

@@ -4,7 +4,6 @@
 
 #include "../../../resources/resource.h"
 #include "ui/HelpLineBreak.h"
-#include "win32/base/Twips.h"
 #include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/WinText.h"
@@ -71,12 +70,10 @@ HelpWindow* HelpWindow::Open(std::vector<HelpTopic> topics, HelpContext context)
     return window;
 }
 
-int HelpWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 bool HelpWindow::Create() {
     // One DPI for the size and the layout: the monitor's the window opens on.
-    dpi_ = MonitorDpi(nullptr);
-    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle, dpi_);
+    layout_.SetDpi(MonitorDpi(nullptr));
+    RECT r = layout_.CentredWindow(kClientWidth, kClientHeight, kStyle, kExStyle);
     if (!Window::Create(kClassName, L"Hidewell Help", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
@@ -85,31 +82,22 @@ bool HelpWindow::Create() {
 }
 
 void HelpWindow::CreateControls() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+    // Made without a place: Layout places them for the window's size.
     auto make = [&](const wchar_t* cls, DWORD style, int id) {
-        return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | style, 0,
-                               0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        return layout_.Add(Hwnd(), cls, L"", WS_TABSTOP | WS_VSCROLL | style, id, 0, 0, 0, 0, WS_EX_CLIENTEDGE);
     };
     list_ = make(WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdTopics);
     text_ = make(WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kIdText);
     SendMessageW(text_, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&OnWordBreak));
     for (const HelpTopic& topic : book_.Topics())
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(topic.title).c_str()));
-    ApplyFont();
     Layout();
-}
-
-void HelpWindow::ApplyFont() {
-    // The controls take the new font before the old one goes.
-    UniqueFont font = CreateMessageFont(dpi_);
-    for (HWND control : {list_, text_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-    font_ = std::move(font);
 }
 
 void HelpWindow::Layout() {
     RECT client{};
     GetClientRect(Hwnd(), &client);
-    int margin = Px(kMargin), listWidth = Px(kListWidth);
+    int margin = layout_.Px(kMargin), listWidth = layout_.Px(kListWidth);
     int height = client.bottom - 2 * margin;
     MoveWindow(list_, margin, margin, listWidth, height, TRUE);
     int textLeft = 2 * margin + listWidth;
@@ -149,13 +137,11 @@ LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = {Px(kListWidth * 2), Px(kListWidth)};
+        info->ptMinTrackSize = {layout_.Px(kListWidth * 2), layout_.Px(kListWidth)};
         return 0;
     }
     case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        MoveToSuggestedRect(Hwnd(), lParam);
-        ApplyFont();
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         Layout();
         return 0;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/HelpBook.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/Window.h"
 
 namespace hw {
@@ -28,15 +29,12 @@ private:
     explicit HelpWindow(std::vector<HelpTopic> topics) : book_(std::move(topics)) {}
     bool Create();
     void CreateControls();
-    void ApplyFont();
     void Layout();
     void ShowTopic();
     void BringToFront();
-    int Px(int twips) const;
 
     HelpBook book_;
-    int dpi_ = 96;
-    UniqueFont font_;
+    DialogLayout layout_;
     HWND list_ = nullptr;
     HWND text_ = nullptr;
 };

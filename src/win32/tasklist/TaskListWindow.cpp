@@ -3,11 +3,10 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource.h"
-#include "win32/base/Twips.h"
-#include "win32/base/Placement.h"
 #include "win32/base/AccessibleName.h"
-#include "win32/base/Controls.h"
+#include "win32/base/DialogFocus.h"
 #include "win32/base/Dpi.h"
+#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
 
@@ -39,10 +38,6 @@ constexpr int kButtonTop = kMargin + kListHeight + kMargin;
 constexpr int kClientWidth = kMargin + kListWidth + kMargin;
 constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
 
-bool IsPushButton(HWND h) {
-    return (SendMessageW(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-}
-
 }  // namespace
 
 TaskListWindow::TaskListWindow(HiddenWindowActions& ledger, Desktop& desktop, ClosedHandler closed)
@@ -53,11 +48,9 @@ TaskListWindow::~TaskListWindow() {
     if (Hwnd()) DestroyWindow(Hwnd());
 }
 
-int TaskListWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 bool TaskListWindow::Create() {
-    dpi_ = MonitorDpi(nullptr);
-    RECT r = CentredWindowRect(Px(kClientWidth), Px(kClientHeight), kStyle, kExStyle, dpi_);
+    layout_.SetDpi(MonitorDpi(nullptr));
+    RECT r = layout_.CentredWindow(kClientWidth, kClientHeight, kStyle, kExStyle);
     if (!Window::Create(kClassName, L"Hidewell Task List", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, nullptr, ProgramIcon()))
         return false;
@@ -70,11 +63,8 @@ bool TaskListWindow::Create() {
 }
 
 void TaskListWindow::CreateControls() {
-    font_ = CreateMessageFont(dpi_);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        HWND c = CreateControl(Hwnd(), font_.Get(), dpi_, cls, text, WS_TABSTOP | style, id, x, y, w, h);
-        controls_.push_back({c, x, y, w, h});
-        return c;
+        return layout_.Add(Hwnd(), cls, text, WS_TABSTOP | style, id, x, y, w, h);
     };
     list_ = make(WC_LISTBOXW, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, kMargin,
                  kMargin, kListWidth, kListHeight);
@@ -95,18 +85,6 @@ void TaskListWindow::CreateControls() {
         make(WC_BUTTONW, b.caption, b.style, b.id, x, kButtonTop, kButtonWidth, kButtonHeight);
         x += kButtonWidth + kMargin;
     }
-}
-
-void TaskListWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi > 0 ? dpi : 96;
-    UniqueFont font = CreateMessageFont(dpi_);
-    for (const Placed& c : controls_) {
-        MoveWindow(c.hwnd, Px(c.x), Px(c.y), Px(c.width), Px(c.height), FALSE);
-        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-    }
-    font_ = std::move(font);
-    MoveToSuggestedRect(Hwnd(), reinterpret_cast<LPARAM>(&suggested));
-    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void TaskListWindow::BringToFront() {
@@ -200,12 +178,7 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         }
         break;
-    case DM_GETDEFID: {
-        // Enter presses the focused button, otherwise Switch To.
-        HWND focus = GetFocus();
-        int id = focus && GetParent(focus) == Hwnd() && IsPushButton(focus) ? GetDlgCtrlID(focus) : kIdSwitchTo;
-        return MAKELRESULT(id, DC_HASDEFID);
-    }
+    case DM_GETDEFID: return *AnswerDefaultButton(Hwnd(), msg, kIdSwitchTo);
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam)) break;
         // Coming from another of Hidewell's windows, or shown anew: first row, focus on the list.
@@ -216,7 +189,7 @@ LRESULT TaskListWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             SetFocus(list_);
         return 0;
     case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     case WM_TIMER:
         if (wParam == kRefreshTimer) {

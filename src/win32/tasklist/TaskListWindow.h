@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/Window.h"
 #include "hiddenwindows/TaskList.h"
 
@@ -37,22 +38,13 @@ private:
     void EnableActions();
     void Activate();
     void Close();
-    // Moved to a monitor of another DPI: the suggested place, controls and font at the new DPI.
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    int Px(int twips) const;
 
     TaskList model_;
     ClosedHandler closed_;
     std::vector<Text> shown_;  // the rows as the list box shows them
     bool activatePending_ = true;
-    int dpi_ = 96;
-    UniqueFont font_;
+    DialogLayout layout_;
     HWND list_ = nullptr;
-    struct Placed {  // a control and its place in twips
-        HWND hwnd;
-        int x, y, width, height;
-    };
-    std::vector<Placed> controls_;
 };
 
 }  // namespace hw

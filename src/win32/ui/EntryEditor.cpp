@@ -9,10 +9,9 @@
 #include "platform/Ui.h"
 #include "ui/IconTools.h"
 #include "win32/base/HandleCast.h"
-#include "win32/base/Twips.h"
-#include "win32/base/Placement.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/Controls.h"
+#include "win32/base/DialogFocus.h"
 #include "win32/base/ModalLoop.h"
 #include "win32/base/WinText.h"
 #include "win32/help/Help.h"
@@ -99,7 +98,7 @@ bool EntryEditor::CreateOnce() {
     const int buttonsTop = rows.Next(345);
     const int clientHeight = rows.Bottom() - 15;
 
-    RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(clientHeight), kStyle, kExStyle, layout_.Dpi());
+    RECT r = layout_.CentredWindow(kClientWidth, clientHeight, kStyle, kExStyle);
     if (!Window::Create(kClassName, L"New", kStyle, kExStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
                         nullptr))
         return false;
@@ -313,6 +312,8 @@ void EntryEditor::OnDrop(HDROP drop) {
 }
 
 LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Enter presses the focused button, otherwise it comes as IDOK.
+    if (std::optional<LRESULT> answer = AnswerDefaultButton(Hwnd(), msg, IDOK)) return *answer;
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
@@ -321,8 +322,7 @@ LRESULT EntryEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE: model_.OnCancel(); return 0;  // the close box acts as Cancel
     case WM_DPICHANGED:
-        layout_.Rescale(HIWORD(wParam));
-        MoveToSuggestedRect(Hwnd(), lParam);
+        layout_.FollowDpiChange(Hwnd(), wParam, lParam);
         return 0;
     default: break;
     }

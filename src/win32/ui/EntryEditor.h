@@ -11,7 +11,7 @@
 #include "ui/EntryEditorModel.h"
 #include "ui/IconPicture.h"
 #include "win32/adapters/Win32CaseMapping.h"
-#include "win32/ui/DialogLayout.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/Handles.h"
 #include "win32/base/Window.h"
 

@@ -10,15 +10,13 @@
 #include "ui/IconPickerModel.h"
 #include "ui/IconTools.h"
 #include "win32/adapters/Win32FileSystem.h"
-#include "win32/base/Twips.h"
 #include "win32/base/Controls.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
-#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
-#include "win32/ui/DialogLayout.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/ui/IconExport.h"
 #include "win32/base/ModalLoop.h"
 #include "win32/icons/Win32Icons.h"
@@ -74,8 +72,7 @@ public:
 
     bool Create(HWND owner) {
         layout_.SetDpi(MonitorDpi(nullptr));
-        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle,
-                                   layout_.Dpi());
+        RECT r = layout_.CentredWindow(kClientWidth, kClientHeight, kStyle, kExStyle);
         if (!Window::Create(L"HidewellIconPicker", L"Applications Icon", kStyle, kExStyle, r.left, r.top,
                             r.right - r.left, r.bottom - r.top, owner))
             return false;
@@ -145,8 +142,7 @@ protected:
             }
             break;
         case WM_DPICHANGED: {
-            layout_.Rescale(HIWORD(wParam));
-            MoveToSuggestedRect(Hwnd(), lParam);
+            layout_.FollowDpiChange(Hwnd(), wParam, lParam);
             ShowPreview(true);
             return 0;
         }

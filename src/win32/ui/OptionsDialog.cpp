@@ -1,4 +1,4 @@
-// The options dialog's window: four check boxes and the response-time scroll bar in a frame,
+// The options dialog's window: the check boxes and the response-time scroll bar in a frame,
 // the three hotkeys, each with a way to clear it, and a line that answers each combination
 // pressed, in another, with OK, Help and Cancel. It edits a copy; only OK hands it back.
 // While it is open Hidewell's own hotkeys are set aside, so the fields receive them.
@@ -8,14 +8,12 @@
 
 #include "settings/SettingsStore.h"
 #include "ui/OptionsModel.h"
-#include "win32/base/Twips.h"
 #include "win32/base/Dpi.h"
 #include "win32/base/DialogFocus.h"
-#include "win32/base/Placement.h"
 #include "win32/base/WinText.h"
 #include "win32/base/Window.h"
 #include "win32/help/Help.h"
-#include "win32/ui/DialogLayout.h"
+#include "win32/base/DialogLayout.h"
 #include "win32/base/ModalLoop.h"
 #include "win32/adapters/Win32Log.h"
 #include "win32/ui/HotkeyField.h"
@@ -23,22 +21,6 @@
 namespace hw {
 
 namespace {
-
-enum : int {
-    kIdCancel = IDCANCEL,
-    kIdOk = 10,
-    kIdHelp,
-    kIdTimeScroll,
-    kIdTimeLabel,
-    kIdFrame,
-    kIdHotkeyFrame,
-    kIdHotkeyLabel,                            // one per hotkey, then
-    kIdHotkey = kIdHotkeyLabel + 3,            // the hotkey fields, then
-    kIdClearHotkey = kIdHotkey + 3,            // their Clear buttons
-    kIdHotkeyNote = kIdClearHotkey + 3,        // the answer to the last combination pressed
-    kIdSettingsPlace,
-    kIdBox,  // the check boxes, in the order of kBoxes
-};
 
 // Each check box and the option it shows, top to bottom in the options' frame.
 struct BoxBinding {
@@ -54,6 +36,35 @@ constexpr BoxBinding kBoxes[] = {
 };
 constexpr int kBoxCount = static_cast<int>(std::size(kBoxes));
 
+// Each hotkey field, its label (whose mnemonic reaches the field) and the hotkey it sets, top
+// to bottom in the hotkeys' frame.
+struct HotkeyBinding {
+    const wchar_t* label;
+    HotkeyAction action;
+};
+constexpr HotkeyBinding kHotkeys[] = {
+    {L"Hide the &window", HotkeyAction::Hide},
+    {L"&Bring back the last", HotkeyAction::Restore},
+    {L"Open the &menu", HotkeyAction::Menu},
+};
+constexpr int kHotkeyCount = static_cast<int>(std::size(kHotkeys));
+
+enum : int {
+    kIdCancel = IDCANCEL,
+    kIdOk = 10,
+    kIdHelp,
+    kIdTimeScroll,
+    kIdTimeLabel,
+    kIdFrame,
+    kIdHotkeyFrame,
+    kIdHotkeyLabel,                                // one per hotkey, then
+    kIdHotkey = kIdHotkeyLabel + kHotkeyCount,     // the hotkey fields, then
+    kIdClearHotkey = kIdHotkey + kHotkeyCount,     // their Clear buttons
+    kIdHotkeyNote = kIdClearHotkey + kHotkeyCount,  // the answer to the last combination pressed
+    kIdSettingsPlace,
+    kIdBox,  // the check boxes, in the order of kBoxes
+};
+
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Twips: the hotkeys' frame sits below the options' frame, and the buttons below both. The
@@ -62,14 +73,14 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kBoxTop = 345, kBoxRow = 285;
 constexpr int kTimeLabelTop = kBoxTop + kBoxCount * kBoxRow + 30, kTimeScrollTop = kTimeLabelTop + 270;
 constexpr int kFrameHeight = kTimeScrollTop + 330 - 120;
-constexpr int kHotkeyTop = 120 + kFrameHeight + 60, kHotkeyRow = 375, kHotkeyFrameHeight = 1875;
+constexpr int kHotkeyTop = 120 + kFrameHeight + 60, kHotkeyRow = 375;
+constexpr int kHotkeyNoteTop = 270 + kHotkeyCount * kHotkeyRow, kHotkeyFrameHeight = kHotkeyNoteTop + 480;
 constexpr int kButtonTop = kHotkeyTop + kHotkeyFrameHeight + 105;
 constexpr int kClientWidth = 4875;  // room for the longest box and combination
 constexpr int kFrameWidth = kClientWidth - 180;
 // Below the buttons, one line says where the settings are kept.
 constexpr int kPlaceTop = kButtonTop + 450;
 constexpr int kClientHeight = kPlaceTop + 330;
-const wchar_t* const kHotkeyLabels[] = {L"Hide the &window", L"&Bring back the last", L"Open the &menu"};
 
 class OptionsWindow : public Window {
 public:
@@ -80,8 +91,7 @@ public:
 
     bool Create(HWND owner) {
         layout_.SetDpi(MonitorDpi(nullptr));
-        RECT r = CentredWindowRect(layout_.Px(kClientWidth), layout_.Px(kClientHeight), kStyle, kExStyle,
-                                   layout_.Dpi());
+        RECT r = layout_.CentredWindow(kClientWidth, kClientHeight, kStyle, kExStyle);
         if (!Window::Create(L"HidewellOptions", L"Options", kStyle, kExStyle, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, owner))
             return false;
@@ -117,8 +127,7 @@ protected:
             if (reinterpret_cast<HWND>(lParam) == scroll_) OnScroll(LOWORD(wParam));
             return 0;
         case WM_DPICHANGED: {
-            layout_.Rescale(HIWORD(wParam));
-            MoveToSuggestedRect(Hwnd(), lParam);
+            layout_.FollowDpiChange(Hwnd(), wParam, lParam);
             return 0;
         }
         case WM_CLOSE:
@@ -150,14 +159,14 @@ private:
         // Each hotkey: its label (whose mnemonic reaches the field after it), the field, Clear;
         // below them the line that answers a combination.
         RegisterHotkeyFieldClass();
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kHotkeyCount; ++i) {
             const int y = kHotkeyTop + 270 + i * kHotkeyRow;
-            add(WC_STATICW, kHotkeyLabels[i], 0, kIdHotkeyLabel + i, 210, y + 30, 1680, 255);
-            hotkeys_[i] = layout_.Add(h, kHotkeyFieldClass, ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str(),
+            add(WC_STATICW, kHotkeys[i].label, 0, kIdHotkeyLabel + i, 210, y + 30, 1680, 255);
+            hotkeys_[i] = layout_.Add(h, kHotkeyFieldClass, ToWide(model_.HotkeyFieldText(kHotkeys[i].action)).c_str(),
                                       WS_CLIPSIBLINGS | WS_TABSTOP, kIdHotkey + i, 1920, y, 2010, 285, WS_EX_CLIENTEDGE);
             add(WC_BUTTONW, L"Clear", WS_TABSTOP | BS_PUSHBUTTON, kIdClearHotkey + i, 3990, y, 540, 285);
         }
-        note_ = add(WC_STATICW, L"", SS_NOPREFIX, kIdHotkeyNote, 210, kHotkeyTop + 270 + 3 * kHotkeyRow + 30,
+        note_ = add(WC_STATICW, L"", SS_NOPREFIX, kIdHotkeyNote, 210, kHotkeyTop + kHotkeyNoteTop + 30,
                     kFrameWidth - 240, 480);
         add(WC_BUTTONW, L"Hotkeys", BS_GROUPBOX, kIdHotkeyFrame, 90, kHotkeyTop, kFrameWidth, kHotkeyFrameHeight);
         add(WC_STATICW, (L"Settings: " + ToWide(target_.SettingsPlace())).c_str(), SS_NOPREFIX | SS_PATHELLIPSIS,
@@ -169,7 +178,7 @@ private:
     }
 
     std::optional<int> FieldOf(HWND h) const {
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < kHotkeyCount; ++i)
             if (h && hotkeys_[i] == h) return i;
         return std::nullopt;
     }
@@ -190,14 +199,14 @@ private:
     }
 
     void OnCombination(int i, const Hotkey& pressed) {
-        const Text note = model_.OnHotkeyPressed(kHotkeyActions[i], pressed, target_);
-        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str());
+        const Text note = model_.OnHotkeyPressed(kHotkeys[i].action, pressed, target_);
+        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeys[i].action)).c_str());
         SetWindowTextW(note_, ToWide(note).c_str());
     }
 
     void OnClear(int i) {
-        model_.SetHotkey(kHotkeyActions[i], Hotkey{});
-        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeyActions[i])).c_str());
+        model_.SetHotkey(kHotkeys[i].action, Hotkey{});
+        SetWindowTextW(hotkeys_[i], ToWide(model_.HotkeyFieldText(kHotkeys[i].action)).c_str());
         SetWindowTextW(note_, L"");
     }
 
@@ -220,7 +229,7 @@ private:
             model_.Values().*kBoxes[id - kIdBox].option = SendMessageW(boxes_[id - kIdBox], BM_GETCHECK, 0, 0) == BST_CHECKED;
             return;
         }
-        if (id >= kIdClearHotkey && id < kIdClearHotkey + 3) {
+        if (id >= kIdClearHotkey && id < kIdClearHotkey + kHotkeyCount) {
             OnClear(id - kIdClearHotkey);
             return;
         }
@@ -265,7 +274,7 @@ private:
     OptionsModel& model_;
     OptionsTarget& target_;
     DialogLayout layout_;
-    HWND hotkeys_[3] = {};
+    HWND hotkeys_[kHotkeyCount] = {};
     HWND note_ = nullptr;
     FieldKeyboardHook keyboard_;
     DialogFocus focus_;

@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(app.Start());
         main = app.Main();
         ASSERT_TRUE(main);
-        PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+        PostMessageW(main, WM_COMMAND, kCmdTrayConfigure, 0);
         ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     }
     void TearDown() override {
@@ -88,7 +88,7 @@ TEST_F(ConfigDialogs, BrowseTypedProgramLastIconComesBackAsReference) {
 
 TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
     for (bool ok : {false, true}) {
-        PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+        PostMessageW(main, WM_COMMAND, kCmdBarOptions, 0);
         HWND box = Shown(L"HidewellOptions");
         ASSERT_TRUE(box);
         HWND label = Child(box, L"Static", L"Response &Time : ");
@@ -116,7 +116,7 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
               L"1010");
     EXPECT_EQ(ReadSetting(L"HotkeyHide"), L"Ctrl+Alt+K");
     // The dialog opens showing the stored hotkey.
-    PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+    PostMessageW(main, WM_COMMAND, kCmdBarOptions, 0);
     HWND box = Shown(L"HidewellOptions");
     ASSERT_TRUE(box);
     EXPECT_EQ(TextOf(Child(box, L"HidewellHotkeyField")), L"Ctrl+Alt+K");
@@ -126,7 +126,7 @@ TEST_F(ConfigDialogs, OptionsOkAppliesEveryOptionCancelNone) {
 // Every key path of the icon picker and the options dialog: Alt+N, Alt+L, Alt+I, Enter in
 // the file list, Alt+T.
 TEST_F(ConfigDialogs, KeysReachEveryFieldOfThePickerAndTheOptions) {
-    PostMessageW(main, WM_COMMAND, kCmdOptions, 0);
+    PostMessageW(main, WM_COMMAND, kCmdBarOptions, 0);
     HWND box = Shown(L"HidewellOptions");
     ASSERT_TRUE(box);
     HWND timeScroll = Child(box, L"ScrollBar");

@@ -83,7 +83,7 @@ TEST_F(FirstSession, AnEntryEditedAwayFromAHiddenWindowGivesItBack) {
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(pad); }, 5s));
 
     HWND main = app.Main();
-    PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+    PostMessageW(main, WM_COMMAND, kCmdTrayConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     Press(main, L"&Edit...");
     HWND editor = app.Shown(L"HidewellEntryEditor");

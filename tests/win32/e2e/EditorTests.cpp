@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(app.Start());
         main = app.Main();
         ASSERT_TRUE(main);
-        PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+        PostMessageW(main, WM_COMMAND, kCmdTrayConfigure, 0);
         ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     }
     void TearDown() override {
@@ -64,7 +64,7 @@ TEST_F(Editor, KeepsTheIconRefusesImpossibleTitlesShowsWhatATitleMatchesAndGives
     ASSERT_TRUE(notepad.Start(L"notepad.exe"));
     ASSERT_TRUE(WaitFor([&] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 10s));
     ASSERT_TRUE(other.Start(L"Second Window"));
-    PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+    PostMessageW(main, WM_COMMAND, kCmdTrayConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     Press(main, L"&New...");
     ASSERT_EQ(ShownEditor(), editor);
@@ -145,7 +145,7 @@ TEST_F(Editor, EntriesMatchByProgramOrClassAndTheLiveLineCountsOnlyWhatCanBeHidd
     EXPECT_FALSE(impostor.IsHidden());
 
     // The palette is of the impostor's class, but Hidewell never hides a palette.
-    PostMessageW(main, WM_COMMAND, kCmdConfigure, 0);
+    PostMessageW(main, WM_COMMAND, kCmdTrayConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
     addEntry(L"HidewellTestWindow", 2, L"Matches 1 open window: notepad.exe (HidewellTestWindow)");
     Press(main, L"&Ok");

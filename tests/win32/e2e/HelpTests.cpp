@@ -38,7 +38,7 @@ protected:
 
 TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
-    PostMessageW(app.Main(), WM_COMMAND, kCmdConfigure, 0);
+    PostMessageW(app.Main(), WM_COMMAND, kCmdTrayConfigure, 0);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.Main(); }, 5s));
     PressKey(VK_F1);
     HWND help = nullptr;
@@ -74,7 +74,7 @@ TEST_F(Help, F1OpensTheHelpAndEveryHelpCommandFindsItsTopic) {
     EXPECT_GT(SendMessageW(text, EM_GETLINECOUNT, 0, 0), 40);
 
     // The task list's Help opens the same window at the task list's topic.
-    PostMessageW(app.Main(), WM_COMMAND, kCmdTaskList, 0);
+    PostMessageW(app.Main(), WM_COMMAND, kCmdTrayTaskList, 0);
     HWND taskList = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (taskList = FindWindowW(nullptr, L"Hidewell Task List")) && IsWindowVisible(taskList); }, 5s));
     HWND helpButton = FindWindowExW(taskList, nullptr, L"Button", L"&Help");
