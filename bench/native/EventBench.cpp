@@ -32,7 +32,7 @@ void BM_EventToHidden(benchmark::State& state) {
         desk.desktop[notes].iconic = true;
         desk.engine.OnWindowEvent(WindowEvent::Minimized, notes);
         state.PauseTiming();
-        if (desk.engine.HiddenCount() != 1) state.SkipWithError("the window was not hidden");
+        if (desk.engine.Windows().HiddenCount() != 1) state.SkipWithError("the window was not hidden");
         desk.desktop.Advance();
         desk.desktop[notes].iconic = false;
         desk.desktop[notes].visible = true;
@@ -61,7 +61,7 @@ void BM_CaptionEventOfAWindowNotHidden(benchmark::State& state) {
     const WindowHandle other = desk.desktop.Add(u"Browser - a page that changes its title");
     const std::size_t shows = desk.desktop.shows.size(), sent = desk.desktop.sent.size();
     for (auto _ : state) desk.engine.OnWindowEvent(WindowEvent::CaptionChanged, other);
-    if (desk.engine.HiddenCount() != 30) state.SkipWithError("the windows were not hidden");
+    if (desk.engine.Windows().HiddenCount() != 30) state.SkipWithError("the windows were not hidden");
     if (desk.desktop.shows.size() != shows || desk.desktop.sent.size() != sent)
         state.SkipWithError("the event reached the platform");
 }

@@ -68,7 +68,7 @@ void BM_Tick_First(benchmark::State& state) {
         state.ResumeTiming();
         world->engine.PollTick();
         state.PauseTiming();
-        if (world->engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+        if (world->engine.Windows().HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
         world.reset();
         state.ResumeTiming();
     }
@@ -81,12 +81,12 @@ void BM_Tick_Steady(benchmark::State& state) {
     world.engine.PollTick();
     world.desktop.Advance();  // the programs carry the hides out
     world.engine.PollTick();
-    if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
+    if (world.engine.Windows().HiddenCount() != kHiddenWindows) state.SkipWithError("the first tick hid the wrong windows");
     const int lookups = world.desktop.programLookups;
     for (auto _ : state) world.engine.PollTick();
-    if (world.engine.HiddenCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
+    if (world.engine.Windows().HiddenCount() != kHiddenWindows) state.SkipWithError("steady ticks changed the hidden windows");
     if (world.desktop.programLookups != lookups) state.SkipWithError("steady ticks looked programs up again");
-    state.counters["hidden"] = world.engine.HiddenCount();
+    state.counters["hidden"] = world.engine.Windows().HiddenCount();
 }
 BENCHMARK(BM_Tick_Steady)->Unit(benchmark::kMicrosecond);
 

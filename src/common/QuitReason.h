@@ -6,7 +6,6 @@ enum class QuitReason {
     User,         // the close box, the system menu or Exit in one of Hidewell's menus
     Program,      // another program asked (hidewellctl exit)
     SessionEnd,   // Windows is ending the session: hidden windows stay as they are
-    TaskManager,  // ended from outside without a session end
     // An installer or update closes Hidewell through the Restart Manager while the session
     // goes on: hidden windows come back, and nothing is asked
     RestartManager,

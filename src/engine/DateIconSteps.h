@@ -6,9 +6,9 @@ namespace hw {
 class DateIconSteps {
 public:
     virtual ~DateIconSteps() = default;
-    // The date steps of a tick, run while the date icon is not hidden; clears
-    // rebuildRequested once the icon has been added again behind the others.
-    virtual void Tick(bool& rebuildRequested) = 0;
+    // The date steps of a tick, run while the date icon is not hidden; with rebuild (window
+    // icons came or went) the icon is added again behind the others.
+    virtual void Tick(bool rebuild) = 0;
     virtual void RemoveIcon() = 0;
     virtual void OnTaskbarCreated() = 0;
 };

@@ -7,17 +7,18 @@ namespace hw {
 
 class EngineOptions : public OptionsTarget {
 public:
-    explicit EngineOptions(TrayEngine& engine) : engine_(engine) {}
+    explicit EngineOptions(TrayEngine& engine) : config_(engine.Config()), hotkeys_(engine.Keys()) {}
 
-    OptionValues CurrentOptions() override { return engine_.CurrentSettings(); }
-    bool SetStartWithWindows(bool on) override { return engine_.SetStartWithWindows(on); }
-    void ApplyOptions(const OptionValues& options) override { engine_.ApplyOptions(options); }
-    std::uint32_t TryHotkey(const Hotkey& hotkey) override { return engine_.TryHotkey(hotkey); }
-    void SetHotkeysAside(bool aside) override { engine_.SetHotkeysAside(aside); }
-    Text SettingsPlace() override { return engine_.SettingsPlace(); }
+    OptionValues CurrentOptions() override { return config_.Current(); }
+    bool SetStartWithWindows(bool on) override { return config_.SetStartWithWindows(on); }
+    void ApplyOptions(const OptionValues& options) override { config_.ApplyOptions(options); }
+    std::uint32_t TryHotkey(const Hotkey& hotkey) override { return hotkeys_.Try(hotkey); }
+    void SetHotkeysAside(bool aside) override { hotkeys_.SetAside(aside); }
+    Text SettingsPlace() override { return config_.Place(); }
 
 private:
-    TrayEngine& engine_;
+    SettingsPath& config_;
+    Hotkeys& hotkeys_;
 };
 
 }  // namespace hw

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/NumericParse.h"
+#include "settings/RegistryStore.h"
 
 namespace hw {
 
@@ -28,15 +29,6 @@ bool StartsWith(const Text& name, const Text& letters) {
         if ((name[i] | 0x20) != (letters[i] | 0x20)) return false;
     return true;
 }
-
-// Closes the key when it goes.
-struct OpenKey {
-    Registry& reg;
-    RegKey key;
-    ~OpenKey() {
-        if (key) reg.CloseKey(key);
-    }
-};
 
 }  // namespace
 
@@ -69,13 +61,6 @@ std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& t
 
 HiddenJournal::HiddenJournal(Registry& registry, Text keyPath) : reg_(registry), path_(std::move(keyPath)) {}
 
-RegKey HiddenJournal::Open(bool create) {
-    RegKey key;
-    std::int32_t status = create ? reg_.CreateKeyEx(kHkeyCurrentUser, path_, kRegOptionVolatile, kKeyAccess, key)
-                                 : reg_.OpenKeyEx(kHkeyCurrentUser, path_, kKeyAccess, key);
-    return status == kErrorSuccess ? key : RegKey{};
-}
-
 bool HiddenJournal::Add(const JournalRecord& record) { return Add(record, u""); }
 
 bool HiddenJournal::Remove(WindowHandle window) { return Remove(window, u""); }
@@ -83,51 +68,27 @@ bool HiddenJournal::Remove(WindowHandle window) { return Remove(window, u""); }
 std::vector<JournalRecord> HiddenJournal::Read() { return Read(u""); }
 
 bool HiddenJournal::Add(const JournalRecord& record, const Text& prefix) {
-    OpenKey k{reg_, Open(true)};
-    if (!k.key) return false;
-    const Text text = EncodeJournalRecord(record);
-    return reg_.SetValueEx(k.key, prefix + DecimalText(static_cast<std::int64_t>(record.window.Value())), kRegSz,
-                           reinterpret_cast<const std::uint8_t*>(text.data()),
-                           static_cast<std::uint32_t>(text.size() * sizeof(char16_t))) == kErrorSuccess;
+    if (CreateKey(reg_, kHkeyCurrentUser, path_, KeyLife::Volatile) != kErrorSuccess) return false;
+    return WriteValue(reg_, kHkeyCurrentUser, path_, prefix + DecimalText(static_cast<std::int64_t>(record.window.Value())),
+                      EncodeJournalRecord(record), kRegSz) == kErrorSuccess;
 }
 
 bool HiddenJournal::Remove(WindowHandle window, const Text& prefix) {
-    OpenKey k{reg_, Open(false)};
-    if (!k.key) return true;  // no journal: nothing to remove
-    std::int32_t status = reg_.DeleteValue(k.key, prefix + DecimalText(static_cast<std::int64_t>(window.Value())));
+    RegistryKey key(reg_, kHkeyCurrentUser, path_);
+    if (!key.IsOpen()) return true;  // no journal: nothing to remove
+    std::int32_t status = key.Remove(prefix + DecimalText(static_cast<std::int64_t>(window.Value())));
     return status == kErrorSuccess || status == kErrorFileNotFound;
-}
-
-bool HiddenJournal::Clear() {
-    OpenKey k{reg_, Open(false)};
-    if (!k.key) return true;
-    // Deleting shifts the indices down, so the first value is taken each time.
-    Text name;
-    bool ok = true;
-    while (reg_.EnumValue(k.key, 0, name) == kErrorSuccess) {
-        if (reg_.DeleteValue(k.key, name) != kErrorSuccess) {
-            ok = false;
-            break;
-        }
-    }
-    return ok;
 }
 
 std::vector<JournalRecord> HiddenJournal::Read(const Text& prefix) {
     std::vector<JournalRecord> records;
-    OpenKey k{reg_, Open(false)};
-    if (!k.key) return records;
-    Text name;
-    for (std::uint32_t i = 0; reg_.EnumValue(k.key, i, name) == kErrorSuccess; ++i) {
+    RegistryKey key(reg_, kHkeyCurrentUser, path_);
+    std::optional<std::vector<Text>> names = key.ValueNames();
+    if (!names) return records;
+    for (const Text& name : *names) {
         if (!StartsWith(name, prefix)) continue;
-        std::uint32_t type = 0, size = 0;
-        if (reg_.QueryValueEx(k.key, name, &type, nullptr, &size) != kErrorSuccess || type != kRegSz) continue;
-        Text text(size / sizeof(char16_t), u'\0');
-        std::uint32_t got = static_cast<std::uint32_t>(text.size() * sizeof(char16_t));
-        if (reg_.QueryValueEx(k.key, name, &type, reinterpret_cast<std::uint8_t*>(text.data()), &got) !=
-            kErrorSuccess)
-            continue;
-        text.resize(got / sizeof(char16_t));
+        // A value of another type reads as its digits, which no record is.
+        Text text = key.Read(name).ToText();
         while (!text.empty() && text.back() == u'\0') text.pop_back();  // a terminator
         if (std::optional<JournalRecord> r = DecodeJournalRecord(name.substr(prefix.size()), text))
             records.push_back(std::move(*r));

@@ -34,10 +34,9 @@ public:
     HiddenJournal(Registry& registry, Text keyPath);
 
     // Each reports false when the registry refused; a journal that cannot be written only
-    // costs the rescue after a crash.
+    // costs the rescue after a crash. The key is created volatile by the first record.
     bool Add(const JournalRecord& record);
     bool Remove(WindowHandle window);
-    bool Clear();
     // Every readable record, by window handle; damaged ones are skipped.
     std::vector<JournalRecord> Read();
 
@@ -53,8 +52,6 @@ private:
     bool Add(const JournalRecord& record, const Text& prefix);
     bool Remove(WindowHandle window, const Text& prefix);
     std::vector<JournalRecord> Read(const Text& prefix);
-    // The journal's key, created volatile when missing; 0 when it cannot be opened.
-    RegKey Open(bool create);
 
     Registry& reg_;
     Text path_;

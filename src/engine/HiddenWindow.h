@@ -2,6 +2,7 @@
 // The ledger's record of one window Hidewell has asked to hide: everything kept about it from
 // the request until it is shown again or gone.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -57,5 +58,8 @@ struct HiddenWindow {
 
     WindowRef Ref() const { return {id, window}; }
 };
+
+// The ledger's records by slot (the number of the icon's receiver), in slot order.
+using SlotMap = std::map<int, HiddenWindow>;
 
 }  // namespace hw

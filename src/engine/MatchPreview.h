@@ -35,7 +35,6 @@ public:
 
     // Reads the open windows Hidewell may hide (visible or minimised, so hidden ones count too).
     void Scan();
-    std::size_t OpenWindows() const { return open_.size(); }
 
     // The verdict on an entry's pattern, of its kind, against the last scan; nothing for an
     // empty pattern.

@@ -23,34 +23,34 @@ bool OpensMenu(TrayEvent event, const TrayIcon& icon) {
     return event == TrayEvent::ContextMenu || (event == TrayEvent::RightUp && !icon.ReportsKeys());
 }
 
-TrayIcon::TrayIcon(NotifyArea& shell) : shell_(shell) { record_.szTip.assign(kTipLength, u' '); }
+TrayIcon::TrayIcon(NotifyArea& shell) : shell_(shell) { record_.tip.assign(kTipLength, u' '); }
 
 TrayIcon::~TrayIcon() {
     if (shown_) Remove();
 }
 
 void TrayIcon::SetIcon(IconHandle icon) {
-    if (shown_ && record_.hIcon == icon) return;  // the shell is not asked for nothing
-    record_.hIcon = icon;
-    record_.uFlags = kNifIcon;
+    if (shown_ && record_.icon == icon) return;  // the shell is not asked for nothing
+    record_.icon = icon;
+    record_.changes = kNifIcon;
     if (shown_) Show();
 }
 
-void TrayIcon::SetReceiver(WindowHandle receiver) { record_.hWnd = receiver; }
+void TrayIcon::SetReceiver(WindowHandle receiver) { record_.receiver = receiver; }
 
 void TrayIcon::SetTip(const Text& tip) {
     Text field(kTipLength, u' ');
     std::copy_n(tip.begin(), std::min(tip.size(), kTipLength), field.begin());
-    if (shown_ && field == record_.szTip) return;
-    record_.uFlags = kNifTip;
-    record_.szTip = std::move(field);
+    if (shown_ && field == record_.tip) return;
+    record_.changes = kNifTip;
+    record_.tip = std::move(field);
     if (shown_) Show();
 }
 
 bool TrayIcon::Show() {
-    if (!record_.hWnd || !record_.hIcon) return false;
+    if (!record_.receiver || !record_.icon) return false;
     if (shown_) return shell_.Notify(kNimModify, record_);
-    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    record_.changes = kNifMessage | kNifIcon | kNifTip;
     shown_ = true;
     added_ = shell_.Notify(kNimAdd, record_);
     reportsKeys_ = added_ && shell_.Notify(kNimSetVersion, record_);
@@ -65,10 +65,10 @@ void TrayIcon::Remove() {
 bool TrayIcon::ShowBalloon(const Text& title, const Text& text) {
     if (!shown_) return false;
     NotifyIconRecord balloon = record_;
-    balloon.uFlags = kNifInfo;
-    balloon.szInfo = text;
-    balloon.szInfoTitle = title;
-    balloon.dwInfoFlags = kNiifWarning;
+    balloon.changes = kNifInfo;
+    balloon.balloonText = text;
+    balloon.balloonTitle = title;
+    balloon.balloonIcon = kNiifWarning;
     balloon.respectQuietTime = true;
     return shell_.Notify(kNimModify, balloon);
 }
@@ -77,7 +77,7 @@ void TrayIcon::Readd() {
     if (!shown_) return;
     // An icon the shell still has (TaskbarCreated also comes on a change of DPI) is only
     // brought up to date.
-    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    record_.changes = kNifMessage | kNifIcon | kNifTip;
     if (added_ && shell_.Notify(kNimModify, record_)) return;
     shown_ = false;
     Show();
@@ -92,7 +92,7 @@ bool TrayIcon::RetryAdd() {
 bool TrayIcon::StillThere() {
     if (!shown_ || !added_) return true;
     NotifyIconRecord probe = record_;
-    probe.uFlags = kNifMessage;  // changes nothing
+    probe.changes = kNifMessage;  // changes nothing
     if (shell_.Notify(kNimModify, probe)) return true;
     added_ = false;
     return false;

@@ -36,7 +36,7 @@ public:
     void SetReceiver(WindowHandle receiver);
     // The tip is kept as the shell's field: cut after 64 characters, padded with blanks.
     void SetTip(const Text& tip);
-    const Text& Tip() const { return record_.szTip; }
+    const Text& Tip() const { return record_.tip; }
 
     // Adds the icon, or updates it when it is shown. False when there is nothing to show or
     // the shell refused (the icon still counts as shown after a refused add, so that Remove

@@ -1,104 +1,172 @@
 // What can be done to one window in the ledger: restore it, close it, send it a system command.
-// Each is the one way for the popups, the own menu, the task list and the command line.
+#include "engine/WindowActions.h"
+
 #include <algorithm>
 
 #include "common/TrimSpaces.h"
 #include "engine/OperationScope.h"
-#include "engine/TrayEngine.h"
 
 namespace hw {
 
-bool TrayEngine::Restore(const WindowRef& ref) {
-    OperationScope busy(operationBusy_);
-    HiddenWindow* record = Find(ref);
-    if (!record || !SameWindow(*record)) return false;
-    const WindowHandle h = record->window;
-    // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
-    // keeps its way back.
-    record->restoreAsked = true;
-    AskShow(*record, kSwShow);
-    bool front = p_.desktop.SetForeground(h);
-    p_.desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
-    // Without the foreground right (a request from a program in the background) the window
-    // comes back where it was and its taskbar button asks for the user's attention.
-    if (!front) {
-        p_.desktop.ShowWindow(h, kSwRestore);
-        p_.desktop.Flash(h);
-    }
-    // Its icon goes as soon as it shows: now, or at a tick that comes soon.
-    const bool shows = (p_.desktop.GetStyle(h) & kWindowVisible) != 0 && !p_.desktop.IsIconic(h);
-    if (shows && record->state == HideState::Hidden) {
-        LeaveToTheUser(h);
-        ForgetSlot(SlotOf(record->id));
-    } else if (polling_ && !inTick_)
-        p_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
-    return true;
+namespace {
+
+// Runs a tray icon's handler unless another one is running (a click while a popup is open).
+template <typename Handler>
+void RunOnce(bool& busy, Handler&& handler) {
+    if (busy) return;
+    busy = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{busy};
+    handler();
 }
 
-bool TrayEngine::Close(const WindowRef& ref) {
-    OperationScope busy(operationBusy_);
-    HiddenWindow* record = Find(ref);
-    if (!record) return false;
-    const WindowHandle h = record->window;
-    if (!SameWindow(*record)) {
-        ForgetSlot(SlotOf(record->id));
-        return false;
-    }
-    // Shown first, so that a window that asks before closing can be answered, and one that
-    // cancels the close stays on the taskbar. Where Windows refuses the show, the record stays
-    // with its way back until the window shows, as after a restore; the next ticks ask again.
-    p_.desktop.ShowWindow(h, kSwRestore);
-    if (AskShow(*record, kSwShow))
-        ForgetSlot(SlotOf(record->id));
-    else
-        record->restoreAsked = true;
-    p_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
-    return true;
+}  // namespace
+
+WindowActions::WindowActions(Platform& platform, const Settings& settings, Activity& activity, Ledger& ledger)
+    : platform_(platform), settings_(settings), activity_(activity), ledger_(ledger) {}
+
+std::vector<HiddenWindowView> WindowActions::HiddenWindows() const {
+    std::vector<HiddenWindowView> views;
+    views.reserve(ledger_.Slots().size());
+    for (auto& [slot, record] : ledger_.Slots()) views.push_back(*SlotView(slot));
+    return views;
 }
 
-TrayEngine::InboxOutcome TrayEngine::OnInboxRequest(const InboxRequest& request, bool callerAnswered) {
-    std::optional<WindowRef> ref = FindByCaption(request.caption);
-    if (!ref) {
-        // A caller that gets an answer hears it from its exit code; a box would only make the
-        // user dismiss one per request. One that takes no answer gets the box, one at a time.
-        p_.log.Failure(u"No hidden window has the caption asked for", request.caption, 0);
-        if (callerAnswered || unknownCaptionBoxUp_) return InboxOutcome::NotFound;
-        unknownCaptionBoxUp_ = true;
-        p_.ui.ShowMessage(kUnknownCaptionMessage, kAppTitle, kMbIconCritical);
-        unknownCaptionBoxUp_ = false;
-        return InboxOutcome::NotFound;
-    }
-    if (request.command == InboxCommand::Close) return Close(*ref) ? InboxOutcome::Done : InboxOutcome::NotFound;
-    if (!Restore(*ref)) return InboxOutcome::NotFound;
-    const bool shows = (p_.desktop.GetStyle(ref->window) & kWindowVisible) != 0 && !p_.desktop.IsIconic(ref->window);
-    return shows ? InboxOutcome::Done : InboxOutcome::Asked;
+std::optional<HiddenWindowView> WindowActions::SlotView(int slot) const {
+    auto it = ledger_.Slots().find(slot);
+    if (it == ledger_.Slots().end()) return std::nullopt;
+    const HiddenWindow& record = it->second;
+    return HiddenWindowView{slot,         record.Ref(),     record.caption, record.kind, record.state == HideState::Asked,
+                            record.program, record.className};
 }
 
-Text TrayEngine::PopupTitle(const WindowRef& ref) const {
-    const HiddenWindow* record = Find(ref);
+std::optional<WindowRef> WindowActions::FindByCaption(const Text& caption) const {
+    const SlotMap& slots = ledger_.Slots();
+    for (auto& [slot, record] : slots)
+        if (record.caption == caption) return record.Ref();
+    for (auto& [slot, record] : slots)
+        if (record.currentCaption == caption) return record.Ref();
+    // Entries match without regard to case, and so does a caption asked for, when it names
+    // exactly one window.
+    const Text upper = platform_.caseMapping.Upper(caption);
+    std::optional<WindowRef> found;
+    for (auto& [slot, record] : slots) {
+        if (platform_.caseMapping.Upper(record.caption) != upper &&
+            platform_.caseMapping.Upper(record.currentCaption) != upper)
+            continue;
+        if (found) return std::nullopt;
+        found = record.Ref();
+    }
+    return found;
+}
+
+Text WindowActions::PopupTitle(const WindowRef& ref) const {
+    const HiddenWindow* record = ledger_.Find(ref);
     if (!record || !record->icon) return {};
     const Text& tip = record->icon->Tip();
     return TrimSpaces(tip.substr(0, std::min<std::size_t>(tip.find(u'\0'), 30)));
 }
 
-void TrayEngine::RunMirroredCommand(const WindowRef& ref, std::uint32_t command) {
-    OperationScope busy(operationBusy_);
-    HiddenWindow* record = Find(ref);
-    if (!record || !SameWindow(*record)) return;
+bool WindowActions::Restore(const WindowRef& ref) {
+    OperationScope busy(activity_.operation);
+    HiddenWindow* record = ledger_.Find(ref);
+    if (!record || !ledger_.SameWindow(*record)) return false;
+    Desktop& desktop = platform_.desktop;
     const WindowHandle h = record->window;
-    p_.desktop.ShowWindow(h, kSwShow);
-    p_.desktop.SendTimeout(h, kWmSysCommand, command, 0);
-    if (p_.desktop.IsIconic(h)) {
+    // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
+    // keeps its way back.
+    record->restoreAsked = true;
+    ledger_.AskShow(*record, kSwShow);
+    bool front = desktop.SetForeground(h);
+    desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
+    // Without the foreground right (a request from a program in the background) the window
+    // comes back where it was and its taskbar button asks for the user's attention.
+    if (!front) {
+        desktop.ShowWindow(h, kSwRestore);
+        desktop.Flash(h);
+    }
+    // Its icon goes as soon as it shows: now, or at a tick that comes soon.
+    const bool shows = (desktop.GetStyle(h) & kWindowVisible) != 0 && !desktop.IsIconic(h);
+    if (shows && record->state == HideState::Hidden) {
+        ledger_.Appear().BroughtBack(h);
+        ledger_.ForgetSlot(ledger_.SlotOf(record->id));
+    } else if (activity_.polling && !activity_.inTick)
+        platform_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
+    return true;
+}
+
+bool WindowActions::Close(const WindowRef& ref) {
+    OperationScope busy(activity_.operation);
+    HiddenWindow* record = ledger_.Find(ref);
+    if (!record) return false;
+    const WindowHandle h = record->window;
+    if (!ledger_.SameWindow(*record)) {
+        ledger_.ForgetSlot(ledger_.SlotOf(record->id));
+        return false;
+    }
+    // Shown first, so that a window that asks before closing can be answered, and one that
+    // cancels the close stays on the taskbar. Where Windows refuses the show, the record stays
+    // with its way back until the window shows, as after a restore; the next ticks ask again.
+    platform_.desktop.ShowWindow(h, kSwRestore);
+    if (ledger_.AskShow(*record, kSwShow))
+        ledger_.ForgetSlot(ledger_.SlotOf(record->id));
+    else
+        record->restoreAsked = true;
+    platform_.desktop.SendTimeout(h, kWmClose, static_cast<std::uint64_t>(-1), 0);
+    return true;
+}
+
+void WindowActions::RunMirroredCommand(const WindowRef& ref, std::uint32_t command) {
+    OperationScope busy(activity_.operation);
+    HiddenWindow* record = ledger_.Find(ref);
+    if (!record || !ledger_.SameWindow(*record)) return;
+    Desktop& desktop = platform_.desktop;
+    const WindowHandle h = record->window;
+    desktop.ShowWindow(h, kSwShow);
+    desktop.SendTimeout(h, kWmSysCommand, command, 0);
+    if (desktop.IsIconic(h)) {
         // Hidden again: a restore asked before no longer stands, and the record waits for the
         // hide as a new one does.
-        p_.desktop.ShowWindow(h, kSwHide);
+        desktop.ShowWindow(h, kSwHide);
         record->restoreAsked = false;
         record->state = HideState::Asked;
         record->checks = 0;
     } else {
         record->restoreAsked = true;
-        if (!p_.desktop.SetForeground(h)) p_.desktop.Flash(h);
+        if (!desktop.SetForeground(h)) desktop.Flash(h);
     }
+}
+
+void WindowActions::OnOwnIconEvent(int message) {
+    std::optional<TrayEvent> event = DecodeTrayMessage(message);
+    if (!event) return;
+    RunOnce(activity_.iconEvent, [&] {
+        if (*event == TrayEvent::LeftDoubleClick || *event == TrayEvent::KeySelect) {
+            if (!ledger_.Slots().empty())
+                platform_.host.ShowTaskList();
+            else
+                platform_.host.ShowConfiguration();
+        } else if (OpensMenu(*event, ledger_.Icons().Own())) {
+            platform_.host.ShowOwnMenu();
+        }
+    });
+}
+
+void WindowActions::OnWindowIconEvent(int slot, int message) {
+    std::optional<TrayEvent> event = DecodeTrayMessage(message);
+    if (!event) return;
+    RunOnce(activity_.iconEvent, [&] {
+        auto it = ledger_.Slots().find(slot);
+        if (it == ledger_.Slots().end()) return;
+        const HiddenWindow& record = it->second;
+        TrayEvent restoreClick = settings_.singleClickRestores ? TrayEvent::LeftDown : TrayEvent::LeftDoubleClick;
+        if (*event == restoreClick || *event == TrayEvent::KeySelect)
+            Restore(record.Ref());
+        else if (record.icon && OpensMenu(*event, *record.icon))
+            platform_.host.ShowIconMenu(slot);
+    });
 }
 
 }  // namespace hw

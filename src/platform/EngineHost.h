@@ -9,7 +9,7 @@ namespace hw {
 
 // The pictures Hidewell shows for itself: no window hidden, some hidden, the program icon,
 // and suspended.
-enum class Picture { NotGot, Got, Program, Suspended };
+enum class Picture { NoneHidden, SomeHidden, Program, Suspended };
 
 // The platform's answer to a hotkey another program has registered.
 constexpr std::uint32_t kErrorHotkeyTaken = 1409;

@@ -15,18 +15,20 @@ constexpr std::uint32_t kNiifWarning = 2;
 // (WM_APP + 0x100), clear of the numbers the system sends.
 constexpr std::uint32_t kTrayCallbackMessage = 0x8000 + 0x100;
 
-// One icon's record as handed to the shell (the first shell version's fields).
+// One icon's record as handed to the shell: the window that receives its mouse messages and
+// the icon's number there, which fields a call changes (NotifyFlags), the message the receiver
+// gets, the picture and the tip.
 struct NotifyIconRecord {
-    WindowHandle hWnd;
-    std::uint32_t uID = 1;
-    std::uint32_t uFlags = kNifMessage | kNifIcon | kNifTip;
-    std::uint32_t uCallbackMessage = kTrayCallbackMessage;
-    IconHandle hIcon;
-    Text szTip;  // up to 64 characters; the shell shows it up to the first NUL
-    // A balloon (with kNifInfo): its text, title and icon.
-    Text szInfo;
-    Text szInfoTitle;
-    std::uint32_t dwInfoFlags = 0;
+    WindowHandle receiver;
+    std::uint32_t id = 1;
+    std::uint32_t changes = kNifMessage | kNifIcon | kNifTip;
+    std::uint32_t callbackMessage = kTrayCallbackMessage;
+    IconHandle icon;
+    Text tip;  // up to 64 characters; the shell shows it up to the first NUL
+    // A balloon (with kNifInfo): its text, title and icon (kNiifWarning).
+    Text balloonText;
+    Text balloonTitle;
+    std::uint32_t balloonIcon = 0;
     // A balloon the user did not ask for: the shell holds it back while the user does not
     // want to be disturbed.
     bool respectQuietTime = false;

@@ -59,9 +59,12 @@ std::optional<std::vector<Text>> RegistryKey::ValueNames() {
     }
 }
 
-void CreateKey(Registry& reg, RegKey root, const Text& path) {
+std::int32_t CreateKey(Registry& reg, RegKey root, const Text& path, KeyLife life) {
     RegKey key;
-    if (reg.CreateKeyEx(root, path, kRegOptionNonVolatile, kKeyAccess, key) == kErrorSuccess) reg.CloseKey(key);
+    const std::uint32_t options = life == KeyLife::Volatile ? kRegOptionVolatile : kRegOptionNonVolatile;
+    const std::int32_t status = reg.CreateKeyEx(root, path, options, kKeyAccess, key);
+    if (status == kErrorSuccess) reg.CloseKey(key);
+    return status;
 }
 
 std::int32_t WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,

@@ -1,7 +1,10 @@
 #pragma once
-// The registry layer: the only code that touches the registry. Whole operations open a
-// key by root and path, do one thing and close it again; writes and removals return the
-// registry status (0 for success).
+// The registry layer, through which the settings, the journal of hidden windows and the
+// overflow tip's mark reach the registry (below it sit only the Registry implementations:
+// Win32Registry, and PortableRegistry, which keeps a portable copy's settings in a file and
+// reads the real registry once to offer copying from it). Whole operations open a key by root
+// and path, do one thing and close it again; writes and removals return the registry status
+// (0 for success).
 // Text is stored as UTF-16 without a terminator, and read back keeping exactly as many
 // characters as the registry reports (bytes / 2), so a terminator another writer stored
 // comes back as a last NUL character. Only REG_SZ and REG_DWORD are understood.
@@ -36,7 +39,10 @@ private:
     RegKey key_;
 };
 
-void CreateKey(Registry& reg, RegKey root, const Text& path);
+// A key that lives on disk, or only until the user logs off (a crash does not end it).
+enum class KeyLife { Stored, Volatile };
+// Creates the key when it is missing; the registry status.
+std::int32_t CreateKey(Registry& reg, RegKey root, const Text& path, KeyLife life = KeyLife::Stored);
 // The key must exist: WriteValue never creates it.
 std::int32_t WriteValue(Registry& reg, RegKey root, const Text& path, const Text& name, const RegistryValue& value,
                         std::uint32_t type);

@@ -3,6 +3,7 @@
 // Remove and the arrows keep each title with its icon reference and keep the user's place in
 // the list; the buttons are enabled where they make sense; Ok and quitting follow their rules.
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/QuitReason.h"
@@ -29,11 +30,14 @@ class ConfigWindowModel {
 public:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-    // Edits the entries in place: the poll tick reads them as they are now.
-    explicit ConfigWindowModel(std::vector<Entry>& entries) : rows_(entries) {}
+    // Edits a copy of the entries; the window hands the rows to the engine after each change.
+    explicit ConfigWindowModel(std::vector<Entry> entries) : rows_(std::move(entries)) {}
     const std::vector<Entry>& Rows() const { return rows_; }
     // The entries were replaced (start-up, Undo): no row is selected.
-    void Reloaded() { selected_ = kNone; }
+    void Reloaded(std::vector<Entry> entries) {
+        rows_ = std::move(entries);
+        selected_ = kNone;
+    }
 
     std::size_t Selected() const { return selected_; }
     void Select(std::size_t row) { selected_ = row < rows_.size() ? row : kNone; }
@@ -79,7 +83,7 @@ public:
 private:
     std::vector<Entry> EntriesBefore(std::size_t row) const;
 
-    std::vector<Entry>& rows_;
+    std::vector<Entry> rows_;
     std::size_t selected_ = kNone;
 };
 

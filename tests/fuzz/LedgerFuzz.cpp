@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <bitset>
 #include <cstdio>
-#include <memory>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -99,18 +98,8 @@ Reached& AllRuns() {
     return reached;
 }
 
-struct World {
-    FakeDesktop desktop;
-    FakeNotifyArea tray;
-    FakeUi ui;
-    FakeHost host;
-    MemoryRegistry reg;
-    FakeIcons icons;
-    DesktopClock clock{desktop};
-    TableCaseMapping caseMapping;
-    RecordingLog log;
-    Platform platform{desktop, tray, ui, host, reg, icons, clock, caseMapping, u"C:\\Tools\\Hidewell.exe", log};
-    std::unique_ptr<TrayEngine> engine;
+// The simulated world, with what the checks remember of what the user did.
+struct World : SimulatedEngine {
     // Refs as popups, menus and task lists built them, used later when they may be stale.
     std::vector<WindowRef> refs;
     // Windows the user brought back and has not minimised since, and windows the user asked
@@ -126,25 +115,23 @@ struct World {
     World() {
         desktop.onShow = [this](WindowHandle h, int command) { OnShowRequest(h, command); };
     }
-    TrayEngine& E() { return *engine; }
-    void Tick(int ms) {
+    void TickAfter(int ms) {
         desktop.Advance(ms);
-        engine->PollTick();
+        engine.PollTick();
         desktop.Advance();
         if (!tray.refuseAdds && !desktop.crowd) iconsLost = false;
     }
     // Starts Hidewell on the stored settings, up to its first tick.
     void StartEngine(bool withWindows = false) {
-        engine = std::make_unique<TrayEngine>(platform);
-        engine->Start(withWindows);
+        engine.Start(withWindows);
         desktop.Advance();
-        Tick(0);
+        TickAfter(0);
     }
     // Hidewell ends (killed, or quit for a restart): its icons and receivers go with it. A
     // restore the old one asked for and the program has not carried out is lost with it; a
     // window the user brought back stays the user's.
     void RestartEngine(bool withWindows = false) {
-        engine.reset();
+        Restart();
         tray.icons.clear();
         host.receivers.clear();
         std::erase_if(restored, [&](WindowHandle h) {
@@ -154,18 +141,18 @@ struct World {
         StartEngine(withWindows);
     }
     bool InLedger(WindowHandle h) const {
-        if (!engine) return false;
-        for (const HiddenWindowView& v : engine->HiddenWindows())
+        if (!running) return false;
+        for (const HiddenWindowView& v : engine.Windows().HiddenWindows())
             if (v.ref.window == h) return true;
         return false;
     }
     bool AnEntryTakes(WindowHandle h) {
-        for (const Entry& e : E().CurrentSettings().entries)
+        for (const Entry& e : engine.Config().Current().entries)
             if (MatchTitle(desktop[h].caption, e.titlePattern, caseMapping) == MatchResult::Match) return true;
         return false;
     }
     void OnShowRequest(WindowHandle h, int command) {
-        if (!engine || !desktop.Exists(h)) return;
+        if (!running || !desktop.Exists(h)) return;
         if (command != kSwHide && command != kSwMinimize) {
             reached.refusedShow = reached.refusedShow || desktop[h].refusesShow;
             return;
@@ -210,7 +197,7 @@ WindowHandle Pick(World& w, std::uint8_t at) {
 void CheckWayBack(World& w) {
     std::unordered_map<WindowHandle, bool> ownIcon;  // the ledger's windows, and whether each has its icon
     bool taskList = w.tray.Find(FakeHost::kOwnReceiver) != nullptr;
-    for (const HiddenWindowView& v : w.E().HiddenWindows()) {
+    for (const HiddenWindowView& v : w.engine.Windows().HiddenWindows()) {
         const bool icon = w.tray.Find(FakeHost::ReceiverOf(v.slot)) != nullptr;
         ownIcon.emplace(v.ref.window, icon);
         taskList = taskList || icon;
@@ -225,7 +212,7 @@ void CheckWayBack(World& w) {
 
 void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
     WindowHandle h = Pick(w, pick);
-    auto views = w.E().HiddenWindows();
+    auto views = w.engine.Windows().HiddenWindows();
     const HiddenWindowView* view = views.empty() ? nullptr : &views[arg % views.size()];
     const std::size_t shows = w.desktop.shows.size();
     switch (op) {
@@ -239,7 +226,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         if (h && w.desktop[h].visible && !w.desktop[h].iconic) {
             w.desktop[h].iconic = true;
             w.restored.erase(h);
-            if (arg & 1) w.E().OnWindowEvent(WindowEvent::Minimized, h);
+            if (arg & 1) w.engine.OnWindowEvent(WindowEvent::Minimized, h);
         }
         break;
     case kRestoreFromTaskbar:
@@ -251,8 +238,8 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
     case kIconClick:
         if (view) {
             static const int kMessages[] = {0x201, 0x203, 0x205, 0x401, 0x7B};
-            w.E().OnWindowIconEvent(view->slot, kMessages[arg % std::size(kMessages)]);
-            if (auto popup = w.E().SlotView(view->slot)) w.refs.push_back(popup->ref);
+            w.engine.OnWindowIconEvent(view->slot, kMessages[arg % std::size(kMessages)]);
+            if (auto popup = w.engine.Windows().SlotView(view->slot)) w.refs.push_back(popup->ref);
             w.TakeRestores(shows);
         }
         break;
@@ -265,16 +252,16 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
             static const std::uint32_t kCommands[] = {kScMinimize, kScMaximize, kScClose, kScMove, kScRestore};
             switch (arg % 3) {
             case 0:
-                w.E().Restore(ref);
+                w.engine.Windows().Restore(ref);
                 w.TakeRestores(shows);
                 break;
             case 1:  // a close supersedes a restore asked before
                 w.restored.erase(ref.window);
-                w.E().Close(ref);
+                w.engine.Windows().Close(ref);
                 break;
             default:
                 w.restored.erase(ref.window);
-                w.E().RunMirroredCommand(ref, kCommands[(arg >> 2) % std::size(kCommands)]);
+                w.engine.Windows().RunMirroredCommand(ref, kCommands[(arg >> 2) % std::size(kCommands)]);
                 break;
             }
         }
@@ -285,36 +272,37 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
             if (arg & 1)
                 for (WindowHandle same : w.desktop.Windows())
                     if (w.desktop[same].caption == caption) w.restored.erase(same);
-            w.E().OnInboxRequest({arg & 1 ? InboxCommand::Close : InboxCommand::Restore, caption}, true);
+            w.engine.OnInboxRequest({arg & 1 ? InboxCommand::Close : InboxCommand::Restore, caption}, true);
             if (!(arg & 1)) w.TakeRestores(shows);
         }
         break;
     case kCaptionChange:
         if (h) {
             w.desktop[h].caption = kCaptions[arg % std::size(kCaptions)];
-            if (arg & 0x80) w.E().OnWindowEvent(WindowEvent::CaptionChanged, h);
+            if (arg & 0x80) w.engine.OnWindowEvent(WindowEvent::CaptionChanged, h);
         }
         break;
     case kEditEntries: {
-        std::vector<Entry>& entries = w.E().EditedEntries();
-        const Entry e{kPatterns[arg % std::size(kPatterns)], arg & 0x80 ? kIcon : Text()};
-        const std::size_t at = entries.empty() ? 0 : (arg >> 3) % entries.size();
-        switch ((arg >> 5) & 3) {
-        case 0: entries.push_back(e); break;
-        case 1: if (!entries.empty()) entries[at] = e; break;
-        case 2: if (!entries.empty()) entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at)); break;
-        default: if (entries.size() > 1) std::swap(entries[0], entries[at]); break;
-        }
-        w.E().SaveSettings();
-        if (arg & 1) w.E().RefreshAll();
+        w.EditEntries([&](Entries& entries) {
+            const Entry e{kPatterns[arg % std::size(kPatterns)], arg & 0x80 ? kIcon : Text()};
+            const std::size_t at = entries.empty() ? 0 : (arg >> 3) % entries.size();
+            switch ((arg >> 5) & 3) {
+            case 0: entries.push_back(e); break;
+            case 1: if (!entries.empty()) entries[at] = e; break;
+            case 2: if (!entries.empty()) entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at)); break;
+            default: if (entries.size() > 1) std::swap(entries[0], entries[at]); break;
+            }
+        });
+        w.engine.Config().Save();
+        if (arg & 1) w.engine.Config().RefreshAll();
         break;
     }
-    case kRefresh: w.E().RefreshAll(); break;
-    case kSuspend: w.E().ToggleSuspend(); break;
+    case kRefresh: w.engine.Config().RefreshAll(); break;
+    case kSuspend: w.engine.Poll().ToggleSuspend(); break;
     case kOptions: {
-        OptionValues o = w.E().CurrentSettings();
+        OptionValues o = w.engine.Config().Current();
         (arg & 1 ? o.hideOwnIcon : o.singleClickRestores) = arg & 2;
-        w.E().ApplyOptions(o);
+        w.engine.Config().ApplyOptions(o);
         break;
     }
     case kCloseWindow:
@@ -342,7 +330,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
     case kExplorerRestarts:
         w.iconsLost = w.iconsLost || w.tray.refuseAdds;
         w.tray.icons.clear();
-        w.E().OnTaskbarCreated();
+        w.engine.OnTaskbarCreated();
         break;
     case kHidewellKilled: w.RestartEngine(); break;
     case kReceiversFail: w.host.failReceivers = arg & 1; break;
@@ -353,14 +341,14 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         w.desktop.foreground = h;
         w.takenByHand.insert(h);
         w.restored.erase(h);
-        w.E().OnHotkey(HotkeyId(HotkeyAction::Hide));
+        w.engine.OnHotkey(HotkeyId(HotkeyAction::Hide));
         break;
     case kRestoreHotkey:
-        w.E().OnHotkey(HotkeyId(HotkeyAction::Restore));
+        w.engine.OnHotkey(HotkeyId(HotkeyAction::Restore));
         w.TakeRestores(shows);
         break;
     case kTimePasses:
-        if (w.host.timerEnabled) w.Tick(static_cast<int>(arg) * 20);
+        if (w.host.timerEnabled) w.TickAfter(static_cast<int>(arg) * 20);
         break;
     case kQueueFull:
         if (h) w.desktop[h].refusesShow = !w.desktop[h].refusesShow;
@@ -372,11 +360,11 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
     case kCrowdedDesktop:  // once a run: the walk over so many windows is slow
         if (std::exchange(w.crowded, true)) break;
         w.desktop.crowd = kScanMaxCount + 1;
-        if (w.host.timerEnabled) w.Tick(0);
+        if (w.host.timerEnabled) w.TickAfter(0);
         w.desktop.crowd = 0;
         break;
     case kSessionEnds:
-        w.E().Quit(QuitReason::SessionEnd);
+        w.engine.Quit(QuitReason::SessionEnd);
         Check(w.tray.icons.empty());
         // The session's programs and the journal end with it.
         for (WindowHandle gone : w.desktop.Windows()) w.desktop.Close(gone);
@@ -387,7 +375,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         w.RestartEngine();
         break;
     case kRestartManagerClose:
-        w.E().Quit(QuitReason::RestartManager);
+        w.engine.Quit(QuitReason::RestartManager);
         w.CheckAllBack();
         w.RestartEngine();
         break;
@@ -398,7 +386,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
                 w.takenByHand.insert(same);
                 w.restored.erase(same);
             }
-            w.E().HideByCaption(w.desktop[h].caption);
+            w.engine.Hand().HideByCaption(w.desktop[h].caption);
         }
         break;
     case kManyWindows:
@@ -409,13 +397,14 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         }
         break;
     case kAppearEntry: {
-        std::vector<Entry>& entries = w.E().EditedEntries();
-        if (arg & 1)
-            entries.push_back({kPatterns[(arg >> 1) % std::size(kPatterns)], arg & 0x80 ? kIcon : Text(), true});
-        else
-            std::erase_if(entries, [](const Entry& e) { return e.hideOnAppear; });
-        w.E().SaveSettings();
-        if (arg & 0x40) w.E().RefreshAll();
+        w.EditEntries([&](Entries& entries) {
+            if (arg & 1)
+                entries.push_back({kPatterns[(arg >> 1) % std::size(kPatterns)], arg & 0x80 ? kIcon : Text(), true});
+            else
+                std::erase_if(entries, [](const Entry& e) { return e.hideOnAppear; });
+        });
+        w.engine.Config().Save();
+        if (arg & 0x40) w.engine.Config().RefreshAll();
         break;
     }
     case kOtherProgram: {
@@ -454,7 +443,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const FakeUi::Message& m : w.ui.messages) w.reached.failedTick = w.reached.failedTick || m.text.starts_with(u"6 : ");
 
     // Exit: every window Hidewell hid comes back, once its program gets to it.
-    w.E().Quit(QuitReason::User);
+    w.engine.Quit(QuitReason::User);
     for (WindowHandle h : w.desktop.Windows()) {
         w.desktop[h].hung = false;
         w.desktop[h].busyUntilMs = 0;

@@ -28,7 +28,7 @@ const DateSettings& DateAddOn::Settings() {
     return *settings_;
 }
 
-void DateAddOn::Tick(bool& rebuildRequested) {
+void DateAddOn::Tick(bool rebuild) {
     const LocalTime now = s_.clock.Now();
     const Text tip = DateTipText(now, s_.names);
     if (tip != lastMinute_) {
@@ -38,17 +38,16 @@ void DateAddOn::Tick(bool& rebuildRequested) {
     const Text day = FormatOrdinalDate(now, kDayPattern, s_.names);
     if (day != lastDay_) {
         lastDay_ = day;
-        rebuildRequested = true;
+        rebuild = true;
     }
     // An icon taken away (hidden by option) comes back at the first tick that runs again.
-    if (!rebuildRequested && icon_.Shown()) return;
+    if (!rebuild && icon_.Shown()) return;
     Settings();  // the first showing reads the settings, writing the default format if none
     icon_.Remove();
     icon_.SetTip(tip + u'\0');
     icon_.SetReceiver(s_.host.Receiver());
     icon_.SetIcon(s_.host.DayIcon(now.day));
     if (!icon_.Show()) s_.log.Failure(u"The date icon could not be added to the notification area", u"", 0);
-    rebuildRequested = false;
 }
 
 void DateAddOn::RemoveIcon() {

@@ -67,7 +67,7 @@ public:
     // The poll loop's date steps, while the date icon is not hidden: the tip follows the
     // minute, a new day asks for a rebuild, and a requested rebuild adds the icon again
     // (behind every other icon) and clears the request. An icon that was removed is added again.
-    void Tick(bool& rebuildRequested) override;
+    void Tick(bool rebuild) override;
     // Takes the icon out of the notification area (hidden by option, or Hidewell ends).
     void RemoveIcon() override;
     void OnTaskbarCreated() override;

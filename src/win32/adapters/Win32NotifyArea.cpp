@@ -26,20 +26,20 @@ void CopyField(const Text& text, wchar_t (&field)[N]) {
 bool Win32NotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
-    data.hWnd = ToWin32<HWND>(record.hWnd);
-    data.uID = record.uID;
+    data.hWnd = ToWin32<HWND>(record.receiver);
+    data.uID = record.id;
     // The newest version shows the tip only when asked to.
-    data.uFlags = record.uFlags | ((record.uFlags & NIF_TIP) ? NIF_SHOWTIP : 0);
-    data.uCallbackMessage = record.uCallbackMessage;
-    data.hIcon = ToWin32<HICON>(record.hIcon);
+    data.uFlags = record.changes | ((record.changes & NIF_TIP) ? NIF_SHOWTIP : 0);
+    data.uCallbackMessage = record.callbackMessage;
+    data.hIcon = ToWin32<HICON>(record.icon);
     // The field holds at most 63 characters and always ends with a NUL.
-    std::size_t n = std::min<std::size_t>(record.szTip.size(), std::size(data.szTip) - 1);
-    std::copy_n(record.szTip.data(), n, reinterpret_cast<char16_t*>(data.szTip));
+    std::size_t n = std::min<std::size_t>(record.tip.size(), std::size(data.szTip) - 1);
+    std::copy_n(record.tip.data(), n, reinterpret_cast<char16_t*>(data.szTip));
     data.uVersion = NOTIFYICON_VERSION_4;
-    if (record.uFlags & kNifInfo) {
-        CopyField(record.szInfo, data.szInfo);
-        CopyField(record.szInfoTitle, data.szInfoTitle);
-        data.dwInfoFlags = record.dwInfoFlags | (record.respectQuietTime ? NIIF_RESPECT_QUIET_TIME : 0);
+    if (record.changes & kNifInfo) {
+        CopyField(record.balloonText, data.szInfo);
+        CopyField(record.balloonTitle, data.szInfoTitle);
+        data.dwInfoFlags = record.balloonIcon | (record.respectQuietTime ? NIIF_RESPECT_QUIET_TIME : 0);
     }
     DWORD message = action == kNimAdd            ? NIM_ADD
                     : action == kNimModify       ? NIM_MODIFY

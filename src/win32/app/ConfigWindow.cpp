@@ -40,7 +40,7 @@ bool ConfigWindow::Create(TrayEngine& engine, Desktop& desktop, Ui& ui, Icons& i
     ui_ = &ui;
     icons_ = &icons;
     desktop_ = &desktop;
-    config_ = std::make_unique<ConfigWindowModel>(engine.EditedEntries());
+    config_ = std::make_unique<ConfigWindowModel>(engine.Config().Current().entries);
     previewIcon_ = std::make_unique<IconPicture>(icons);
     layout_.SetDpi(MonitorDpi(nullptr));
     HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NOTGOT), IMAGE_ICON,
@@ -63,7 +63,7 @@ void ConfigWindow::Show() {
 }
 
 void ConfigWindow::EntriesChanged() {
-    config_->Reloaded();
+    config_->Reloaded(engine_->Config().Current().entries);
     OnActivate();
 }
 
@@ -144,7 +144,7 @@ void ConfigWindow::OnCommand(int id) {
     case kCmdBarSave: SaveReported(); break;
     case IDCANCEL: OnOk(); break;  // Esc puts the window away as Ok does
     case kCmdBarUndo: OnUndo(); break;
-    case kCmdBarRefresh: engine_->RefreshAll(); break;
+    case kCmdBarRefresh: engine_->Config().RefreshAll(); break;
     case kCmdBarOptions: OnOptions(); break;
     case kCmdBarExit: Quit(QuitReason::User); break;
     case kCmdBarHelp: ShowHelp(Hwnd(), HelpContext::ConfigurationWindow); break;
@@ -286,26 +286,32 @@ EntryEditorResult ConfigWindow::RunEditor(const EntryEditorArgs& args) {
 }
 
 void ConfigWindow::OnNew() {
-    config_->AddEntry(RunEditor(config_->NewArgs()));
+    if (config_->AddEntry(RunEditor(config_->NewArgs()))) engine_->Config().SetEntries(config_->Rows());
     OnRowsChanged();
 }
 
 void ConfigWindow::OnEdit() {
     std::optional<EntryEditorArgs> args = config_->EditArgs();
     if (!args) return;
-    if (config_->ApplyEdit(RunEditor(*args))) engine_->RefreshAll();
+    if (config_->ApplyEdit(RunEditor(*args))) {
+        engine_->Config().SetEntries(config_->Rows());
+        engine_->Config().RefreshAll();
+    }
     OnRowsChanged();
 }
 
 void ConfigWindow::OnRemove() {
     if (!config_->RemoveAsks()) return;
     bool yes = ui_->ShowMessage(kRemoveQuestion, kQuestionTitle, kQuestion) == kIdYes;
-    config_->Remove(yes);
+    if (config_->Remove(yes)) engine_->Config().SetEntries(config_->Rows());
     OnRowsChanged();
 }
 
 void ConfigWindow::OnMove(bool up) {
-    if (up ? config_->MoveUp() : config_->MoveDown()) ShowRows();
+    if (up ? config_->MoveUp() : config_->MoveDown()) {
+        engine_->Config().SetEntries(config_->Rows());
+        ShowRows();
+    }
     SetFocus(list_);
 }
 
@@ -320,7 +326,7 @@ void ConfigWindow::OnOk() {
 }
 
 void ConfigWindow::OnUndo() {
-    engine_->ReloadSettings();
+    engine_->Config().Reload();
     EntriesChanged();
 }
 
@@ -333,10 +339,10 @@ bool ConfigWindow::SaveHeightAndSettings() {
     if (!IsIconic(Hwnd()) && IsWindowVisible(Hwnd())) {
         RECT r{};
         GetWindowRect(Hwnd(), &r);
-        std::int32_t status = engine_->SaveHeight(layout_.Twips(r.bottom - r.top));
+        std::int32_t status = engine_->Config().SaveHeight(layout_.Twips(r.bottom - r.top));
         if (status != kErrorSuccess) log_->Failure(u"Saving the window's height", u"", static_cast<std::uint32_t>(status));
     }
-    if (engine_->SaveSettings()) return true;
+    if (engine_->Config().Save()) return true;
     log_->Failure(u"Saving the settings", u"", 0);
     return false;
 }

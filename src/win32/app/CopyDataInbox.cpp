@@ -15,7 +15,7 @@ LRESULT AnswerList(TrayEngine& engine, HWND mainWindow, InboxDoor door, HWND ask
     if (door == InboxDoor::Open && CompareIntegrity(asker).value_or(0) >= 0) return kInboxNeedsRights;
     std::vector<Text> captions;
     std::vector<ListedWindow> details;
-    for (const HiddenWindowView& w : engine.HiddenWindows()) {
+    for (const HiddenWindowView& w : engine.Windows().HiddenWindows()) {
         captions.push_back(w.caption);
         details.push_back({w.ref.window, w.kind == HideKind::Manual, w.caption, w.program, w.className});
     }
@@ -50,11 +50,11 @@ LRESULT CopyDataInbox::Receive(TrayEngine& engine, HWND mainWindow, InboxDoor do
     case InboxCommand::Exit:
         return PostMessageW(mainWindow, kExitMessage, 0, 0) ? kInboxAccepted : kInboxRejected;
     case InboxCommand::Hide:
-        return found(engine.HideByCaption(request->caption));
+        return found(engine.Hand().HideByCaption(request->caption));
     case InboxCommand::HideForeground:
-        return found(engine.HideForeground());
+        return found(engine.Hand().HideForeground());
     case InboxCommand::HideProcess:
-        return found(engine.HideFirstWindowOf(*RequestedProcess(*request)));
+        return found(engine.Hand().HideFirstWindowOf(*RequestedProcess(*request)));
     case InboxCommand::Restore:
     case InboxCommand::Close:
         break;

@@ -34,7 +34,7 @@ void TrayShell::ShowOwnMenu() {
     HMENU m = menu.Get();
     AppendMenuW(m, MF_STRING, kCmdTrayConfigure, L"&Configure");
     AppendMenuW(m, MF_STRING, kCmdTrayTaskList, L"&Task List");
-    AppendMenuW(m, MF_STRING | (engine_->Suspended() ? MF_CHECKED : 0), kCmdTraySuspend, L"&Suspend");
+    AppendMenuW(m, MF_STRING | (engine_->Poll().Suspended() ? MF_CHECKED : 0), kCmdTraySuspend, L"&Suspend");
     AppendMenuW(m, MF_STRING, kCmdTrayRefresh, L"&Refresh");
     AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(m, MF_STRING, kCmdTrayAbout, L"&About");
@@ -45,7 +45,7 @@ void TrayShell::ShowOwnMenu() {
     // One item per hidden window, below a separator; past the limit, one to the task list.
     static_assert(kCmdFirstHiddenWindow + kOwnMenuWindowLimit <= kFirstMirrorId);
     ownMenuWindows_.clear();
-    const OwnMenuWindows hidden = OwnMenuWindowsOf(engine_->HiddenWindows());
+    const OwnMenuWindows hidden = OwnMenuWindowsOf(engine_->Windows().HiddenWindows());
     if (!hidden.items.empty()) AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     for (const HiddenWindowView& w : hidden.items) {
         UINT_PTR id = kCmdFirstHiddenWindow + ownMenuWindows_.size();
@@ -70,14 +70,14 @@ void TrayShell::CreateOperationMenu() {
 }
 
 void TrayShell::ShowIconMenu(int slot) {
-    std::optional<HiddenWindowView> view = engine_->SlotView(slot);
+    std::optional<HiddenWindowView> view = engine_->Windows().SlotView(slot);
     if (!view) return;
     // The popup acts on the window it was built for, whatever a tick does while it is open.
     popupWindow_ = view->ref;
     HMENU m = operation_.Get();
     mirror_->Build(FromWin32(m), popupWindow_.window);
     ModifyMenuW(m, kCmdPopupTitle, MF_BYCOMMAND | MF_STRING, kCmdPopupTitle,
-                ToWide(MenuItemText(engine_->PopupTitle(popupWindow_))).c_str());
+                ToWide(MenuItemText(engine_->Windows().PopupTitle(popupWindow_))).c_str());
     HWND icon = slotReceivers_.count(slot) ? slotReceivers_[slot]->Hwnd() : nullptr;
     if (int id = TrackPopup(m, icon)) OnCommand(id);
 }
@@ -85,12 +85,12 @@ void TrayShell::ShowIconMenu(int slot) {
 bool TrayShell::OnCommand(int id) {
     std::uint32_t command = 0;
     if (id >= kFirstMirrorId) {
-        if (mirror_->SysCommandFor(id, command)) engine_->RunMirroredCommand(popupWindow_, command);
+        if (mirror_->SysCommandFor(id, command)) engine_->Windows().RunMirroredCommand(popupWindow_, command);
         return true;
     }
     if (id >= kCmdFirstHiddenWindow) {
         std::size_t i = static_cast<std::size_t>(id - kCmdFirstHiddenWindow);
-        if (i < ownMenuWindows_.size()) engine_->Restore(ownMenuWindows_[i]);
+        if (i < ownMenuWindows_.size()) engine_->Windows().Restore(ownMenuWindows_[i]);
         return true;
     }
     switch (id) {
@@ -99,8 +99,8 @@ bool TrayShell::OnCommand(int id) {
     case kCmdTrayTaskList:
     case kCmdPopupTaskList:
     case kCmdTrayMoreWindows: ShowTaskList(); break;
-    case kCmdTraySuspend: engine_->ToggleSuspend(); break;
-    case kCmdTrayRefresh: engine_->RefreshAll(); break;
+    case kCmdTraySuspend: engine_->Poll().ToggleSuspend(); break;
+    case kCmdTrayRefresh: engine_->Config().RefreshAll(); break;
     case kCmdTrayAbout: ShowAboutBox(Hwnd(), false); break;
     case kCmdTrayHelp: ShowHelp(Hwnd(), HelpContext::Contents); break;
     case kCmdTrayExit: config_.Quit(QuitReason::User); break;

@@ -27,7 +27,7 @@ bool TrayShell::Create(TrayEngine& engine, Desktop& desktop) {
     CreateOperationMenu();
     mirror_ = std::make_unique<SysMenuMirror>(menus_, desktop);
     pictures_.Load(GetModuleHandleW(nullptr), SmallIconSize(TaskbarDpi()));
-    SetMainIcon(Picture::NotGot);
+    SetMainIcon(Picture::NoneHidden);
     config_.SetMessageFilter([this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         return OnMessage(msg, wParam, lParam, result);
     });
@@ -114,7 +114,7 @@ void TrayShell::UnregisterHotkey(int id) { UnregisterHotKey(Hwnd(), id); }
 std::uint32_t TrayShell::SetRightClickHiding(bool on) {
     if (!rightClick_ && !on) return 0;
     if (!rightClick_)
-        rightClick_ = std::make_unique<RightClickHook>([this](WindowHandle h) { return engine_->JudgeHandHide(h); },
+        rightClick_ = std::make_unique<RightClickHook>([this](WindowHandle h) { return engine_->Hand().JudgeHandHide(h); },
                                                        Hwnd(), kHideByHandMessage, kRefuseByHandMessage);
     if (rightClick_->SetEnabled(on)) return 0;
     const DWORD error = GetLastError();
@@ -128,7 +128,7 @@ void TrayShell::ShowTaskList() {
         taskList_->BringToFront();
         return;
     }
-    taskList_ = std::make_unique<TaskListWindow>(*engine_, *desktop_, [this] { taskList_.reset(); });
+    taskList_ = std::make_unique<TaskListWindow>(engine_->Windows(), *desktop_, [this] { taskList_.reset(); });
     if (!taskList_->Create()) taskList_.reset();
 }
 
@@ -161,10 +161,10 @@ bool TrayShell::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         menuFromHotkey_ = false;
         return true;
     case kHideByHandMessage:
-        engine_->HideByHand(WindowHandle{static_cast<std::uint64_t>(wParam)});
+        engine_->Hand().HideByHand(WindowHandle{static_cast<std::uint64_t>(wParam)});
         return true;
     case kRefuseByHandMessage:
-        engine_->TellHandHideRefused(WindowHandle{static_cast<std::uint64_t>(wParam)});
+        engine_->Hand().TellHandHideRefused(WindowHandle{static_cast<std::uint64_t>(wParam)});
         return true;
     case WM_TIMER:
         if (wParam == kPollTimer && pollTimerOn_) {

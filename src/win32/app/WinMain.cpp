@@ -78,7 +78,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     hw::Registry& registry = portable ? static_cast<hw::Registry&>(*portable) : systemRegistry;
     hw::ConfigWindow main;
     hw::TrayShell shell(main, log);
-    hw::Platform platform{desktop, tray, ui, shell, registry, icons, clock, caseMapping, programPath, log};
+    hw::Platform platform{.desktop = desktop,
+                          .tray = tray,
+                          .ui = ui,
+                          .host = shell,
+                          .registry = registry,
+                          .icons = icons,
+                          .clock = clock,
+                          .caseMapping = caseMapping,
+                          .programPath = programPath,
+                          .log = log};
     // The date icon's window outlives the engine that drives it.
     hw::DateIconWindow date(tray, desktop, clock, registry, ui, log);
     hw::TrayEngine engine(platform);
@@ -87,7 +96,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 1;
     }
     if (date.Create())
-        engine.SetDateIcon(&date.AddOn());
+        engine.Records().Icons().SetDateIcon(&date.AddOn());
     else
         log.Failure(u"Hidewell could not create the date icon's window", u"", GetLastError());
     ui.SetOwner(main.Hwnd());
@@ -100,11 +109,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     // Started by the Run value, the windows open now count as new.
     engine.Start(hw::StartedWithWindows(hw::FromWide(std::wstring(GetCommandLineW()))));
-    main.SetHeightTwips(engine.ReadHeight());
+    main.SetHeightTwips(engine.Config().ReadHeight());
     if (portable) portable->Started();
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.
     hw::WinEventHook windowEvents(engine);
-    engine.SetCaptionWatch(&windowEvents);
+    engine.Poll().SetCaptionWatch(&windowEvents);
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -115,6 +124,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    engine.SetCaptionWatch(nullptr);
+    engine.Poll().SetCaptionWatch(nullptr);
     return static_cast<int>(msg.wParam);
 }

@@ -50,7 +50,7 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     addOn.Tick(rebuild);
     ASSERT_NE(Icon(), nullptr);
     EXPECT_EQ(Tip(), u"Thursday 31 December 2026 - 11:58 pm");
-    EXPECT_EQ(Icon()->hIcon, IconHandle{0x1000 + 31});
+    EXPECT_EQ(Icon()->icon, IconHandle{0x1000 + 31});
     EXPECT_FALSE(rebuild);
 
     std::size_t calls = tray.calls.size();
@@ -67,7 +67,7 @@ TEST_F(DateAddOnTest, TipFollowsTheMinuteAndTheIconTheDay) {
     addOn.Tick(rebuild);  // midnight: removed and added again with the new day
     EXPECT_EQ(tray.calls[tray.calls.size() - 2].action, kNimDelete);
     EXPECT_EQ(tray.calls.back().action, kNimAdd);
-    EXPECT_EQ(Icon()->hIcon, IconHandle{0x1000 + 1});
+    EXPECT_EQ(Icon()->icon, IconHandle{0x1000 + 1});
     EXPECT_EQ(Tip(), u"Friday 01 January 2027 - 12:00 am");
 }
 
@@ -131,16 +131,16 @@ TEST_F(DateAddOnTest, MenuAndDoubleClickTypeIntoTheWindowInFrontThatIsNotOursAnd
 
 TEST_F(DateAddOnTest, StepsInThePollLoopFollowNewIconsStayAwayWhileHiddenAndLeaveOnQuit) {
     icons.files[u"C:\\Apps\\app.exe"] = 1;
-    engine.SetDateIcon(&addOn);
+    engine.Records().Icons().SetDateIcon(&addOn);
     Start({{u"*NOTEPAD*", u"000:C:\\Apps\\app.exe"}});
     Tick();
     ASSERT_EQ(tray.icons.size(), 2u);
-    EXPECT_EQ(tray.icons.back().hWnd, kReceiver);  // up from the first tick, behind the own icon
+    EXPECT_EQ(tray.icons.back().receiver, kReceiver);  // up from the first tick, behind the own icon
 
     desktop.Add(u"Untitled - Notepad", true);
     Tick();
     ASSERT_EQ(tray.icons.size(), 3u);
-    EXPECT_EQ(tray.icons.back().hWnd, kReceiver);  // added again behind the new icon
+    EXPECT_EQ(tray.icons.back().receiver, kReceiver);  // added again behind the new icon
 
     SetOptions([](OptionValues& o) { o.hideDateIcon = true; });
     clock.now.minute += 1;

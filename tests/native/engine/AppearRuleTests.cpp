@@ -47,8 +47,8 @@ TEST_P(OpenAtTheStart, AppearOnlyAtTheStartWithWindows) {
     const WindowHandle h = desktop.Add(u"Untitled - Notepad");
     Start(savedLater ? Entries{{u"*NOTEPAD*", kAppIcon}} : kAppearNotepad, 500, withWindows);
     if (savedLater) {
-        engine.EditedEntries()[0].hideOnAppear = true;
-        engine.RefreshAll();
+        engine.Config().SetEntries(kAppearNotepad);
+        engine.Config().RefreshAll();
     }
     Tick();
     Tick();
@@ -112,10 +112,10 @@ TEST_P(Watch, ThatCannotBeHadIsHeard) {
     FakeWatch watch;
     watch.how = c.how;
     Start(c.savedByUser ? Entries{{u"*NOTEPAD*", kAppIcon}} : kAppearNotepad);
-    engine.SetCaptionWatch(&watch);
+    engine.Poll().SetCaptionWatch(&watch);
     if (c.savedByUser) {
-        engine.EditedEntries()[0].hideOnAppear = true;
-        engine.RefreshAll();
+        engine.Config().SetEntries(kAppearNotepad);
+        engine.Config().RefreshAll();
     }
     const WindowHandle h = desktop.Add(u"Loading...");
     Tick();
@@ -124,7 +124,7 @@ TEST_P(Watch, ThatCannotBeHadIsHeard) {
     EXPECT_EQ(logged, c.logged != nullptr);
     EXPECT_EQ(ui.messages.size(), c.told ? 1u : 0u);
     EXPECT_EQ(watch.processes == std::vector{desktop.ProcessId(h)}, c.captionsByProcess);
-    engine.SetCaptionWatch(nullptr);
+    engine.Poll().SetCaptionWatch(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShellHookOrNeither, Watch,

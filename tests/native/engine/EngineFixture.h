@@ -21,10 +21,10 @@ protected:
     Text SlotTip(int slot) const { return SlotIcon(slot) ? FakeNotifyArea::ShownTip(*SlotIcon(slot)) : Text(u"<none>"); }
     bool Hidden(WindowHandle h) { return desktop.Exists(h) && !desktop[h].visible; }
     // What a popup or menu built now for the slot would carry.
-    WindowRef Ref(int slot) const { return engine.SlotView(slot) ? engine.SlotView(slot)->ref : WindowRef{}; }
+    WindowRef Ref(int slot) const { return engine.Windows().SlotView(slot) ? engine.Windows().SlotView(slot)->ref : WindowRef{}; }
     WindowHandle SlotWindow(int slot) const { return Ref(slot).window; }
     int SlotView(const Text& caption) const {
-        for (const HiddenWindowView& v : engine.HiddenWindows())
+        for (const HiddenWindowView& v : engine.Windows().HiddenWindows())
             if (v.caption == caption) return v.slot;
         return 0;
     }

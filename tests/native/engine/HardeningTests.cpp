@@ -56,12 +56,12 @@ TEST_F(Hardening, AReportedMinimiseHidesAtOnceOrBringsATickForwardButNeverIntoAT
     EXPECT_TRUE(Hidden(report) && Hidden(passed));
     EXPECT_NE(host.interval, kEventTickMs);
 
-    engine.ToggleSuspend();
-    const int hidden = engine.HiddenCount();
+    engine.Poll().ToggleSuspend();
+    const int hidden = engine.Windows().HiddenCount();
     engine.OnWindowEvent(WindowEvent::Minimized, Minimised(u"Report 2"));
     EXPECT_FALSE(host.timerEnabled);
     EXPECT_NE(host.interval, kEventTickMs);
-    EXPECT_EQ(engine.HiddenCount(), hidden);
+    EXPECT_EQ(engine.Windows().HiddenCount(), hidden);
 
     // A caption change of a hidden window reaches its tip at once; others are ignored.
     desktop[h].caption = u"Letter - Notepad";
@@ -84,8 +84,8 @@ TEST_F(Hardening, OnlyARealRefusalIsReportedAndEachOnceWithItsCause) {
     for (int i = 0; i < 5; ++i) Tick();
 
     EXPECT_TRUE(Hidden(normal));
-    ASSERT_EQ(engine.HiddenCount(), 2);  // the normal window, and the hung one still asked
-    EXPECT_EQ(engine.IconCount(), 2);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 2);  // the normal window, and the hung one still asked
+    EXPECT_EQ(engine.Records().Icons().Count(), 2);
     EXPECT_EQ(Balloons(u"Hidewell cannot hide Admin - Notepad: it runs with higher rights."), 1);
     EXPECT_EQ(Balloons(u"Hidewell cannot hide Locked - Notepad: Windows refused the request."), 1);
     EXPECT_EQ(Balloons(u"Hidewell cannot hide Store - Notepad: it is a Store app, which Windows does not let other "
@@ -114,7 +114,7 @@ TEST_F(Hardening, ARefusalIsToldOnAnIconTheUserCanSee) {
     Tick();
     const Text told = u"Hidewell cannot hide Admin - Notepad: it runs with higher rights.";
     EXPECT_EQ(Balloons(told), 1);
-    EXPECT_EQ(tray.calls.back().record.hWnd, FakeHost::ReceiverOf(1));
+    EXPECT_EQ(tray.calls.back().record.receiver, FakeHost::ReceiverOf(1));
 
     // The shell has lost every icon and takes none for a while.
     tray.icons.clear();
@@ -138,11 +138,11 @@ TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
     Tick();
     ASSERT_TRUE(Hidden(h));
     desktop[h].refusesShow = true;
-    engine.EditedEntries()[0].titlePattern = u"*MAIL*";
-    engine.RefreshAll();
+    EditEntries([](Entries& e) { e[0].titlePattern = u"*MAIL*"; });
+    engine.Config().RefreshAll();
     const std::size_t logged = log.lines.size();
     for (int i = 0; i < 3; ++i) Tick();
-    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 1);
     EXPECT_NE(SlotIcon(1), nullptr);
     EXPECT_EQ(Requests(h, kSwShowNa), 4);
     EXPECT_EQ(log.lines.size(), logged);
@@ -150,11 +150,11 @@ TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
     EXPECT_EQ(log.lines.back().caption, u"Untitled - Notepad");
     desktop[h].refusesShow = false;
     Tick();
-    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 0);
     EXPECT_TRUE(desktop[h].visible);
     EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
 
-    engine.EditedEntries()[0].titlePattern = u"*NOTEPAD*";
+    EditEntries([](Entries& e) { e[0].titlePattern = u"*NOTEPAD*"; });
     Tick();
     ASSERT_TRUE(Hidden(h));
     desktop[h].refusesShow = true;
@@ -165,13 +165,13 @@ TEST_F(Hardening, AShowWindowsRefusedIsAskedAgainAndTheWindowKeepsItsWayBack) {
     PlantEntries(reg, {{u"*MAIL*", kAppIcon}});
     TrayEngine next(platform);
     next.Start();
-    EXPECT_EQ(next.HiddenCount(), 1);
+    EXPECT_EQ(next.Windows().HiddenCount(), 1);
     EXPECT_EQ(tray.icons.size(), 2u);
     desktop[h].refusesShow = false;
     next.PollTick();
     desktop.Advance();
     EXPECT_TRUE(desktop[h].visible);
-    EXPECT_EQ(next.HiddenCount(), 0);
+    EXPECT_EQ(next.Windows().HiddenCount(), 0);
     EXPECT_TRUE(HiddenJournal(reg, kJournalKey).Read().empty());
     next.Quit(QuitReason::User);
 }
@@ -183,14 +183,14 @@ TEST_F(Hardening, AClosedWindowWhoseShowIsRefusedKeepsItsWayBack) {
     desktop[h].refusesClose = true;  // the user cancels the close
     Tick();
     desktop[h].refusesShow = true;
-    EXPECT_TRUE(engine.Close(Ref(1)));
-    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_TRUE(engine.Windows().Close(Ref(1)));
+    EXPECT_EQ(engine.Windows().HiddenCount(), 1);
     EXPECT_NE(SlotIcon(1), nullptr);
     desktop[h].refusesShow = false;
     Tick();
     Tick();
     EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic);
-    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 0);
 }
 
 // The user restores a window whose program has not yet carried out the hide: the restore wins.
@@ -203,15 +203,15 @@ TEST_P(PendingRestore, TheUsersRestoreWins) {
     WindowHandle h = Minimised(u"Big file - Notepad");
     desktop[h].pumpDelayMs = 2000;
     Tick();
-    ASSERT_EQ(engine.HiddenCount(), 1);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 1);
     engine.OnWindowIconEvent(1, 0x203);  // double click
     Tick();
     Tick();
-    EXPECT_EQ(engine.HiddenCount(), 1) << "forgotten before the window showed";
+    EXPECT_EQ(engine.Windows().HiddenCount(), 1) << "forgotten before the window showed";
     EXPECT_NE(SlotIcon(1), nullptr);
     desktop.Advance(2000);
     for (int i = 0; i < 4; ++i) Tick();
-    EXPECT_EQ(engine.HiddenCount(), 0);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 0);
     EXPECT_TRUE(desktop[h].visible && !desktop[h].iconic);
     EXPECT_EQ(Requests(h, kSwHide), 1);
     EXPECT_EQ(Requests(h, kSwMinimize), 0);
@@ -230,18 +230,18 @@ TEST_F(Hardening, ABusyProgramsWindowKeepsItsIconUntilItGoes) {
     WindowHandle h = Minimised(u"Big file - Notepad");
     desktop[h].pumpDelayMs = 2000;  // saving a large file right after it was minimised
     Tick();
-    ASSERT_EQ(engine.HiddenCount(), 1);
-    EXPECT_TRUE(engine.HiddenWindows()[0].pending);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 1);
+    EXPECT_TRUE(engine.Windows().HiddenWindows()[0].pending);
     EXPECT_NE(SlotIcon(1), nullptr);
     EXPECT_EQ(host.interval, kHideCheckMs);
     for (int i = 0; i < 7; ++i) Tick();  // 1.75 s later, still on the taskbar
     EXPECT_FALSE(Hidden(h));
-    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 1);
     EXPECT_TRUE(tray.balloons.empty());
     Tick();
     Tick();
     EXPECT_TRUE(Hidden(h));
-    EXPECT_FALSE(engine.HiddenWindows()[0].pending);
+    EXPECT_FALSE(engine.Windows().HiddenWindows()[0].pending);
     EXPECT_EQ(host.interval, 3000);
 }
 
@@ -256,9 +256,9 @@ TEST_F(Hardening, CommandsReachTheWindowTheyWereBuiltForOrNothing) {
     Tick();
     ASSERT_EQ(SlotWindow(1), a);
     EXPECT_NE(Ref(1), popup);
-    EXPECT_FALSE(engine.Restore(popup));
-    EXPECT_FALSE(engine.Close(popup));
-    engine.RunMirroredCommand(popup, 0xF060);  // SC_CLOSE
+    EXPECT_FALSE(engine.Windows().Restore(popup));
+    EXPECT_FALSE(engine.Windows().Close(popup));
+    engine.Windows().RunMirroredCommand(popup, 0xF060);  // SC_CLOSE
     EXPECT_TRUE(desktop.Exists(a) && Hidden(a));
     EXPECT_TRUE(desktop.sent.empty());
 }
@@ -270,7 +270,7 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     WindowHandle renamed = Minimised(u"Report 8");
     WindowHandle reused = Minimised(u"Report 9");
     Tick();
-    ASSERT_EQ(engine.HiddenCount(), 4);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 4);
     EXPECT_TRUE(reg.IsVolatile(kHkeyCurrentUser, kJournalKey));
 
     // The process dies. Meanwhile the report entry goes, a window changes its caption, and
@@ -297,7 +297,7 @@ TEST_F(Hardening, AStartAfterACrashBringsBackWhatTheDeadRunHid) {
     EXPECT_FALSE(desktop[reused].visible);                           // not ours to touch
     next.PollTick();
     desktop.Advance();
-    EXPECT_EQ(next.HiddenCount(), 2);
+    EXPECT_EQ(next.Windows().HiddenCount(), 2);
 
     next.Quit(QuitReason::User);
     ASSERT_EQ(HiddenJournal(reg, kJournalKey).Read().size(), 1u);
@@ -316,9 +316,9 @@ TEST_F(Hardening, TheOverflowIsExplainedAtTheFirstHideAndNeverAgain) {
     Minimised(u"Inbox - Mail");
     Tick();
     EXPECT_EQ(Balloons(kOverflowTip), 1);
-    auto told = std::find_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.uFlags & kNifInfo; });
+    auto told = std::find_if(tray.calls.begin(), tray.calls.end(), [](auto& c) { return c.record.changes & kNifInfo; });
     ASSERT_NE(told, tray.calls.end());
-    EXPECT_EQ(told->record.hWnd, FakeHost::kOwnReceiver);
+    EXPECT_EQ(told->record.receiver, FakeHost::kOwnReceiver);
 
     engine.Quit(QuitReason::User);
     TrayEngine next(platform);
@@ -340,7 +340,7 @@ TEST_F(Hardening, ThousandHideAndRestoreCyclesLeaveNothingBehind) {
     for (int cycle = 0; cycle < 1000; ++cycle) {
         desktop[notes].iconic = desktop[report].iconic = true;
         Tick();
-        ASSERT_EQ(engine.HiddenCount(), 2) << "cycle " << cycle;
+        ASSERT_EQ(engine.Windows().HiddenCount(), 2) << "cycle " << cycle;
         {
             // The icon's popup mirrors the window's system menu, then goes.
             SysMenuMirror mirror(menus, desktop);
@@ -349,10 +349,10 @@ TEST_F(Hardening, ThousandHideAndRestoreCyclesLeaveNothingBehind) {
             mirror.Clear();
             menus.DestroyMenu(popup);
         }
-        engine.Restore(*engine.FindByCaption(u"Untitled - Notepad"));
+        engine.Windows().Restore(*engine.Windows().FindByCaption(u"Untitled - Notepad"));
         desktop[report].iconic = false;
         Tick();
-        ASSERT_EQ(engine.HiddenCount(), 0) << "cycle " << cycle;
+        ASSERT_EQ(engine.Windows().HiddenCount(), 0) << "cycle " << cycle;
     }
     EXPECT_TRUE(icons.live.empty());
     EXPECT_EQ(icons.badDestroys, 0);

@@ -26,7 +26,7 @@ TEST_F(Hotkeys, EachRegistersOnItsOwnFailuresAreToldOnceAndChangesRegisterAgain)
     PlantSetting(reg, u"HotkeyMenu", u"Ctrl+Alt+M");
     Start({{u"*NOTEPAD*", kAppIcon}});
     EXPECT_EQ(host.hotkeys, (std::map<int, Combination>{{1, {kCtrlAlt, vk::Letter('H')}}}));
-    EXPECT_EQ(engine.CurrentSettings().hotkeyHide, u"Ctrl+Alt+H");
+    EXPECT_EQ(engine.Config().Current().hotkeyHide, u"Ctrl+Alt+H");
     ASSERT_EQ(ui.messages.size(), 1u);
     const Text& told = ui.messages[0].text;
     EXPECT_TRUE(told.starts_with(u"Hidewell could not set up these hotkeys; the other one works:\n"));
@@ -34,7 +34,7 @@ TEST_F(Hotkeys, EachRegistersOnItsOwnFailuresAreToldOnceAndChangesRegisterAgain)
     EXPECT_NE(told.find(u"Open the menu of hidden windows (Ctrl+Alt+M): another program uses it."), Text::npos);
 
     Tick();
-    engine.RefreshAll();
+    engine.Config().RefreshAll();
     EXPECT_EQ(ui.messages.size(), 1u);
 
     // Two hotkeys swap their combinations; the one not changed is not tried again.
@@ -46,9 +46,9 @@ TEST_F(Hotkeys, EachRegistersOnItsOwnFailuresAreToldOnceAndChangesRegisterAgain)
     EXPECT_EQ(host.hotkeys, (std::map<int, Combination>{{1, {kCtrlAlt, vk::Letter('R')}}, {2, {kCtrlAlt, vk::Letter('H')}}}));
     EXPECT_EQ(ui.messages.size(), 1u);
     // Held by Hidewell itself: free for the options dialog.
-    EXPECT_EQ(engine.TryHotkey(ReadHotkey(u"Ctrl+Alt+H").hotkey), 0u);
+    EXPECT_EQ(engine.Keys().Try(ReadHotkey(u"Ctrl+Alt+H").hotkey), 0u);
     host.takenElsewhere.insert({kCtrlAlt, vk::Letter('X')});
-    EXPECT_EQ(engine.TryHotkey(ReadHotkey(u"Ctrl+Alt+X").hotkey), kErrorHotkeyTaken);
+    EXPECT_EQ(engine.Keys().Try(ReadHotkey(u"Ctrl+Alt+X").hotkey), kErrorHotkeyTaken);
 
     engine.Quit(QuitReason::User);
     EXPECT_TRUE(host.hotkeys.empty());
@@ -97,15 +97,15 @@ TEST_F(Hotkeys, HandHiddenWindowsStayAndComeBackLastFirst) {
     const WindowHandle second = desktop.Add(u"Budget");
     desktop.foreground = first;
     Press(HotkeyAction::Hide);
-    EXPECT_TRUE(engine.HideByCaption(u"Budget"));
-    EXPECT_FALSE(engine.HideByCaption(u"Budget"));  // hidden already
+    EXPECT_TRUE(engine.Hand().HideByCaption(u"Budget"));
+    EXPECT_FALSE(engine.Hand().HideByCaption(u"Budget"));  // hidden already
     desktop.Advance();
     for (int i = 0; i < 3; ++i) Tick();
-    engine.RefreshAll();
+    engine.Config().RefreshAll();
     Tick();
-    ASSERT_EQ(engine.HiddenCount(), 2);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 2);
     for (WindowHandle h : {first, second}) EXPECT_TRUE(Hidden(h) && desktop[h].iconic);
-    EXPECT_EQ(engine.HiddenWindows()[0].kind, HideKind::Manual);
+    EXPECT_EQ(engine.Windows().HiddenWindows()[0].kind, HideKind::Manual);
     EXPECT_EQ(SlotTip(1), u"Report.txt");  // its own icon, with its caption
 
     Press(HotkeyAction::Restore);
@@ -114,8 +114,8 @@ TEST_F(Hotkeys, HandHiddenWindowsStayAndComeBackLastFirst) {
     Press(HotkeyAction::Restore);  // the next one, though the first has not left the ledger yet
     EXPECT_TRUE(desktop[first].visible);
     Tick();
-    EXPECT_EQ(engine.HiddenCount(), 0);
-    EXPECT_FALSE(engine.RestoreLast());
+    EXPECT_EQ(engine.Windows().HiddenCount(), 0);
+    EXPECT_FALSE(engine.Hand().RestoreLast());
 
     Press(HotkeyAction::Menu);
     EXPECT_EQ(host.ownMenus, 1);
@@ -130,7 +130,7 @@ TEST_F(Hotkeys, ExitBringsHandHiddenWindowsBackAsTheyWere) {
     desktop.foreground = shown;
     Press(HotkeyAction::Hide);
     Tick();
-    ASSERT_EQ(engine.HiddenCount(), 2);
+    ASSERT_EQ(engine.Windows().HiddenCount(), 2);
     engine.Quit(QuitReason::User);
     desktop.Advance();
     EXPECT_TRUE(desktop[shown].visible && !desktop[shown].iconic);
@@ -146,14 +146,14 @@ TEST_F(Hotkeys, AnIconGoesAsSoonAsItsWindowShows) {
     Tick();
     desktop.Advance();
     Tick();
-    ASSERT_EQ(engine.IconCount(), 2);
+    ASSERT_EQ(engine.Records().Icons().Count(), 2);
     host.interval = 0;
     engine.OnWindowIconEvent(SlotView(u"Quick"), 0x203);  // double click
     EXPECT_TRUE(desktop[quick].visible);
-    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_EQ(engine.Records().Icons().Count(), 1);
     desktop[slow].pumpDelayMs = 5000;
     engine.OnWindowIconEvent(SlotView(u"Slow"), 0x203);
-    EXPECT_EQ(engine.IconCount(), 1);
+    EXPECT_EQ(engine.Records().Icons().Count(), 1);
     EXPECT_EQ(host.interval, kHideCheckMs);
 }
 
@@ -169,11 +169,11 @@ class RightClicks : public Hotkeys {
 protected:
     using Kind = MouseInput::Kind;
     FakeClickTarget target;
-    RightClickHider hider{target, [this](WindowHandle h) { return engine.JudgeHandHide(h); }};
+    RightClickHider hider{target, [this](WindowHandle h) { return engine.Hand().JudgeHandHide(h); }};
     // Both halves of a click at x; whether each was taken, and the window to hide.
     std::tuple<bool, bool, WindowHandle> Click(int x, bool shift = false) {
         const MouseVerdict down = hider.OnMouse({Kind::RightDown, x, 5, shift});
-        if (down.refuse) engine.TellHandHideRefused(down.refuse);
+        if (down.refuse) engine.Hand().TellHandHideRefused(down.refuse);
         EXPECT_FALSE(hider.OnMouse({Kind::Other, x + 1, 6, shift}).swallow);  // the pointer moves on
         const MouseVerdict up = hider.OnMouse({Kind::RightUp, x + 1, 6, shift});
         EXPECT_EQ(down.swallow, up.swallow) << "both halves or neither";
@@ -186,7 +186,7 @@ protected:
 TEST_F(RightClicks, TakeBothHalvesOnlyForAWindowHidewellMayHide) {
     Start({{u"*NOTEPAD*", kAppIcon}});
     EXPECT_TRUE(host.rightClickHiding);  // a new installation has it on
-    hider.SetEnabled(engine.CurrentSettings().rightClickHides);
+    hider.SetEnabled(engine.Config().Current().rightClickHides);
     const WindowHandle report = desktop.Add(u"Report.txt");
     const WindowHandle elevated = desktop.Add(u"Admin Tool");
     desktop[elevated].elevated = true;
@@ -213,11 +213,11 @@ TEST_F(RightClicks, TakeBothHalvesOnlyForAWindowHidewellMayHide) {
     EXPECT_FALSE(hider.OnMouse({Kind::RightDown, 30, 5, false}).swallow);
     EXPECT_FALSE(hider.OnMouse({Kind::RightUp, 30, 5, false}).swallow);
 
-    EXPECT_TRUE(engine.HideByHand(report));
+    EXPECT_TRUE(engine.Hand().HideByHand(report));
     desktop.Advance();
     Tick();
     EXPECT_TRUE(Hidden(report));
-    EXPECT_EQ(engine.HiddenWindows().at(0).kind, HideKind::Manual);
+    EXPECT_EQ(engine.Windows().HiddenWindows().at(0).kind, HideKind::Manual);
     EXPECT_EQ(Click(10), passed) << "hidden already";
 
     // The option off: the hook goes and every click passes.

@@ -1,7 +1,4 @@
 #include "engine/EngineFixture.h"
-#include "engine/EngineOptions.h"
-#include "settings/RunValue.h"
-#include "ui/OptionsModel.h"
 
 namespace hw::test {
 namespace {
@@ -23,17 +20,17 @@ protected:
 TEST_F(WindowActions, PopupTitlesAndPicturesAtTheNewIconSize) {
     HideOne(u"A window title of more than thirty characters");
     HideOne(u"  Short  ");
-    EXPECT_EQ(engine.PopupTitle(Ref(1)), u"A window title of more than th");
-    EXPECT_EQ(engine.PopupTitle(Ref(2)), u"Short");
+    EXPECT_EQ(engine.Windows().PopupTitle(Ref(1)), u"A window title of more than th");
+    EXPECT_EQ(engine.Windows().PopupTitle(Ref(2)), u"Short");
     EXPECT_EQ(icons.lastSize, 16);
-    IconHandle before = SlotIcon(1)->hIcon;
+    IconHandle before = SlotIcon(1)->icon;
     host.iconSize = 24;
     host.pictureSet = 0x10;
     engine.OnIconSizeChanged();
     EXPECT_EQ(icons.lastSize, 24);
-    EXPECT_NE(SlotIcon(1)->hIcon, before);
-    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->hIcon, SlotIcon(2)->hIcon})) << "the old pictures are destroyed";
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->hIcon, host.PictureIcon(Picture::Got));
+    EXPECT_NE(SlotIcon(1)->icon, before);
+    EXPECT_EQ(icons.live, (std::set<IconHandle>{SlotIcon(1)->icon, SlotIcon(2)->icon})) << "the old pictures are destroyed";
+    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver)->icon, host.PictureIcon(Picture::SomeHidden));
 }
 
 // Requests of hidewellctl: the caption as it is now, the lower slot of two alike, exact case
@@ -45,9 +42,9 @@ TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     HideOne(u"Same");
     HideOne(u"SAME");
     WindowHandle notepad = HideOne(u"Untitled - Notepad");
-    EXPECT_EQ(engine.FindByCaption(u"Same"), Ref(1));
-    EXPECT_EQ(engine.FindByCaption(u"same"), std::nullopt) << "three windows have it in another case";
-    EXPECT_EQ(engine.FindByCaption(u"untitled - NOTEPAD"), Ref(4));
+    EXPECT_EQ(engine.Windows().FindByCaption(u"Same"), Ref(1));
+    EXPECT_EQ(engine.Windows().FindByCaption(u"same"), std::nullopt) << "three windows have it in another case";
+    EXPECT_EQ(engine.Windows().FindByCaption(u"untitled - NOTEPAD"), Ref(4));
     // A request that comes while the restore waits on the window is asked to come again.
     bool busyMeanwhile = false;
     desktop.onShow = [&](WindowHandle, int) { busyMeanwhile = engine.Busy(); };
@@ -81,8 +78,8 @@ TEST_F(WindowActions, InboxFindsWindowsByTheirCaptionNowAndClosesAtOnce) {
     desktop[h].refusesClose = true;
     Tick();
     EXPECT_EQ(Done, engine.OnInboxRequest({InboxCommand::Close, u"letter.txt - Editor"}, true));
-    EXPECT_EQ(engine.HiddenCount(), 3);  // the slow one keeps its icon until it shows
-    EXPECT_EQ(engine.IconCount(), 3);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 3);  // the slow one keeps its icon until it shows
+    EXPECT_EQ(engine.Records().Icons().Count(), 3);
     EXPECT_TRUE(desktop.Exists(h));
 }
 
@@ -101,11 +98,11 @@ TEST_F(WindowActions, RestoreAndMirroredCommandsTakeTheFrontOnlyWithTheForegroun
     }
     // A mirrored command hides the window again while it stays minimised, else brings it up.
     WindowHandle h = HideOne(u"Mirrored");
-    engine.RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE
+    engine.Windows().RunMirroredCommand(Ref(1), 0xF010);  // SC_MOVE
     desktop.Advance();
     EXPECT_FALSE(desktop[h].visible);
     desktop.foregroundRight = true;  // Hidewell's popup had the foreground
-    engine.RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
+    engine.Windows().RunMirroredCommand(Ref(1), 0xF030);  // SC_MAXIMIZE
     EXPECT_TRUE(desktop[h].visible);
     EXPECT_EQ(desktop.foreground, h);
 }
@@ -157,63 +154,6 @@ TEST_F(WindowActions, MenusOpenOnceAndTheKeyboardActsOnNewAndOldShells) {
         EXPECT_FALSE(desktop[h].iconic);
         Tick();
     }
-}
-
-// A date icon that only counts how often it is taken away.
-struct CountingDateIcon : DateIconSteps {
-    void Tick(bool& rebuildRequested) override { rebuildRequested = false; }
-    void RemoveIcon() override { ++removals; }
-    void OnTaskbarCreated() override {}
-    int removals = 0;
-};
-
-class EngineOptionsTest : public EngineTest {
-protected:
-    EngineOptionsTest() { engine.SetDateIcon(&dateIcon); }
-    // Runs the options dialog's rules on the engine: the user changes the values, then OK or not.
-    void Dialog(OptionValues chosen, bool ok) {
-        OptionsModel model(options.CurrentOptions());
-        model.Values() = chosen;
-        model.Finish(ok);
-        model.ApplyTo(options);
-    }
-    CountingDateIcon dateIcon;
-    int& dateRemovals = dateIcon.removals;
-    EngineOptions options{engine};
-};
-
-TEST_F(EngineOptionsTest, OkAndUndoApplyAtOnceCancelLeavesEverythingIncludingTheRunValue) {
-    Start({{u"*", kAppIcon}}, 300);  // hand-edited below the dialog's range
-    ASSERT_FALSE(StartsWithWindows(reg));
-    WindowHandle app = Minimised(u"App");
-    Tick();
-    ASSERT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    const OptionValues stored = options.CurrentOptions();
-
-    OptionValues all = stored;
-    all.startWithWindows = all.hideOwnIcon = all.hideDateIcon = all.singleClickRestores = true;
-    all.pollIntervalMs = 4000;
-    Dialog(all, false);
-    EXPECT_FALSE(StartsWithWindows(reg));
-    EXPECT_EQ(options.CurrentOptions(), stored);
-    EXPECT_EQ(dateRemovals, 0);
-
-    Dialog(all, true);
-    EXPECT_TRUE(StartsWithWindows(reg));
-    EXPECT_EQ(options.CurrentOptions(), all);
-    EXPECT_EQ(dateRemovals, 1);
-    // The own icon leaves at the next tick although the number of icons did not change.
-    Tick();
-    EXPECT_EQ(host.interval, 4000);
-    EXPECT_EQ(tray.Find(FakeHost::kOwnReceiver), nullptr);
-
-    // Undo takes the stored options back, and they take effect as the entries do.
-    engine.ReloadSettings();
-    EXPECT_TRUE(engine.DateRebuildRequested());
-    Tick();
-    EXPECT_EQ(host.interval, 300);
-    EXPECT_NE(tray.Find(FakeHost::kOwnReceiver), nullptr);
-    EXPECT_TRUE(Hidden(app));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace hw::test {
 
 bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record) {
-    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.hWnd == record.hWnd; });
+    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.receiver == record.receiver; });
     if (action == kNimSetVersion) return !oldShell && it != icons.end();
     calls.push_back({action, record});
     switch (action) {
@@ -15,9 +15,9 @@ bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record)
         return true;
     case kNimModify:
         if (it == icons.end()) return false;
-        if (record.uFlags & kNifIcon) it->hIcon = record.hIcon;
-        if (record.uFlags & kNifTip) it->szTip = record.szTip;
-        if (record.uFlags & kNifInfo) balloons.push_back(record.szInfoTitle + u"|" + record.szInfo);
+        if (record.changes & kNifIcon) it->icon = record.icon;
+        if (record.changes & kNifTip) it->tip = record.tip;
+        if (record.changes & kNifInfo) balloons.push_back(record.balloonTitle + u"|" + record.balloonText);
         return true;
     case kNimDelete:
         if (it == icons.end()) return false;
@@ -28,10 +28,10 @@ bool FakeNotifyArea::Notify(NotifyAction action, const NotifyIconRecord& record)
     return false;
 }
 
-Text FakeNotifyArea::ShownTip(const NotifyIconRecord& r) { return r.szTip.substr(0, r.szTip.find(u'\0')); }
+Text FakeNotifyArea::ShownTip(const NotifyIconRecord& r) { return r.tip.substr(0, r.tip.find(u'\0')); }
 
 const NotifyIconRecord* FakeNotifyArea::Find(WindowHandle receiver) const {
-    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.hWnd == receiver; });
+    auto it = std::find_if(icons.begin(), icons.end(), [&](auto& r) { return r.receiver == receiver; });
     return it == icons.end() ? nullptr : &*it;
 }
 

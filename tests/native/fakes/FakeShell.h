@@ -101,7 +101,7 @@ public:
     int interval = 0;
     std::set<int> receivers;
     bool failReceivers = false;
-    Picture mainIcon = Picture::NotGot;
+    Picture mainIcon = Picture::NoneHidden;
     bool configurationVisible = false;
     int ownMenus = 0, taskLists = 0;
     std::map<int, std::pair<std::uint8_t, std::uint8_t>> hotkeys;  // by id

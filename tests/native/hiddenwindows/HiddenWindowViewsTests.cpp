@@ -122,7 +122,7 @@ protected:
         return -1;
     }
     WindowHandle a, b, c;
-    TaskList list{engine, desktop};
+    TaskList list{engine.Windows(), desktop};
 };
 
 TEST_F(TaskListTest, SelectionFollowsItsWindowAndNeverMovesToAnother) {
@@ -159,15 +159,15 @@ TEST_F(TaskListTest, ActionsGoThroughTheLedgerForTheChosenWindowOnly) {
     list.SwitchTo();
     Tick();
     EXPECT_FALSE(desktop[a].iconic);
-    EXPECT_EQ(engine.HiddenCount(), 2);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 2);
 
     list.Refresh();
     list.Select(RowOf(c));
-    EXPECT_FALSE(engine.Close(WindowRef{}));  // no such record
+    EXPECT_FALSE(engine.Windows().Close(WindowRef{}));  // no such record
     list.EndTask();
     desktop.Advance();
     EXPECT_FALSE(desktop.Exists(c));
-    EXPECT_EQ(engine.HiddenCount(), 1);
+    EXPECT_EQ(engine.Windows().HiddenCount(), 1);
     list.Refresh();
     EXPECT_FALSE(list.Refresh());
     EXPECT_TRUE(list.CanAct());

@@ -36,7 +36,7 @@ TEST(Dpi, ConfigurationWindowAndTrayPicturesHaveTheSizesOfTheDpi) {
         EXPECT_EQ(size, MulDiv(16, dpi, 96));
         TrayPictures pictures;
         ASSERT_TRUE(pictures.Load(resources, size));
-        EXPECT_EQ(IconWidth(pictures.Get(Picture::Got)), size) << "own picture at " << dpi;
+        EXPECT_EQ(IconWidth(pictures.Get(Picture::SomeHidden)), size) << "own picture at " << dpi;
         IconHandle entryIcon = icons.ExtractIconSized(T(program), 0, size);
         EXPECT_EQ(IconWidth(ToWin32<HICON>(entryIcon)), size) << "entry's picture at " << dpi;
         icons.DestroyIcon(entryIcon);

@@ -151,12 +151,16 @@ void Click(POINT at, Button button, int clicks) {
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     DWORD down = button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
     DWORD up = button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    // The button is held down a moment, as a hand holds it: a window that tracks its
+    // minimise button then sees the press before the release.
     for (int i = 0; i < clicks; ++i) {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = down;
-        input[1].mi.dwFlags = up;
-        SendInput(2, input, sizeof(INPUT));
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = down;
+        SendInput(1, &input, sizeof(INPUT));
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        input.mi.dwFlags = up;
+        SendInput(1, &input, sizeof(INPUT));
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
     }
 }
