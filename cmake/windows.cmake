@@ -116,4 +116,14 @@ if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   target_link_libraries(memory_bench PRIVATE hw_harness ${hw_static_link})
   set_target_properties(memory_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   add_dependencies(memory_bench minimal_window Hidewell testwindow)
+
+  # The events the watch for new windows costs while another program makes 1,000 controls;
+  # run by scripts/bench.
+  add_executable(controls_window WIN32 ${PROJECT_SOURCE_DIR}/bench/wine/ControlsWindow.cpp)
+  target_link_libraries(controls_window PRIVATE ${hw_static_link} -municode user32)
+  set_target_properties(controls_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_executable(appear_events_bench ${PROJECT_SOURCE_DIR}/bench/wine/AppearEventsBench.cpp)
+  target_link_libraries(appear_events_bench PRIVATE hw_harness ${hw_static_link})
+  set_target_properties(appear_events_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_dependencies(appear_events_bench controls_window)
 endif()

@@ -105,7 +105,8 @@ Section "un.Hidewell" SecProgram
   Delete "$SMPROGRAMS\Hidewell.lnk"
   ; Start with Windows: only the value that starts this copy (a portable copy keeps its own).
   ReadRegStr $0 HKCU "${RUN_KEY}" "Hidewell"
-  ${If} $0 == '"$INSTDIR\Hidewell.exe"'
+  ${If} $0 == '"$INSTDIR\Hidewell.exe" /startup'
+  ${OrIf} $0 == '"$INSTDIR\Hidewell.exe"'
   ${OrIf} $0 == "$INSTDIR\Hidewell.exe"
     DeleteRegValue HKCU "${RUN_KEY}" "Hidewell"
   ${EndIf}

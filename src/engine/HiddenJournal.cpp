@@ -22,6 +22,14 @@ std::optional<std::uint64_t> Digits(const Text& text, std::size_t& i) {
     return n;
 }
 
+// Whether a value's name starts with the letters, in either case, as the registry compares names.
+bool StartsWith(const Text& name, const Text& letters) {
+    if (name.size() < letters.size()) return false;
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if ((name[i] | 0x20) != (letters[i] | 0x20)) return false;
+    return true;
+}
+
 }  // namespace
 
 Text EncodeJournalRecord(const JournalRecord& r) {
@@ -53,29 +61,37 @@ std::optional<JournalRecord> DecodeJournalRecord(const Text& name, const Text& t
 
 HiddenJournal::HiddenJournal(Registry& registry, Text keyPath) : reg_(registry), path_(std::move(keyPath)) {}
 
-bool HiddenJournal::Add(const JournalRecord& record) {
+bool HiddenJournal::Add(const JournalRecord& record) { return Add(record, u""); }
+
+bool HiddenJournal::Remove(WindowHandle window) { return Remove(window, u""); }
+
+std::vector<JournalRecord> HiddenJournal::Read() { return Read(u""); }
+
+bool HiddenJournal::Add(const JournalRecord& record, const Text& prefix) {
     if (CreateKey(reg_, kHkeyCurrentUser, path_, KeyLife::Volatile) != kErrorSuccess) return false;
-    return WriteValue(reg_, kHkeyCurrentUser, path_, DecimalText(static_cast<std::int64_t>(record.window.Value())),
+    return WriteValue(reg_, kHkeyCurrentUser, path_, prefix + DecimalText(static_cast<std::int64_t>(record.window.Value())),
                       EncodeJournalRecord(record), kRegSz) == kErrorSuccess;
 }
 
-bool HiddenJournal::Remove(WindowHandle window) {
+bool HiddenJournal::Remove(WindowHandle window, const Text& prefix) {
     RegistryKey key(reg_, kHkeyCurrentUser, path_);
     if (!key.IsOpen()) return true;  // no journal: nothing to remove
-    std::int32_t status = key.Remove(DecimalText(static_cast<std::int64_t>(window.Value())));
+    std::int32_t status = key.Remove(prefix + DecimalText(static_cast<std::int64_t>(window.Value())));
     return status == kErrorSuccess || status == kErrorFileNotFound;
 }
 
-std::vector<JournalRecord> HiddenJournal::Read() {
+std::vector<JournalRecord> HiddenJournal::Read(const Text& prefix) {
     std::vector<JournalRecord> records;
     RegistryKey key(reg_, kHkeyCurrentUser, path_);
     std::optional<std::vector<Text>> names = key.ValueNames();
     if (!names) return records;
     for (const Text& name : *names) {
+        if (!StartsWith(name, prefix)) continue;
         // A value of another type reads as its digits, which no record is.
         Text text = key.Read(name).ToText();
         while (!text.empty() && text.back() == u'\0') text.pop_back();  // a terminator
-        if (std::optional<JournalRecord> r = DecodeJournalRecord(name, text)) records.push_back(std::move(*r));
+        if (std::optional<JournalRecord> r = DecodeJournalRecord(name.substr(prefix.size()), text))
+            records.push_back(std::move(*r));
     }
     std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
     return records;

@@ -40,7 +40,19 @@ public:
     // Every readable record, by window handle; damaged ones are skipped.
     std::vector<JournalRecord> Read();
 
+    // Windows the user brought back, which no appear rule takes again in this Windows session:
+    // kept beside the records, named by the handle after the letter "r", which readers of the
+    // records skip.
+    bool AddBroughtBack(const JournalRecord& record) { return Add(record, kBroughtBack); }
+    bool RemoveBroughtBack(WindowHandle window) { return Remove(window, kBroughtBack); }
+    std::vector<JournalRecord> ReadBroughtBack() { return Read(kBroughtBack); }
+
 private:
+    static constexpr const char16_t* kBroughtBack = u"r";
+    bool Add(const JournalRecord& record, const Text& prefix);
+    bool Remove(WindowHandle window, const Text& prefix);
+    std::vector<JournalRecord> Read(const Text& prefix);
+
     Registry& reg_;
     Text path_;
 };

@@ -14,7 +14,8 @@ Ledger::Ledger(Platform& platform, const Settings& settings, Activity& activity,
       reader_(reader),
       icons_(platform, settings, activity, slots_),
       notices_(platform, icons_),
-      journal_(platform.registry, kJournalKey) {}
+      journal_(platform.registry, kJournalKey),
+      appear_(platform.desktop, platform.clock, journal_, platform.log, platform.ui) {}
 
 bool Ledger::Contains(WindowHandle h) const {
     for (auto& [slot, record] : slots_)
@@ -67,6 +68,8 @@ void Ledger::Rescue(EntryMatcher& matcher) {
                 KeepRefusedRescue(w);
                 continue;
             }
+            // Shown again already, by the user or its program: no appear rule takes it now.
+            if (w.visible && !w.minimised) appear_.BroughtBack(h);
         }
         journal_.Remove(h);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Activity.h"
+#include "engine/AppearRule.h"
 #include "engine/EntryMatcher.h"
 #include "engine/HiddenJournal.h"
 #include "engine/HiddenWindow.h"
@@ -84,6 +85,9 @@ public:
 
     LedgerIcons& Icons() { return icons_; }
     IconNotices& Notices() { return notices_; }
+    // Entries that hide windows as they appear; the windows the user brought back are kept in
+    // the journal's key.
+    AppearRule& Appear() { return appear_; }
 
 private:
     HiddenWindow NewRecord(const WindowFacts& w, const Text& iconReference, HideKind kind);
@@ -100,6 +104,7 @@ private:
     LedgerIcons icons_;
     IconNotices notices_;
     HiddenJournal journal_;
+    AppearRule appear_;
     RecordId lastRecord_ = 0;
     int lastSlot_ = 0;
 };

@@ -99,27 +99,25 @@ void Poller::RunTick() {
     matcher_.NextRound();
 
     ledger_.Walk([&](int slot, HiddenWindow& record) { return CheckRecord(slot, record); });
-    // A window that refused to go is left alone until it is gone, and so is one that appeared
-    // and was brought back by the user (a new window with its handle is another window).
+    // A window that refused to go is left alone until it is gone.
     ledger_.Notices().ForgetGone();
-    auto gone = [&](const auto& seen) { return platform_.desktop.ProcessId(seen.first) != seen.second; };
-    std::erase_if(appeared_, gone);
-    std::erase_if(appearing_, gone);
 
     // Newly minimised windows that match an entry, and new windows of entries that hide them
     // as soon as they appear.
-    if (!reader_.Scan(scan_, HidesOnAppear())) {
+    AppearRule& appear = ledger_.Appear();
+    appear.FollowEntries(settings_.entries, false);
+    if (!reader_.Scan(scan_, appear.Watching())) {
         StopOnCrowdedDesktop();
         return;
     }
+    appear.Observe(scan_);
     for (const WindowFacts& w : scan_) {
         if (ledger_.Contains(w.window) || ledger_.Notices().Refused(w.window)) continue;
         const std::size_t j = matcher_.FirstMatch(w);
         if (j == EntryMatcher::kNone) continue;
-        appearing_.erase(w.window);
-        if (!w.minimised && (!settings_.entries[j].hideOnAppear || appeared_.count(w.window))) continue;
+        if (!w.minimised && !(settings_.entries[j].hideOnAppear && appear.Appearing(w.window))) continue;
         ledger_.Hide(w, settings_.entries[j]);
-        if (!w.minimised && ledger_.Contains(w.window)) appeared_.emplace(w.window, w.processId);
+        if (!w.minimised && ledger_.Contains(w.window)) appear.Took(w);
         ledger_.RenumberWhenFull();
     }
 
@@ -163,10 +161,10 @@ void Poller::OnWindowEvent(WindowEvent event, WindowHandle window) {
             if (!caption.empty()) FollowCaption(*record, caption);
             return;
         }
-        // A window that appeared may now match an entry.
-        if (!appearing_.count(window)) return;
+        // A window that appears may now match an entry.
+        if (!ledger_.Appear().Appearing(window)) return;
     } else if (event == WindowEvent::Minimized) {
-        if (activity_.inTick && reportedInTick_.size() < kMaxAppearing) reportedInTick_.push_back(window);
+        if (activity_.inTick && reportedInTick_.size() < kMaxReportedInTick) reportedInTick_.push_back(window);
         // A window brought back and minimised again by the user is hidden again as new.
         HiddenWindow* record = ledger_.RecordOf(window);
         if (record && record->restoreAsked && (platform_.desktop.GetStyle(window) & kWindowVisible)) {
@@ -175,10 +173,7 @@ void Poller::OnWindowEvent(WindowEvent event, WindowHandle window) {
         }
         if (HideReportedMinimise(window)) return;
     } else if (event == WindowEvent::Appeared) {
-        // Followed until an entry takes it or it is gone; a burst of new windows is bounded.
-        if (!HidesOnAppear() || ledger_.Contains(window)) return;
-        if (appearing_.size() >= kMaxAppearing) appearing_.clear();
-        appearing_.emplace(window, platform_.desktop.ProcessId(window));
+        if (!ledger_.Appear().OnAppeared(window) || ledger_.Contains(window)) return;
     }
     // A tick soon, through the poll timer: a running tick has it off, and so do suspend and
     // a failed tick. Further events before it fires make no further tick.
@@ -197,7 +192,6 @@ bool Poller::HideReportedMinimise(WindowHandle window) {
     matcher_.Compile(settings_.entries);
     const std::size_t j = matcher_.FirstMatch(w);
     if (j == EntryMatcher::kNone) return false;
-    appearing_.erase(window);
     ledger_.Hide(w, settings_.entries[j]);
     ledger_.RenumberWhenFull();
     // The rest (the own icon, caption watching, whether the hide was carried out) follows at
@@ -226,24 +220,12 @@ void Poller::ToggleSuspend() {
 
 // The appear rule.
 
-void Poller::LeaveToTheUser(WindowHandle h) { appeared_.insert_or_assign(h, platform_.desktop.ProcessId(h)); }
-
-bool Poller::HidesOnAppear() const {
-    for (const Entry& e : settings_.entries)
-        if (e.hideOnAppear) return true;
-    return false;
-}
 
 void Poller::WatchLedgerCaptions() {
-    if (HidesOnAppear() != watchingAppearances_) {
-        watchingAppearances_ = !watchingAppearances_;
-        if (captionWatch_) captionWatch_->WatchAppearances(watchingAppearances_);
-    }
-    if (!watchingAppearances_) appearing_.clear();
     if (!captionWatch_) return;
     std::vector<std::uint32_t> processes;
     for (auto& [slot, record] : ledger_.Slots()) processes.push_back(record.processId);
-    for (auto& [window, process] : appearing_) processes.push_back(process);
+    ledger_.Appear().AddCaptionProcesses(processes);
     std::sort(processes.begin(), processes.end());
     processes.erase(std::unique(processes.begin(), processes.end()), processes.end());
     if (processes == watchedProcesses_) return;

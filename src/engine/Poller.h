@@ -18,8 +18,8 @@ constexpr int kEventTickMs = 10;
 // How many early checks (kHideCheckMs apart) a window just asked to hide gets before it is
 // checked at the user's interval.
 constexpr int kEarlyHideChecks = 8;
-// At most this many appearing windows have their captions followed.
-constexpr std::size_t kMaxAppearing = 64;
+// At most this many minimises reported while a tick runs are taken when it ends.
+constexpr std::size_t kMaxReportedInTick = 64;
 // The number the message of a tick that found more windows than a scan holds begins with.
 constexpr int kCrowdedDesktopNumber = 6;
 
@@ -43,7 +43,10 @@ public:
     void ToggleSuspend();
     bool Suspended() const { return activity_.suspended; }
     // Where caption changes are asked for (none until the program gives one).
-    void SetCaptionWatch(CaptionWatch* watch) { captionWatch_ = watch; }
+    void SetCaptionWatch(CaptionWatch* watch) {
+        captionWatch_ = watch;
+        ledger_.Appear().SetWatch(watch);
+    }
 
 private:
     void RunTick();
@@ -57,13 +60,10 @@ private:
     // the ledger is shown again rather than left without a way back.
     void StopOnCrowdedDesktop();
 
-    // The appear rule.
-    // The user brought the window back: no appear rule takes it again until it is minimised
-    // or closed.
-    void LeaveToTheUser(WindowHandle h);
-    bool HidesOnAppear() const;
+    // The user brought the window back: no appear rule takes it again.
+    void LeaveToTheUser(WindowHandle h) { ledger_.Appear().BroughtBack(h); }
     // The caption watch follows the processes that own windows in the ledger or windows that
-    // appeared and may still match; appearances are watched while an entry hides on them.
+    // appear and may still match.
     void WatchLedgerCaptions();
 
     Platform& platform_;
@@ -75,16 +75,8 @@ private:
     std::vector<WindowFacts> scan_;  // kept between ticks to reuse its storage
     // Windows reported minimised while a tick ran, taken when it ends.
     std::vector<WindowHandle> reportedInTick_;
-    // The appear rule's state.
     CaptionWatch* captionWatch_ = nullptr;
     std::vector<std::uint32_t> watchedProcesses_;
-    bool watchingAppearances_ = false;
-    // Windows an entry hid as soon as they appeared, and windows the user brought back, by the
-    // process that made them: no appear rule takes them until they are minimised or closed.
-    std::unordered_map<WindowHandle, std::uint32_t> appeared_;
-    // Windows reported as appearing that no entry took yet: their captions are followed, as
-    // a caption set after the window showed may still match.
-    std::unordered_map<WindowHandle, std::uint32_t> appearing_;
 };
 
 }  // namespace hw

@@ -53,6 +53,7 @@ void SettingsPath::SettingsChanged() {
     }
     hotkeys_.Register();
     hand_.FollowRightClickOption(true);
+    ledger_.Appear().FollowEntries(settings_.entries, true);
     ledger_.Icons().FollowOptions();
     if (activity_.suspended) return;
     poller_.Resume();

@@ -14,8 +14,9 @@ TrayEngine::TrayEngine(Platform& platform)
       hotkeys_(platform, settings_, hand_),
       config_(platform, settings_, activity_, reader_, matcher_, ledger_, poller_, hotkeys_, hand_) {}
 
-void TrayEngine::Start() {
+void TrayEngine::Start(bool withWindows) {
     config_.Load();
+    ledger_.Appear().Start(withWindows, settings_.entries);
     ledger_.Icons().ShowOwnIcon();
     ledger_.Rescue(matcher_);
     hotkeys_.Register();

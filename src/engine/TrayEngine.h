@@ -31,8 +31,9 @@ public:
     TrayEngine& operator=(const TrayEngine&) = delete;
 
     // Loads the settings, puts the own icon up, rescues what a dead run left hidden and starts
-    // polling.
-    void Start();
+    // polling; withWindows: Hidewell starts with Windows, so the windows open now count as
+    // appearing.
+    void Start(bool withWindows = false);
     // Ends Hidewell's work: saves (telling the user when that fails, unless the session ends),
     // brings hidden windows back unless the session ends, and removes every icon.
     void Quit(QuitReason reason);

@@ -1,5 +1,7 @@
 #pragma once
 // The current local date and time, and the system's own way of writing them.
+#include <cstdint>
+
 #include "platform/Types.h"
 
 namespace hw {
@@ -17,6 +19,8 @@ public:
     // The date and the time as the user's system writes them.
     virtual Text SystemDate(const LocalTime& t) = 0;
     virtual Text SystemTime(const LocalTime& t) = 0;
+    // Milliseconds since some fixed moment, never going back: how long something has lasted.
+    virtual std::uint64_t Milliseconds() = 0;
 };
 
 }  // namespace hw

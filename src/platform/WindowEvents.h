@@ -20,6 +20,18 @@ public:
     virtual void OnWindowEvent(WindowEvent event, WindowHandle window) = 0;
 };
 
+// How windows made or shown are being watched.
+struct AppearanceWatch {
+    // By the shell's notices of new top-level windows, which also tell the caption changes of
+    // every top-level window; otherwise the platform's error.
+    bool shellNotices = false;
+    std::uint32_t shellError = 0;
+    // By a hook on shown windows, where the shell's notices are not to be had; otherwise the
+    // platform's error. Neither: new windows are found by polling alone.
+    bool shownHook = false;
+    std::uint32_t hookError = 0;
+};
+
 // Caption changes are reported only for the processes named here (those that own hidden
 // windows), so that the title changes of every other program cost nothing.
 class CaptionWatch {
@@ -28,8 +40,8 @@ public:
     // The processes, in ascending order.
     virtual void WatchCaptionsOf(const std::vector<std::uint32_t>& processIds) = 0;
     // Windows made or shown are reported only while asked for (while entries hide windows as
-    // soon as they appear).
-    virtual void WatchAppearances(bool on) = 0;
+    // soon as they appear); turning it on says how they are watched.
+    virtual AppearanceWatch WatchAppearances(bool on) = 0;
 };
 
 }  // namespace hw

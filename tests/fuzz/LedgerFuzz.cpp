@@ -4,7 +4,8 @@
 // shell that refuses icons, a failed tick, Explorer and Hidewell restarting, the session's end
 // and an installer's close. After every step each window Hidewell hid is in its ledger with a
 // way back of its own; nothing was hidden that no entry, hotkey or command took; a window the
-// user brought back was not hidden again before the user minimised it. After Exit no window
+// user brought back was not hidden again before the user minimised it, not even by a Hidewell
+// started again in the same session by the Run value, which takes the windows open as new. After Exit no window
 // it hid stays hidden, unless Windows refused to show it, and then the journal keeps it.
 //
 // Each step is three bytes: an operation code, a window, an argument. A code keeps its meaning
@@ -62,6 +63,7 @@ enum Op : std::uint8_t {
     kManyWindows,           // sixty matching windows of three programs are minimised
     kAppearEntry,           // an entry that hides windows as they appear is added, or every one removed
     kOtherProgram,          // a window of another program and class opens
+    kStartedWithWindows,    // Hidewell is killed and started again by the Run value: open windows count as new
     kOpCount
 };
 constexpr int kCodeSpace = 64;
@@ -120,20 +122,23 @@ struct World : SimulatedEngine {
         if (!tray.refuseAdds && !desktop.crowd) iconsLost = false;
     }
     // Starts Hidewell on the stored settings, up to its first tick.
-    void StartEngine() {
-        engine.Start();
+    void StartEngine(bool withWindows = false) {
+        engine.Start(withWindows);
         desktop.Advance();
         TickAfter(0);
     }
-    // Hidewell ends (killed, or quit for a restart): its icons and receivers go with it, and
-    // the new one knows nothing of what the user did.
-    void RestartEngine() {
+    // Hidewell ends (killed, or quit for a restart): its icons and receivers go with it. A
+    // restore the old one asked for and the program has not carried out is lost with it; a
+    // window the user brought back stays the user's.
+    void RestartEngine(bool withWindows = false) {
         Restart();
         tray.icons.clear();
         host.receivers.clear();
-        restored.clear();
+        std::erase_if(restored, [&](WindowHandle h) {
+            return !desktop.Exists(h) || !desktop[h].visible || desktop[h].iconic;
+        });
         iconsLost = iconsLost || tray.refuseAdds;
-        StartEngine();
+        StartEngine(withWindows);
     }
     bool InLedger(WindowHandle h) const {
         if (!running) return false;
@@ -366,6 +371,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         w.reg.Logoff();
         w.refs.clear();
         w.takenByHand.clear();
+        w.restored.clear();
         w.RestartEngine();
         break;
     case kRestartManagerClose:
@@ -407,6 +413,7 @@ void Step(World& w, std::uint8_t op, std::uint8_t pick, std::uint8_t arg) {
         w.desktop[n].className = kClasses[(arg >> 5) & 3];
         break;
     }
+    case kStartedWithWindows: w.RestartEngine(true); break;
     default: return;  // a free code
     }
     w.reached.ops.set(op);

@@ -27,4 +27,6 @@ Text Win32Clock::SystemTime(const LocalTime& t) {
     return n > 1 ? FromWide(buffer, static_cast<std::size_t>(n - 1)) : Text{};
 }
 
+std::uint64_t Win32Clock::Milliseconds() { return GetTickCount64(); }
+
 }  // namespace hw

@@ -9,6 +9,7 @@ public:
     LocalTime Now() override;
     Text SystemDate(const LocalTime& t) override;
     Text SystemTime(const LocalTime& t) override;
+    std::uint64_t Milliseconds() override;
 };
 
 }  // namespace hw

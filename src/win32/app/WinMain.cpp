@@ -7,6 +7,7 @@
 
 #include "engine/TrayEngine.h"
 #include "settings/PortableRegistry.h"
+#include "settings/RunValue.h"
 #include "win32/adapters/Win32CaseMapping.h"
 #include "win32/adapters/Win32Clock.h"
 #include "win32/adapters/Win32Desktop.h"
@@ -100,7 +101,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         portable->Load();
         portable->OfferCopyFromRegistry();
     }
-    engine.Start();
+    // Started by the Run value, the windows open now count as new.
+    engine.Start(hw::StartedWithWindows(hw::FromWide(std::wstring(GetCommandLineW()))));
     main.SetHeightTwips(engine.Config().ReadHeight());
     if (portable) portable->Started();
     // Minimises are acted on as Windows reports them; the poll timer remains the safety net.

@@ -54,6 +54,8 @@ public:
     LocalTime Now() override { return now; }
     Text SystemDate(const LocalTime&) override { return u"06/12/2026"; }
     Text SystemTime(const LocalTime&) override { return u"14:05:00"; }
+    std::uint64_t ms = 0;
+    std::uint64_t Milliseconds() override { return ms; }
 };
 
 class FakeHost : public EngineHost {

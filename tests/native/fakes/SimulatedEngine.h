@@ -13,12 +13,19 @@
 
 namespace hw::test {
 
+// The clock of the simulated desktop's time.
+struct DesktopClock : FakeClock {
+    explicit DesktopClock(const FakeDesktop& desktop) : desktop(desktop) {}
+    std::uint64_t Milliseconds() override { return static_cast<std::uint64_t>(desktop.NowMs()); }
+    const FakeDesktop& desktop;
+};
+
 struct SimulatedEngine {
     // Stores the entries as settings and starts Hidewell on them.
-    void Start(const Entries& entries, int interval = 500) {
+    void Start(const Entries& entries, int interval = 500, bool withWindows = false) {
         PlantEntries(reg, entries);
         PlantSetting(reg, kOptionSettings[0].name, DecimalText(interval));
-        engine.Start();
+        engine.Start(withWindows);
     }
     // Edits the entries as the configuration window does.
     template <typename Edit>
@@ -54,7 +61,7 @@ struct SimulatedEngine {
     FakeHost host;
     MemoryRegistry reg;
     FakeIcons icons;
-    FakeClock clock;
+    DesktopClock clock{desktop};
     TableCaseMapping caseMapping;
     RecordingLog log;
     Platform platform{.desktop = desktop,

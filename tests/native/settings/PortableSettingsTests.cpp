@@ -114,7 +114,7 @@ TEST_F(PortableTest, SettingsRoundTripThroughTheFile) {
     EXPECT_NE(files.files[kIni].find("\r\n[Kestle2]\r\nDouble=2\r\nFormat=d mmm \"=\"\r\n"), std::string::npos);
     EXPECT_FALSE(RegistryHasSettings());
     EXPECT_TRUE(reg.IsVolatile(kHkeyCurrentUser, kPortableJournalKey));
-    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"F:\\Hidewell\\x64\\Hidewell.exe\"");
+    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"F:\\Hidewell\\x64\\Hidewell.exe\" /startup");
     EXPECT_EQ(second.Place(kHkeyCurrentUser, kSettingsKey), kIni);
     EXPECT_EQ(reg.Place(kHkeyCurrentUser, kSettingsKey), u"HKEY_CURRENT_USER\\" + kSettingsKey);
     EXPECT_TRUE(ui.messages.empty());

@@ -10,7 +10,7 @@ TEST_F(StoreTest, CheckingWritesTheUsersRunValueAndUncheckingRemovesBoth) {
         reg.PlantText(kHkeyLocalMachine, kRunKey, kRunValueName, u"C:\\Old\\Hidewell");
         if (!machineWritable) reg.readOnlyRoots.insert(kHkeyLocalMachine);
         EXPECT_TRUE(store.SetStartWithWindows(true));
-        EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
+        EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\" /startup");
         // A value the user may not remove is reported, and the option shows what is stored.
         EXPECT_EQ(store.SetStartWithWindows(false), machineWritable);
         EXPECT_EQ(RunText(kHkeyCurrentUser), std::nullopt);
@@ -36,6 +36,22 @@ TEST_F(StoreTest, LoadCountsAUsableValueInEitherKey) {
         EXPECT_EQ(model.startWithWindows, checked);
         EXPECT_EQ(RunText(kHkeyCurrentUser), user);
     }
+}
+
+// The Run value's argument tells Hidewell it starts with Windows; a value written before the
+// argument existed, or a start by hand, carries none.
+TEST(RunValue, TheArgumentSaysHidewellStartsWithWindows) {
+    const std::pair<Text, bool> cases[] = {
+        {u"\"C:\\Program Files\\Hidewell\\Hidewell.exe\" /startup", true},
+        {u"C:\\Tools\\Hidewell.exe  /startup ", true},
+        {u"\"C:\\Program Files\\Hidewell\\Hidewell.exe\"", false},
+        {u"\"C:\\Tools\\startup /startup\\Hidewell.exe\"", false},
+        {u"\"C:\\Tools\\Hidewell.exe\" /startupx", false},
+        {u"/startup", false},
+        {u"", false},
+    };
+    for (const auto& [commandLine, withWindows] : cases)
+        EXPECT_EQ(StartedWithWindows(commandLine), withWindows) << std::string(commandLine.begin(), commandLine.end());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
     store.Load();
     store.Load();
     EXPECT_EQ(Shown(), Texts{u"Do you wish to Auto Load Hidewell on Startup?|Hidewell+|36"});
-    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
+    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\" /startup");
     EXPECT_EQ(std::make_tuple(model.startWithWindows, Stored(u"EOF"), Stored(u"SINGLE")), std::make_tuple(true, u"0", u"0"));
     // A new installation hides by a right click on the minimise button.
     EXPECT_EQ(std::make_tuple(model.rightClickHides, Stored(u"RightClickHides")), std::make_tuple(true, u"1"));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <thread>
 
 #include "engine/TrayEngine.h"
 #include "harness/Controls.h"
@@ -54,11 +55,20 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     options.hotkeyRestore = u"ctrl+alt+r";
     options.hotkeyMenu = u"Ctrl+Alt+M";
     WriteSettings({{u"HIDEWELL APPEAR*", u"000:" + T(ProgramFolder()) + u"Hidewell.exe", true}}, options);
+    const std::wstring hotkeyTaken = L"Open the menu of hidden windows (Ctrl+Alt+M): another program uses it.";
     ASSERT_TRUE(app.Start());
     const std::wstring told = app.Answer(IDOK);
-    EXPECT_NE(told.find(L"Open the menu of hidden windows (Ctrl+Alt+M): another program uses it."), std::wstring::npos)
-        << told;
+    EXPECT_NE(told.find(hotkeyTaken), std::wstring::npos) << told;
     ASSERT_TRUE(WaitFor([] { return OwnIcons().size() == 1; }, 10s));
+    // A window that takes a matching caption in its first seconds is hidden; one that takes it
+    // later is left alone (below).
+    TestWindow early, late;
+    ASSERT_TRUE(late.Start(L"Hidewell Later"));
+    ASSERT_TRUE(early.Start(L"Hidewell Early"));
+    SetWindowTextW(early.Hwnd(), L"Hidewell Appear Early");
+    ASSERT_TRUE(WaitFor([&] { return early.IsHidden(); }, 5s));
+    // The tick that took the later window has seen the earlier one.
+    const auto lateSeen = std::chrono::steady_clock::now();
 
     Process notepad;
     const HWND h = NotepadInFront(notepad);
@@ -89,6 +99,24 @@ TEST_F(Hotkeys, HideNotepadInFrontRestoreItAndAnAppearRuleThatLeavesTheUserAlone
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Untitled - Notepad").empty(); }, 3s));
     EXPECT_TRUE(WaitFor([] { return TrayIconsWithTip(L"Hidewell Appear One").empty(); }, 3s));
     EXPECT_TRUE(Shown(w.Hwnd())) << "an appear entry leaves a window the user brought back alone";
+
+    // Past its first 10 seconds, a window's new matching caption (a browser tab switched to a
+    // matching page) is left alone: a window that appears after it is hidden, it is not.
+    std::this_thread::sleep_until(lateSeen + 11s);
+    SetWindowTextW(late.Hwnd(), L"Hidewell Appear Later");
+    TestWindow two;
+    ASSERT_TRUE(two.Start(L"Hidewell Appear Two"));
+    ASSERT_TRUE(WaitFor([&] { return two.IsHidden(); }, 5s));
+    EXPECT_TRUE(Shown(late.Hwnd())) << "a caption taken after the first 10 seconds";
+
+    // Started again as at the start of Windows, Hidewell takes the windows open now as new,
+    // but leaves those the user brought back shown.
+    ASSERT_TRUE(app.Stop());
+    ASSERT_TRUE(app.Start({}, L"/startup"));
+    const std::wstring toldAgain = app.Answer(IDOK);
+    EXPECT_NE(toldAgain.find(hotkeyTaken), std::wstring::npos) << toldAgain;
+    ASSERT_TRUE(WaitFor([&] { return late.IsHidden(); }, 10s)) << "open at the start with Windows: new";
+    EXPECT_TRUE(Shown(w.Hwnd())) << "brought back by the user before the restart " << reinterpret_cast<std::uintptr_t>(w.Hwnd()) << " " << IsWindowVisible(w.Hwnd()) << IsIconic(w.Hwnd());
 }
 
 // hidewellctl's manners, an icon that goes as soon as its window shows after a double click

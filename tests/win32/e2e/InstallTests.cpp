@@ -71,7 +71,7 @@ TEST_F(Install, SilentInstallRunsAndSilentUninstallEndsHidewellAndBringsWindowsB
     EXPECT_TRUE(HasValue(kUninstallKey, L"UninstallString"));
 
     // The installed Hidewell, started with Windows, hides a window.
-    std::wstring run = L"\"" + dir + L"Hidewell.exe\"";
+    std::wstring run = L"\"" + dir + L"Hidewell.exe\" /startup";
     RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Hidewell", REG_SZ, run.c_str(),
                     static_cast<DWORD>((run.size() + 1) * sizeof(wchar_t)));
     ASSERT_TRUE(hidewell.Start(run));

@@ -84,8 +84,9 @@ std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErro
     return {code, text};
 }
 
-bool HidewellApp::Start(const std::wstring& program) {
-    if (!process_.Start(L"\"" + (program.empty() ? ProgramFolder() + L"Hidewell.exe" : program) + L"\"")) return false;
+bool HidewellApp::Start(const std::wstring& program, const std::wstring& arguments) {
+    const std::wstring path = program.empty() ? ProgramFolder() + L"Hidewell.exe" : program;
+    if (!process_.Start(L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments))) return false;
     return WaitFor([&] { return Main() != nullptr; }, std::chrono::seconds(20));
 }
 

@@ -32,8 +32,8 @@ std::pair<int, std::wstring> RunCtl(const std::wstring& arguments, bool withErro
 class HidewellApp {
 public:
     ~HidewellApp() { Stop(); }
-    // Starts the Hidewell.exe beside the tests, or the one given.
-    bool Start(const std::wstring& program = {});
+    // Starts the Hidewell.exe beside the tests, or the one given, with the arguments.
+    bool Start(const std::wstring& program = {}, const std::wstring& arguments = {});
     // Asks Hidewell to end (WM_CLOSE to its main window, Yes to the question); kills it if
     // it does not.
     bool Stop();
