@@ -36,7 +36,7 @@ TEST_F(StoreTest, FirstStartAsksOnceAndStoresDefaults) {
     store.Load();
     store.Load();
     EXPECT_EQ(Shown(), Texts{u"Do you wish to Auto Load Hidewell on Startup?|Hidewell+|36"});
-    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\"");
+    EXPECT_EQ(RunText(kHkeyCurrentUser), u"\"C:\\Tools\\Hidewell.exe\" /startup");
 }
 
 // Twelve entries (value names " 10", "I10", "W9" ...) saved over fifteen that all hid on
