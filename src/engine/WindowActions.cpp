@@ -78,6 +78,9 @@ bool WindowActions::Restore(const WindowRef& ref) {
     // It leaves the ledger once it shows; until then its icon stays, so a program that is busy
     // keeps its way back.
     record->restoreAsked = true;
+    // The user wants it back: no appear rule takes it again, even if Hidewell restarts before
+    // its program shows it.
+    ledger_.Appear().BroughtBack(h);
     ledger_.AskShow(*record, kSwShow);
     bool front = desktop.SetForeground(h);
     desktop.SendTimeout(h, kWmSysCommand, kScRestore, 0);
@@ -90,7 +93,6 @@ bool WindowActions::Restore(const WindowRef& ref) {
     // Its icon goes as soon as it shows: now, or at a tick that comes soon.
     const bool shows = (desktop.GetStyle(h) & kWindowVisible) != 0 && !desktop.IsIconic(h);
     if (shows && record->state == HideState::Hidden) {
-        ledger_.Appear().BroughtBack(h);
         ledger_.ForgetSlot(ledger_.SlotOf(record->id));
     } else if (activity_.polling && !activity_.inTick)
         platform_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
