@@ -30,6 +30,13 @@ inline bool SameWindow(const HiddenWindow& record, const WindowFacts& now) {
     return now.window == record.window && now.processId == record.processId && now.className == record.className;
 }
 
+// Whether the user brought the record's window back (from its taskbar button, or its program
+// did): shown not minimised, and not a window asked to minimise whose program has not got to it.
+inline bool BroughtBackByTheUser(const HiddenWindow& record, const WindowFacts& now) {
+    if (now.minimised) return false;
+    return !(record.minimiseAsked && record.state == HideState::Asked && now.visible);
+}
+
 class Ledger {
 public:
     Ledger(Platform& platform, const Settings& settings, Activity& activity, WindowReader& reader);

@@ -42,7 +42,7 @@ bool Poller::CheckRecord(int slot, HiddenWindow& record) {
     }
     if (!w.minimised) {
         // Asked to minimise before the hide, and its program has not got to it yet.
-        if (record.minimiseAsked && record.state == HideState::Asked && visible) {
+        if (!BroughtBackByTheUser(record, w)) {
             ++record.checks;
             return true;
         }

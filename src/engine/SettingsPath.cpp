@@ -42,10 +42,13 @@ void SettingsPath::SettingsChanged() {
         OperationScope busy(activity_.operation);  // the walk waits on the taskbar
         ledger_.Walk([&](int slot, HiddenWindow& record) {
             if (record.kind == HideKind::Manual || record.leaving) return true;
-            const std::size_t j = matcher_.FirstMatch(reader_.Read(record.window));
-            if (j == EntryMatcher::kNone)
+            const WindowFacts w = reader_.Read(record.window);
+            const std::size_t j = matcher_.FirstMatch(w);
+            if (j == EntryMatcher::kNone) {
+                // One the user had brought back already stays the user's, as at a tick.
+                if (SameWindow(record, w) && BroughtBackByTheUser(record, w)) ledger_.Appear().BroughtBack(w.window);
                 ledger_.BringBack(slot);
-            else
+            } else
                 ledger_.FollowEntry(slot, settings_.entries[j]);
             return true;
         });
