@@ -31,10 +31,11 @@ bool Poller::CheckRecord(int slot, HiddenWindow& record) {
     const WindowHandle h = record.window;
     const bool visible = w.visible;
     if (record.restoreAsked) {
-        if (record.showRefused && !visible) ledger_.AskShow(record, kSwRestore);
-        // Brought back as asked once it shows not minimised: a busy program may still have a
-        // hide to carry out first. Until then its icon stays its way back.
-        if (visible && !w.minimised) {
+        if (record.showRefused) ledger_.AskShow(record, kSwRestore);
+        // Brought back as asked once it shows not minimised and Windows took the show: a busy
+        // program may still have a hide to carry out first. Until then its icon stays its way
+        // back.
+        if (visible && !w.minimised && !record.showRefused) {
             LeaveToTheUser(h);
             ledger_.ForgetSlot(slot);
         }

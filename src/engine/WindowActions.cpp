@@ -92,7 +92,7 @@ bool WindowActions::Restore(const WindowRef& ref) {
     }
     // Its icon goes as soon as it shows: now, or at a tick that comes soon.
     const bool shows = (desktop.GetStyle(h) & kWindowVisible) != 0 && !desktop.IsIconic(h);
-    if (shows && record->state == HideState::Hidden) {
+    if (shows && record->state == HideState::Hidden && !record->showRefused) {
         ledger_.ForgetSlot(ledger_.SlotOf(record->id));
     } else if (activity_.polling && !activity_.inTick)
         platform_.host.SetPollInterval(std::min(kHideCheckMs, settings_.pollIntervalMs));
