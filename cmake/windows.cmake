@@ -98,32 +98,29 @@ endif()
 
 # The demo and the benchmarks run on the 64-bit build only.
 if(HW_WINE_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+  # A program beside Hidewell.exe: hw_side_program(<name> <source> [WIN32] [libraries...]).
+  function(hw_side_program name source)
+    set(libs ${ARGN})
+    set(kind "")
+    if("WIN32" IN_LIST libs)
+      list(REMOVE_ITEM libs WIN32)
+      set(kind WIN32)
+    endif()
+    add_executable(${name} ${kind} ${PROJECT_SOURCE_DIR}/${source})
+    target_link_libraries(${name} PRIVATE ${libs} ${hw_static_link})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  endfunction()
+
   # The demo that scripts/run shows on a private screen.
-  add_executable(hwdemo ${PROJECT_SOURCE_DIR}/tools/demo/Demo.cpp)
-  target_link_libraries(hwdemo PRIVATE hw_harness ${hw_static_link} -municode)
-  set_target_properties(hwdemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-
-  # Hiding latency on Wine's desktop; run by scripts/bench, not by ctest.
-  add_executable(latency_bench ${PROJECT_SOURCE_DIR}/bench/wine/LatencyBench.cpp)
-  target_link_libraries(latency_bench PRIVATE hw_harness ${hw_static_link})
-  set_target_properties(latency_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-
-  # Private memory on Wine's desktop against a minimal window program; run by scripts/bench.
-  add_executable(minimal_window WIN32 ${PROJECT_SOURCE_DIR}/bench/wine/MinimalWindow.cpp)
-  target_link_libraries(minimal_window PRIVATE ${hw_static_link} -municode user32)
-  set_target_properties(minimal_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  add_executable(memory_bench ${PROJECT_SOURCE_DIR}/bench/wine/MemoryBench.cpp)
-  target_link_libraries(memory_bench PRIVATE hw_harness ${hw_static_link})
-  set_target_properties(memory_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  hw_side_program(hwdemo tools/demo/Demo.cpp hw_harness -municode)
+  # Benchmarks on Wine's desktop, run by scripts/bench, not by ctest: hiding latency; private
+  # memory against a minimal window program; the events the watch for new windows costs
+  # while another program makes 1,000 controls.
+  hw_side_program(latency_bench bench/wine/LatencyBench.cpp hw_harness)
+  hw_side_program(minimal_window bench/wine/MinimalWindow.cpp WIN32 -municode user32)
+  hw_side_program(memory_bench bench/wine/MemoryBench.cpp hw_harness)
   add_dependencies(memory_bench minimal_window Hidewell testwindow)
-
-  # The events the watch for new windows costs while another program makes 1,000 controls;
-  # run by scripts/bench.
-  add_executable(controls_window WIN32 ${PROJECT_SOURCE_DIR}/bench/wine/ControlsWindow.cpp)
-  target_link_libraries(controls_window PRIVATE ${hw_static_link} -municode user32)
-  set_target_properties(controls_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  add_executable(appear_events_bench ${PROJECT_SOURCE_DIR}/bench/wine/AppearEventsBench.cpp)
-  target_link_libraries(appear_events_bench PRIVATE hw_harness ${hw_static_link})
-  set_target_properties(appear_events_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  hw_side_program(controls_window bench/wine/ControlsWindow.cpp WIN32 -municode user32)
+  hw_side_program(appear_events_bench bench/wine/AppearEventsBench.cpp hw_harness)
   add_dependencies(appear_events_bench controls_window)
 endif()

@@ -113,12 +113,8 @@ private:
 long long Measure(Watch& watch) {
     Process program;
     if (!program.Start(L"\"" + ProgramFolder() + L"controls_window.exe\"")) return -1;
-    HWND window = nullptr;
-    if (!WaitFor([&] {
-            auto found = WindowsOf(program.Id(), L"HidewellControlsWindow");
-            return (window = found.empty() ? nullptr : found.front()) != nullptr;
-        }, 20s))
-        return -1;
+    const HWND window = WaitForWindowOf(program.Id(), L"HidewellControlsWindow", 20s);
+    if (!window) return -1;
     watch.Begin(window, program.Id());
     Pump();
     const std::uint64_t before = watch.Delivered();

@@ -90,12 +90,8 @@ std::string ProgramPath(const wchar_t* name) {
 double MinimalProgram(const std::wstring& options) {
     Process p;
     if (!p.Start(L"\"" + ProgramFolder() + L"minimal_window.exe\" " + options)) return -1;
-    HWND h = nullptr;
-    if (!WaitFor([&] {
-            auto found = WindowsOf(p.Id(), L"HidewellMinimalWindow");
-            return (h = found.empty() ? nullptr : found.front()) != nullptr;
-        }, 10s))
-        return -1;
+    const HWND h = WaitForWindowOf(p.Id(), L"HidewellMinimalWindow", 10s);
+    if (!h) return -1;
     std::this_thread::sleep_for(kSettle);
     double mb = PrivateMb(ProgramPath(L"minimal_window.exe"));
     PostMessageW(h, WM_CLOSE, 0, 0);

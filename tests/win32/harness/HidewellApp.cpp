@@ -166,13 +166,8 @@ namespace hw::wine {
 
 bool TestWindow::Start(const std::wstring& caption, const std::wstring& options) {
     if (!process_.Start(L"\"" + ProgramFolder() + L"testwindow.exe\" \"" + caption + L"\" " + options)) return false;
-    return WaitFor(
-        [&] {
-            auto found = WindowsOf(process_.Id(), L"HidewellTestWindow");
-            hwnd_ = found.empty() ? nullptr : found.front();
-            return hwnd_ != nullptr;
-        },
-        std::chrono::seconds(10));
+    hwnd_ = WaitForWindowOf(process_.Id(), L"HidewellTestWindow", std::chrono::seconds(10));
+    return hwnd_ != nullptr;
 }
 
 int PixelsLike(const RECT& rect, COLORREF colour) {

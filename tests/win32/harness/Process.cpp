@@ -1,5 +1,7 @@
 #include "harness/Process.h"
 
+#include "harness/Harness.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -67,6 +69,15 @@ std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
     Search s{processId, className, {}};
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&s));
     return s.found;
+}
+
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, std::chrono::milliseconds timeout) {
+    HWND window = nullptr;
+    WaitFor([&] {
+        auto found = WindowsOf(processId, className);
+        return (window = found.empty() ? nullptr : found.front()) != nullptr;
+    }, timeout);
+    return window;
 }
 
 }  // namespace hw::wine

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 // A child process started by a test; it is ended when the owner goes away.
 #include <windows.h>
 
@@ -38,5 +39,7 @@ private:
 
 // The top-level windows of a process with the given class (any class when empty).
 std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className = nullptr);
+// The process's first window of the class once it has made one; null when none came in time.
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, std::chrono::milliseconds timeout);
 
 }  // namespace hw::wine
